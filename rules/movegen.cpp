@@ -1,0 +1,299 @@
+#include "rules/movegen.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "rules/chess.h"
+#include "rules/geometry.h"
+
+using namespace chess;
+using geometry::kTables;
+
+namespace {
+
+// Rights lost by a piece leaving a square.
+struct RightsMasks {
+    uint8_t leaving[64];
+    uint8_t landing[64];
+};
+
+constexpr RightsMasks MakeRightsMasks() {
+    RightsMasks m{};
+    for (int sq = 0; sq < 64; ++sq) m.leaving[sq] = m.landing[sq] = 0xFF;
+    m.leaving[kA1] = 0xFD;
+    m.leaving[kE1] = 0xFC;
+    m.leaving[kH1] = 0xFE;
+    m.leaving[kA8] = 0xF7;
+    m.leaving[kE8] = 0xF3;
+    m.leaving[kH8] = 0xFB;
+    // A move onto a corner captures or replaces the rook there, so that corner's
+    // right goes too; otherwise another rook reaching it later could castle.
+    for (uint8_t corner : {kA1, kH1, kA8, kH8}) m.landing[corner] = m.leaving[corner];
+    return m;
+}
+
+constexpr RightsMasks kRightsMasks = MakeRightsMasks();
+
+constexpr uint8_t kPromotionKinds[4] = {kQueen, kRook, kBishop, kKnight};
+
+constexpr const char* kBlackMates = "0-1 {Black mates}";
+constexpr const char* kWhiteMates = "1-0 {White mates}";
+constexpr const char* kStalemate = "1/2-1/2 {Stalemate}";
+constexpr const char* kBadIndexText = "ierr";
+
+inline bool IsEnemy(uint8_t code, uint8_t us) { return code != kEmpty && (code & kBlack) != us; }
+
+}  // namespace
+
+void CMoveGen::AddMove(uint8_t from, uint8_t to, uint8_t piece, uint8_t flags) {
+    Move& m = m_moves[m_count++];
+    m.from = from;
+    m.to = to;
+    m.piece = piece;
+    m.flags = flags & kRightsMasks.leaving[from] & kRightsMasks.landing[to];
+}
+
+void CMoveGen::Generate() {
+    m_count = 0;
+    const uint8_t us = m_moveNumber > 0 ? 0 : kBlack;
+    const uint8_t rights = m_flags & kCastlingMask;
+    const uint8_t capture = rights | kCaptureFlag;
+
+    for (int sq = 0; sq < 64; ++sq) {
+        const uint8_t piece = m_board[sq];
+        if (piece == kEmpty || (piece & kBlack) != us) continue;
+        const uint8_t from = static_cast<uint8_t>(sq);
+        const uint8_t kind = KindOf(piece);
+
+        if (kind & (kQueen | kBishop | kRook)) {
+            const int first = kind == kRook ? geometry::kFirstStraight : 0;
+            const int last = kind == kBishop ? geometry::kFirstStraight : geometry::kDirections;
+            for (int d = first; d < last; ++d) {
+                const uint8_t* ray = kTables.ray[sq][d];
+                for (int i = 0, n = kTables.rayLength[sq][d]; i < n; ++i) {
+                    const uint8_t target = m_board[ray[i]];
+                    if (target == kEmpty) {
+                        AddMove(from, ray[i], piece, rights);
+                        continue;
+                    }
+                    if ((target & kBlack) != us) AddMove(from, ray[i], piece, capture);
+                    break;
+                }
+            }
+        } else if (kind == kKnight || kind == kKing) {
+            const uint8_t* steps = kind == kKnight ? kTables.knight[sq] : kTables.king[sq];
+            const int n = kind == kKnight ? kTables.knightCount[sq] : kTables.kingCount[sq];
+            for (int i = 0; i < n; ++i) {
+                const uint8_t target = m_board[steps[i]];
+                if (target == kEmpty)
+                    AddMove(from, steps[i], piece, rights);
+                else if ((target & kBlack) != us)
+                    AddMove(from, steps[i], piece, capture);
+            }
+            if (kind == kKing) {
+                if (sq == kE1) {
+                    if (!m_board[kF1] && !m_board[kG1] && m_board[kH1] == kRook && (rights & kWhiteKingSide))
+                        AddMove(kE1, kG1, piece, rights);
+                    if (!m_board[kD1] && !m_board[kC1] && !m_board[kB1] && m_board[kA1] == kRook &&
+                        (rights & kWhiteQueenSide))
+                        AddMove(kE1, kC1, piece, rights);
+                } else if (sq == kE8) {
+                    if (!m_board[kF8] && !m_board[kG8] && m_board[kH8] == (kRook | kBlack) &&
+                        (rights & kBlackKingSide))
+                        AddMove(kE8, kG8, piece, rights);
+                    if (!m_board[kD8] && !m_board[kC8] && !m_board[kB8] && m_board[kA8] == (kRook | kBlack) &&
+                        (rights & kBlackQueenSide))
+                        AddMove(kE8, kC8, piece, rights);
+                }
+            }
+        } else if (kind == kPawn) {
+            GeneratePawn(sq, piece);
+        }
+    }
+}
+
+void CMoveGen::GeneratePawn(int sq, uint8_t piece) {
+    const uint8_t us = piece & kBlack;
+    const bool white = us == 0;
+    const int forward = white ? 8 : -8;
+    const int file = FileOf(sq), rank = RankOf(sq);
+    const int doubleRank = white ? 1 : 6, promotionRank = white ? 6 : 1;
+    const int passantRank = white ? 4 : 3, enemyStartRank = white ? 6 : 1;
+    const uint8_t rights = m_flags & kCastlingMask;
+    const uint8_t from = static_cast<uint8_t>(sq);
+
+    if (rank == passantRank && RankOf(m_lastFrom) == enemyStartRank && RankOf(m_lastTo) == rank &&
+        m_board[m_lastTo] == (kPawn | (us ^ kBlack))) {
+        const int lastFile = FileOf(m_lastTo);
+        if (file - lastFile == 1) AddMove(from, static_cast<uint8_t>(sq + forward - 1), piece, rights | kCaptureFlag);
+        if (lastFile - file == 1) AddMove(from, static_cast<uint8_t>(sq + forward + 1), piece, rights | kCaptureFlag);
+    }
+
+    const uint8_t ahead = static_cast<uint8_t>(sq + forward);
+    if (m_board[ahead] == kEmpty) {
+        if (rank == promotionRank) {
+            for (uint8_t kind : kPromotionKinds) AddMove(from, ahead, kind | us, rights | kPromotionFlag);
+        } else {
+            AddMove(from, ahead, piece, rights);
+            if (rank == doubleRank && m_board[ahead + forward] == kEmpty)
+                AddMove(from, static_cast<uint8_t>(ahead + forward), piece, rights);
+        }
+    }
+
+    for (int side = -1; side <= 1; side += 2) {
+        if (file + side < 0 || file + side > 7) continue;
+        const uint8_t to = static_cast<uint8_t>(ahead + side);
+        if (!IsEnemy(m_board[to], us)) continue;
+        if (rank == promotionRank) {
+            for (uint8_t kind : kPromotionKinds)
+                AddMove(from, to, kind | us, rights | kPromotionFlag | kCaptureFlag);
+        } else {
+            AddMove(from, to, piece, rights | kCaptureFlag);
+        }
+    }
+}
+
+void CMoveGen::CopyApplyGenerate(const CPosition& parent, Move move) {
+    CopyFrom(parent);
+    Apply(move);
+    Generate();
+}
+
+void CMoveGen::MakeChild(const CMoveGen& parent, int16_t index) {
+    CopyApplyGenerate(parent, parent.m_moves[index]);
+    FilterLegal();
+}
+
+bool CMoveGen::InCheck() const {
+    const uint8_t us = m_moveNumber > 0 ? 0 : kBlack;
+    const int king = KingSquare(us);
+    return king >= 0 && IsAttacked(king, us ^ kBlack);
+}
+
+bool CMoveGen::KingCapturable() const {
+    for (int i = 0; i < m_count; ++i)
+        if (KindOf(m_board[m_moves[i].to]) == kKing) return true;
+    return false;
+}
+
+void CMoveGen::RemoveMove(int index) {
+    if (m_count > 1) m_moves[index] = m_moves[m_count - 1];
+    --m_count;
+}
+
+bool CMoveGen::LeavesKingAttacked(const Move& move, int king, bool inCheck, const int8_t* pinDirection) {
+    if (king < 0) return false;  // no king of ours, nothing can capture it
+    const uint8_t them = (m_board[king] & kBlack) ^ kBlack;
+    const uint8_t mover = m_board[move.from];
+    const bool kingMove = move.from == king;
+    const bool castling = kingMove && (FileOf(move.to) - FileOf(move.from) == 2 || FileOf(move.from) - FileOf(move.to) == 2);
+    const bool enPassant = KindOf(mover) == kPawn && FileOf(move.from) != FileOf(move.to) && m_board[move.to] == kEmpty;
+
+    if (castling || enPassant) {
+        // Rare and with side effects beyond two squares: play it on a copy.
+        CPosition child;
+        child.CopyFrom(*this);
+        child.Apply(move);
+        return child.IsAttacked(kingMove ? move.to : king, them);
+    }
+    if (kingMove) {
+        // Lift the king so that sliders see through its old square.
+        m_board[king] = kEmpty;
+        const bool attacked = IsAttacked(move.to, them);
+        m_board[king] = mover;
+        return attacked;
+    }
+    if (inCheck) {
+        const uint8_t saved = m_board[move.to];
+        m_board[move.to] = move.piece;
+        m_board[move.from] = kEmpty;
+        const bool attacked = IsAttacked(king, them);
+        m_board[move.from] = mover;
+        m_board[move.to] = saved;
+        return attacked;
+    }
+    const int8_t pin = pinDirection[move.from];
+    return pin >= 0 && kTables.line[king][move.to] != pin;
+}
+
+void CMoveGen::FilterLegal() {
+    const uint8_t us = m_moveNumber > 0 ? 0 : kBlack;
+    const int king = KingSquare(us);
+    const bool inCheck = king >= 0 && IsAttacked(king, us ^ kBlack);
+    bool kingSide = !inCheck, queenSide = !inCheck;
+
+    // Pieces pinned against the king may only move along the pin line.
+    int8_t pinDirection[64];
+    std::memset(pinDirection, -1, sizeof pinDirection);
+    if (king >= 0) {
+        for (int d = 0; d < geometry::kDirections; ++d) {
+            const uint8_t slider = (d < geometry::kFirstStraight ? kBishop : kRook) | kQueen;
+            const uint8_t* ray = kTables.ray[king][d];
+            int shield = -1;
+            for (int i = 0, n = kTables.rayLength[king][d]; i < n; ++i) {
+                const uint8_t code = m_board[ray[i]];
+                if (code == kEmpty) continue;
+                if ((code & kBlack) == us) {
+                    if (shield >= 0) break;
+                    shield = ray[i];
+                    continue;
+                }
+                if (shield >= 0 && (code & slider)) pinDirection[shield] = static_cast<int8_t>(d);
+                break;
+            }
+        }
+    }
+
+    for (int i = 0; i < m_count; ++i) {
+        Move& m = m_moves[i];
+        if (!LeavesKingAttacked(m, king, inCheck, pinDirection)) continue;
+        if ((m.from == kE1 && m.to == kF1 && m.piece == kKing) ||
+            (m.from == kE8 && m.to == kF8 && m.piece == (kKing | kBlack)))
+            kingSide = false;
+        if ((m.from == kE1 && m.to == kD1 && m.piece == kKing) ||
+            (m.from == kE8 && m.to == kD8 && m.piece == (kKing | kBlack)))
+            queenSide = false;
+        m.to = kNoSquare;
+    }
+
+    if (!kingSide || !queenSide) {
+        for (int i = 0; i < m_count; ++i) {
+            Move& m = m_moves[i];
+            const bool kingOnHome = (m.from == kE1 && m.piece == kKing) || (m.from == kE8 && m.piece == (kKing | kBlack));
+            if (!kingOnHome) continue;
+            if ((!kingSide && (m.to == kG1 || m.to == kG8)) || (!queenSide && (m.to == kC1 || m.to == kC8)))
+                m.to = kNoSquare;
+        }
+    }
+
+    for (int i = 0; i < m_count;) {
+        if (m_moves[i].to == kNoSquare)
+            RemoveMove(i);
+        else
+            ++i;
+    }
+}
+
+char* CMoveGen::ResultText(char* out) const {
+    out[0] = '\0';
+    if (m_count > 0) return out;
+    const char* text = !InCheck() ? kStalemate : m_moveNumber > 0 ? kBlackMates : kWhiteMates;
+    std::strcpy(out, text);
+    return out;
+}
+
+char* CMoveGen::CoordText(int16_t index, char* out) const {
+    if (index < 0 || index >= m_count) {
+        std::strcpy(out, kBadIndexText);
+        return out;
+    }
+    const Move& m = m_moves[index];
+    char* p = out;
+    *p++ = FileLetter(m.from);
+    *p++ = RankDigit(m.from);
+    *p++ = FileLetter(m.to);
+    *p++ = RankDigit(m.to);
+    if (m.flags & kPromotionFlag) *p++ = static_cast<char>(PieceLetter(KindOf(m.piece)) - 'A' + 'a');
+    *p = '\0';
+    return out;
+}

@@ -1,0 +1,43 @@
+// A position with its move list: generates, filters to the legal moves and
+// makes child positions by copy-make.
+#pragma once
+
+#include <cstdint>
+
+#include "rules/position.h"
+
+class CMoveGen : public CPosition {
+public:
+    static constexpr int kMaxMoves = 500;
+    static constexpr int kCoordTextSize = 6;
+
+    int16_t m_count;
+    Move m_moves[kMaxMoves];
+
+    CMoveGen() : m_count(0) {}
+
+    // Pseudo-legal moves of the side to move, in the fixed generation order.
+    void Generate();
+    void AddMove(uint8_t from, uint8_t to, uint8_t piece, uint8_t flags);
+
+    void CopyApplyGenerate(const CPosition& parent, Move move);
+    // The child after the parent's move at index, with its legal list.
+    void MakeChild(const CMoveGen& parent, int16_t index);
+
+    bool InCheck() const;
+    bool KingCapturable() const;
+    void RemoveMove(int index);
+    void FilterLegal();
+    // "0-1 {Black mates}", "1-0 {White mates}", "1/2-1/2 {Stalemate}" or empty.
+    char* ResultText(char* out) const;
+    // e2e4, e7e8q; "ierr" for an index outside the list.
+    char* CoordText(int16_t index, char* out) const;
+
+private:
+    // Legality of one pseudo-legal move, decided by an attack test that gives
+    // the same answer as generating all replies and looking for a king capture.
+    // The board is changed and restored around the test, hence not const.
+    bool LeavesKingAttacked(const Move& move, int kingSquare, bool inCheck,
+                            const int8_t* pinDirection);
+    void GeneratePawn(int square, uint8_t piece);
+};

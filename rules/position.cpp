@@ -1,0 +1,282 @@
+#include "rules/position.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+#include <vector>
+
+#include "rules/chess.h"
+#include "rules/geometry.h"
+
+using namespace chess;
+
+namespace {
+
+constexpr uint8_t kBackRank[8] = {kRook, kKnight, kBishop, kQueen, kKing, kBishop, kKnight, kRook};
+// The fields every position text carries, whatever the position holds.
+constexpr const char* kFixedTextFields = "KQkq - 0 ";
+// Keeps the move number far from the 16-bit limit over the longest game.
+constexpr int kMaxFenMoveNumber = 9999;
+
+void AddMaterial(CPosition& p, uint8_t code) {
+    if (IsBlackPiece(code))
+        p.m_blackMaterial = static_cast<uint8_t>(p.m_blackMaterial + MaterialValue(code));
+    else
+        p.m_whiteMaterial = static_cast<uint8_t>(p.m_whiteMaterial + MaterialValue(code));
+}
+
+void TakeMaterial(CPosition& p, uint8_t code, uint8_t value) {
+    if (IsBlackPiece(code))
+        p.m_blackMaterial = static_cast<uint8_t>(p.m_blackMaterial - value);
+    else
+        p.m_whiteMaterial = static_cast<uint8_t>(p.m_whiteMaterial - value);
+}
+
+uint8_t CodeOfFenLetter(char c) {
+    switch (c) {
+    case 'K': return kKing;
+    case 'Q': return kQueen;
+    case 'B': return kBishop;
+    case 'N': return kKnight;
+    case 'R': return kRook;
+    case 'P': return kPawn;
+    case 'k': return kKing | kBlack;
+    case 'q': return kQueen | kBlack;
+    case 'b': return kBishop | kBlack;
+    case 'n': return kKnight | kBlack;
+    case 'r': return kRook | kBlack;
+    case 'p': return kPawn | kBlack;
+    default: return kEmpty;
+    }
+}
+
+bool ParseCount(const std::string& text, int low, int high, int* value) {
+    if (text.empty() || text.size() > 6) return false;
+    for (char c : text)
+        if (c < '0' || c > '9') return false;
+    *value = std::atoi(text.c_str());
+    return *value >= low && *value <= high;
+}
+
+}  // namespace
+
+void CPosition::SetupInitial() {
+    std::memset(m_board, 0, sizeof m_board);
+    for (int file = 0; file < 8; ++file) {
+        m_board[SquareOf(file, 0)] = kBackRank[file];
+        m_board[SquareOf(file, 1)] = kPawn;
+        m_board[SquareOf(file, 6)] = kPawn | kBlack;
+        m_board[SquareOf(file, 7)] = kBackRank[file] | kBlack;
+    }
+    m_moveNumber = 1;
+    m_lastFrom = 0;
+    m_lastTo = 0;
+    m_flags = kAllCastling;
+    m_lastPiece = 0;
+    m_whiteMaterial = 0;
+    m_blackMaterial = 0;
+    for (uint8_t code : m_board)
+        if (code) AddMaterial(*this, code);
+}
+
+void CPosition::Apply(Move move) {
+    m_moveNumber = static_cast<int16_t>(m_moveNumber < 0 ? 1 - m_moveNumber : -m_moveNumber);
+    m_lastFrom = move.from;
+    m_lastTo = move.to;
+    m_flags = move.flags;
+    m_lastPiece = move.piece;
+
+    const uint8_t captured = m_board[move.to];
+    if (captured) TakeMaterial(*this, captured, MaterialValue(captured));
+
+    const uint8_t mover = m_board[move.from];
+    const int fileStep = FileOf(move.to) - FileOf(move.from);
+    if (KindOf(mover) == kKing && (fileStep == 2 || fileStep == -2)) {
+        int rookFrom = -1, rookTo = -1;
+        switch (move.to) {
+        case kC1: rookFrom = kA1; rookTo = kD1; break;
+        case kG1: rookFrom = kH1; rookTo = kF1; break;
+        case kC8: rookFrom = kA8; rookTo = kD8; break;
+        case kG8: rookFrom = kH8; rookTo = kF8; break;
+        default: break;
+        }
+        if (rookFrom >= 0) {
+            m_board[rookTo] = m_board[rookFrom];
+            m_board[rookFrom] = kEmpty;
+        }
+    } else if (KindOf(mover) == kPawn && fileStep != 0 && captured == kEmpty) {
+        const int victim = SquareOf(FileOf(move.to), RankOf(move.from));
+        TakeMaterial(*this, m_board[victim], kPawnValue);
+        m_board[victim] = kEmpty;
+    }
+
+    m_board[move.to] = mover;
+    m_board[move.from] = kEmpty;
+
+    if (mover != move.piece) {
+        TakeMaterial(*this, mover, kPawnValue);
+        m_board[move.to] = move.piece;
+        AddMaterial(*this, move.piece);
+    }
+}
+
+char* CPosition::ToText(char* out) const {
+    char* p = out;
+    for (int rank = 7; rank >= 0; --rank) {
+        int run = 0;
+        for (int file = 0; file < 8; ++file) {
+            const uint8_t code = m_board[SquareOf(file, rank)];
+            if (code == kEmpty) {
+                ++run;
+                continue;
+            }
+            if (run) *p++ = static_cast<char>('0' + run);
+            run = 0;
+            *p++ = PieceLetter(code);
+        }
+        if (run) *p++ = static_cast<char>('0' + run);
+        *p++ = '/';
+    }
+    p[-1] = ' ';
+    *p++ = m_moveNumber > 0 ? 'w' : 'b';
+    *p++ = ' ';
+    std::snprintf(p, kTextSize - (p - out), "%s%d", kFixedTextFields, std::abs(m_moveNumber));
+    return out;
+}
+
+int CPosition::KingSquare(uint8_t colour) const {
+    const uint8_t king = kKing | colour;
+    for (int sq = 0; sq < 64; ++sq)
+        if (m_board[sq] == king) return sq;
+    return -1;
+}
+
+bool CPosition::IsAttacked(int square, uint8_t byColour) const {
+    using geometry::kTables;
+    const int file = FileOf(square), rank = RankOf(square);
+    // A pawn attacks diagonally forward, so look one rank behind the square.
+    const int pawnRank = byColour ? rank + 1 : rank - 1;
+    if (pawnRank >= 0 && pawnRank <= 7) {
+        const uint8_t pawn = kPawn | byColour;
+        if (file > 0 && m_board[SquareOf(file - 1, pawnRank)] == pawn) return true;
+        if (file < 7 && m_board[SquareOf(file + 1, pawnRank)] == pawn) return true;
+    }
+    const uint8_t knight = kKnight | byColour;
+    for (int i = 0; i < kTables.knightCount[square]; ++i)
+        if (m_board[kTables.knight[square][i]] == knight) return true;
+    const uint8_t king = kKing | byColour;
+    for (int i = 0; i < kTables.kingCount[square]; ++i)
+        if (m_board[kTables.king[square][i]] == king) return true;
+    for (int d = 0; d < geometry::kDirections; ++d) {
+        const uint8_t slider = (d < geometry::kFirstStraight ? kBishop : kRook) | kQueen;
+        const uint8_t* ray = kTables.ray[square][d];
+        for (int i = 0; i < kTables.rayLength[square][d]; ++i) {
+            const uint8_t code = m_board[ray[i]];
+            if (code == kEmpty) continue;
+            if ((code & kBlack) == byColour && (code & slider)) return true;
+            break;
+        }
+    }
+    return false;
+}
+
+std::string CPosition::SetupFen(const std::string& fen, int* halfMoveClock) {
+    std::istringstream in(fen);
+    std::vector<std::string> fields;
+    for (std::string field; in >> field;) fields.push_back(field);
+    if (fields.size() < 2) return "FEN needs at least the board and the side to move";
+    if (fields.size() > 6) return "FEN has more than six fields";
+
+    CPosition p{};
+    // Board, rank 8 first.
+    int rank = 7, file = 0;
+    for (char c : fields[0]) {
+        if (c == '/') {
+            if (file != 8) return "FEN rank " + std::to_string(rank + 1) + " does not have 8 squares";
+            if (--rank < 0) return "FEN board has more than 8 ranks";
+            file = 0;
+        } else if (c >= '1' && c <= '8') {
+            file += c - '0';
+            if (file > 8) return "FEN rank " + std::to_string(rank + 1) + " has more than 8 squares";
+        } else {
+            const uint8_t code = CodeOfFenLetter(c);
+            if (code == kEmpty) return std::string("FEN board has an unknown piece letter '") + c + "'";
+            if (file >= 8) return "FEN rank " + std::to_string(rank + 1) + " has more than 8 squares";
+            if (KindOf(code) == kPawn && (rank == 0 || rank == 7))
+                return "FEN has a pawn on rank " + std::to_string(rank + 1);
+            p.m_board[SquareOf(file++, rank)] = code;
+        }
+    }
+    if (rank != 0 || file != 8) return "FEN board does not have 8 ranks of 8 squares";
+    for (uint8_t code : p.m_board)
+        if (code) AddMaterial(p, code);
+
+    int whiteKings = 0, blackKings = 0;
+    for (uint8_t code : p.m_board) {
+        whiteKings += code == kKing;
+        blackKings += code == (kKing | kBlack);
+    }
+    if (whiteKings != 1 || blackKings != 1) return "FEN must have exactly one king of each colour";
+
+    bool white;
+    if (fields[1] == "w")
+        white = true;
+    else if (fields[1] == "b")
+        white = false;
+    else
+        return "FEN side to move must be w or b, not '" + fields[1] + "'";
+
+    // Rights whose king or rook has left its square are dropped: they could never be used.
+    uint8_t rights = 0;
+    if (fields.size() > 2 && fields[2] != "-") {
+        for (char c : fields[2]) {
+            uint8_t bit = 0, kingSquare = kE1, rookSquare = 0, colour = 0;
+            switch (c) {
+            case 'K': bit = kWhiteKingSide; rookSquare = kH1; break;
+            case 'Q': bit = kWhiteQueenSide; rookSquare = kA1; break;
+            case 'k': bit = kBlackKingSide; kingSquare = kE8; rookSquare = kH8; colour = kBlack; break;
+            case 'q': bit = kBlackQueenSide; kingSquare = kE8; rookSquare = kA8; colour = kBlack; break;
+            default: return std::string("FEN castling field has an unknown letter '") + c + "'";
+            }
+            if (rights & bit) return std::string("FEN castling field repeats '") + c + "'";
+            if (p.m_board[kingSquare] == (kKing | colour) && p.m_board[rookSquare] == (kRook | colour))
+                rights |= bit;
+        }
+    }
+    p.m_flags = rights;
+
+    if (fields.size() > 3 && fields[3] != "-") {
+        const std::string& ep = fields[3];
+        const int epRank = white ? 5 : 2;  // behind a pawn of the side that just moved
+        if (ep.size() != 2 || ep[0] < 'a' || ep[0] > 'h' || ep[1] != '1' + epRank)
+            return "FEN en-passant square '" + ep + "' must be on rank " + std::to_string(epRank + 1);
+        const int epFile = ep[0] - 'a';
+        const int forward = white ? -1 : +1;  // direction the enemy pawn moved
+        const int from = SquareOf(epFile, epRank - forward);
+        const int to = SquareOf(epFile, epRank + forward);
+        const uint8_t pawn = kPawn | (white ? kBlack : 0);
+        if (p.m_board[to] != pawn || p.m_board[SquareOf(epFile, epRank)] != kEmpty || p.m_board[from] != kEmpty)
+            return "FEN en-passant square '" + ep + "' does not follow a pawn's double step";
+        p.m_lastFrom = static_cast<uint8_t>(from);
+        p.m_lastTo = static_cast<uint8_t>(to);
+        p.m_lastPiece = pawn;
+    }
+
+    int halfMoves = 0;
+    if (fields.size() > 4 && !ParseCount(fields[4], 0, 99999, &halfMoves))
+        return "FEN half-move clock '" + fields[4] + "' is not a number from 0";
+    int moveNumber = 1;
+    if (fields.size() > 5 && !ParseCount(fields[5], 1, kMaxFenMoveNumber, &moveNumber))
+        return "FEN full-move number '" + fields[5] + "' is not a number from 1 to " +
+               std::to_string(kMaxFenMoveNumber);
+    p.m_moveNumber = static_cast<int16_t>(white ? moveNumber : -moveNumber);
+
+    const uint8_t waiting = white ? kBlack : 0;
+    if (p.IsAttacked(p.KingSquare(waiting), waiting ^ kBlack))
+        return "FEN side not to move is in check";
+
+    *this = p;
+    if (halfMoveClock) *halfMoveClock = halfMoves;
+    return "";
+}

@@ -1,0 +1,39 @@
+// One chess position as a flat record, copied whole whenever a move is tried.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "rules/move.h"
+
+class CPosition {
+public:
+    // Large enough for every position text and every FEN-derived text we write.
+    static constexpr int kTextSize = 100;
+
+    uint8_t m_board[64];
+    int16_t m_moveNumber;  // > 0 White to move, < 0 Black; |value| is the full-move number
+    uint8_t m_lastFrom;
+    uint8_t m_lastTo;
+    uint8_t m_flags;  // flags of the move that produced this position; low bits = rights
+    uint8_t m_lastPiece;
+    uint8_t m_whiteMaterial;
+    uint8_t m_blackMaterial;
+
+    void SetupInitial();
+    // Sets up from a FEN text. Returns the empty string on success, otherwise
+    // a message naming what is wrong; the position is then left unchanged.
+    std::string SetupFen(const std::string& fen, int* halfMoveClock = nullptr);
+
+    void CopyFrom(const CPosition& other) { *this = other; }
+    void Apply(Move move);
+    bool IsWhiteToMove() const { return m_moveNumber >= 0; }
+    // Position text: board and side to move, then the fixed "KQkq - 0 " and the move number.
+    char* ToText(char* out) const;
+
+    // True when the square is attacked by a piece of the given colour (0 or 0x80).
+    bool IsAttacked(int square, uint8_t byColour) const;
+    // Square of the king of that colour, or -1.
+    int KingSquare(uint8_t colour) const;
+};
+static_assert(sizeof(CPosition) == 72, "the position record is 72 bytes");
