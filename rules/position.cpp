@@ -201,7 +201,7 @@ std::string CPosition::SetupFen(const std::string& fen, int* halfMoveClock) {
             if (file > 8) return "FEN rank " + std::to_string(rank + 1) + " has more than 8 squares";
         } else {
             const uint8_t code = CodeOfFenLetter(c);
-            if (code == kEmpty) return std::string("FEN board has an unknown piece letter '") + c + "'";
+            if (code == kEmpty) return std::string("FEN board has an unknown character '") + c + "'";
             if (file >= 8) return "FEN rank " + std::to_string(rank + 1) + " has more than 8 squares";
             if (KindOf(code) == kPawn && (rank == 0 || rank == 7))
                 return "FEN has a pawn on rank " + std::to_string(rank + 1);
