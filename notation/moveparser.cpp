@@ -1,0 +1,120 @@
+#include "notation/moveparser.h"
+
+#include <cstring>
+
+#include "notation/pieceletters.h"
+#include "rules/chess.h"
+
+namespace {
+
+constexpr int16_t kNoMove = -1;
+constexpr size_t kCoordinateLength = 4;
+// Index of the optional promotion letter in coordinate text.
+constexpr size_t kPromotionIndex = 4;
+
+constexpr char kQueenSideO[] = "O-O-O";
+constexpr char kQueenSideZero[] = "0-0-0";
+constexpr char kKingSideO[] = "O-O";
+constexpr char kKingSideZero[] = "0-0";
+constexpr char kWhiteKingSide[] = "e1g1";
+constexpr char kWhiteQueenSide[] = "e1c1";
+constexpr char kBlackKingSide[] = "e8g8";
+constexpr char kBlackQueenSide[] = "e8c8";
+
+// Wider than any value a character can produce, so '0' (rank -1) still
+// counts as set and matches nothing.
+constexpr int kUnset = -1000;
+
+bool IsFile(char c) { return c >= 'a' && c <= 'h'; }
+bool IsRank(char c) { return c >= '1' && c <= '8'; }
+
+bool StartsWith(const char* text, const char* prefix) {
+    return std::strncmp(text, prefix, std::strlen(prefix)) == 0;
+}
+
+// The kind a promotion letter asks for. The letter goes through German so that
+// English and German letters both work; a character that is no letter at all
+// defaults to the queen.
+uint8_t PromotionKind(char letter) {
+    const uint8_t code = GermanLetterCode(EnglishToGerman(letter));
+    if (code == chess::kEmpty) return chess::kQueen;
+    return chess::KindOf(code);
+}
+
+bool Agrees(int value, int actual) { return value == kUnset || value == actual; }
+
+}  // namespace
+
+int16_t ParseMove(const CMoveGen& gen, const char* text) {
+    if (IsCoordinateText(text)) return ParseCoordinate(gen, text);
+    return ParseSan(gen, text);
+}
+
+bool IsCoordinateText(const char* text) {
+    // Stops at the terminator, so short texts are never read past their end.
+    return text != nullptr && IsFile(text[0]) && IsRank(text[1]) && IsFile(text[2]) &&
+           IsRank(text[3]);
+}
+
+int16_t ParseCoordinate(const CMoveGen& gen, const char* text) {
+    if (!IsCoordinateText(text)) return kNoMove;
+    const int from = chess::SquareOf(text[0] - 'a', text[1] - '1');
+    const int to = chess::SquareOf(text[2] - 'a', text[3] - '1');
+    const uint8_t promotion =
+        text[kCoordinateLength] == '\0' ? 0 : PromotionKind(text[kPromotionIndex]);
+
+    int16_t found = kNoMove;
+    for (int16_t i = 0; i < gen.m_count; ++i) {
+        const Move& move = gen.m_moves[i];
+        if (move.from != from || move.to != to) continue;
+        if ((move.flags & chess::kPromotionFlag) && chess::KindOf(move.piece) != promotion) continue;
+        found = i;
+    }
+    return found;
+}
+
+int16_t ParseSan(const CMoveGen& gen, const char* text) {
+    if (text == nullptr) return kNoMove;
+    const bool white = gen.m_moveNumber > 0;
+    if (StartsWith(text, kQueenSideO) || StartsWith(text, kQueenSideZero))
+        return ParseCoordinate(gen, white ? kWhiteQueenSide : kBlackQueenSide);
+    if (StartsWith(text, kKingSideO) || StartsWith(text, kKingSideZero))
+        return ParseCoordinate(gen, white ? kWhiteKingSide : kBlackKingSide);
+
+    int pieceKind = chess::kPawn;
+    int promotionKind = 0;
+    int toFile = kUnset, toRank = kUnset, fromFile = kUnset, fromRank = kUnset;
+
+    // Right to left: the square nearest the end is the destination, anything
+    // further left narrows down the origin.
+    for (size_t i = std::strlen(text); i-- > 0;) {
+        const char c = text[i];
+        if (c == '=') {
+            promotionKind = pieceKind;
+            pieceKind = chess::kPawn;
+        } else if (c == '+' || c == 'x' || c == '#' || c == ' ') {
+            continue;
+        } else if (c >= '0' && c <= '9') {
+            (toRank == kUnset ? toRank : fromRank) = c - '1';
+        } else if (c >= 'a' && c <= 'z') {
+            (toFile == kUnset ? toFile : fromFile) = c - 'a';
+        } else if (c >= 'A' && c <= 'Z') {
+            pieceKind = chess::KindOf(EnglishLetterCode(c));
+        }
+    }
+
+    int16_t found = kNoMove;
+    for (int16_t i = 0; i < gen.m_count; ++i) {
+        const Move& move = gen.m_moves[i];
+        if (!Agrees(toFile, chess::FileOf(move.to)) || !Agrees(toRank, chess::RankOf(move.to)) ||
+            !Agrees(fromFile, chess::FileOf(move.from)) ||
+            !Agrees(fromRank, chess::RankOf(move.from)))
+            continue;
+        const int kind = chess::KindOf(move.piece);
+        const bool fits = (move.flags & chess::kPromotionFlag)
+                              ? pieceKind == chess::kPawn && promotionKind == kind
+                              : pieceKind == kind;
+        if (fits) found = i;
+    }
+    return found;
+}
