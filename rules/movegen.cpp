@@ -36,9 +36,6 @@ constexpr RightsMasks kRightsMasks = MakeRightsMasks();
 
 constexpr uint8_t kPromotionKinds[4] = {kQueen, kRook, kBishop, kKnight};
 
-constexpr const char* kBlackMates = "0-1 {Black mates}";
-constexpr const char* kWhiteMates = "1-0 {White mates}";
-constexpr const char* kStalemate = "1/2-1/2 {Stalemate}";
 constexpr const char* kBadIndexText = "ierr";
 
 inline bool IsEnemy(uint8_t code, uint8_t us) { return code != kEmpty && (code & kBlack) != us; }
@@ -277,7 +274,7 @@ void CMoveGen::FilterLegal() {
 char* CMoveGen::ResultText(char* out) const {
     out[0] = '\0';
     if (m_count > 0) return out;
-    const char* text = !InCheck() ? kStalemate : m_moveNumber > 0 ? kBlackMates : kWhiteMates;
+    const char* text = !InCheck() ? kStalemateText : m_moveNumber > 0 ? kBlackMatesText : kWhiteMatesText;
     std::strcpy(out, text);
     return out;
 }

@@ -10,6 +10,10 @@ class CMoveGen : public CPosition {
 public:
     static constexpr int kMaxMoves = 500;
     static constexpr int kCoordTextSize = 6;
+    // Internal result texts of a position without legal moves.
+    static constexpr const char* kBlackMatesText = "0-1 {Black mates}";
+    static constexpr const char* kWhiteMatesText = "1-0 {White mates}";
+    static constexpr const char* kStalemateText = "1/2-1/2 {Stalemate}";
 
     int16_t m_count;
     Move m_moves[kMaxMoves];
