@@ -1,0 +1,148 @@
+#include "rules/gamefacade.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+#include "notation/gametags.h"
+#include "notation/moveparser.h"
+#include "rules/chess.h"
+
+namespace {
+
+constexpr const char* kResultTagName = "Result";
+
+// Bitmap numbers of the view's piece pictures and their shared masks.
+struct PieceBitmaps {
+    uint8_t kind;
+    int whitePicture;
+    int blackPicture;
+    int mask;
+};
+constexpr PieceBitmaps kPieceBitmaps[] = {
+    {chess::kKing, 1, 2, 0},       {chess::kQueen, 4, 5, 3},   {chess::kBishop, 7, 8, 6},
+    {chess::kKnight, 10, 11, 9},   {chess::kRook, 13, 14, 12}, {chess::kPawn, 16, 17, 15},
+};
+constexpr int kEmptyPicture = -1;
+constexpr int kEmptyMask = 0;
+constexpr int kLastIndex = 7;  // of a rank or a file
+
+// UTF-8 byte classes, for cutting a long answer without splitting a character.
+constexpr uint8_t kContinuationMask = 0xC0;
+constexpr uint8_t kContinuationBits = 0x80;
+constexpr uint8_t kTwoByteLead = 0xC0;
+constexpr uint8_t kThreeByteLead = 0xE0;
+constexpr uint8_t kFourByteLead = 0xF0;
+constexpr size_t kMaxContinuationBytes = 3;
+
+bool IsContinuationByte(char c) {
+    return (static_cast<uint8_t>(c) & kContinuationMask) == kContinuationBits;
+}
+
+size_t SequenceLength(uint8_t lead) {
+    if (lead >= kFourByteLead) return 4;
+    if (lead >= kThreeByteLead) return 3;
+    if (lead >= kTwoByteLead) return 2;
+    return 1;
+}
+
+// Removes a multi-byte character left incomplete at the end of a cut text.
+void DropCutCharacter(char* text) {
+    const size_t length = std::strlen(text);
+    size_t lead = length;
+    while (lead > 0 && length - lead < kMaxContinuationBytes && IsContinuationByte(text[lead - 1]))
+        --lead;
+    if (lead == 0) return;
+    --lead;
+    if (length - lead < SequenceLength(static_cast<uint8_t>(text[lead]))) text[lead] = '\0';
+}
+
+// Only ASCII letters and digits count; bytes of UTF-8 characters do not.
+bool HasLetterOrDigit(const char* text) {
+    for (const char* p = text; *p != '\0'; ++p) {
+        const char c = *p;
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+CGameFacade::CGameFacade() : m_text(), m_game(new CGame), m_tags(new CGameTags) {}
+
+CGameFacade::CGameFacade(const CPosition& start, int fiftyCount)
+    : m_text(), m_game(new CGame(start, fiftyCount)), m_tags(new CGameTags) {}
+
+CGameFacade::~CGameFacade() {
+    delete m_game;
+    delete m_tags;
+}
+
+const char* CGameFacade::EnterMove(const char* move) {
+    m_text[0] = '\0';
+    const CMoveGen* current = m_game->Current();
+    if (current->m_count == 0) return current->ResultText(m_text);
+    if (move == nullptr || !HasLetterOrDigit(move)) return kBadFormatText;
+
+    const int16_t index = ParseMove(*current, move);
+    if (index < 0) {
+        FormatInvalidMove(move);
+        return m_text;
+    }
+    if (m_game->MakeMove(index) == nullptr) return kHistoryFullText;
+    return m_text;
+}
+
+// A typed text may be longer than the answer buffer; it is cut, but never
+// inside a character, so the answer stays valid UTF-8.
+void CGameFacade::FormatInvalidMove(const char* move) {
+    const int written = std::snprintf(m_text, kTextSize, kInvalidMoveFormat, move);
+    if (written >= kTextSize) DropCutCharacter(m_text);
+}
+
+int CGameFacade::GameOver(char* out) const {
+    if (m_game->DrawCheck(out) == 1) return 1;
+    const CMoveGen* current = m_game->Current();
+    if (current->m_count == 0) {
+        current->ResultText(out);
+        return 1;
+    }
+    out[0] = '\0';
+    return 0;
+}
+
+const char* CGameFacade::StatusText() {
+    if (GameOver(m_text) == 1) return m_text;
+    const CMoveGen* current = m_game->Current();
+    if (current->InCheck()) return kCheckText;
+    return current->IsWhiteToMove() ? kWhiteTurnText : kBlackTurnText;
+}
+
+int CGameFacade::LegalMoveCount() const {
+    return m_game->Current()->m_count;
+}
+
+const char* CGameFacade::LegalMoveText(int index) {
+    // An index beyond the 16-bit range must not wrap onto a real move.
+    const int16_t shortIndex = (index < 0 || index > INT16_MAX) ? -1 : static_cast<int16_t>(index);
+    return m_game->Current()->CoordText(shortIndex, m_text);
+}
+
+CGameTags* CGameFacade::UpdateResultTag() {
+    char result[CGame::kTextSize];
+    m_tags->Set(kResultTagName, m_game->Result(result));
+    return m_tags;
+}
+
+void CGameFacade::PieceImage(int rank, int file, int* picture, int* mask) const {
+    *picture = kEmptyPicture;
+    *mask = kEmptyMask;
+    if (rank < 0 || rank > kLastIndex || file < 0 || file > kLastIndex) return;
+    const uint8_t code = m_game->Current()->m_board[chess::SquareOf(file, rank)];
+    for (const PieceBitmaps& bitmaps : kPieceBitmaps) {
+        if (bitmaps.kind != chess::KindOf(code)) continue;
+        *picture = chess::IsBlackPiece(code) ? bitmaps.blackPicture : bitmaps.whitePicture;
+        *mask = bitmaps.mask;
+        return;
+    }
+}
