@@ -17,7 +17,9 @@ struct CliRun {
 
 // Runs the tool with a shell-quoted argument text and optional standard input.
 CliRun RunCli(const std::string& args, const std::string& input = "") {
-    const std::string inputFile = ::testing::TempDir() + "cli_input.txt";
+    // One file per test: ctest runs the tests of this program in parallel.
+    const std::string inputFile =
+        ::testing::TempDir() + "cli_input_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
     std::ofstream(inputFile) << input;
     const std::string command = std::string(TORVO_CLI) + " " + args + " <" + inputFile + " 2>/dev/null";
     CliRun run{-1, ""};
