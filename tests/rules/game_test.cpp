@@ -156,3 +156,18 @@ TEST(GameTest, MateEndsTheGameButADrawingRuleComesFirst) {
     EXPECT_STREQ(lateMate->ResultLong(text), "1/2-1/2 {Draw by 50 move rule}");
     EXPECT_STREQ(lateMate->Result(text), "1/2-1/2");
 }
+
+namespace {
+
+TEST(GameTest, DrawingRulesAreTriedInTheirOrder) {
+    // Knight against king: insufficient material from the first move on, and
+    // the clock is past the fifty-move limit; repetition outranks both.
+    auto game = FromFen("4k3/8/8/8/8/8/8/4K1N1 w - - 150 1");
+    const std::vector<const char*> round = {"Nf3", "Kd8", "Ng1", "Ke8"};
+    Play(*game, round);
+    EXPECT_EQ(Draw(*game, 1), "1/2-1/2 {Draw by insufficient material}");
+    for (int i = 0; i < 3; ++i) Play(*game, round);
+    EXPECT_EQ(Draw(*game, 1), "1/2-1/2 {Draw by repetition}");
+}
+
+}  // namespace

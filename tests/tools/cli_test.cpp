@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 
@@ -13,6 +14,7 @@ namespace {
 struct CliRun {
     int status;
     std::string out;
+    std::string err;
 };
 
 // Runs the tool with a shell-quoted argument text and optional standard input.
@@ -21,14 +23,17 @@ CliRun RunCli(const std::string& args, const std::string& input = "") {
     const std::string inputFile =
         ::testing::TempDir() + "cli_input_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
     std::ofstream(inputFile) << input;
-    const std::string command = std::string(TORVO_CLI) + " " + args + " <" + inputFile + " 2>/dev/null";
-    CliRun run{-1, ""};
+    const std::string errorFile = inputFile + ".err";
+    const std::string command = std::string(TORVO_CLI) + " " + args + " <" + inputFile + " 2>" + errorFile;
+    CliRun run{-1, "", ""};
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return run;
     char buffer[4096];
     for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
     const int status = pclose(pipe);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream errors(errorFile);
+    run.err.assign(std::istreambuf_iterator<char>(errors), std::istreambuf_iterator<char>());
     return run;
 }
 
@@ -95,6 +100,8 @@ TEST(Cli, BadArgumentsExitWithStatusTwo) {
         "perft x",
         "perft 3x",
         "perft -1",
+        "perft +2",
+        "perft ' 3'",
         "perft 3 --fen",
         "perft 3 --fen 'not a fen'",
         "perft 3 --bogus",
@@ -102,7 +109,12 @@ TEST(Cli, BadArgumentsExitWithStatusTwo) {
         "play --fen '8/8/8/8/8/8/8/8 w - - 0 1'",
         "frobnicate",
     };
-    for (const char* args : cases) EXPECT_EQ(RunCli(args).status, 2) << args;
+    for (const char* args : cases) {
+        const CliRun run = RunCli(args);
+        EXPECT_EQ(run.status, 2) << args;
+        EXPECT_EQ(run.out, "") << args;
+        EXPECT_NE(run.err.find("torvo-cli: "), std::string::npos) << args;
+    }
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 // torvo-cli: perft counts and scripted games on the command line.
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -67,7 +68,7 @@ int RunPerft(int argc, char** argv) {
     if (argc < 3) return UsageError("perft needs a depth");
     char* end = nullptr;
     const long depth = std::strtol(argv[2], &end, 10);
-    if (*argv[2] == '\0' || *end != '\0' || depth < 0 || depth > kMaxPerftDepth)
+    if (!std::isdigit(static_cast<unsigned char>(*argv[2])) || *end != '\0' || depth > kMaxPerftDepth)
         return UsageError(std::string("depth '") + argv[2] + "' is not a number from 0 to " +
                           std::to_string(kMaxPerftDepth));
     Options options;
