@@ -121,6 +121,26 @@ void CPosition::Apply(Move move) {
     }
 }
 
+int CPosition::AdjustForDevelopment(int value) const {
+    // Emptied minor-piece and king's-pawn squares and a castled king count;
+    // any piece on a square makes it occupied, the king too.
+    constexpr int kMinorSquare = 7, kKingPawnSquare = 9, kCastledKing = 28;
+    constexpr uint8_t kWhiteMinorSquares[4] = {kB1, kC1, kF1, kG1};
+    constexpr uint8_t kBlackMinorSquares[4] = {kB8, kC8, kF8, kG8};
+    constexpr uint8_t kE2 = 12, kE7 = 52;
+    for (uint8_t sq : kWhiteMinorSquares)
+        if (m_board[sq]) value -= kMinorSquare;
+    if (m_board[kE2]) value -= kKingPawnSquare;
+    if (m_board[kG1] == kKing) value += kCastledKing;
+    if (m_board[kC1] == kKing) value += kCastledKing;
+    for (uint8_t sq : kBlackMinorSquares)
+        if (m_board[sq]) value += kMinorSquare;
+    if (m_board[kE7]) value += kKingPawnSquare;
+    if (m_board[kG8] == (kKing | kBlack)) value -= kCastledKing;
+    if (m_board[kC8] == (kKing | kBlack)) value -= kCastledKing;
+    return value;
+}
+
 char* CPosition::ToText(char* out) const {
     char* p = out;
     for (int rank = 7; rank >= 0; --rank) {

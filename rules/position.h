@@ -27,6 +27,8 @@ public:
 
     void CopyFrom(const CPosition& other) { *this = other; }
     void Apply(Move move);
+    // value plus the opening development term, both from White's side.
+    int AdjustForDevelopment(int value) const;
     bool IsWhiteToMove() const { return m_moveNumber >= 0; }
     // Position text: board and side to move, then the fixed "KQkq - 0 " and the move number.
     char* ToText(char* out) const;

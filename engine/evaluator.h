@@ -1,0 +1,22 @@
+// Static evaluation and the exchange search on the last move's square.
+#pragma once
+
+#include <cstdint>
+
+class CMoveGen;
+
+class CEvaluator {
+public:
+    // One pawn of material in score units.
+    static constexpr int kPawnScore = 32;
+    // Development counts during full moves 1 to 31 only.
+    static constexpr int kDevelopmentMoves = 32;
+
+    // Moves tried by this evaluator: children of a list build plus exchange moves.
+    int32_t m_nodes = 0;
+
+    // Score of pos for its side to move; parentCount is the move count one ply earlier.
+    static int Evaluate(const CMoveGen& pos, int16_t parentCount);
+    // Score of pos after the chain of recaptures on its m_lastTo, up to depth plies.
+    int ExchangeValue(const CMoveGen& pos, int16_t parentCount, int depth, int alpha, int beta);
+};
