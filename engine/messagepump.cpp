@@ -1,0 +1,26 @@
+#include "engine/messagepump.h"
+
+namespace {
+// 1 while the computer thinks. One flag for the whole program: a new game or
+// a closing document switches it off for whichever search runs.
+int g_thinking = 0;
+}  // namespace
+
+CMessagePump::CMessagePump() { g_thinking = 0; }
+
+CMessagePump::~CMessagePump() { g_thinking = 0; }
+
+void CMessagePump::SetThinking(int flag) { g_thinking = flag; }
+
+int CMessagePump::Thinking() const { return g_thinking; }
+
+bool CMessagePump::PumpOne() {
+    if (g_thinking == 0) return true;
+    if (m_platform) m_platform->DispatchOne();
+    return g_thinking == 0;
+}
+
+CMessagePump& TheMessagePump() {
+    static CMessagePump pump;
+    return pump;
+}
