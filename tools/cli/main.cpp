@@ -10,59 +10,16 @@
 #include "rules/gamefacade.h"
 #include "rules/movegen.h"
 #include "rules/perft.h"
+#include "tools/cli/bench.h"
+#include "tools/cli/cliargs.h"
+#include "tools/cli/think.h"
+#include "tools/cli/uci.h"
+
+using namespace cli;
 
 namespace {
 
-constexpr int kUsageError = 2;
 constexpr int kMaxPerftDepth = 20;
-
-constexpr const char* kUsage =
-    "usage:\n"
-    "  torvo-cli perft DEPTH [--fen FEN] [--divide]\n"
-    "      count the leaves of the legal move tree to DEPTH half-moves\n"
-    "  torvo-cli play [--fen FEN]\n"
-    "      play the move texts read from standard input, one answer line each\n";
-
-int UsageError(const std::string& message) {
-    std::fprintf(stderr, "torvo-cli: %s\n%s", message.c_str(), kUsage);
-    return kUsageError;
-}
-
-struct Options {
-    std::string fen;
-    bool haveFen = false;
-    bool divide = false;
-};
-
-// Reads --fen and --divide from argv[first..]; returns an error text or "".
-std::string ReadOptions(int argc, char** argv, int first, bool allowDivide, Options* options) {
-    for (int i = first; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--fen") == 0) {
-            if (i + 1 >= argc) return "--fen needs a FEN text";
-            options->fen = argv[++i];
-            options->haveFen = true;
-        } else if (allowDivide && std::strcmp(argv[i], "--divide") == 0) {
-            options->divide = true;
-        } else {
-            return std::string("unknown argument '") + argv[i] + "'";
-        }
-    }
-    return "";
-}
-
-// Sets up the start position; returns an error text or "".
-std::string StartPosition(const Options& options, CMoveGen* start, int* halfMoves) {
-    *halfMoves = 0;
-    if (!options.haveFen) {
-        start->SetupInitial();
-    } else {
-        const std::string error = start->SetupFen(options.fen, halfMoves);
-        if (!error.empty()) return error;
-    }
-    start->Generate();
-    start->FilterLegal();
-    return "";
-}
 
 int RunPerft(int argc, char** argv) {
     if (argc < 3) return UsageError("perft needs a depth");
@@ -139,6 +96,9 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(argv[1], "perft") == 0) return RunPerft(argc, argv);
     if (std::strcmp(argv[1], "play") == 0) return RunPlay(argc, argv);
+    if (std::strcmp(argv[1], "think") == 0) return RunThink(argc, argv);
+    if (std::strcmp(argv[1], "bench") == 0) return RunBench(argc, argv);
+    if (std::strcmp(argv[1], "uci") == 0) return RunUci(argc, argv);
     if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         std::fputs(kUsage, stdout);
         return 0;

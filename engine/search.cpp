@@ -1,0 +1,158 @@
+#include "engine/search.h"
+
+#include <cinttypes>
+#include <cstring>
+
+#include "engine/evaluator.h"
+#include "engine/messagepump.h"
+
+int64_t g_searchNodes = 0;
+
+namespace {
+// Iterations are recorded up to this depth; later ones repeat the next depth.
+constexpr int kLastRecordedDepth = CSearch::kMaxIterations - 2;
+constexpr int kCentipawns = 100;
+constexpr int kHundredths = 100;
+}  // namespace
+
+CSearch::CSearch(const CMoveGen& root, CMessagePump* pump) : m_rootPos(root), m_pump(pump) {
+    m_root = new CNodeList(m_rootPos);
+    m_clock.Start();
+    Reset();
+    m_results[0] = new CSearchResult(m_root);
+}
+
+CSearch::~CSearch() {
+    Release();
+    for (CSearchResult*& record : m_results) {
+        delete record;
+        record = nullptr;
+    }
+}
+
+void CSearch::Reset() {
+    m_clock.Start();
+    m_infoSecond = -1;
+    m_infoCount = 1;
+    m_depth = 0;
+    m_lastDone = -1;
+    m_limit = 0;
+}
+
+void CSearch::SetLimit(int seconds) {
+    Reset();
+    m_limit = seconds;
+}
+
+void CSearch::Iterate() {
+    m_abort = false;
+    if (!m_results[m_depth]) m_results[m_depth] = new CSearchResult(m_root);
+    SearchNode(m_rootPos, &m_root, m_results[m_depth], m_depth, -kInfinity, kInfinity);
+    if (!m_abort && m_lastDone < kLastRecordedDepth) {
+        ++m_lastDone;
+        ++m_depth;
+        delete m_results[m_depth];
+        m_results[m_depth] = new CSearchResult(m_root);
+    }
+}
+
+int CSearch::SearchNode(const CMoveGen& pos, CNodeList** slot, CSearchResult* result, int depth, int alpha,
+                        int beta) {
+    if (m_depth > 0) {
+        if (m_abort) return 0;
+        if (CheckTime()) {
+            m_abort = true;
+            return 0;
+        }
+    }
+    result->m_score = -kInfinity;
+    if (!*slot) {
+        if (pos.m_count == 0) {
+            result->m_score = pos.InCheck() ? -kMateScore - depth : 0;
+            return result->m_score;
+        }
+        *slot = new CNodeList(pos);
+    }
+    CNodeList* list = *slot;
+    CMoveGen child;
+    for (CSearchNode* node = list->m_head; node; node = node->m_next) {
+        CSearchResult* next = result->NextPly();
+        int v;
+        if (depth == 0) {
+            v = node->m_score;
+        } else {
+            child.MakeChild(pos, node->m_moveIndex);
+            v = -SearchNode(child, &node->m_subtree, next, depth - 1, -beta, -alpha);
+        }
+        if (m_abort) v = 0;
+        if (v > result->m_score) {
+            result->m_score = v;
+            result->m_best = node;
+            list->m_best = node;
+        }
+        if (result->m_score > alpha) alpha = result->m_score;
+        if (alpha >= beta || m_abort) break;
+    }
+    if (m_depth - depth > kKeptPlies) {
+        delete list;
+        *slot = nullptr;
+    }
+    return result->m_score;
+}
+
+int16_t CSearch::BestMoveIndex() const {
+    if (m_lastDone < 0 || !m_results[m_lastDone] || !m_results[m_lastDone]->m_best) return -1;
+    return m_results[m_lastDone]->m_best->m_moveIndex;
+}
+
+const CSearchResult* CSearch::Result(int depth) const {
+    if (depth < 0 || depth > m_lastDone) return nullptr;
+    return m_results[depth];
+}
+
+void CSearch::Release() {
+    delete m_root;
+    m_root = nullptr;
+}
+
+bool CSearch::CheckTime() {
+    if (m_pump && m_pump->PumpOne()) {
+        // Thinking was switched off: stop at once rather than finish the
+        // iteration unchecked, which would freeze the window meanwhile.
+        PrintInfo();
+        return true;
+    }
+    return m_clock.Elapsed() > m_limit;
+}
+
+int CSearch::PrincipalVariation(char* out, int size) const {
+    int count = 0, used = 0;
+    out[0] = '\0';
+    for (const CNodeList* list = m_root; list && list->m_best; list = list->m_best->m_subtree) {
+        const char* text = list->m_best->m_text;
+        const int length = static_cast<int>(std::strlen(text));
+        if (used + length + 2 > size) break;
+        if (count) out[used++] = ' ';
+        std::memcpy(out + used, text, length + 1);
+        used += length;
+        ++count;
+    }
+    return count;
+}
+
+void CSearch::PrintInfo() {
+    const int seconds = m_clock.Elapsed();
+    if (seconds <= m_infoSecond) return;
+    if (m_lastDone < 0) return;
+    if (m_infoStream) {
+        const int hundredths = m_results[m_lastDone]->m_score * kCentipawns / CEvaluator::kPawnScore;
+        std::fprintf(m_infoStream, "%d %4d %4d %8" PRId64 " ", m_infoCount, hundredths, seconds * kHundredths,
+                     g_searchNodes);
+        for (const CNodeList* list = m_root; list && list->m_best; list = list->m_best->m_subtree)
+            std::fprintf(m_infoStream, " %s", list->m_best->m_text);
+        std::fputc('\n', m_infoStream);
+        std::fflush(m_infoStream);
+    }
+    ++m_infoCount;
+    ++m_infoSecond;
+}

@@ -1,0 +1,73 @@
+// Iterative-deepening, fail-soft alpha-beta over a move tree that persists
+// between iterations at plies 0 to 5. One search serves one thinking request.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+#include "engine/clock.h"
+#include "engine/nodelist.h"
+#include "engine/searchresult.h"
+#include "rules/movegen.h"
+
+class CMessagePump;
+
+// Nodes made by all searches since the program started (list children plus
+// exchange moves). 64 bits: a long session overflows 32.
+extern int64_t g_searchNodes;
+
+class CSearch {
+public:
+    static constexpr int kInfinity = 999999;
+    static constexpr int kMateScore = 987654;
+    static constexpr int kExchangeDepth = 4;
+    static constexpr int kMaxIterations = 50;
+    // Lists of positions up to this ply stay between iterations.
+    static constexpr int kKeptPlies = 5;
+
+    // Builds and scores the root list on a copy of root, which must hold its
+    // legal list; the game may change or vanish while the search runs.
+    CSearch(const CMoveGen& root, CMessagePump* pump);
+    ~CSearch();
+    CSearch(const CSearch&) = delete;
+    CSearch& operator=(const CSearch&) = delete;
+
+    void Reset();
+    void SetLimit(int seconds);
+    // One iteration at depth m_depth on the search's own root position.
+    void Iterate();
+    int16_t BestMoveIndex() const;
+    bool IsAborted() const { return m_abort; }
+    void Release();
+    bool CheckTime();
+    void PrintInfo();
+
+    // The position searched: the search's own copy of the root.
+    const CMoveGen& Root() const { return m_rootPos; }
+    CNodeList* RootList() const { return m_root; }
+    int Depth() const { return m_depth; }
+    int LastDone() const { return m_lastDone; }
+    // Root record of a completed iteration, or null.
+    const CSearchResult* Result(int depth) const;
+    // Where information lines go; null writes none.
+    void SetInfoStream(std::FILE* stream) { m_infoStream = stream; }
+    // Principal variation: root list, its best node, that node's subtree, ...;
+    // writes the texts separated by blanks, as many as fit, and returns the count.
+    int PrincipalVariation(char* out, int size) const;
+
+private:
+    int SearchNode(const CMoveGen& pos, CNodeList** slot, CSearchResult* result, int depth, int alpha, int beta);
+
+    CMoveGen m_rootPos;
+    CNodeList* m_root = nullptr;
+    CClock m_clock;
+    int m_limit = 0;
+    int m_infoSecond = -1;
+    int m_infoCount = 1;
+    CMessagePump* m_pump;
+    CSearchResult* m_results[kMaxIterations] = {};
+    int m_depth = 0;
+    int m_lastDone = -1;
+    bool m_abort = false;
+    std::FILE* m_infoStream = stdout;
+};

@@ -1,0 +1,68 @@
+#include "tools/cli/cliargs.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "rules/movegen.h"
+
+namespace cli {
+
+const char* const kUsage =
+    "usage:\n"
+    "  torvo-cli perft DEPTH [--fen FEN] [--divide]\n"
+    "      count the leaves of the legal move tree to DEPTH half-moves\n"
+    "  torvo-cli play [--fen FEN]\n"
+    "      play the move texts read from standard input, one answer line each\n"
+    "  torvo-cli think [--fen FEN] [--level 1013|1014|1015|1016 | --suggest] [MOVE...]\n"
+    "      play the moves, think as the computer does and print its move\n"
+    "  torvo-cli bench [--depth N]\n"
+    "      search a fixed set of positions to a fixed depth; print nodes and speed\n"
+    "  torvo-cli uci\n"
+    "      talk the Universal Chess Interface on standard input and output\n";
+
+int UsageError(const std::string& message) {
+    std::fprintf(stderr, "torvo-cli: %s\n%s", message.c_str(), kUsage);
+    return kUsageError;
+}
+
+std::string ReadOptions(int argc, char** argv, int first, bool allowDivide, Options* options) {
+    for (int i = first; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--fen") == 0) {
+            if (i + 1 >= argc) return "--fen needs a FEN text";
+            options->fen = argv[++i];
+            options->haveFen = true;
+        } else if (allowDivide && std::strcmp(argv[i], "--divide") == 0) {
+            options->divide = true;
+        } else {
+            return std::string("unknown argument '") + argv[i] + "'";
+        }
+    }
+    return "";
+}
+
+std::string StartPosition(const Options& options, CMoveGen* start, int* halfMoves) {
+    *halfMoves = 0;
+    if (!options.haveFen) {
+        start->SetupInitial();
+    } else {
+        const std::string error = start->SetupFen(options.fen, halfMoves);
+        if (!error.empty()) return error;
+    }
+    start->Generate();
+    start->FilterLegal();
+    return "";
+}
+
+bool ReadNumber(const char* text, long low, long high, long* value) {
+    if (!text || ((*text < '0' || *text > '9') && *text != '-')) return false;
+    char* end = nullptr;
+    errno = 0;
+    const long v = std::strtol(text, &end, 10);
+    if (errno || *end != '\0' || v < low || v > high) return false;
+    *value = v;
+    return true;
+}
+
+}  // namespace cli

@@ -1,0 +1,67 @@
+#include "tools/cli/think.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "engine/levels.h"
+#include "engine/messagepump.h"
+#include "engine/thinkingcontrol.h"
+#include "rules/displaytext.h"
+#include "tools/cli/cliargs.h"
+#include "tools/cli/consoleview.h"
+
+using namespace cli;
+
+int RunThink(int argc, char** argv) {
+    Options options;
+    uint16_t level = kDefaultLevel;
+    bool suggest = false, verbose = false;
+    std::vector<const char*> moves;
+    for (int i = 2; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--fen") == 0) {
+            if (i + 1 >= argc) return UsageError("--fen needs a FEN text");
+            options.fen = argv[++i];
+            options.haveFen = true;
+        } else if (std::strcmp(argv[i], "--level") == 0) {
+            long value = 0;
+            if (i + 1 >= argc || !ReadNumber(argv[i + 1], kLevel1, kLevel4, &value))
+                return UsageError("--level needs one of 1013, 1014, 1015, 1016");
+            level = static_cast<uint16_t>(value);
+            ++i;
+        } else if (std::strcmp(argv[i], "--suggest") == 0) {
+            suggest = true;
+        } else if (std::strcmp(argv[i], "--verbose") == 0) {
+            verbose = true;
+        } else if (argv[i][0] == '-' && argv[i][1] == '-') {
+            return UsageError(std::string("unknown argument '") + argv[i] + "'");
+        } else {
+            moves.push_back(argv[i]);
+        }
+    }
+    CMoveGen start;
+    int halfMoves = 0;
+    const std::string error = StartPosition(options, &start, &halfMoves);
+    if (!error.empty()) return UsageError(error);
+
+    CGameFacade facade(start, halfMoves);
+    for (const char* move : moves) {
+        const char* answer = facade.EnterMove(move);
+        if (*answer) return UsageError(std::string("move '") + move + "' refused: " + answer);
+    }
+    char result[CGame::kTextSize];
+    if (facade.GameOver(result) == 1) {
+        std::fprintf(stderr, "%s: %s\n", CThinkingControl::kGameOverCaption, DisplayText(result));
+        std::printf("bestmove (none)\n");
+        return 0;
+    }
+
+    CConsoleView view(&facade, &TheMessagePump(), level);
+    if (verbose) view.SetStatusStream(stderr);
+    CThinkingControl control(view);
+    const PlayingLevel& limits = suggest ? kSuggestionLimits : LevelLimits(level);
+    const char* move = control.Think(limits.seconds, limits.iterations);
+    std::printf("bestmove %s\n", move);
+    return 0;
+}
