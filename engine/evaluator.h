@@ -3,7 +3,10 @@
 
 #include <cstdint>
 
+#include "rules/move.h"
+
 class CMoveGen;
+class CPosition;
 
 class CEvaluator {
 public:
@@ -17,6 +20,14 @@ public:
 
     // Score of pos for its side to move; parentCount is the move count one ply earlier.
     static int Evaluate(const CMoveGen& pos, int16_t parentCount);
+    static int Evaluate(const CPosition& pos, int16_t count, int16_t parentCount);
     // Score of pos after the chain of recaptures on its m_lastTo, up to depth plies.
     int ExchangeValue(const CMoveGen& pos, int16_t parentCount, int depth, int alpha, int beta);
+    // The same for the position after parent's move, from the side to move
+    // there; the child's replies are counted, never listed.
+    int ExchangeValueAfter(const CPosition& parent, Move move, int16_t parentCount, int depth, int alpha, int beta);
+
+private:
+    int Exchange(const CPosition& pos, int16_t count, const Move* recaptures, int16_t recaptureCount,
+                 int16_t parentCount, int depth, int alpha, int beta);
 };

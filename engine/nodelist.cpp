@@ -7,12 +7,10 @@
 
 CNodeList::CNodeList(const CMoveGen& pos) {
     CEvaluator evaluator;
-    CMoveGen child;
     for (int16_t i = 0; i < pos.m_count; ++i) {
         ++evaluator.m_nodes;
-        child.CopyApplyGenerate(pos, pos.m_moves[i]);
-        const int v = evaluator.ExchangeValue(child, pos.m_count, CSearch::kExchangeDepth, -CSearch::kInfinity,
-                                              CSearch::kInfinity);
+        const int v = evaluator.ExchangeValueAfter(pos, pos.m_moves[i], pos.m_count, CSearch::kExchangeDepth,
+                                                   -CSearch::kInfinity, CSearch::kInfinity);
         CSearchNode* node = new CSearchNode;
         node->m_moveIndex = i;
         pos.CoordText(i, node->m_text);

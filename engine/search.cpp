@@ -2,6 +2,7 @@
 
 #include <cinttypes>
 #include <cstring>
+#include <string>
 
 #include "engine/evaluator.h"
 #include "engine/messagepump.h"
@@ -140,17 +141,32 @@ int CSearch::PrincipalVariation(char* out, int size) const {
     return count;
 }
 
+std::string CSearch::InfoLine(int count, int score, int seconds, int64_t nodes, const char* pv) {
+    char head[64];
+    std::snprintf(head, sizeof head, "%d %4d %4d %8" PRId64 " ", count, score * kCentipawns / CEvaluator::kPawnScore,
+                  seconds * kHundredths, nodes);
+    std::string line = head;
+    // Each move of the variation is written as " %s".
+    for (const char* p = pv; *p;) {
+        const char* end = std::strchr(p, ' ');
+        if (!end) end = p + std::strlen(p);
+        line += ' ';
+        line.append(p, end);
+        p = *end ? end + 1 : end;
+    }
+    line += '\n';
+    return line;
+}
+
 void CSearch::PrintInfo() {
     const int seconds = m_clock.Elapsed();
     if (seconds <= m_infoSecond) return;
     if (m_lastDone < 0) return;
     if (m_infoStream) {
-        const int hundredths = m_results[m_lastDone]->m_score * kCentipawns / CEvaluator::kPawnScore;
-        std::fprintf(m_infoStream, "%d %4d %4d %8" PRId64 " ", m_infoCount, hundredths, seconds * kHundredths,
-                     g_searchNodes);
-        for (const CNodeList* list = m_root; list && list->m_best; list = list->m_best->m_subtree)
-            std::fprintf(m_infoStream, " %s", list->m_best->m_text);
-        std::fputc('\n', m_infoStream);
+        char pv[kPvTextSize];
+        PrincipalVariation(pv, sizeof pv);
+        const std::string line = InfoLine(m_infoCount, m_results[m_lastDone]->m_score, seconds, g_searchNodes, pv);
+        std::fputs(line.c_str(), m_infoStream);
         std::fflush(m_infoStream);
     }
     ++m_infoCount;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 #include "engine/clock.h"
 #include "engine/nodelist.h"
@@ -24,6 +25,9 @@ public:
     static constexpr int kMaxIterations = 50;
     // Lists of positions up to this ply stay between iterations.
     static constexpr int kKeptPlies = 5;
+    // Room for the longest variation: during a search it runs as deep as the
+    // iteration, not only through the kept plies.
+    static constexpr int kPvTextSize = (kMaxIterations + 2) * CMoveGen::kCoordTextSize;
 
     // Builds and scores the root list on a copy of root, which must hold its
     // legal list; the game may change or vanish while the search runs.
@@ -54,6 +58,9 @@ public:
     // Principal variation: root list, its best node, that node's subtree, ...;
     // writes the texts separated by blanks, as many as fit, and returns the count.
     int PrincipalVariation(char* out, int size) const;
+    // One information line: running number, score in hundredths of a pawn,
+    // time in hundredths of a second, all nodes so far, the variation.
+    static std::string InfoLine(int count, int score, int seconds, int64_t nodes, const char* pv);
 
 private:
     int SearchNode(const CMoveGen& pos, CNodeList** slot, CSearchResult* result, int depth, int alpha, int beta);

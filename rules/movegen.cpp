@@ -50,8 +50,14 @@ void CMoveGen::AddMove(uint8_t from, uint8_t to, uint8_t piece, uint8_t flags) {
     m.flags = flags & kRightsMasks.leaving[from] & kRightsMasks.landing[to];
 }
 
-void CMoveGen::Generate() {
-    m_count = 0;
+// The generator's one body; the sink decides what a move costs. Generate
+// stores every move, CountReplies only counts them and keeps those onto
+// one square, so both see the same moves in the same order.
+template <class Sink>
+void CMoveGen::GenerateInto(const CPosition& p, Sink& sink) {
+    const uint8_t* m_board = p.m_board;
+    const int16_t m_moveNumber = p.m_moveNumber;
+    const uint8_t m_flags = p.m_flags;
     const uint8_t us = m_moveNumber > 0 ? 0 : kBlack;
     const uint8_t rights = m_flags & kCastlingMask;
     const uint8_t capture = rights | kCaptureFlag;
@@ -70,10 +76,10 @@ void CMoveGen::Generate() {
                 for (int i = 0, n = kTables.rayLength[sq][d]; i < n; ++i) {
                     const uint8_t target = m_board[ray[i]];
                     if (target == kEmpty) {
-                        AddMove(from, ray[i], piece, rights);
+                        sink.Add(from, ray[i], piece, rights);
                         continue;
                     }
-                    if ((target & kBlack) != us) AddMove(from, ray[i], piece, capture);
+                    if ((target & kBlack) != us) sink.Add(from, ray[i], piece, capture);
                     break;
                 }
             }
@@ -83,33 +89,36 @@ void CMoveGen::Generate() {
             for (int i = 0; i < n; ++i) {
                 const uint8_t target = m_board[steps[i]];
                 if (target == kEmpty)
-                    AddMove(from, steps[i], piece, rights);
+                    sink.Add(from, steps[i], piece, rights);
                 else if ((target & kBlack) != us)
-                    AddMove(from, steps[i], piece, capture);
+                    sink.Add(from, steps[i], piece, capture);
             }
             if (kind == kKing) {
                 if (sq == kE1) {
                     if (!m_board[kF1] && !m_board[kG1] && m_board[kH1] == kRook && (rights & kWhiteKingSide))
-                        AddMove(kE1, kG1, piece, rights);
+                        sink.Add(kE1, kG1, piece, rights);
                     if (!m_board[kD1] && !m_board[kC1] && !m_board[kB1] && m_board[kA1] == kRook &&
                         (rights & kWhiteQueenSide))
-                        AddMove(kE1, kC1, piece, rights);
+                        sink.Add(kE1, kC1, piece, rights);
                 } else if (sq == kE8) {
                     if (!m_board[kF8] && !m_board[kG8] && m_board[kH8] == (kRook | kBlack) &&
                         (rights & kBlackKingSide))
-                        AddMove(kE8, kG8, piece, rights);
+                        sink.Add(kE8, kG8, piece, rights);
                     if (!m_board[kD8] && !m_board[kC8] && !m_board[kB8] && m_board[kA8] == (kRook | kBlack) &&
                         (rights & kBlackQueenSide))
-                        AddMove(kE8, kC8, piece, rights);
+                        sink.Add(kE8, kC8, piece, rights);
                 }
             }
         } else if (kind == kPawn) {
-            GeneratePawn(sq, piece);
+            GeneratePawn(p, sq, piece, sink);
         }
     }
 }
 
-void CMoveGen::GeneratePawn(int sq, uint8_t piece) {
+template <class Sink>
+void CMoveGen::GeneratePawn(const CPosition& p, int sq, uint8_t piece, Sink& sink) {
+    const uint8_t* m_board = p.m_board;
+    const uint8_t m_flags = p.m_flags, m_lastFrom = p.m_lastFrom, m_lastTo = p.m_lastTo;
     const uint8_t us = piece & kBlack;
     const bool white = us == 0;
     const int forward = white ? 8 : -8;
@@ -122,18 +131,18 @@ void CMoveGen::GeneratePawn(int sq, uint8_t piece) {
     if (rank == passantRank && RankOf(m_lastFrom) == enemyStartRank && RankOf(m_lastTo) == rank &&
         m_board[m_lastTo] == (kPawn | (us ^ kBlack))) {
         const int lastFile = FileOf(m_lastTo);
-        if (file - lastFile == 1) AddMove(from, static_cast<uint8_t>(sq + forward - 1), piece, rights | kCaptureFlag);
-        if (lastFile - file == 1) AddMove(from, static_cast<uint8_t>(sq + forward + 1), piece, rights | kCaptureFlag);
+        if (file - lastFile == 1) sink.Add(from, static_cast<uint8_t>(sq + forward - 1), piece, rights | kCaptureFlag);
+        if (lastFile - file == 1) sink.Add(from, static_cast<uint8_t>(sq + forward + 1), piece, rights | kCaptureFlag);
     }
 
     const uint8_t ahead = static_cast<uint8_t>(sq + forward);
     if (m_board[ahead] == kEmpty) {
         if (rank == promotionRank) {
-            for (uint8_t kind : kPromotionKinds) AddMove(from, ahead, kind | us, rights | kPromotionFlag);
+            for (uint8_t kind : kPromotionKinds) sink.Add(from, ahead, kind | us, rights | kPromotionFlag);
         } else {
-            AddMove(from, ahead, piece, rights);
+            sink.Add(from, ahead, piece, rights);
             if (rank == doubleRank && m_board[ahead + forward] == kEmpty)
-                AddMove(from, static_cast<uint8_t>(ahead + forward), piece, rights);
+                sink.Add(from, static_cast<uint8_t>(ahead + forward), piece, rights);
         }
     }
 
@@ -143,11 +152,49 @@ void CMoveGen::GeneratePawn(int sq, uint8_t piece) {
         if (!IsEnemy(m_board[to], us)) continue;
         if (rank == promotionRank) {
             for (uint8_t kind : kPromotionKinds)
-                AddMove(from, to, kind | us, rights | kPromotionFlag | kCaptureFlag);
+                sink.Add(from, to, kind | us, rights | kPromotionFlag | kCaptureFlag);
         } else {
-            AddMove(from, to, piece, rights | kCaptureFlag);
+            sink.Add(from, to, piece, rights | kCaptureFlag);
         }
     }
+}
+
+namespace {
+
+struct StoreSink {
+    CMoveGen& gen;
+    void Add(uint8_t from, uint8_t to, uint8_t piece, uint8_t flags) { gen.AddMove(from, to, piece, flags); }
+};
+
+struct CountSink {
+    uint8_t target;
+    int16_t count;
+    int16_t kept;
+    Move* onTarget;
+    void Add(uint8_t from, uint8_t to, uint8_t piece, uint8_t flags) {
+        ++count;
+        if (to != target) return;
+        Move& m = onTarget[kept++];
+        m.from = from;
+        m.to = to;
+        m.piece = piece;
+        m.flags = flags & kRightsMasks.leaving[from] & kRightsMasks.landing[to];
+    }
+};
+
+}  // namespace
+
+void CMoveGen::Generate() {
+    m_count = 0;
+    StoreSink sink{*this};
+    GenerateInto(*this, sink);
+}
+
+int16_t CMoveGen::CountReplies(const CPosition& position, uint8_t target, Move* onTarget, int16_t* kept) {
+    CountSink sink{target, 0, 0, onTarget};
+    GenerateInto(position, sink);
+    *kept = sink.kept;
+    return sink.count;
 }
 
 void CMoveGen::CopyApplyGenerate(const CPosition& parent, Move move) {

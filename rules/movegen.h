@@ -23,6 +23,13 @@ public:
     // Pseudo-legal moves of the side to move, in the fixed generation order.
     void Generate();
     void AddMove(uint8_t from, uint8_t to, uint8_t piece, uint8_t flags);
+    // The number of pseudo-legal moves of position, as Generate would list
+    // them, without storing the list; the moves onto target go to onTarget
+    // (room for kMaxMovesOnto) in generation order, their number to kept.
+    static int16_t CountReplies(const CPosition& position, uint8_t target, Move* onTarget, int16_t* kept);
+    // No square can be reached by more moves than this: 16 pieces, and a
+    // promotion counts four times.
+    static constexpr int kMaxMovesOnto = 64;
 
     void CopyApplyGenerate(const CPosition& parent, Move move);
     // The child after the parent's move at index, with its legal list.
@@ -43,5 +50,8 @@ private:
     // The board is changed and restored around the test, hence not const.
     bool LeavesKingAttacked(const Move& move, int kingSquare, bool inCheck,
                             const int8_t* pinDirection);
-    void GeneratePawn(int square, uint8_t piece);
+    template <class Sink>
+    static void GenerateInto(const CPosition& position, Sink& sink);
+    template <class Sink>
+    static void GeneratePawn(const CPosition& position, int square, uint8_t piece, Sink& sink);
 };
