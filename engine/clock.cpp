@@ -1,5 +1,6 @@
 #include "engine/clock.h"
 
+#include <climits>
 #include <ctime>
 
 namespace {
@@ -9,7 +10,10 @@ CClock::Source g_source = CalendarSeconds;
 
 void CClock::Start() { m_start = Now(); }
 
-int CClock::Elapsed() const { return static_cast<int>(Now() - m_start); }
+int CClock::Elapsed() const {
+    const int64_t elapsed = Now() - m_start;
+    return elapsed > INT_MAX ? INT_MAX : elapsed < INT_MIN ? INT_MIN : static_cast<int>(elapsed);
+}
 
 void CClock::SetSource(Source source) { g_source = source ? source : CalendarSeconds; }
 

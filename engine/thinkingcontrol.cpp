@@ -24,11 +24,11 @@ const char* CThinkingControl::Think(int seconds, int iterations) {
     // The search works on its own copy of the position: a command run inside
     // the pump may replace the game meanwhile.
     CSearch search(*m_view.Facade()->GetGame()->Current(), pump);
-    if (m_hook) m_hook(search, m_hookContext);
     CClock clock;
     clock.Start();
     search.SetLimit(seconds);
     search.Iterate();
+    if (m_hook) m_hook(search, m_hookContext);
 
     std::string dots;
     char status[kStatusSize];
@@ -37,6 +37,7 @@ const char* CThinkingControl::Think(int seconds, int iterations) {
         std::snprintf(status, sizeof status, kDeepeningFormat, dots.c_str());
         m_view.SetStatusText(status);
         search.Iterate();
+        if (m_hook) m_hook(search, m_hookContext);
         if (pump->PumpOne()) {
             m_view.WaitCursor(-1);
             search.Release();

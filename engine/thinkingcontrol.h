@@ -26,8 +26,8 @@ public:
     void OnComputerMove();
     void OnSuggestion();
 
-    // Called with each search before its first iteration (tools set the
-    // information stream or watch the search here).
+    // Called with the search after each of its iterations (tools watch the
+    // search or set its information stream here).
     using SearchHook = void (*)(CSearch& search, void* context);
     void SetSearchHook(SearchHook hook, void* context) {
         m_hook = hook;

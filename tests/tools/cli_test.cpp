@@ -108,6 +108,14 @@ TEST(Cli, BadArgumentsExitWithStatusTwo) {
         "play --divide",
         "play --fen '8/8/8/8/8/8/8/8 w - - 0 1'",
         "frobnicate",
+        "think --level 1012",
+        "think --level",
+        "think --bogus",
+        "think e2e5",
+        "think --fen 'not a fen'",
+        "bench --depth 99",
+        "bench --depth",
+        "bench extra",
     };
     for (const char* args : cases) {
         const CliRun run = RunCli(args);
@@ -115,6 +123,44 @@ TEST(Cli, BadArgumentsExitWithStatusTwo) {
         EXPECT_EQ(run.out, "") << args;
         EXPECT_NE(run.err.find("torvo-cli: "), std::string::npos) << args;
     }
+}
+
+std::string LastLine(const std::string& out) {
+    const size_t end = out.find_last_not_of('\n');
+    if (end == std::string::npos) return "";
+    const size_t start = out.rfind('\n', end);
+    return out.substr(start == std::string::npos ? 0 : start + 1, end - (start == std::string::npos ? 0 : start + 1) + 1);
+}
+
+TEST(Cli, ThinkAnswersWithALegalMoveOfTheSideToMove) {
+    const CliRun run = RunCli("think --level 1013 e2e4");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::string last = LastLine(run.out);
+    ASSERT_EQ(last.rfind("bestmove ", 0), 0u) << run.out;
+    const CliRun legal = RunCli("play", "e2e4 " + last.substr(9));
+    EXPECT_NE(legal.out.find("\tok "), legal.out.rfind("\tok ")) << legal.out;
+}
+
+TEST(Cli, ThinkAfterTheEndOfTheGameSaysSo) {
+    const CliRun run = RunCli("think f2f3 e7e5 g2g4 d8h4");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "bestmove (none)\n");
+    EXPECT_NE(run.err.find("Spielende: 0-1 {Schwarz setzt matt und gewinnt}"), std::string::npos) << run.err;
+}
+
+TEST(Cli, ThinkFindsTheMateInOne) {
+    const CliRun run = RunCli("think --suggest --fen '6k1/5ppp/8/8/8/8/5PPP/R5K1 w - - 0 40'");
+    EXPECT_EQ(run.out, "bestmove a1a8\n");
+}
+
+// The node total of the bench set: it changes only when the search is meant
+// to choose differently.
+TEST(Cli, BenchSignatureAtDepthTwo) {
+    const CliRun run = RunCli("bench --depth 2");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("\nsignature 136443\nnps "), std::string::npos) << run.out;
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 14 + 2);
+    EXPECT_NE(run.out.find("\nmate-in-two "), std::string::npos);
 }
 
 }  // namespace

@@ -1,3 +1,12 @@
 #include "tools/cli/uci.h"
 
-int RunUci(int, char**) { return 1; }
+#include <unistd.h>
+
+#include "tools/cli/linereader.h"
+#include "tools/cli/ucisession.h"
+
+int RunUci(int, char**) {
+    cli::CLineReader reader(STDIN_FILENO);
+    cli::CUciSession session(reader);
+    return session.Run();
+}

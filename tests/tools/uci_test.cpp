@@ -1,0 +1,208 @@
+// torvo-cli uci driven through pipes, as a chess interface drives it.
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+class UciProcess {
+public:
+    UciProcess() {
+        int toChild[2], fromChild[2];
+        if (pipe(toChild) != 0 || pipe(fromChild) != 0) return;
+        m_pid = fork();
+        if (m_pid == 0) {
+            dup2(toChild[0], STDIN_FILENO);
+            dup2(fromChild[1], STDOUT_FILENO);
+            close(toChild[1]);
+            close(fromChild[0]);
+            execl(TORVO_CLI, TORVO_CLI, "uci", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(toChild[0]);
+        close(fromChild[1]);
+        m_in = toChild[1];
+        m_out = fromChild[0];
+    }
+
+    ~UciProcess() {
+        if (m_in >= 0) close(m_in);
+        if (m_out >= 0) close(m_out);
+        if (m_pid > 0 && !m_reaped) {
+            kill(m_pid, SIGKILL);
+            waitpid(m_pid, nullptr, 0);
+        }
+    }
+
+    bool Started() const { return m_pid > 0 && m_in >= 0; }
+
+    void Send(const std::string& line) {
+        const std::string text = line + "\n";
+        ASSERT_EQ(write(m_in, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+    }
+
+    // The next line, or "<timeout>" when none comes within the time.
+    std::string Line(int millis = 10000) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(millis);
+        for (;;) {
+            const size_t end = m_buffer.find('\n');
+            if (end != std::string::npos) {
+                std::string line = m_buffer.substr(0, end);
+                m_buffer.erase(0, end + 1);
+                return line;
+            }
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                  deadline - std::chrono::steady_clock::now()).count();
+            if (left <= 0) return "<timeout>";
+            pollfd pfd{m_out, POLLIN, 0};
+            if (poll(&pfd, 1, static_cast<int>(left)) <= 0) continue;
+            char chunk[4096];
+            const ssize_t n = read(m_out, chunk, sizeof chunk);
+            if (n <= 0) return "<eof>";
+            m_buffer.append(chunk, static_cast<size_t>(n));
+        }
+    }
+
+    // Lines up to and including the first one that starts with prefix.
+    std::vector<std::string> Until(const std::string& prefix, int millis = 10000) {
+        std::vector<std::string> lines;
+        for (;;) {
+            lines.push_back(Line(millis));
+            if (lines.back().rfind(prefix, 0) == 0 || lines.back()[0] == '<') return lines;
+        }
+    }
+
+    int Wait() {
+        close(m_in);
+        m_in = -1;
+        int status = 0;
+        waitpid(m_pid, &status, 0);
+        m_reaped = true;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+private:
+    pid_t m_pid = -1;
+    int m_in = -1, m_out = -1;
+    bool m_reaped = false;
+    std::string m_buffer;
+};
+
+TEST(Uci, HandshakeNamesTheEngineAndItsLevel) {
+    UciProcess uci;
+    ASSERT_TRUE(uci.Started());
+    uci.Send("uci");
+    const std::vector<std::string> lines = uci.Until("uciok");
+    EXPECT_EQ(lines, (std::vector<std::string>{"id name Torvo", "id author Halvorn IT",
+                                               "option name Level type spin default 4 min 1 max 4", "uciok"}));
+    uci.Send("isready");
+    EXPECT_EQ(uci.Line(), "readyok");
+    uci.Send("quit");
+    EXPECT_EQ(uci.Wait(), 0);
+}
+
+TEST(Uci, PlaysAGameAgainstItselfWithMoveTime) {
+    UciProcess uci;
+    ASSERT_TRUE(uci.Started());
+    uci.Send("ucinewgame");
+    uci.Send("setoption name Level value 2");
+    std::string moves;
+    int played = 0;
+    for (; played < 24; ++played) {
+        uci.Send("position startpos" + (moves.empty() ? std::string() : " moves" + moves));
+        uci.Send("go movetime 60");
+        const std::vector<std::string> lines = uci.Until("bestmove ");
+        const std::string& last = lines.back();
+        ASSERT_EQ(last.rfind("bestmove ", 0), 0u) << last;
+        for (const std::string& line : lines)
+            EXPECT_TRUE(line.rfind("info depth ", 0) == 0 || line == last) << line;
+        EXPECT_GE(lines.size(), 2u) << "at least the first iteration is reported";
+        const std::string move = last.substr(9);
+        if (move == "0000") break;
+        moves += " " + move;
+    }
+    EXPECT_GE(played, 20) << moves;
+    // Every move was accepted: the position command takes them all silently.
+    uci.Send("position startpos moves" + moves);
+    uci.Send("isready");
+    EXPECT_EQ(uci.Line(), "readyok");
+    uci.Send("quit");
+    EXPECT_EQ(uci.Wait(), 0);
+}
+
+TEST(Uci, StopEndsAnInfiniteSearchWithAMove) {
+    UciProcess uci;
+    ASSERT_TRUE(uci.Started());
+    uci.Send("position fen r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1");
+    uci.Send("go infinite");
+    EXPECT_EQ(uci.Line().rfind("info depth 1 ", 0), 0u);
+    uci.Send("isready");
+    EXPECT_EQ(uci.Until("readyok").back(), "readyok") << "answered while searching";
+    uci.Send("stop");
+    const std::string last = uci.Until("bestmove ", 5000).back();
+    EXPECT_EQ(last.rfind("bestmove ", 0), 0u) << last;
+    EXPECT_NE(last, "bestmove 0000");
+    uci.Send("quit");
+    EXPECT_EQ(uci.Wait(), 0);
+}
+
+TEST(Uci, QuitDuringASearchEndsTheProgram) {
+    UciProcess uci;
+    ASSERT_TRUE(uci.Started());
+    uci.Send("go infinite");
+    EXPECT_EQ(uci.Line().rfind("info depth 1 ", 0), 0u);
+    uci.Send("quit");
+    uci.Until("bestmove ", 5000);
+    EXPECT_EQ(uci.Wait(), 0);
+}
+
+TEST(Uci, MalformedCommandsAreExplainedAndIgnored) {
+    UciProcess uci;
+    ASSERT_TRUE(uci.Started());
+    const char* bad[] = {
+        "frobnicate",
+        "position",
+        "position fen not a fen",
+        "position startpos moves e2e5",
+        "position startpos e2e4",
+        "setoption name Level value 9",
+        "setoption name Hash value 16",
+        "setoption",
+        "go movetime",
+        "go movetime soon",
+        "go wtime -5",
+        "go sideways 3",
+    };
+    for (const char* command : bad) {
+        uci.Send(command);
+        const std::string line = uci.Line();
+        EXPECT_EQ(line.rfind("info string ", 0), 0u) << command << " -> " << line;
+    }
+    // The position is still the initial one: after the refused commands a
+    // depth-limited search answers for White.
+    uci.Send("go depth 1");
+    const std::string last = uci.Until("bestmove ").back();
+    EXPECT_EQ(last, "bestmove e2e3");
+    uci.Send("quit");
+    EXPECT_EQ(uci.Wait(), 0);
+}
+
+TEST(Uci, NoMoveInAFinishedGame) {
+    UciProcess uci;
+    ASSERT_TRUE(uci.Started());
+    uci.Send("position startpos moves f2f3 e7e5 g2g4 d8h4");
+    uci.Send("go movetime 100");
+    const std::vector<std::string> lines = uci.Until("bestmove ");
+    EXPECT_EQ(lines.back(), "bestmove 0000");
+    EXPECT_EQ(uci.Wait(), 0) << "the end of the input ends the session";
+}
+
+}  // namespace

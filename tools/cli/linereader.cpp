@@ -1,0 +1,58 @@
+#include "tools/cli/linereader.h"
+
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace cli {
+
+namespace {
+constexpr int kChunk = 4096;
+// A line this long is no UCI command: it is passed on cut, not kept growing.
+constexpr size_t kMaxLine = 1 << 20;
+}  // namespace
+
+bool CLineReader::TakeLine(std::string* line) {
+    const size_t end = m_buffer.find('\n');
+    if (end == std::string::npos) {
+        if (m_buffer.size() < kMaxLine && !(m_end && !m_buffer.empty())) return false;
+        // The last line without a line feed, or an endless one.
+        line->swap(m_buffer);
+        m_buffer.clear();
+        return true;
+    }
+    line->assign(m_buffer, 0, end);
+    m_buffer.erase(0, end + 1);
+    if (!line->empty() && line->back() == '\r') line->pop_back();
+    return true;
+}
+
+void CLineReader::Fill(bool wait) {
+    if (m_end) return;
+    pollfd pfd{m_fd, POLLIN, 0};
+    const int ready = poll(&pfd, 1, wait ? -1 : 0);
+    if (ready <= 0) return;
+    char chunk[kChunk];
+    const ssize_t n = read(m_fd, chunk, sizeof chunk);
+    if (n > 0)
+        m_buffer.append(chunk, static_cast<size_t>(n));
+    else if (n == 0 || (errno != EINTR && errno != EAGAIN))
+        m_end = true;
+}
+
+bool CLineReader::ReadLine(std::string* line) {
+    while (!TakeLine(line)) {
+        if (m_end) return false;
+        Fill(true);
+    }
+    return true;
+}
+
+bool CLineReader::PollLine(std::string* line) {
+    if (TakeLine(line)) return true;
+    Fill(false);
+    return TakeLine(line);
+}
+
+}  // namespace cli

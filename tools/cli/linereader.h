@@ -1,0 +1,29 @@
+// Lines from a file descriptor, read whole, with a look that never blocks:
+// the UCI session reads commands both while idle and between search nodes.
+#pragma once
+
+#include <string>
+
+namespace cli {
+
+class CLineReader {
+public:
+    explicit CLineReader(int fd) : m_fd(fd) {}
+
+    // Waits for the next line; false at the end of the input.
+    bool ReadLine(std::string* line);
+    // The next line if one has arrived; never waits.
+    bool PollLine(std::string* line);
+    bool AtEnd() const { return m_end && m_buffer.empty(); }
+
+private:
+    bool TakeLine(std::string* line);
+    // Reads what is there; waits only when asked to.
+    void Fill(bool wait);
+
+    int m_fd;
+    std::string m_buffer;
+    bool m_end = false;
+};
+
+}  // namespace cli

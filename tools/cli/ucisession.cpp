@@ -1,0 +1,283 @@
+#include "tools/cli/ucisession.h"
+
+#include <algorithm>
+#include <chrono>
+#include <climits>
+#include <cstdio>
+#include <sstream>
+
+#include "engine/clock.h"
+#include "engine/evaluator.h"
+#include "engine/levels.h"
+#include "engine/search.h"
+#include "engine/thinkingcontrol.h"
+#include "tools/cli/cliargs.h"
+
+namespace cli {
+
+namespace {
+
+constexpr const char* kEngineName = "Torvo";
+constexpr const char* kEngineAuthor = "Halvorn IT";
+constexpr const char* kStartFen = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
+constexpr int kCentipawns = 100;
+// Moves assumed still to come when the clock gives no "movestogo".
+constexpr int kDefaultMovesToGo = 30;
+// Kept back from every time budget for the list build that cannot be cut
+// short and for the way to the interface.
+constexpr int kSafetyMillis = 30;
+// The input is looked at every so many pump calls: often enough to answer
+// "stop" at once, seldom enough to cost nothing.
+constexpr unsigned kPollInterval = 64;
+// The stopped clock jumps this far ahead, past any limit a search is given.
+constexpr int64_t kStoppedJump = INT_MAX;
+constexpr long kLongestBudget = INT_MAX - 1;
+
+bool g_clockStopped = false;
+std::chrono::steady_clock::time_point g_epoch = std::chrono::steady_clock::now();
+
+std::vector<std::string> Words(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> words;
+    for (std::string w; in >> w;) words.push_back(w);
+    return words;
+}
+
+void Say(const std::string& text) {
+    std::fputs(text.c_str(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+void InfoString(const std::string& text) { Say("info string " + text); }
+
+}  // namespace
+
+int64_t CUciSession::Now() {
+    const int64_t millis =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - g_epoch).count();
+    return g_clockStopped ? millis + kStoppedJump : millis;
+}
+
+CUciSession::CUciSession(CLineReader& reader) : m_reader(reader), m_facade(std::make_unique<CGameFacade>()) {
+    CClock::SetSource(Now);
+    TheMessagePump().SetPlatform(this);
+}
+
+CUciSession::~CUciSession() {
+    TheMessagePump().SetPlatform(nullptr);
+    CClock::SetSource(nullptr);
+}
+
+uint16_t CUciSession::Level() const { return static_cast<uint16_t>(kLevel1 + m_level - 1); }
+
+void CUciSession::ShowMessage(const char* text, const char* caption) {
+    InfoString(std::string(caption) + ": " + text);
+}
+
+int CUciSession::Run() {
+    std::string line;
+    while (!m_quit && m_reader.ReadLine(&line))
+        if (!Handle(line, false)) break;
+    return 0;
+}
+
+void CUciSession::DispatchOne() {
+    if (m_stopped || ++m_polls % kPollInterval != 0) return;
+    std::string line;
+    while (!m_stopped && m_reader.PollLine(&line)) Handle(line, true);
+}
+
+bool CUciSession::Handle(const std::string& line, bool searching) {
+    const std::vector<std::string> words = Words(line);
+    if (words.empty()) return true;
+    const std::string& command = words[0];
+    if (command == "quit") {
+        m_quit = true;
+        if (searching) {
+            m_stopped = true;
+            g_clockStopped = true;
+        }
+        return false;
+    }
+    if (command == "isready") {
+        Say("readyok");
+    } else if (command == "stop") {
+        if (searching) {
+            m_stopped = true;
+            g_clockStopped = true;
+        }
+    } else if (command == "uci") {
+        Say(std::string("id name ") + kEngineName);
+        Say(std::string("id author ") + kEngineAuthor);
+        Say("option name Level type spin default " + std::to_string(kDefaultLevel) + " min 1 max " +
+            std::to_string(std::size(kPlayingLevels)));
+        Say("uciok");
+    } else if (searching) {
+        InfoString("'" + command + "' ignored while searching");
+    } else if (command == "ucinewgame") {
+        m_facade = std::make_unique<CGameFacade>();
+    } else if (command == "setoption") {
+        SetOption(words);
+    } else if (command == "position") {
+        SetPosition(words);
+    } else if (command == "go") {
+        Go(words);
+    } else if (command == "debug" || command == "register" || command == "ponderhit") {
+        // Nothing to do: no debug mode, no registration, no pondering.
+    } else {
+        InfoString("unknown command '" + command + "'");
+    }
+    return !m_quit;
+}
+
+void CUciSession::SetOption(const std::vector<std::string>& words) {
+    // setoption name Level value N
+    if (words.size() != 5 || words[1] != "name" || words[3] != "value") {
+        InfoString("setoption needs: setoption name Level value 1-4");
+        return;
+    }
+    if (words[2] != "Level") {
+        InfoString("no option '" + words[2] + "'");
+        return;
+    }
+    long level = 0;
+    if (!ReadNumber(words[4].c_str(), 1, long(std::size(kPlayingLevels)), &level)) {
+        InfoString("Level must be a number from 1 to 4");
+        return;
+    }
+    m_level = int(level);
+}
+
+void CUciSession::SetPosition(const std::vector<std::string>& words) {
+    size_t at = 1;
+    std::string fen;
+    if (at < words.size() && words[at] == "startpos") {
+        fen = kStartFen;
+        ++at;
+    } else if (at < words.size() && words[at] == "fen") {
+        for (++at; at < words.size() && words[at] != "moves"; ++at) fen += (fen.empty() ? "" : " ") + words[at];
+    } else {
+        InfoString("position needs startpos or fen");
+        return;
+    }
+    CPosition start{};
+    int halfMoves = 0;
+    const std::string error = start.SetupFen(fen, &halfMoves);
+    if (!error.empty()) {
+        InfoString("position ignored: " + error);
+        return;
+    }
+    auto facade = std::make_unique<CGameFacade>(start, halfMoves);
+    if (at < words.size()) {
+        if (words[at] != "moves") {
+            InfoString("position ignored: '" + words[at] + "' where moves should follow");
+            return;
+        }
+        for (++at; at < words.size(); ++at) {
+            const char* answer = facade->EnterMove(words[at].c_str());
+            if (*answer) {
+                InfoString("position ignored: move '" + words[at] + "' refused: " + answer);
+                return;
+            }
+        }
+    }
+    m_facade = std::move(facade);
+}
+
+void CUciSession::Go(const std::vector<std::string>& words) {
+    long movetime = -1, wtime = -1, btime = -1, winc = 0, binc = 0, movestogo = 0, depth = 0;
+    bool infinite = false;
+    for (size_t i = 1; i < words.size(); ++i) {
+        const std::string& key = words[i];
+        long* target = key == "movetime"    ? &movetime
+                       : key == "wtime"     ? &wtime
+                       : key == "btime"     ? &btime
+                       : key == "winc"      ? &winc
+                       : key == "binc"      ? &binc
+                       : key == "movestogo" ? &movestogo
+                       : key == "depth"     ? &depth
+                                            : nullptr;
+        if (key == "infinite") {
+            infinite = true;
+        } else if (key == "ponder" || key == "nodes" || key == "mate" || key == "searchmoves") {
+            InfoString("'" + key + "' is not supported and ignored");
+        } else if (!target) {
+            InfoString("go ignored: unknown parameter '" + key + "'");
+            return;
+        } else if (i + 1 >= words.size() || !ReadNumber(words[i + 1].c_str(), 0, LONG_MAX / 2, target)) {
+            InfoString("go ignored: '" + key + "' needs a number");
+            return;
+        } else {
+            ++i;
+        }
+    }
+
+    const bool white = m_facade->GetGame()->Current()->IsWhiteToMove();
+    const long clock = white ? wtime : btime, increment = white ? winc : binc;
+    long budget = kLongestBudget;
+    if (movetime >= 0) {
+        budget = movetime - kSafetyMillis;
+    } else if (clock >= 0) {
+        const long share = clock / (movestogo > 0 ? movestogo : kDefaultMovesToGo) + increment * 3 / 4;
+        budget = std::min(share, clock / 2) - kSafetyMillis;
+    }
+    if (budget < 1) budget = 1;
+    int iterations = LevelLimits(Level()).iterations;
+    if (depth > 0) iterations = int(std::min<long>(depth - 1, CSearch::kMaxIterations - 2));
+    if (infinite) iterations = CSearch::kMaxIterations - 2;
+
+    char result[CGame::kTextSize];
+    if (m_facade->GameOver(result) == 1 && m_facade->GetGame()->Current()->m_count == 0) {
+        InfoString(std::string("no move: ") + result);
+        Say("bestmove 0000");
+        return;
+    }
+
+    m_stopped = false;
+    g_clockStopped = false;
+    m_reported = -1;
+    m_goStart = Now();
+    m_goNodes = g_searchNodes;
+    CThinkingControl control(*this);
+    control.SetSearchHook(OnIteration, this);
+    std::string move = control.Think(int(budget), iterations);
+    // "go infinite" answers only when told to stop.
+    std::string line;
+    while (infinite && !m_stopped && m_reader.ReadLine(&line)) Handle(line, true);
+    g_clockStopped = false;
+    Say("bestmove " + (move.empty() ? std::string("0000") : move));
+}
+
+void CUciSession::OnIteration(CSearch& search, void* context) {
+    static_cast<CUciSession*>(context)->ReportIteration(search);
+}
+
+void CUciSession::ReportIteration(CSearch& search) {
+    search.SetInfoStream(nullptr);
+    const int done = search.LastDone();
+    if (done <= m_reported || done < 0) return;
+    m_reported = done;
+    const int score = search.Result(done)->m_score;
+    std::string scoreText;
+    // A mate score carries the depth left at the mated position, so the
+    // mated position lies done - (score - kMateScore) plies down.
+    if (score >= CSearch::kMateScore) {
+        const int plies = done - (score - CSearch::kMateScore);
+        scoreText = "mate " + std::to_string((plies + 1) / 2);
+    } else if (score <= -CSearch::kMateScore) {
+        const int plies = done - (-score - CSearch::kMateScore);
+        scoreText = "mate -" + std::to_string(plies / 2);
+    } else {
+        scoreText = "cp " + std::to_string(score * kCentipawns / CEvaluator::kPawnScore);
+    }
+    const int64_t millis = (g_clockStopped ? Now() - kStoppedJump : Now()) - m_goStart;
+    const int64_t nodes = g_searchNodes - m_goNodes;
+    char pv[CSearch::kPvTextSize];
+    search.PrincipalVariation(pv, sizeof pv);
+    Say("info depth " + std::to_string(done + 1) + " score " + scoreText + " nodes " + std::to_string(nodes) +
+        " time " + std::to_string(millis) + " nps " + std::to_string(millis > 0 ? nodes * 1000 / millis : 0) +
+        " pv " + pv);
+}
+
+}  // namespace cli

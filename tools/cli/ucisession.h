@@ -1,0 +1,63 @@
+// One conversation in the Universal Chess Interface: commands from a line
+// reader, answers on standard output, thinking done by the program's driver
+// on a millisecond clock.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/messagepump.h"
+#include "engine/thinkingview.h"
+#include "rules/gamefacade.h"
+#include "tools/cli/linereader.h"
+
+class CSearch;
+
+namespace cli {
+
+class CUciSession : public IThinkingView, public CMessagePump::Platform {
+public:
+    static constexpr int kDefaultLevel = 4;
+
+    explicit CUciSession(CLineReader& reader);
+    ~CUciSession() override;
+    // Runs until "quit" or the end of the input; returns the exit status.
+    int Run();
+
+    // IThinkingView
+    CGameFacade* Facade() override { return m_facade.get(); }
+    CMessagePump* Pump() override { return &TheMessagePump(); }
+    uint16_t Level() const override;
+    void SetStatusText(const char*) override {}
+    void ShowMessage(const char* text, const char* caption) override;
+    void ShowBoard() override {}
+    void Invalidate() override {}
+    void WaitCursor(int) override {}
+
+    // CMessagePump::Platform: one look at the input per call.
+    void DispatchOne() override;
+
+private:
+    // Handles one command; false when the session is to end.
+    bool Handle(const std::string& line, bool searching);
+    void SetOption(const std::vector<std::string>& words);
+    void SetPosition(const std::vector<std::string>& words);
+    void Go(const std::vector<std::string>& words);
+    void ReportIteration(CSearch& search);
+    static void OnIteration(CSearch& search, void* context);
+    static int64_t Now();
+
+    CLineReader& m_reader;
+    std::unique_ptr<CGameFacade> m_facade;
+    int m_level = kDefaultLevel;
+    bool m_quit = false;
+    bool m_stopped = false;  // "stop" or "quit" during a search
+    int m_reported = -1;     // last iteration reported with "info"
+    int64_t m_goStart = 0;   // clock reading and node count when "go" came
+    int64_t m_goNodes = 0;
+    unsigned m_polls = 0;
+};
+
+}  // namespace cli
