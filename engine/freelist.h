@@ -1,7 +1,7 @@
-// A free list of fixed-size blocks for one class's operator new and delete.
-// The search builds and frees node lists at every deep visit; recycling them
-// keeps the allocator out of that loop. Under AddressSanitizer blocks go back
-// to the heap, so that a use after free is still caught.
+// Free lists of blocks for the search's lists and nodes. The search builds
+// and frees node lists at every deep visit; recycling the blocks keeps the
+// allocator out of that loop. Under AddressSanitizer blocks go back to the
+// heap, so that a use after free is still caught.
 #pragma once
 
 #include <cstddef>
@@ -18,27 +18,29 @@
 #define TORVO_RECYCLE_BLOCKS 1
 #endif
 
-template <std::size_t kSize>
+// Blocks of kUnit * n bytes for n from 1 to kMaxUnits, one free list per n.
+// Single-threaded by design: everything runs on the one user-interface thread.
+template <std::size_t kUnit, int kMaxUnits>
 class CFreeList {
 public:
-    static void* Take() {
+    static void* Take(int units) {
 #if TORVO_RECYCLE_BLOCKS
-        if (s_head) {
-            Block* block = s_head;
-            s_head = block->next;
+        if (Block* block = s_heads[units]) {
+            s_heads[units] = block->next;
             return block;
         }
 #endif
-        return ::operator new(kBlockSize);
+        return ::operator new(Size(units));
     }
 
-    static void Give(void* p) noexcept {
+    static void Give(void* p, int units) noexcept {
         if (!p) return;
 #if TORVO_RECYCLE_BLOCKS
         Block* block = static_cast<Block*>(p);
-        block->next = s_head;
-        s_head = block;
+        block->next = s_heads[units];
+        s_heads[units] = block;
 #else
+        (void)units;
         ::operator delete(p);
 #endif
     }
@@ -47,7 +49,9 @@ private:
     struct Block {
         Block* next;
     };
-    static constexpr std::size_t kBlockSize = kSize < sizeof(Block) ? sizeof(Block) : kSize;
-    // Single-threaded by design: everything runs on the one user-interface thread.
-    static inline Block* s_head = nullptr;
+    static std::size_t Size(int units) {
+        const std::size_t size = kUnit * static_cast<std::size_t>(units);
+        return size < sizeof(Block) ? sizeof(Block) : size;
+    }
+    static inline Block* s_heads[kMaxUnits + 1] = {};
 };

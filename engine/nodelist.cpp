@@ -1,17 +1,25 @@
 #include "engine/nodelist.h"
 
+#include <new>
+
 #include "engine/evaluator.h"
 #include "engine/freelist.h"
 #include "engine/search.h"
 #include "rules/movegen.h"
 
-CNodeList::CNodeList(const CMoveGen& pos) {
+namespace {
+using ListBlocks = CFreeList<sizeof(CNodeList), 1>;
+using NodeBlocks = CFreeList<sizeof(CSearchNode), CMoveGen::kMaxMoves>;
+}  // namespace
+
+CNodeList::CNodeList(const CMoveGen& pos) : m_count(pos.m_count) {
+    if (m_count > 0) m_nodes = static_cast<CSearchNode*>(NodeBlocks::Take(m_count));
     CEvaluator evaluator;
     for (int16_t i = 0; i < pos.m_count; ++i) {
         ++evaluator.m_nodes;
         const int v = evaluator.ExchangeValueAfter(pos, pos.m_moves[i], pos.m_count, CSearch::kExchangeDepth,
                                                    -CSearch::kInfinity, CSearch::kInfinity);
-        CSearchNode* node = new CSearchNode;
+        CSearchNode* node = new (m_nodes + i) CSearchNode;
         node->m_moveIndex = i;
         pos.CoordText(i, node->m_text);
         node->m_score = -v;
@@ -28,15 +36,10 @@ CNodeList::CNodeList(const CMoveGen& pos) {
 }
 
 CNodeList::~CNodeList() {
-    CSearchNode* node = m_head;
-    while (node) {
-        CSearchNode* next = node->m_next;
-        delete node->m_subtree;
-        delete node;
-        node = next;
-    }
+    for (int i = 0; i < m_count; ++i) delete m_nodes[i].m_subtree;
+    if (m_count > 0) NodeBlocks::Give(m_nodes, m_count);
 }
 
-void* CNodeList::operator new(std::size_t) { return CFreeList<sizeof(CNodeList)>::Take(); }
+void* CNodeList::operator new(std::size_t) { return ListBlocks::Take(1); }
 
-void CNodeList::operator delete(void* p) noexcept { CFreeList<sizeof(CNodeList)>::Give(p); }
+void CNodeList::operator delete(void* p) noexcept { ListBlocks::Give(p, 1); }

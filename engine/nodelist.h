@@ -1,5 +1,6 @@
 // The children of one position, scored once by the exchange search and kept
 // in descending score order; owns its nodes and, through them, their subtrees.
+// The nodes of a list live in one block, in generation order, chained by score.
 #pragma once
 
 #include <cstddef>
@@ -22,4 +23,8 @@ public:
 
     CSearchNode* m_head = nullptr;
     CSearchNode* m_best = nullptr;  // best of the latest search of this position
+
+private:
+    CSearchNode* m_nodes = nullptr;  // the block, m_count nodes
+    int16_t m_count = 0;
 };

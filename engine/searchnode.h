@@ -2,7 +2,6 @@
 // its static score and the list of the position after it.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 
 #include "rules/movegen.h"
@@ -15,8 +14,4 @@ struct CSearchNode {
     int32_t m_score;  // negated exchange value of the position after the move
     CSearchNode* m_next;
     CNodeList* m_subtree;  // owned
-
-    // Nodes come and go by the million in deep searches: recycled, not freed.
-    static void* operator new(std::size_t size);
-    static void operator delete(void* p) noexcept;
 };

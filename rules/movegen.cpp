@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "rules/bitboards.h"
 #include "rules/chess.h"
 #include "rules/geometry.h"
 
@@ -190,11 +191,121 @@ void CMoveGen::Generate() {
     GenerateInto(*this, sink);
 }
 
-int16_t CMoveGen::CountReplies(const CPosition& position, uint8_t target, Move* onTarget, int16_t* kept) {
-    CountSink sink{target, 0, 0, onTarget};
-    GenerateInto(position, sink);
-    *kept = sink.kept;
-    return sink.count;
+namespace {
+
+// The exact count of Generate for one pawn, keeping its moves onto target.
+template <class Keep>
+int CountPawn(const CPosition& p, int sq, uint8_t piece, uint8_t target, Keep&& keep) {
+    const uint8_t us = piece & kBlack;
+    const bool white = us == 0;
+    const int forward = white ? 8 : -8;
+    const int file = FileOf(sq), rank = RankOf(sq);
+    const int doubleRank = white ? 1 : 6, promotionRank = white ? 6 : 1;
+    const int passantRank = white ? 4 : 3, enemyStartRank = white ? 6 : 1;
+    const uint8_t rights = p.m_flags & kCastlingMask;
+    const uint8_t* board = p.m_board;
+    int count = 0;
+
+    if (rank == passantRank && RankOf(p.m_lastFrom) == enemyStartRank && RankOf(p.m_lastTo) == rank &&
+        board[p.m_lastTo] == (kPawn | (us ^ kBlack))) {
+        const int lastFile = FileOf(p.m_lastTo);
+        if (file - lastFile == 1 || lastFile - file == 1) {
+            ++count;
+            const int to = sq + forward + (lastFile - file);
+            if (to == target) keep(piece, rights | kCaptureFlag);
+        }
+    }
+    const int ahead = sq + forward;
+    if (board[ahead] == kEmpty) {
+        if (rank == promotionRank)
+            count += 4;
+        else
+            count += 1 + (rank == doubleRank && board[ahead + forward] == kEmpty);
+    }
+    for (int side = -1; side <= 1; side += 2) {
+        if (file + side < 0 || file + side > 7) continue;
+        const int to = ahead + side;
+        if (!IsEnemy(board[to], us)) continue;
+        if (rank == promotionRank) {
+            count += 4;
+            if (to == target)
+                for (uint8_t kind : kPromotionKinds) keep(kind | us, rights | kPromotionFlag | kCaptureFlag);
+        } else {
+            ++count;
+            if (to == target) keep(piece, rights | kCaptureFlag);
+        }
+    }
+    return count;
+}
+
+}  // namespace
+
+// Counting needs no list: the reach of every piece comes from square sets.
+// The moves onto target are kept in generation order, which is ascending
+// from-square order, since no piece has two moves onto one square but for
+// the four kinds of a promotion.
+int16_t CMoveGen::CountReplies(const CPosition& p, uint8_t target, Move* onTarget, int16_t* kept) {
+    using namespace bitboards;
+    if (p.m_board[target] == kEmpty) {
+        // Pushes and castling could land there too: let the generator keep the order.
+        CountSink sink{target, 0, 0, onTarget};
+        GenerateInto(p, sink);
+        *kept = sink.kept;
+        return sink.count;
+    }
+    const uint8_t us = p.m_moveNumber > 0 ? 0 : kBlack;
+    const uint8_t rights = p.m_flags & kCastlingMask;
+    Mask occupied, black;
+    Occupancy(p.m_board, &occupied, &black);
+    const Mask own = us ? black : occupied & ~black;
+    const Mask free = ~own;
+    const Mask targetBit = Mask(1) << target;
+    const uint8_t* board = p.m_board;
+    int count = 0;
+    int16_t n = 0;
+
+    for (Mask pieces = own; pieces; pieces &= pieces - 1) {
+        const int sq = Lowest(pieces);
+        const uint8_t from = static_cast<uint8_t>(sq);
+        const uint8_t piece = board[sq];
+        const uint8_t kind = KindOf(piece);
+        auto keep = [&](uint8_t newPiece, uint8_t flags) {
+            Move& m = onTarget[n++];
+            m.from = from;
+            m.to = target;
+            m.piece = newPiece;
+            m.flags = flags & kRightsMasks.leaving[from] & kRightsMasks.landing[target];
+        };
+        Mask reach;
+        if (kind & (kQueen | kBishop | kRook)) {
+            const int first = kind == kRook ? geometry::kFirstStraight : 0;
+            const int last = kind == kBishop ? geometry::kFirstStraight : geometry::kDirections;
+            reach = 0;
+            for (int d = first; d < last; ++d) reach |= RayAttacks(sq, d, occupied);
+            reach &= free;
+        } else if (kind == kKnight) {
+            reach = bitboards::kTables.knight[sq] & free;
+        } else if (kind == kKing) {
+            reach = bitboards::kTables.king[sq] & free;
+            if (sq == kE1) {
+                count += !board[kF1] && !board[kG1] && board[kH1] == kRook && (rights & kWhiteKingSide);
+                count += !board[kD1] && !board[kC1] && !board[kB1] && board[kA1] == kRook && (rights & kWhiteQueenSide);
+            } else if (sq == kE8) {
+                count += !board[kF8] && !board[kG8] && board[kH8] == (kRook | kBlack) && (rights & kBlackKingSide);
+                count += !board[kD8] && !board[kC8] && !board[kB8] && board[kA8] == (kRook | kBlack) &&
+                         (rights & kBlackQueenSide);
+            }
+        } else if (kind == kPawn) {
+            count += CountPawn(p, sq, piece, target, keep);
+            continue;
+        } else {
+            continue;
+        }
+        count += Count(reach);
+        if (reach & targetBit) keep(piece, rights | kCaptureFlag);
+    }
+    *kept = n;
+    return static_cast<int16_t>(count);
 }
 
 void CMoveGen::CopyApplyGenerate(const CPosition& parent, Move move) {
