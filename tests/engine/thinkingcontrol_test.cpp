@@ -121,6 +121,18 @@ TEST_F(Thinking, NoIterationStartsOnceTheDriverClockShowsTheLimit) {
     EXPECT_EQ(view.status.back(), "Computer zieht " + expected);
 }
 
+TEST_F(Thinking, LevelFourThinksIntoTheSecondSecond) {
+    view.level = kLevel4;
+    view.onStatus = [](const std::string& s) {
+        if (s == "Computer ist am Denken ....") g_now = 1;
+        if (s == "Computer ist am Denken ......") g_now = 2;
+    };
+    const std::string expected = SearchedMove(*view.facade, 3);
+    control.OnComputerMove();
+    EXPECT_EQ(view.Deepenings(), 3);
+    EXPECT_EQ(view.status.back(), "Computer zieht " + expected);
+}
+
 TEST_F(Thinking, IterationPastTheSearchLimitIsAbandoned) {
     view.level = kLevel3;
     // Two seconds pass during the third iteration: the second one's move stands.

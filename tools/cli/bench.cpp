@@ -6,8 +6,12 @@
 #include <cstring>
 #include <string>
 
+#include "engine/levels.h"
+#include "engine/messagepump.h"
 #include "engine/search.h"
+#include "engine/thinkingcontrol.h"
 #include "tools/cli/cliargs.h"
+#include "tools/cli/consoleview.h"
 
 using namespace cli;
 
@@ -42,17 +46,50 @@ constexpr BenchPosition kPositions[] = {
 
 }  // namespace
 
+namespace {
+
+void KeepDepth(CSearch& search, void* context) { *static_cast<int*>(context) = search.LastDone(); }
+
+// Each position thought about as the program does at the level, on the
+// calendar clock: how deep the level gets on this machine.
+int RunLevel(uint16_t level) {
+    for (const BenchPosition& position : kPositions) {
+        CMoveGen root;
+        root.SetupFen(position.fen);
+        CGameFacade facade(root);
+        CConsoleView view(&facade, &TheMessagePump(), level);
+        CThinkingControl control(view);
+        int depth = -1;
+        control.SetSearchHook(KeepDepth, &depth);
+        const PlayingLevel& limits = LevelLimits(level);
+        const auto start = std::chrono::steady_clock::now();
+        const std::string move = control.Think(limits.seconds, limits.iterations);
+        const auto millis =
+            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+        std::printf("%-16s depth %2d  time %5lld ms  bestmove %s\n", position.name, depth,
+                    static_cast<long long>(millis), move.c_str());
+    }
+    return 0;
+}
+
+}  // namespace
+
 int RunBench(int argc, char** argv) {
-    long depth = kDefaultDepth;
+    long depth = kDefaultDepth, level = 0;
     for (int i = 2; i < argc; ++i) {
         if (std::strcmp(argv[i], "--depth") == 0 && i + 1 < argc) {
             if (!ReadNumber(argv[++i], 0, kMaxDepth, &depth))
                 return UsageError(std::string("depth '") + argv[i] + "' is not a number from 0 to " +
                                   std::to_string(kMaxDepth));
+        } else if (std::strcmp(argv[i], "--level") == 0 && i + 1 < argc) {
+            if (!ReadNumber(argv[++i], kLevel1, kLevel4, &level))
+                return UsageError("--level needs one of 1013, 1014, 1015, 1016");
         } else {
             return UsageError(std::string("unknown argument '") + argv[i] + "'");
         }
     }
+
+    if (level) return RunLevel(static_cast<uint16_t>(level));
 
     const int64_t before = g_searchNodes;
     int64_t totalMicros = 0;

@@ -17,8 +17,9 @@ const char* const kUsage =
     "      play the move texts read from standard input, one answer line each\n"
     "  torvo-cli think [--fen FEN] [--level 1013|1014|1015|1016 | --suggest] [MOVE...]\n"
     "      play the moves, think as the computer does and print its move\n"
-    "  torvo-cli bench [--depth N]\n"
-    "      search a fixed set of positions to a fixed depth; print nodes and speed\n"
+    "  torvo-cli bench [--depth N | --level 1013|1014|1015|1016]\n"
+    "      search a fixed set of positions to a fixed depth; print nodes and speed;\n"
+    "      with --level, think as the level does and print the depth reached\n"
     "  torvo-cli uci\n"
     "      talk the Universal Chess Interface on standard input and output\n";
 
