@@ -10,6 +10,7 @@
 #include "rules/gamefacade.h"
 #include "rules/movegen.h"
 #include "rules/perft.h"
+#include "tools/cli/replay.h"
 
 namespace {
 
@@ -21,7 +22,10 @@ constexpr const char* kUsage =
     "  torvo-cli perft DEPTH [--fen FEN] [--divide]\n"
     "      count the leaves of the legal move tree to DEPTH half-moves\n"
     "  torvo-cli play [--fen FEN]\n"
-    "      play the move texts read from standard input, one answer line each\n";
+    "      play the move texts read from standard input, one answer line each\n"
+    "  torvo-cli replay [--record] [FILE]\n"
+    "      open a PGN text (standard input without FILE) and write what saving it writes;\n"
+    "      with --record only the loaded game's own record\n";
 
 int UsageError(const std::string& message) {
     std::fprintf(stderr, "torvo-cli: %s\n%s", message.c_str(), kUsage);
@@ -139,6 +143,7 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(argv[1], "perft") == 0) return RunPerft(argc, argv);
     if (std::strcmp(argv[1], "play") == 0) return RunPlay(argc, argv);
+    if (std::strcmp(argv[1], "replay") == 0) return RunReplay(argc, argv, UsageError);
     if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         std::fputs(kUsage, stdout);
         return 0;
