@@ -41,7 +41,8 @@ int CGameDocument::OnNewDocument() {
 }
 
 bool CGameDocument::OnOpenDocument(const std::string& path) {
-    OnNewDocument();
+    // Without a fresh game the file's moves would be played on top of the old one.
+    if (OnNewDocument() == 0) return false;
     std::string content;
     const int cause = CPgnFile::Read(path, &content);
     if (cause != CPgnFile::kNoError) {
