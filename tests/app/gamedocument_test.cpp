@@ -140,6 +140,12 @@ TEST_F(GameDocumentTest, NewGameKeepsTheOldGameWhenTheFrameworkRefuses) {
     EXPECT_EQ(document.OnNewDocument(), 0);
     EXPECT_EQ(document.GetFacade(), before);
     EXPECT_EQ(Ply(), 1);
+
+    // Nor is a file played on top of it.
+    WriteBytes(File("game.pgn"), "1.e4 e5");
+    EXPECT_FALSE(document.OnOpenDocument(File("game.pgn").string()));
+    EXPECT_EQ(document.GetFacade(), before);
+    EXPECT_EQ(Ply(), 1);
 }
 
 TEST_F(GameDocumentTest, SavingWritesTheRecordWithCrLf) {
