@@ -1,9 +1,12 @@
 # Two entry points: `make run` and `make test`. Both install what is missing first.
 BUILD      := build
 ASAN_BUILD := build-asan
+FUZZ_BUILD := build-fuzz
+FUZZ_TARGETS := pgnreader moveparser
+FUZZ_SECONDS ?= 300
 JOBS       ?= $(shell nproc)
 
-.PHONY: run test deps build build-asan test-plain test-asan clean
+.PHONY: run test deps build build-asan build-fuzz fuzz test-plain test-asan test-fuzz clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -30,7 +33,27 @@ test-asan: build-asan
 		UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 		ctest --output-on-failure -j $(JOBS) -LE long
 
-test: test-plain test-asan
+build-fuzz: deps
+	@cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
+		-DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DTORVO_FUZZ=ON -DTORVO_BENCHMARKS=OFF >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+
+# Each fuzz target for FUZZ_SECONDS on the kept seed corpus; new inputs go to
+# the build folder, so the kept corpus only changes by hand.
+fuzz: build-fuzz
+	@for t in $(FUZZ_TARGETS); do \
+		mkdir -p $(FUZZ_BUILD)/corpus/$$t; \
+		echo "fuzz_$$t: $(FUZZ_SECONDS) s"; \
+		./$(FUZZ_BUILD)/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+			-artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus/$$t fuzz/corpus/$$t \
+			>$(FUZZ_BUILD)/fuzz_$$t.log 2>&1 || { tail -n 60 $(FUZZ_BUILD)/fuzz_$$t.log; exit 1; }; \
+		grep -E "stat::number_of_executed_units" $(FUZZ_BUILD)/fuzz_$$t.log; \
+	done
+
+test-fuzz:
+	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
+
+test: test-plain test-asan test-fuzz
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

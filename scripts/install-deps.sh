@@ -10,6 +10,8 @@ packages=(
   libgtest-dev
   libgmock-dev
   libbenchmark-dev
+  clang
+  libclang-rt-14-dev
 )
 
 missing=()

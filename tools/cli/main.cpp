@@ -12,6 +12,7 @@
 #include "rules/perft.h"
 #include "tools/cli/bench.h"
 #include "tools/cli/cliargs.h"
+#include "tools/cli/replay.h"
 #include "tools/cli/think.h"
 #include "tools/cli/uci.h"
 
@@ -99,6 +100,7 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[1], "think") == 0) return RunThink(argc, argv);
     if (std::strcmp(argv[1], "bench") == 0) return RunBench(argc, argv);
     if (std::strcmp(argv[1], "uci") == 0) return RunUci(argc, argv);
+    if (std::strcmp(argv[1], "replay") == 0) return RunReplay(argc, argv, UsageError);
     if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         std::fputs(kUsage, stdout);
         return 0;

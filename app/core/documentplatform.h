@@ -1,0 +1,22 @@
+// What the desktop platform gives the game document: the framework's
+// new-document step, the title, message boxes, the clipboard and the view's redraw.
+#pragma once
+
+#include <string>
+
+class CDocumentPlatform {
+public:
+    virtual ~CDocumentPlatform() = default;
+
+    // The framework's own new-document step; false keeps the old game.
+    virtual bool BeginNewDocument() { return true; }
+    virtual void SetTitle(const char* title) = 0;
+    // A modal message box with only an OK button.
+    virtual void ShowMessage(const char* text, const char* caption) = 0;
+    // The clipboard's text, whole; empty when it holds none.
+    virtual std::string ClipboardText() = 0;
+    // False when the clipboard could not take the text.
+    virtual bool SetClipboardText(const std::string& text) = 0;
+    // The game was replaced or reloaded: the view drops its pick and redraws whole.
+    virtual void DocumentChanged() = 0;
+};

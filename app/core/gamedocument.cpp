@@ -1,0 +1,127 @@
+#include "app/core/gamedocument.h"
+
+#include <cstdio>
+
+#include "app/core/documentplatform.h"
+#include "app/core/pgnfile.h"
+#include "engine/messagepump.h"
+#include "notation/gamerecord.h"
+#include "notation/gametags.h"
+#include "notation/pgntext.h"
+#include "rules/game.h"
+#include "rules/gamefacade.h"
+
+namespace {
+
+constexpr int kMessageSize = 100;
+constexpr int kThinkingOff = 0;
+
+}  // namespace
+
+CGameDocument::CGameDocument(CDocumentPlatform* platform)
+    : m_platform(platform), m_gameFacade(std::make_unique<CGameFacade>()) {
+    TheMessagePump().SetThinking(kThinkingOff);
+}
+
+CGameDocument::~CGameDocument() { TheMessagePump().SetThinking(kThinkingOff); }
+
+CMessagePump* CGameDocument::GetPump() const { return &TheMessagePump(); }
+
+int CGameDocument::OnNewDocument() {
+    if (!m_platform->BeginNewDocument()) return 0;
+    m_platform->SetTitle(kNewGameTitle);
+    m_gameFacade.reset();
+    m_storedText.reset();
+    m_gameFacade = std::make_unique<CGameFacade>();
+    m_gameFacade->UpdateResultTag()->SetDefaults();
+    // A search running below us gives up at its next look at the pump.
+    TheMessagePump().SetThinking(kThinkingOff);
+    m_platform->DocumentChanged();
+    return 1;
+}
+
+bool CGameDocument::OnOpenDocument(const std::string& path) {
+    // Without a fresh game the file's moves would be played on top of the old one.
+    if (OnNewDocument() == 0) return false;
+    std::string content;
+    const int cause = CPgnFile::Read(path, &content);
+    if (cause != CPgnFile::kNoError) {
+        // Nothing of a half-read file is kept, so a later save cannot write a fragment.
+        ShowFileError(kOpenErrorFormat, cause);
+        return false;
+    }
+    OpenContent(content);
+    return true;
+}
+
+void CGameDocument::OpenContent(const std::string& content) {
+    auto text = std::make_unique<CPgnText>();
+    text->AddText(content.data(), content.size(), false);
+    text->Replay(m_gameFacade.get());
+    m_storedText = std::move(text);
+    m_platform->DocumentChanged();
+}
+
+bool CGameDocument::OnSaveDocument(const std::string& path) {
+    bool whileWriting = false;
+    const int cause = CPgnFile::Write(path, SaveText(), &whileWriting);
+    if (cause == CPgnFile::kNoError) return true;
+    ShowFileError(whileWriting ? kWriteErrorFormat : kOpenErrorFormat, cause);
+    return false;
+}
+
+bool CGameDocument::LoadFromText(const std::string& text) {
+    auto pasted = std::make_unique<CPgnText>();
+    pasted->AddText(text.data(), text.size(), true);
+    pasted->Rewind();
+    const char* first = pasted->NextToken();
+    if (*first == '\0' || CPgnText::IsGlyph(first)) return false;
+    {
+        const auto probe = std::make_unique<CGameFacade>();
+        if (*probe->EnterMove(first) != '\0') return false;
+    }
+    if (OnNewDocument() == 0) return false;
+    pasted->Replay(m_gameFacade.get());
+    m_storedText = std::move(pasted);
+    return true;
+}
+
+void CGameDocument::OnEditCopy() { m_platform->SetClipboardText(CopyText()); }
+
+void CGameDocument::OnEditPaste() {
+    const std::string text = m_platform->ClipboardText();
+    if (text.size() < kPreviewLimit) m_platform->ShowMessage(text.c_str(), kPasteCaption);
+    if (text.empty()) return;
+    LoadFromText(text);
+    m_platform->DocumentChanged();
+}
+
+bool CGameDocument::IsUnchanged() {
+    return m_storedText != nullptr && m_storedText->ReplayCount() == m_gameFacade->GetGame()->GetPly();
+}
+
+std::string CGameDocument::SaveText() { return StoredForm(false); }
+
+std::string CGameDocument::CopyText() { return StoredForm(true); }
+
+// A changed game puts its record first; the stored text follows, so that a
+// file collects games, the newest first.
+std::string CGameDocument::StoredForm(bool clipboard) {
+    std::string out;
+    const bool unchanged = IsUnchanged();
+    if (!unchanged) {
+        const CGameRecord::Form form = clipboard ? CGameRecord::Form::kClipboard : CGameRecord::Form::kFile;
+        CGameRecord::Append(m_gameFacade.get(), form, &out);
+    }
+    if (m_storedText != nullptr) {
+        if (!unchanged) out.append(CGameRecord::kGap);
+        CGameRecord::AppendLines(m_storedText.get(), &out);
+    }
+    return out;
+}
+
+void CGameDocument::ShowFileError(const char* format, int cause) {
+    char message[kMessageSize];
+    std::snprintf(message, sizeof message, format, cause);
+    m_platform->ShowMessage(message, kFileErrorCaption);
+}

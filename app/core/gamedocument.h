@@ -1,0 +1,59 @@
+// The open game with the PGN text it came from: new game, open, save, copy
+// and paste, free of any toolkit; the desktop document and view forward here.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+
+class CDocumentPlatform;
+class CGameFacade;
+class CMessagePump;
+class CPgnText;
+
+class CGameDocument {
+public:
+    static constexpr const char* kNewGameTitle = "NeuesSpiel";
+    static constexpr const char* kFileErrorCaption = "File - error";
+    static constexpr const char* kOpenErrorFormat = "File open error: %d";
+    static constexpr const char* kWriteErrorFormat = "File write error: %d";
+    static constexpr const char* kPasteCaption = "Einfügen des Spiels (PGN) vom Clipboard";
+    // Shorter pasted texts are shown before they are loaded.
+    static constexpr size_t kPreviewLimit = 3000;
+
+    // Not owned; must outlive the document.
+    explicit CGameDocument(CDocumentPlatform* platform);
+    virtual ~CGameDocument();
+    CGameDocument(const CGameDocument&) = delete;
+    CGameDocument& operator=(const CGameDocument&) = delete;
+
+    CGameFacade* GetFacade() const { return m_gameFacade.get(); }
+    CMessagePump* GetPump() const;
+    // Null for a game started as a new game.
+    CPgnText* GetStoredText() const { return m_storedText.get(); }
+
+    // The new-game step: 1, or 0 when the framework's own step fails.
+    int OnNewDocument();
+    bool OnOpenDocument(const std::string& path);
+    // Opening once the file's bytes are read.
+    void OpenContent(const std::string& content);
+    bool OnSaveDocument(const std::string& path);
+    // Loads a pasted text when its first token is a legal first move; true then.
+    bool LoadFromText(const std::string& text);
+    void OnEditCopy();
+    void OnEditPaste();
+
+    // The game is still the one of the stored text.
+    bool IsUnchanged();
+    // What saving writes and what copying puts on the clipboard.
+    std::string SaveText();
+    std::string CopyText();
+
+private:
+    std::string StoredForm(bool clipboard);
+    void ShowFileError(const char* format, int cause);
+
+    CDocumentPlatform* m_platform;
+    std::unique_ptr<CGameFacade> m_gameFacade;
+    std::unique_ptr<CPgnText> m_storedText;
+};

@@ -1,0 +1,33 @@
+// PGN files on disk, byte for byte, with failures given as the cause numbers
+// that the file messages show.
+#pragma once
+
+#include <string>
+
+class CPgnFile {
+public:
+    // Cause numbers of the file messages.
+    static constexpr int kNoError = 0;
+    static constexpr int kGeneric = 1;
+    static constexpr int kFileNotFound = 2;
+    static constexpr int kBadPath = 3;
+    static constexpr int kTooManyOpenFiles = 4;
+    static constexpr int kAccessDenied = 5;
+    static constexpr int kInvalidFile = 6;
+    static constexpr int kHardIo = 10;
+    static constexpr int kSharingViolation = 11;
+    static constexpr int kLockViolation = 12;
+    static constexpr int kDiskFull = 13;
+
+    // The cause number of a system error number.
+    static int CauseOf(int systemError);
+
+    // Reads the whole file into content; the cause number, kNoError on success.
+    static int Read(const std::string& path, std::string* content);
+
+    // Writes content to a new file beside path and puts it in place of path
+    // only when everything was written, so a failure leaves the old file as it
+    // was. Returns the cause number; *whileWriting tells whether the failure
+    // came after the file could be created.
+    static int Write(const std::string& path, const std::string& content, bool* whileWriting);
+};

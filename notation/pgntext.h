@@ -1,0 +1,71 @@
+// A PGN text kept as lines and read back as a stream of move tokens; the
+// document keeps the one its game came from, to write it again behind it.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+class CGameFacade;
+
+class CPgnText {
+public:
+    // A token with its closing blank and terminating zero fits this buffer.
+    static constexpr int kTokenSize = 5000;
+
+    CPgnText();
+    virtual ~CPgnText();
+    CPgnText(const CPgnText&) = delete;
+    CPgnText& operator=(const CPgnText&) = delete;
+
+    void AddLine(const char* line);
+    void AddLine(std::string line);
+    // Splits text at LF, CR LF or a lone CR and adds each line whole; a line
+    // end at the very end opens no further line. dropEmpty leaves out empty lines.
+    void AddText(const char* text, size_t length, bool dropEmpty);
+
+    // Back to the first line, outside any tag, comment or variation.
+    void Rewind();
+    // The next stored line, or null when all have been given.
+    const std::string* NextLine();
+    // The next token with one blank at its end; the empty text when exhausted.
+    const char* NextToken();
+    // True when a tag section opened between the previous token and the last one.
+    bool TagBeforeToken() const { return m_tagBeforeToken; }
+
+    // Plays the first game of the text on facade: every token but annotation
+    // glyphs goes to EnterMove, up to the game's termination or the tag section
+    // of a following game. Returns the number of moves accepted.
+    int Replay(CGameFacade* facade);
+    // How many tokens a fresh game accepts as moves.
+    int ReplayCount();
+
+    int LineCount() const { return m_lineCount; }
+
+    // "1-0", "0-1", "1/2-1/2" or "*", each with its closing blank.
+    static bool IsTermination(const char* token);
+    // $ and digits with the closing blank: a numeric annotation glyph.
+    static bool IsGlyph(const char* token);
+
+private:
+    // The next character, a line feed between lines, or -1 at the end.
+    int NextChar();
+    void Collect(char c);
+    void ClearCollect();
+    const char* CompleteToken();
+
+    std::vector<std::string> m_lines;
+    int m_lineCount;
+    int m_line;
+    size_t m_char;
+    char m_token[kTokenSize];
+    int m_inTag;
+    int m_inVariation;  // nesting depth of (...)
+    int m_inComment;
+    char m_collect[kTokenSize];
+    int m_collectLength;
+    bool m_collectOverflow;  // the token being collected is too long and is dropped
+    bool m_hadToken;
+    bool m_tagSinceToken;
+    bool m_tagBeforeToken;
+};

@@ -1,0 +1,67 @@
+#include "tools/cli/replay.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "app/core/documentplatform.h"
+#include "app/core/gamedocument.h"
+#include "notation/gamerecord.h"
+
+namespace {
+
+constexpr int kOpenFailed = 1;
+constexpr size_t kReadChunk = 1 << 16;
+
+// Messages go to standard error; there is no clipboard and no window.
+class CCliPlatform : public CDocumentPlatform {
+public:
+    void SetTitle(const char*) override {}
+    void ShowMessage(const char* text, const char* caption) override {
+        std::fprintf(stderr, "torvo-cli: %s: %s\n", caption, text);
+    }
+    std::string ClipboardText() override { return ""; }
+    bool SetClipboardText(const std::string&) override { return false; }
+    void DocumentChanged() override {}
+};
+
+std::string ReadStandardInput() {
+    std::string content;
+    char chunk[kReadChunk];
+    for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, stdin)) > 0;) content.append(chunk, got);
+    return content;
+}
+
+}  // namespace
+
+int RunReplay(int argc, char** argv, int (*usageError)(const std::string&)) {
+    bool recordOnly = false;
+    const char* path = nullptr;
+    for (int i = 2; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--record") == 0)
+            recordOnly = true;
+        else if (argv[i][0] == '-' && argv[i][1] != '\0')
+            return usageError(std::string("unknown argument '") + argv[i] + "'");
+        else if (path != nullptr)
+            return usageError("replay reads one file");
+        else
+            path = argv[i];
+    }
+
+    CCliPlatform platform;
+    CGameDocument document(&platform);
+    if (path != nullptr) {
+        if (!document.OnOpenDocument(path)) return kOpenFailed;
+    } else {
+        document.OnNewDocument();
+        document.OpenContent(ReadStandardInput());
+    }
+
+    std::string out;
+    if (recordOnly)
+        CGameRecord::Append(document.GetFacade(), CGameRecord::Form::kFile, &out);
+    else
+        out = document.SaveText();
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : kOpenFailed;
+}
