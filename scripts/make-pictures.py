@@ -489,11 +489,7 @@ def program_icon(size):
             if (row + col) % 2 == 1:
                 draw.rectangle([col * step, row * step, (col + 1) * step - 1, (row + 1) * step - 1],
                                fill=TEAL_DARK)
-    shape = knight_shape(size, inset=2.0)
-    # A dark outline keeps the knight readable on both square colours.
-    outline = shape.resize((big_size, big_size)).filter(_dilate(max(3, big_size // 40)))
-    image.paste((40, 0, 0), mask=outline)
-    image.paste(KNIGHT_RED, mask=shape)
+    paste_knight(image, (0, 0, big_size), size)
     return image.resize((size, size), Image.LANCZOS)
 
 
@@ -503,29 +499,41 @@ def _dilate(radius):
     return ImageFilter.MaxFilter(size)
 
 
+def paste_knight(image, box, size):
+    """A red knight with a dark outline, scaled into box (left, top, side) of image."""
+    left, top, side = box
+    shape = knight_shape(size, inset=2.0).resize((side, side), Image.LANCZOS)
+    outline = shape.filter(_dilate(max(3, side // 40)))
+    image.paste((40, 0, 0, 255) if image.mode == "RGBA" else (40, 0, 0), (left, top), mask=outline)
+    image.paste((220, 0, 0, 255) if image.mode == "RGBA" else KNIGHT_RED, (left, top), mask=shape)
+
+
 def document_icon(size):
     big_size = size * 8
     s = big_size / 32.0
+    line = max(1, round(s))
     image = Image.new("RGBA", (big_size, big_size), (0, 0, 0, 0))
     draw = ImageDraw.Draw(image)
-    page = [(5 * s, 1 * s), (21 * s, 1 * s), (27 * s, 7 * s), (27 * s, 31 * s), (5 * s, 31 * s)]
-    draw.polygon(page, fill=(255, 255, 255, 255), outline=(0, 0, 0, 255))
-    draw.line(page + [page[0]], fill=(0, 0, 0, 255), width=max(1, int(s)))
-    draw.polygon([(21 * s, 1 * s), (21 * s, 7 * s), (27 * s, 7 * s)], fill=(192, 192, 192, 255),
-                 outline=(0, 0, 0, 255))
-    # A small board on the page.
-    left, top, cell = 8 * s, 11 * s, 2 * s
-    for row in range(8):
-        for col in range(8):
+    fold = 7 * s
+    left, top, right, bottom = 3 * s, 1 * s, 29 * s - line, 32 * s - line
+    page = [(left, top), (right - fold, top), (right, top + fold), (right, bottom), (left, bottom)]
+    draw.polygon(page, fill=(255, 255, 255, 255))
+    draw.line(page + [page[0]], fill=(0, 0, 0, 255), width=line)
+    draw.polygon([(right - fold, top), (right - fold, top + fold), (right, top + fold)],
+                 fill=(192, 192, 192, 255))
+    draw.line([(right - fold, top), (right - fold, top + fold), (right, top + fold)],
+              fill=(0, 0, 0, 255), width=line)
+    # A board of four by four squares at the foot of the page.
+    cells, cell = 4, 5 * s
+    board_left, board_top = 6 * s, 10 * s
+    for row in range(cells):
+        for col in range(cells):
             colour = TEAL_LIGHT if (row + col) % 2 == 0 else TEAL_DARK
-            draw.rectangle([left + col * cell, top + row * cell,
-                            left + (col + 1) * cell - 1, top + (row + 1) * cell - 1],
+            draw.rectangle([board_left + col * cell, board_top + row * cell,
+                            board_left + (col + 1) * cell - 1, board_top + (row + 1) * cell - 1],
                            fill=colour + (255,))
-    draw.rectangle([left, top, left + 8 * cell, top + 8 * cell], outline=(0, 0, 0, 255),
-                   width=max(1, int(s / 2)))
-    # A red knight standing on it.
-    knight_big = knight_shape(size, inset=2.0).resize((int(12 * s), int(12 * s)))
-    image.paste((220, 0, 0, 255), (int(10 * s), int(6.5 * s)), mask=knight_big)
+    # The knight stands in front of the board.
+    paste_knight(image, (int(9 * s), int(4 * s), int(20 * s)), size)
     return image.resize((size, size), Image.LANCZOS)
 
 
