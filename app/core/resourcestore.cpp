@@ -1,16 +1,25 @@
 #include "app/core/resourcestore.h"
 
-#include <strings.h>
+#include <cctype>
 
 #include "app/core/bmpreader.h"
 
 namespace {
+
 constexpr const char* kMissingText = "no such bitmap";
+
+bool SameName(const char* a, const char* b) {
+    for (; *a != '\0' && *b != '\0'; ++a, ++b)
+        if (std::tolower(static_cast<unsigned char>(*a)) != std::tolower(static_cast<unsigned char>(*b)))
+            return false;
+    return *a == *b;
 }
+
+}  // namespace
 
 const CResourceStore::Entry* CResourceStore::Find(const char* name) {
     for (int i = 0; i < kEntryCount; ++i)
-        if (strcasecmp(kEntries[i].name, name) == 0) return &kEntries[i];
+        if (SameName(kEntries[i].name, name)) return &kEntries[i];
     return nullptr;
 }
 
