@@ -1,0 +1,26 @@
+// Where the squares lie: screen squares (column and row counted from the
+// top-left corner of the board picture) against board squares in both
+// orientations, and which screen square a point of the window falls on.
+#pragma once
+
+class CBoardGeometry {
+public:
+    static constexpr int kSquares = 8;
+    static constexpr int kLastIndex = kSquares - 1;
+    static constexpr int kPictureSize = 376;
+    static constexpr int kSquareSize = kPictureSize / kSquares;
+    static constexpr int kNameLength = 2;
+
+    // Rank and file indices count from rank 1 and file a.
+    static void ScreenToBoard(int column, int row, bool flipped, int* rank, int* file);
+    static void BoardToScreen(int rank, int file, bool flipped, int* column, int* row);
+    // Left edge of a column, or top edge of a row, in the board picture.
+    static int SquareOrigin(int index) { return index * kPictureSize / kSquares; }
+    // a8 and h1 are light, in either orientation.
+    static bool IsLight(int column, int row) { return (column + row) % 2 == 0; }
+    // The screen square under the point (x, y) of a client area of width x
+    // height, which the board fills; false for a point outside it or an empty area.
+    static bool SquareAt(int x, int y, int width, int height, int* column, int* row);
+    // File letter and rank digit of a screen square, such as "e2" (not terminated).
+    static void SquareName(int column, int row, bool flipped, char* out);
+};

@@ -1,0 +1,75 @@
+#include "app/core/boardpicture.h"
+
+#include "app/core/boardgeometry.h"
+#include "app/core/piecebitmaps.h"
+#include "rules/gamefacade.h"
+
+namespace {
+
+enum Source { kMask, kPieceImage };
+
+struct Step {
+    Source source;
+    CPixelBuffer::RasterOp op;
+};
+
+constexpr int kMaxSteps = 3;
+
+struct Recipe {
+    int count;
+    Step steps[kMaxSteps];
+};
+
+using Op = CPixelBuffer::RasterOp;
+
+// How a square is composed on the white picture, by square colour, piece and
+// pick. An empty square's mask is bitmap 0, which COPY then XOR turn black.
+// A picked piece becomes a silhouette in the colour opposite to its square.
+constexpr Recipe kRecipes[2][2][2] = {
+    {   // light square
+        {{0, {}}, {0, {}}},  // empty, picked or not: stays white
+        {{2, {{kMask, Op::kAnd}, {kPieceImage, Op::kOr}}},
+         {3, {{kMask, Op::kXor}, {kMask, Op::kAnd}, {kMask, Op::kOr}}}},
+    },
+    {   // dark square
+        {{2, {{kMask, Op::kCopy}, {kMask, Op::kXor}}}, {2, {{kMask, Op::kCopy}, {kMask, Op::kXor}}}},
+        {{3, {{kMask, Op::kXor}, {kMask, Op::kAnd}, {kPieceImage, Op::kOr}}},
+         {1, {{kMask, Op::kXor}}}},
+    },
+};
+
+constexpr int kEmptyPicture = -1;
+
+}  // namespace
+
+CBoardPicture::CBoardPicture(const CPieceBitmaps& bitmaps)
+    : m_bitmaps(bitmaps), m_picture(CBoardGeometry::kPictureSize, CBoardGeometry::kPictureSize) {}
+
+const CPixelBuffer& CBoardPicture::Build(const CGameFacade& facade, bool flipped,
+                                         bool hasSelection, int selColumn, int selRow) {
+    m_picture.Fill(CPixelBuffer::kWhite);
+    for (int row = 0; row < CBoardGeometry::kSquares; ++row) {
+        for (int column = 0; column < CBoardGeometry::kSquares; ++column) {
+            int rank = 0, file = 0, picture = kEmptyPicture, mask = 0;
+            CBoardGeometry::ScreenToBoard(column, row, flipped, &rank, &file);
+            facade.PieceImage(rank, file, &picture, &mask);
+            const bool picked = hasSelection && column == selColumn && row == selRow;
+            DrawSquare(column, row, picture, mask, picked);
+        }
+    }
+    return m_picture;
+}
+
+void CBoardPicture::DrawSquare(int column, int row, int picture, int mask, bool picked) {
+    const bool dark = !CBoardGeometry::IsLight(column, row);
+    const bool hasPiece = picture != kEmptyPicture;
+    const Recipe& recipe = kRecipes[dark][hasPiece][picked];
+    const int x = CBoardGeometry::SquareOrigin(column);
+    const int y = CBoardGeometry::SquareOrigin(row);
+    for (int i = 0; i < recipe.count; ++i) {
+        const Step& step = recipe.steps[i];
+        const CPixelBuffer& source = m_bitmaps.Bitmap(step.source == kMask ? mask : picture);
+        m_picture.Blit(x, y, CBoardGeometry::kSquareSize, CBoardGeometry::kSquareSize, source, 0, 0,
+                       step.op);
+    }
+}

@@ -1,0 +1,26 @@
+// The board as one 376 x 376 picture, put together square by square from the
+// piece bitmaps with raster operations; the view stretches it over its window
+// in one copy.
+#pragma once
+
+#include "app/core/pixelbuffer.h"
+
+class CGameFacade;
+class CPieceBitmaps;
+
+class CBoardPicture {
+public:
+    // The bitmaps are not owned and must outlive the picture.
+    explicit CBoardPicture(const CPieceBitmaps& bitmaps);
+
+    // Draws the facade's position; the picked square, if any, is a screen square.
+    const CPixelBuffer& Build(const CGameFacade& facade, bool flipped, bool hasSelection,
+                              int selColumn, int selRow);
+    const CPixelBuffer& Picture() const { return m_picture; }
+
+private:
+    void DrawSquare(int column, int row, int picture, int mask, bool picked);
+
+    const CPieceBitmaps& m_bitmaps;
+    CPixelBuffer m_picture;
+};

@@ -1,0 +1,9 @@
+// How high a text comes out on the device it will be drawn on; the notation
+// layout asks it, so the layout itself needs no device.
+#pragma once
+
+class CTextMeasurer {
+public:
+    virtual ~CTextMeasurer() = default;
+    virtual int TextHeight(const char* text) = 0;
+};
