@@ -361,7 +361,13 @@ TEST_F(GameDocumentTest, CopyOfANewGameIsTheClipboardForm) {
     EXPECT_EQ(platform.clipboard, Tags("*", " \r\n") + "\r\n *  \r\n");
 }
 
-TEST_F(GameDocumentTest, CopyAfterPasteWritesTheTextAgainWithoutEmptyLines) {
+TEST_F(GameDocumentTest, CopyAfterPasteWritesTheTextAgainWithoutItsLfOnlyEmptyLines) {
+    // LFs in a row count as one; the empty line of a CR LF text is a line of its own.
+    platform.clipboard = "[Event \"x\"]\r\n\r\n1.e4 e5\r\n";
+    document.OnEditPaste();
+    document.OnEditCopy();
+    EXPECT_EQ(platform.clipboard, "[Event \"x\"] \r\n \r\n1.e4 e5 \r\n");
+
     platform.clipboard = "[Event \"x\"]\n\n1.e4 e5\n";
     document.OnEditPaste();
     document.OnEditCopy();
