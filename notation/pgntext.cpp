@@ -78,7 +78,9 @@ void CPgnText::AddText(const char* text, size_t length, bool dropEmpty) {
     size_t start = 0;
     for (size_t i = 0; i < length; ++i) {
         if (text[i] != kLineFeed && text[i] != kReturn) continue;
-        if (!dropEmpty || i > start) AddLine(std::string(text + start, i - start));
+        // Only LFs in a row count as one: an empty line ended by CR LF or CR stays.
+        const bool emptyBeforeLf = text[i] == kLineFeed && i == start;
+        if (!dropEmpty || !emptyBeforeLf) AddLine(std::string(text + start, i - start));
         if (text[i] == kReturn && i + 1 < length && text[i + 1] == kLineFeed) ++i;
         start = i + 1;
     }

@@ -21,7 +21,8 @@ public:
     void AddLine(const char* line);
     void AddLine(std::string line);
     // Splits text at LF, CR LF or a lone CR and adds each line whole; a line
-    // end at the very end opens no further line. dropEmpty leaves out empty lines.
+    // end at the very end opens no further line. dropEmpty lets LFs in a row
+    // count as one, as a paste reads them: an empty line ended by a bare LF is left out.
     void AddText(const char* text, size_t length, bool dropEmpty);
 
     // Back to the first line, outside any tag, comment or variation.

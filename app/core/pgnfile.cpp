@@ -120,16 +120,24 @@ int CPgnFile::Write(const std::string& path, const std::string& content, bool* w
     const fs::file_status status = fs::status(path, error);
     if (fs::is_directory(status)) return kAccessDenied;
     const bool existed = fs::exists(status);
+    // Putting a file in place of a device or pipe would remove it.
+    if (existed && !fs::is_regular_file(status)) return kInvalidFile;
+    // Through a link, the file it names is replaced, not the link.
+    std::string target = path;
+    if (existed && fs::is_symlink(fs::symlink_status(path, error))) {
+        const fs::path real = fs::canonical(path, error);
+        if (!error) target = real.string();
+    }
     if (existed) {
         // The old file must be one we may write: a read-only file stays untouched.
         errno = 0;
-        FilePtr probe(std::fopen(path.c_str(), kTestWriteMode));
+        FilePtr probe(std::fopen(target.c_str(), kTestWriteMode));
         if (!probe) return LastCause();
     }
 
     std::string temporary;
     int cause = kNoError;
-    FilePtr file = CreateTemporary(path, &temporary, &cause);
+    FilePtr file = CreateTemporary(target, &temporary, &cause);
     if (!file) return cause;
 
     *whileWriting = true;
@@ -140,7 +148,7 @@ int CPgnFile::Write(const std::string& path, const std::string& content, bool* w
     if (cause == kNoError && existed) fs::permissions(temporary, status.permissions(), error);
     if (cause == kNoError) {
         errno = 0;
-        if (std::rename(temporary.c_str(), path.c_str()) != 0) cause = LastCause();
+        if (std::rename(temporary.c_str(), target.c_str()) != 0) cause = LastCause();
     }
     if (cause != kNoError) std::remove(temporary.c_str());
     return cause;

@@ -25,9 +25,10 @@ public:
     // Reads the whole file into content; the cause number, kNoError on success.
     static int Read(const std::string& path, std::string* content);
 
-    // Writes content to a new file beside path and puts it in place of path
-    // only when everything was written, so a failure leaves the old file as it
-    // was. Returns the cause number; *whileWriting tells whether the failure
-    // came after the file could be created.
+    // Writes content to a new file beside path (beside the file a link names)
+    // and puts it in place of that file only when everything was written, so a
+    // failure leaves the old file as it was. A device or pipe is not replaced.
+    // Returns the cause number; *whileWriting tells whether the failure came
+    // after the file could be created.
     static int Write(const std::string& path, const std::string& content, bool* whileWriting);
 };

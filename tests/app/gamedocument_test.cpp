@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 #include <ctime>
@@ -269,18 +270,33 @@ TEST_F(GameDocumentTest, AGameLongerThanTheHistoryStopsAtItsEnd) {
 
 TEST_F(GameDocumentTest, SaveFailuresShowTheCause) {
     fs::create_directory(File("folder"));
+    ASSERT_EQ(mkfifo(File("pipe").c_str(), 0600), 0);
     const struct {
         fs::path path;
         std::string message;
     } cases[] = {
         {File("nofolder") / "x.pgn", "File open error: 2"},
         {File("folder"), "File open error: 5"},
+        {File("pipe"), "File open error: 6"},
     };
     for (const auto& c : cases) {
         platform.messages.clear();
         EXPECT_FALSE(document.OnSaveDocument(c.path.string())) << c.path;
         EXPECT_EQ(platform.messages, (std::vector<Message>{{c.message, CGameDocument::kFileErrorCaption}}));
     }
+    // The pipe was not replaced by a file.
+    EXPECT_TRUE(fs::is_fifo(File("pipe")));
+}
+
+TEST_F(GameDocumentTest, SavingThroughALinkReplacesTheFileItNames) {
+    fs::create_directory(File("real"));
+    WriteBytes(File("real") / "game.pgn", "old");
+    fs::create_symlink(File("real") / "game.pgn", File("link.pgn"));
+    Play({"e4"});
+    ASSERT_TRUE(document.OnSaveDocument(File("link.pgn").string()));
+    EXPECT_TRUE(fs::is_symlink(File("link.pgn")));
+    EXPECT_EQ(ReadBytes(File("real") / "game.pgn"), document.SaveText());
+    EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(GameDocumentTest, AFailedWriteLeavesTheOldFileAsItWas) {
@@ -361,7 +377,13 @@ TEST_F(GameDocumentTest, CopyOfANewGameIsTheClipboardForm) {
     EXPECT_EQ(platform.clipboard, Tags("*", " \r\n") + "\r\n *  \r\n");
 }
 
-TEST_F(GameDocumentTest, CopyAfterPasteWritesTheTextAgainWithoutEmptyLines) {
+TEST_F(GameDocumentTest, CopyAfterPasteWritesTheTextAgainWithoutItsLfOnlyEmptyLines) {
+    // LFs in a row count as one; the empty line of a CR LF text is a line of its own.
+    platform.clipboard = "[Event \"x\"]\r\n\r\n1.e4 e5\r\n";
+    document.OnEditPaste();
+    document.OnEditCopy();
+    EXPECT_EQ(platform.clipboard, "[Event \"x\"] \r\n \r\n1.e4 e5 \r\n");
+
     platform.clipboard = "[Event \"x\"]\n\n1.e4 e5\n";
     document.OnEditPaste();
     document.OnEditCopy();

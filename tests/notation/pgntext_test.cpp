@@ -139,9 +139,12 @@ TEST(PgnTextTest, AddTextEndsLinesAtLfCrLfAndALoneCr) {
         {"a\nb", {"a", "b"}, {"a", "b"}},
         {"a\rb\r", {"a", "b"}, {"a", "b"}},
         {"a\n\nb", {"a", "", "b"}, {"a", "b"}},
-        {"a\r\n\r\nb", {"a", "", "b"}, {"a", "b"}},
-        {"a\r\r\nb", {"a", "", "b"}, {"a", "b"}},
-        {"\r\n", {""}, {}},
+        {"\n\na\n\n\nb\n", {"", "", "a", "", "", "b"}, {"a", "b"}},
+        // A paste drops only the empty lines between two LFs; CR LF ones stay.
+        {"a\r\n\r\nb", {"a", "", "b"}, {"a", "", "b"}},
+        {"a\r\n\nb\n\r\nc", {"a", "", "b", "", "c"}, {"a", "b", "", "c"}},
+        {"a\r\r\nb", {"a", "", "b"}, {"a", "", "b"}},
+        {"\r\n", {""}, {""}},
         {"", {}, {}},
         {std::string("a\0b\nc", 5), {std::string("a\0b", 3), "c"}, {std::string("a\0b", 3), "c"}},
     };
