@@ -204,7 +204,8 @@ TEST(Uci, GoParametersItDoesNotUseStillGetAMove) {
     ASSERT_TRUE(uci.Started());
     // A clock that has run out comes as a negative time; the move is still owed.
     for (const char* go : {"go nodes 1000 depth 1", "go searchmoves e2e4 d2d4 depth 1", "go mate 3 depth 1",
-                           "go wtime -50 btime 1000 winc 0 binc 0", "go ponder depth 1"}) {
+                           "go wtime -50 btime 1000 winc 0 binc 0", "go ponder depth 1",
+                           "go wtime 4611686018427387903 winc 4611686018427387903 depth 1"}) {
         uci.Send("position startpos");
         uci.Send(go);
         const std::string last = uci.Until("bestmove ").back();

@@ -245,6 +245,9 @@ void CUciSession::Go(const std::vector<std::string>& words) {
         }
     }
 
+    // No clock reading may grow a budget past what the search can count.
+    for (long* reading : {&movetime, &wtime, &btime, &winc, &binc}) *reading = std::min(*reading, kLongestBudget);
+
     const bool white = m_facade->GetGame()->Current()->IsWhiteToMove();
     const long clock = white ? wtime : btime, increment = std::max(white ? winc : binc, 0L);
     const PlayingLevel& level = LevelLimits(Level());
