@@ -8,6 +8,7 @@
 #include "engine/nodelist.h"
 #include "engine/search.h"
 #include "reference.h"
+#include "rules/chess.h"
 #include "rules/testutil.h"
 
 namespace {
@@ -157,6 +158,49 @@ TEST(CountReplies, MatchesTheListedRepliesOnRandomPositions) {
             for (int16_t k = 0; k < listed.m_count; ++k)
                 if (listed.m_moves[k].to == listed.m_lastTo) expected.push_back(listed.m_moves[k]);
             ASSERT_EQ(std::vector<Move>(onto, onto + kept), expected);
+        }
+    }
+}
+
+// Counted and listed replies on one target square, compared move for move.
+void ExpectCountedAsListed(const CMoveGen& listed, uint8_t target) {
+    Move onto[CMoveGen::kMaxMovesOnto];
+    int16_t kept = 0;
+    const int16_t count = CMoveGen::CountReplies(listed, target, onto, &kept);
+    ASSERT_EQ(count, listed.m_count);
+    std::vector<Move> expected;
+    for (int16_t k = 0; k < listed.m_count; ++k)
+        if (listed.m_moves[k].to == target) expected.push_back(listed.m_moves[k]);
+    ASSERT_EQ(std::vector<Move>(onto, onto + kept), expected);
+}
+
+// The exchange search plays on without a legality filter, into positions with
+// a king en prise or already taken; castling and promotions are frequent here.
+TEST(CountReplies, MatchesTheListedRepliesOnPseudoLegalWalks) {
+    const char* starts[] = {
+        "r3k2r/pppppppp/8/8/8/8/PPPPPPPP/R3K2R w KQkq - 0 1",
+        "r3k2r/PP4PP/8/8/8/8/pp4pp/R3K2R w KQkq - 0 1",
+        "rn2k2r/1P4P1/8/3pP3/8/8/1p4p1/RN2K2R w KQkq d6 0 1",
+    };
+    std::mt19937 random(5);
+    for (const char* fen : starts) {
+        for (int game = 0; game < 6; ++game) {
+            CMoveGen pos = Legal(fen);
+            for (int ply = 0; ply < 80 && pos.m_count > 0; ++ply) {
+                for (int16_t i = 0; i < pos.m_count; ++i) {
+                    CMoveGen listed;
+                    listed.CopyApplyGenerate(pos, pos.m_moves[i]);
+                    ExpectCountedAsListed(listed, listed.m_lastTo);
+                    ExpectCountedAsListed(listed, uint8_t(random() % 64));
+                }
+                // Pawn moves first, so that promotions come often.
+                int16_t pick = int16_t(random() % unsigned(pos.m_count));
+                for (int16_t i = 0; i < pos.m_count; ++i)
+                    if (chess::KindOf(pos.m_board[pos.m_moves[i].from]) == chess::kPawn && random() % 3 == 0) pick = i;
+                CMoveGen next;
+                next.CopyApplyGenerate(pos, pos.m_moves[pick]);
+                pos = next;
+            }
         }
     }
 }

@@ -80,9 +80,13 @@ public:
         }
     }
 
-    int Wait() {
-        close(m_in);
+    void CloseInput() {
+        if (m_in >= 0) close(m_in);
         m_in = -1;
+    }
+
+    int Wait() {
+        CloseInput();
         int status = 0;
         waitpid(m_pid, &status, 0);
         m_reaped = true;
@@ -178,7 +182,7 @@ TEST(Uci, MalformedCommandsAreExplainedAndIgnored) {
         "setoption",
         "go movetime",
         "go movetime soon",
-        "go wtime -5",
+        "go depth -3",
         "go sideways 3",
     };
     for (const char* command : bad) {
@@ -191,6 +195,61 @@ TEST(Uci, MalformedCommandsAreExplainedAndIgnored) {
     uci.Send("go depth 1");
     const std::string last = uci.Until("bestmove ").back();
     EXPECT_EQ(last, "bestmove e2e3");
+    uci.Send("quit");
+    EXPECT_EQ(uci.Wait(), 0);
+}
+
+TEST(Uci, GoParametersItDoesNotUseStillGetAMove) {
+    UciProcess uci;
+    ASSERT_TRUE(uci.Started());
+    // A clock that has run out comes as a negative time; the move is still owed.
+    for (const char* go : {"go nodes 1000 depth 1", "go searchmoves e2e4 d2d4 depth 1", "go mate 3 depth 1",
+                           "go wtime -50 btime 1000 winc 0 binc 0", "go ponder depth 1",
+                           "go wtime 4611686018427387903 winc 4611686018427387903 depth 1"}) {
+        uci.Send("position startpos");
+        uci.Send(go);
+        const std::string last = uci.Until("bestmove ").back();
+        EXPECT_EQ(last.rfind("bestmove ", 0), 0u) << go << " -> " << last;
+        EXPECT_NE(last, "bestmove 0000") << go;
+    }
+    uci.Send("quit");
+    EXPECT_EQ(uci.Wait(), 0);
+}
+
+TEST(Uci, BareGoThinksForTheLevelsTime) {
+    UciProcess uci;
+    ASSERT_TRUE(uci.Started());
+    uci.Send("position startpos");
+    const auto start = std::chrono::steady_clock::now();
+    uci.Send("go");
+    const std::string last = uci.Until("bestmove ", 15000).back();
+    EXPECT_EQ(last.rfind("bestmove ", 0), 0u) << last;
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    uci.Send("quit");
+    EXPECT_EQ(uci.Wait(), 0);
+}
+
+TEST(Uci, EndOfInputStopsAnInfiniteSearch) {
+    UciProcess uci;
+    ASSERT_TRUE(uci.Started());
+    uci.Send("go infinite");
+    EXPECT_EQ(uci.Line().rfind("info depth 1 ", 0), 0u);
+    uci.CloseInput();
+    const std::string last = uci.Until("bestmove ", 5000).back();
+    EXPECT_EQ(last.rfind("bestmove ", 0), 0u) << last;
+    EXPECT_EQ(uci.Wait(), 0);
+}
+
+TEST(Uci, OverlongLineIsIgnoredWhole) {
+    UciProcess uci;
+    ASSERT_TRUE(uci.Started());
+    // Cut into pieces, each piece would read as a command of its own.
+    std::string line;
+    while (line.size() < (3u << 20) / 2) line += "isready ";
+    uci.Send(line);
+    uci.Send("isready");
+    EXPECT_EQ(uci.Line(), "info string line too long, ignored");
+    EXPECT_EQ(uci.Line(), "readyok");
     uci.Send("quit");
     EXPECT_EQ(uci.Wait(), 0);
 }

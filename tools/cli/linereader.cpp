@@ -9,15 +9,24 @@ namespace cli {
 
 namespace {
 constexpr int kChunk = 4096;
-// A line this long is no UCI command: it is passed on cut, not kept growing.
-constexpr size_t kMaxLine = 1 << 20;
 }  // namespace
 
 bool CLineReader::TakeLine(std::string* line) {
-    const size_t end = m_buffer.find('\n');
+    size_t end = m_buffer.find('\n');
+    if (m_skipping) {
+        if (end == std::string::npos) {
+            m_buffer.clear();
+            return false;
+        }
+        m_buffer.erase(0, end + 1);
+        m_skipping = false;
+        end = m_buffer.find('\n');
+    }
     if (end == std::string::npos) {
         if (m_buffer.size() < kMaxLine && !(m_end && !m_buffer.empty())) return false;
-        // The last line without a line feed, or an endless one.
+        // The last line without a line feed, or an endless one: that one is
+        // passed on cut, and what follows of it up to its line feed is dropped.
+        m_skipping = m_buffer.size() >= kMaxLine;
         line->swap(m_buffer);
         m_buffer.clear();
         return true;

@@ -2,12 +2,16 @@
 // the UCI session reads commands both while idle and between search nodes.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace cli {
 
 class CLineReader {
 public:
+    // A line this long is no command: it comes cut to about this length.
+    static constexpr size_t kMaxLine = 1 << 20;
+
     explicit CLineReader(int fd) : m_fd(fd) {}
 
     // Waits for the next line; false at the end of the input.
@@ -24,6 +28,7 @@ private:
     int m_fd;
     std::string m_buffer;
     bool m_end = false;
+    bool m_skipping = false;  // dropping the rest of a cut line
 };
 
 }  // namespace cli

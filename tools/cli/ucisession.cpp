@@ -32,6 +32,24 @@ constexpr unsigned kPollInterval = 64;
 // The stopped clock jumps this far ahead, past any limit a search is given.
 constexpr int64_t kStoppedJump = INT_MAX;
 constexpr long kLongestBudget = INT_MAX - 1;
+constexpr long kMillisPerSecond = 1000;
+// "go" without this side's clock.
+constexpr long kNoClock = LONG_MIN;
+// Longer words are cut when they are quoted back.
+constexpr size_t kLongestQuote = 40;
+
+const char* const kGoParameters[] = {"searchmoves", "ponder", "wtime", "btime",    "winc",    "binc",
+                                     "movestogo",   "depth",  "nodes", "mate",     "movetime", "infinite"};
+
+bool IsGoParameter(const std::string& word) {
+    for (const char* parameter : kGoParameters)
+        if (word == parameter) return true;
+    return false;
+}
+
+std::string Quoted(const std::string& word) {
+    return word.size() <= kLongestQuote ? word : word.substr(0, kLongestQuote) + "...";
+}
 
 bool g_clockStopped = false;
 std::chrono::steady_clock::time_point g_epoch = std::chrono::steady_clock::now();
@@ -86,27 +104,32 @@ void CUciSession::DispatchOne() {
     if (m_stopped || ++m_polls % kPollInterval != 0) return;
     std::string line;
     while (!m_stopped && m_reader.PollLine(&line)) Handle(line, true);
+    // Nobody is left to send "stop": an endless search ends as if told to.
+    if (m_infinite && !m_stopped && m_reader.AtEnd()) StopSearch();
+}
+
+void CUciSession::StopSearch() {
+    m_stopped = true;
+    g_clockStopped = true;
 }
 
 bool CUciSession::Handle(const std::string& line, bool searching) {
+    if (line.size() >= CLineReader::kMaxLine) {
+        InfoString("line too long, ignored");
+        return true;
+    }
     const std::vector<std::string> words = Words(line);
     if (words.empty()) return true;
     const std::string& command = words[0];
     if (command == "quit") {
         m_quit = true;
-        if (searching) {
-            m_stopped = true;
-            g_clockStopped = true;
-        }
+        if (searching) StopSearch();
         return false;
     }
     if (command == "isready") {
         Say("readyok");
     } else if (command == "stop") {
-        if (searching) {
-            m_stopped = true;
-            g_clockStopped = true;
-        }
+        if (searching) StopSearch();
     } else if (command == "uci") {
         Say(std::string("id name ") + kEngineName);
         Say(std::string("id author ") + kEngineAuthor);
@@ -114,7 +137,7 @@ bool CUciSession::Handle(const std::string& line, bool searching) {
             std::to_string(std::size(kPlayingLevels)));
         Say("uciok");
     } else if (searching) {
-        InfoString("'" + command + "' ignored while searching");
+        InfoString("'" + Quoted(command) + "' ignored while searching");
     } else if (command == "ucinewgame") {
         m_facade = std::make_unique<CGameFacade>();
     } else if (command == "setoption") {
@@ -126,7 +149,7 @@ bool CUciSession::Handle(const std::string& line, bool searching) {
     } else if (command == "debug" || command == "register" || command == "ponderhit") {
         // Nothing to do: no debug mode, no registration, no pondering.
     } else {
-        InfoString("unknown command '" + command + "'");
+        InfoString("unknown command '" + Quoted(command) + "'");
     }
     return !m_quit;
 }
@@ -138,7 +161,7 @@ void CUciSession::SetOption(const std::vector<std::string>& words) {
         return;
     }
     if (words[2] != "Level") {
-        InfoString("no option '" + words[2] + "'");
+        InfoString("no option '" + Quoted(words[2]) + "'");
         return;
     }
     long level = 0;
@@ -171,13 +194,13 @@ void CUciSession::SetPosition(const std::vector<std::string>& words) {
     auto facade = std::make_unique<CGameFacade>(start, halfMoves);
     if (at < words.size()) {
         if (words[at] != "moves") {
-            InfoString("position ignored: '" + words[at] + "' where moves should follow");
+            InfoString("position ignored: '" + Quoted(words[at]) + "' where moves should follow");
             return;
         }
         for (++at; at < words.size(); ++at) {
             const char* answer = facade->EnterMove(words[at].c_str());
             if (*answer) {
-                InfoString("position ignored: move '" + words[at] + "' refused: " + answer);
+                InfoString("position ignored: move '" + Quoted(words[at]) + "' refused: " + answer);
                 return;
             }
         }
@@ -186,7 +209,7 @@ void CUciSession::SetPosition(const std::vector<std::string>& words) {
 }
 
 void CUciSession::Go(const std::vector<std::string>& words) {
-    long movetime = -1, wtime = -1, btime = -1, winc = 0, binc = 0, movestogo = 0, depth = 0;
+    long movetime = -1, wtime = kNoClock, btime = kNoClock, winc = 0, binc = 0, movestogo = 0, depth = 0, unused = 0;
     bool infinite = false;
     for (size_t i = 1; i < words.size(); ++i) {
         const std::string& key = words[i];
@@ -197,33 +220,50 @@ void CUciSession::Go(const std::vector<std::string>& words) {
                        : key == "binc"      ? &binc
                        : key == "movestogo" ? &movestogo
                        : key == "depth"     ? &depth
+                       : key == "nodes"     ? &unused
+                       : key == "mate"      ? &unused
                                             : nullptr;
+        // Interfaces send a clock that has run out as a negative time.
+        const long lowest = key == "wtime" || key == "btime" || key == "winc" || key == "binc" ? -kLongestBudget : 0;
         if (key == "infinite") {
             infinite = true;
-        } else if (key == "ponder" || key == "nodes" || key == "mate" || key == "searchmoves") {
-            InfoString("'" + key + "' is not supported and ignored");
+        } else if (key == "ponder") {
+            InfoString("'ponder' is not supported and ignored");
+        } else if (key == "searchmoves") {
+            // The moves run up to the next parameter.
+            InfoString("'searchmoves' is not supported and ignored");
+            while (i + 1 < words.size() && !IsGoParameter(words[i + 1])) ++i;
         } else if (!target) {
-            InfoString("go ignored: unknown parameter '" + key + "'");
+            InfoString("go ignored: unknown parameter '" + Quoted(key) + "'");
             return;
-        } else if (i + 1 >= words.size() || !ReadNumber(words[i + 1].c_str(), 0, LONG_MAX / 2, target)) {
+        } else if (i + 1 >= words.size() || !ReadNumber(words[i + 1].c_str(), lowest, LONG_MAX / 2, target)) {
             InfoString("go ignored: '" + key + "' needs a number");
             return;
         } else {
+            if (target == &unused) InfoString("'" + key + "' is not supported and ignored");
             ++i;
         }
     }
 
+    // No clock reading may grow a budget past what the search can count.
+    for (long* reading : {&movetime, &wtime, &btime, &winc, &binc}) *reading = std::min(*reading, kLongestBudget);
+
     const bool white = m_facade->GetGame()->Current()->IsWhiteToMove();
-    const long clock = white ? wtime : btime, increment = white ? winc : binc;
+    const long clock = white ? wtime : btime, increment = std::max(white ? winc : binc, 0L);
+    const PlayingLevel& level = LevelLimits(Level());
     long budget = kLongestBudget;
     if (movetime >= 0) {
         budget = movetime - kSafetyMillis;
-    } else if (clock >= 0) {
-        const long share = clock / (movestogo > 0 ? movestogo : kDefaultMovesToGo) + increment * 3 / 4;
-        budget = std::min(share, clock / 2) - kSafetyMillis;
+    } else if (clock != kNoClock) {
+        const long left = std::max(clock, 0L);
+        const long share = left / (movestogo > 0 ? movestogo : kDefaultMovesToGo) + increment * 3 / 4;
+        budget = std::min(share, left / 2) - kSafetyMillis;
+    } else if (depth == 0 && !infinite) {
+        // A bare "go": the level's own time, as the program would take.
+        budget = level.seconds * kMillisPerSecond;
     }
     if (budget < 1) budget = 1;
-    int iterations = LevelLimits(Level()).iterations;
+    int iterations = level.iterations;
     if (depth > 0) iterations = int(std::min<long>(depth - 1, CSearch::kMaxIterations - 2));
     if (infinite) iterations = CSearch::kMaxIterations - 2;
 
@@ -235,6 +275,7 @@ void CUciSession::Go(const std::vector<std::string>& words) {
     }
 
     m_stopped = false;
+    m_infinite = infinite;
     g_clockStopped = false;
     m_reported = -1;
     m_goStart = Now();
@@ -245,6 +286,7 @@ void CUciSession::Go(const std::vector<std::string>& words) {
     // "go infinite" answers only when told to stop.
     std::string line;
     while (infinite && !m_stopped && m_reader.ReadLine(&line)) Handle(line, true);
+    m_infinite = false;
     g_clockStopped = false;
     Say("bestmove " + (move.empty() ? std::string("0000") : move));
 }

@@ -45,6 +45,7 @@ private:
     void SetOption(const std::vector<std::string>& words);
     void SetPosition(const std::vector<std::string>& words);
     void Go(const std::vector<std::string>& words);
+    void StopSearch();
     void ReportIteration(CSearch& search);
     static void OnIteration(CSearch& search, void* context);
     static int64_t Now();
@@ -53,9 +54,10 @@ private:
     std::unique_ptr<CGameFacade> m_facade;
     int m_level = kDefaultLevel;
     bool m_quit = false;
-    bool m_stopped = false;  // "stop" or "quit" during a search
-    int m_reported = -1;     // last iteration reported with "info"
-    int64_t m_goStart = 0;   // clock reading and node count when "go" came
+    bool m_stopped = false;   // "stop" or "quit" during a search
+    bool m_infinite = false;  // the search runs until told to stop
+    int m_reported = -1;      // last iteration reported with "info"
+    int64_t m_goStart = 0;    // clock reading and node count when "go" came
     int64_t m_goNodes = 0;
     unsigned m_polls = 0;
 };
