@@ -12,6 +12,9 @@ public:
         virtual void DispatchOne() = 0;
     };
 
+    // Values of the thinking flag.
+    static constexpr int kThinkingOff = 0, kThinkingOn = 1;
+
     CMessagePump();
     virtual ~CMessagePump();
     CMessagePump(const CMessagePump&) = delete;

@@ -19,7 +19,7 @@ const char* CThinkingControl::Think(int seconds, int iterations) {
     m_view.SetStatusText(kThinkingText);
     m_view.WaitCursor(1);
     CMessagePump* pump = m_view.Pump();
-    pump->SetThinking(1);
+    pump->SetThinking(CMessagePump::kThinkingOn);
 
     // The search works on its own copy of the position: a command run inside
     // the pump may replace the game meanwhile.
@@ -51,7 +51,7 @@ const char* CThinkingControl::Think(int seconds, int iterations) {
     if (index < 0 || index >= search.Root().m_count) index = 0;
     m_view.WaitCursor(-1);
     search.Root().CoordText(index, m_text);
-    pump->SetThinking(0);
+    pump->SetThinking(CMessagePump::kThinkingOff);
     search.Release();
     return m_text;
 }

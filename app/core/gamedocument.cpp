@@ -14,16 +14,15 @@
 namespace {
 
 constexpr int kMessageSize = 100;
-constexpr int kThinkingOff = 0;
 
 }  // namespace
 
 CGameDocument::CGameDocument(CDocumentPlatform* platform)
     : m_platform(platform), m_gameFacade(std::make_unique<CGameFacade>()) {
-    TheMessagePump().SetThinking(kThinkingOff);
+    TheMessagePump().SetThinking(CMessagePump::kThinkingOff);
 }
 
-CGameDocument::~CGameDocument() { TheMessagePump().SetThinking(kThinkingOff); }
+CGameDocument::~CGameDocument() { TheMessagePump().SetThinking(CMessagePump::kThinkingOff); }
 
 CMessagePump* CGameDocument::GetPump() const { return &TheMessagePump(); }
 
@@ -35,7 +34,7 @@ int CGameDocument::OnNewDocument() {
     m_gameFacade = std::make_unique<CGameFacade>();
     m_gameFacade->UpdateResultTag()->SetDefaults();
     // A search running below us gives up at its next look at the pump.
-    TheMessagePump().SetThinking(kThinkingOff);
+    TheMessagePump().SetThinking(CMessagePump::kThinkingOff);
     m_platform->DocumentChanged();
     return 1;
 }
