@@ -43,6 +43,26 @@ constexpr int kHomepage = 32781;
 constexpr int kStringShortHelpTitle = 32771;
 constexpr int kStringLegalMovesSpare = 32775;
 
+// The toolkit takes command numbers below 32767 only, away from its own
+// range; both blocks of our numbers are moved down into free space.
+constexpr int kToolkitIdLimit = 0x7fff;
+constexpr int kFrameworkBlock = 57344;
+constexpr int kProgramBlock = 32768;
+constexpr int kFrameworkBlockToolkit = 20000;
+constexpr int kProgramBlockToolkit = 10000;
+
+constexpr int ToolkitId(int command) {
+    if (command >= kFrameworkBlock) return command - kFrameworkBlock + kFrameworkBlockToolkit;
+    if (command >= kProgramBlock) return command - kProgramBlock + kProgramBlockToolkit;
+    return command;
+}
+
+constexpr int CommandOf(int toolkitId) {
+    if (toolkitId >= kFrameworkBlockToolkit) return toolkitId - kFrameworkBlockToolkit + kFrameworkBlock;
+    if (toolkitId >= kProgramBlockToolkit) return toolkitId - kProgramBlockToolkit + kProgramBlock;
+    return toolkitId;
+}
+
 }  // namespace cmd
 
 namespace dlg {

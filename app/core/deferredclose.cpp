@@ -5,8 +5,8 @@ bool CDeferredClose::LeaveThinking() {
     return m_depth == 0 && m_pending;
 }
 
-bool CDeferredClose::RequestClose() {
-    if (m_depth == 0) return true;
+bool CDeferredClose::RequestClose(bool thinking) {
+    if (m_depth == 0 && !thinking) return true;
     m_pending = true;
     return false;
 }

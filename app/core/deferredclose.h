@@ -10,9 +10,10 @@ public:
     // True when the outermost call has returned and a close is waiting.
     bool LeaveThinking();
 
-    // A close request: true when it may be carried out now. Otherwise it is
+    // A close request: true when it may be carried out now, that is when
+    // nothing thinks and no handler that may think is running. Otherwise it is
     // remembered and the caller switches thinking off so that the search ends.
-    bool RequestClose();
+    bool RequestClose(bool thinking);
     // A waiting close that is being carried out, or was refused after all.
     void Clear() { m_pending = false; }
 

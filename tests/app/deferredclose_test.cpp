@@ -4,7 +4,7 @@
 
 TEST(DeferredCloseTest, ClosesAtOnceWhenNothingThinks) {
     CDeferredClose close;
-    EXPECT_TRUE(close.RequestClose());
+    EXPECT_TRUE(close.RequestClose(false));
     EXPECT_FALSE(close.Pending());
 }
 
@@ -12,7 +12,7 @@ TEST(DeferredCloseTest, CloseWhileThinkingWaitsForTheOutermostReturn) {
     CDeferredClose close;
     close.EnterThinking();  // the click handler
     close.EnterThinking();  // the computer's answer inside it
-    EXPECT_FALSE(close.RequestClose());
+    EXPECT_FALSE(close.RequestClose(true));
     EXPECT_TRUE(close.Pending());
     EXPECT_FALSE(close.LeaveThinking());
     EXPECT_TRUE(close.Inside());
@@ -32,7 +32,21 @@ TEST(DeferredCloseTest, ThinkingWithoutCloseRequestClosesNothing) {
 TEST(DeferredCloseTest, ClearedRequestIsForgotten) {
     CDeferredClose close;
     close.EnterThinking();
-    close.RequestClose();
+    close.RequestClose(true);
     close.Clear();
     EXPECT_FALSE(close.LeaveThinking());
+}
+
+TEST(DeferredCloseTest, HandlerStillRunningHoldsTheCloseBackAfterThinkingStopped) {
+    CDeferredClose close;
+    close.EnterThinking();
+    EXPECT_FALSE(close.RequestClose(false));
+    EXPECT_TRUE(close.LeaveThinking());
+}
+
+TEST(DeferredCloseTest, ThinkingOutsideAnyHandlerStillDefers) {
+    CDeferredClose close;
+    EXPECT_FALSE(close.RequestClose(true));
+    EXPECT_TRUE(close.Pending());
+    EXPECT_FALSE(close.Inside());
 }

@@ -1,0 +1,52 @@
+// The document: owns the open game's facade and replaces it for every new,
+// opened or pasted game.
+#pragma once
+
+#include <wx/docview.h>
+
+#include <memory>
+
+#include "rules/gamefacade.h"
+
+class CMessagePump;
+
+class CTorvoDoc : public wxDocument {
+public:
+    CTorvoDoc();
+    ~CTorvoDoc() override;
+
+    virtual CGameFacade* GetFacade() const { return m_gameFacade.get(); }
+    virtual CMessagePump* GetPump() const;
+    // Counts the games this document has held; it changes whenever the
+    // facade is replaced, so the view can tell a new game without comparing
+    // pointers to freed objects.
+    unsigned GameNumber() const { return m_gameNumber; }
+
+    // The new-game step.
+    bool OnNewDocument() override;
+
+    // Clipboard exchange of the game as PGN text. TODO(lead): attach the PGN
+    // record writer and reader; until then both report that they are missing.
+    bool CopyToClipboard();
+    bool PasteFromClipboard();
+
+protected:
+    bool DoOpenDocument(const wxString& path) override;
+    bool DoSaveDocument(const wxString& path) override;
+
+private:
+    // The new-game step without the framework's part: title, new facade,
+    // default tags, thinking off.
+    void StartNewGame();
+    // Reads a PGN file into the new game. TODO(lead): attach the PGN reader.
+    bool LoadPgnFile(const wxString& path);
+    // Writes the game as a PGN file. TODO(lead): attach the record writer.
+    bool SavePgnFile(const wxString& path);
+    void SetGameTitle(const wxString& title);
+
+    std::unique_ptr<CGameFacade> m_gameFacade;
+    // TODO(lead): m_storedText, the CPgnText of the last opened or pasted game.
+    unsigned m_gameNumber = 0;
+
+    wxDECLARE_DYNAMIC_CLASS(CTorvoDoc);
+};
