@@ -3,6 +3,9 @@
 #include <wx/dcclient.h>
 #include <wx/settings.h>
 
+#include <wx/ffile.h>
+#include <wx/utils.h>
+
 #include "app/torvoview.h"
 
 CBoardCanvas::CBoardCanvas(wxWindow* parent, CTorvoView* view)
@@ -16,6 +19,17 @@ CBoardCanvas::CBoardCanvas(wxWindow* parent, CTorvoView* view)
 void CBoardCanvas::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
     if (m_view) m_view->OnDraw(&dc);
+    WriteGeometry();
+}
+
+void CBoardCanvas::WriteGeometry() {
+    wxString path;
+    if (!wxGetEnv(kGeometryVariable, &path) || path.empty()) return;
+    const wxPoint origin = ClientToScreen(wxPoint(0, 0));
+    const wxSize size = GetClientSize();
+    wxFFile file(path, "w");
+    if (file.IsOpened())
+        file.Write(wxString::Format("%d %d %d %d\n", origin.x, origin.y, size.GetWidth(), size.GetHeight()));
 }
 
 void CBoardCanvas::OnLeftDown(wxMouseEvent& event) {

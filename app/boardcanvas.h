@@ -7,6 +7,9 @@ class CTorvoView;
 
 class CBoardCanvas : public wxWindow {
 public:
+    // Tests name a file here to learn where the board lies on the screen.
+    static constexpr const char* kGeometryVariable = "TORVO_CANVAS_FILE";
+
     CBoardCanvas(wxWindow* parent, CTorvoView* view);
 
     // The view is going away: no more paints or clicks reach it.
@@ -16,6 +19,7 @@ private:
     void OnPaint(wxPaintEvent& event);
     void OnLeftDown(wxMouseEvent& event);
     void OnSize(wxSizeEvent& event);
+    void WriteGeometry();
 
     CTorvoView* m_view;
 };

@@ -159,6 +159,11 @@ void CMainFrame::SetStatusText(const wxString& text, int number) {
         wxDocParentFrame::SetStatusText(text, number);
 }
 
+void CMainFrame::DoGiveHelp(const wxString& text, bool show) {
+    wxDocParentFrame::DoGiveHelp(text, show);
+    if (show && m_statusBar && !text.empty()) m_statusBar->Log(text);
+}
+
 void CMainFrame::OnMenuHighlight(wxMenuEvent& event) {
     const int id = event.GetMenuId();
     if (id >= wxID_FILE1 && id <= wxID_FILE9) {

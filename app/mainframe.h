@@ -31,6 +31,7 @@ public:
     CStatusBar* StatusBar() const { return m_statusBar; }
     void SetBoardCanvas(CBoardCanvas* canvas);
     void SetStatusText(const wxString& text, int number = 0) override;
+    void DoGiveHelp(const wxString& text, bool show) override;
 
 private:
     void CreateMenus();

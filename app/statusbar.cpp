@@ -21,6 +21,10 @@ CStatusBar::CStatusBar(wxWindow* parent) : wxStatusBar(parent, wxID_ANY) {
 
 void CStatusBar::ShowMessage(const wxString& text) {
     SetStatusText(text, 0);
+    Log(text);
+}
+
+void CStatusBar::Log(const wxString& text) {
     if (m_logPath.empty()) return;
     wxFFile log(m_logPath, "a");
     if (log.IsOpened()) log.Write(text + "\n", wxConvUTF8);

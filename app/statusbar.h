@@ -14,6 +14,8 @@ public:
 
     // Text of the first pane.
     void ShowMessage(const wxString& text);
+    // Appends a shown text to the test log, if there is one.
+    void Log(const wxString& text);
     void UpdateIndicators();
 
 private:
