@@ -4,7 +4,7 @@
 #include <wx/utils.h>
 
 void CWxPumpPlatform::DispatchOne() {
-    if (++m_calls < kCallsPerLook) return;
+    if (++m_calls < m_callsPerLook) return;
     m_calls = 0;
     ++m_looks;
     wxEventLoopBase* loop = wxEventLoopBase::GetActive();
