@@ -102,6 +102,13 @@ wait_status_since "Schwarz ist am Zug" "$n" && pass "e2-e4 played with the mouse
   || fail "e2-e4 with the mouse was not played"
 screenshot after-e2e4
 
+# A move typed in the move-entry dialog and handed over with its OK button is played.
+n=$(status_lines)
+keys_to "$CAPTION" F2
+wait_window "Zug" && type_to "Zug" "Nf6" && keys_to "Zug" Tab space
+wait_status_since "Weiss ist am Zug" "$n" && pass "Nf6 played through the move-entry dialog" \
+  || fail "Nf6 confirmed with OK was not played"
+
 close_torvo "$CAPTION"
 rc=$?
 [ $rc -eq 0 ] && pass "closed through Datei, Schliessen" || fail "program did not end cleanly (status $rc)"
