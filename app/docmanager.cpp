@@ -7,6 +7,7 @@
 #include <wx/msgdlg.h>
 
 #include "app/core/mainframetexts.h"
+#include "app/filehistory.h"
 
 wxBEGIN_EVENT_TABLE(CDocManager, wxDocManager)
     EVT_MENU(wxID_NEW, CDocManager::OnNew)
@@ -17,9 +18,7 @@ wxEND_EVENT_TABLE()
 CDocManager::CDocManager() : wxDocManager(0, true) {}
 
 wxFileHistory* CDocManager::OnCreateFileHistory() {
-    auto* history = new wxFileHistory(CMainFrameTexts::kRecentFileCount);
-    history->SetMenuPathStyle(wxFH_PATH_SHOW_NEVER);
-    return history;
+    return new CFileHistory(CMainFrameTexts::kRecentFileCount);
 }
 
 void CDocManager::NewInPlace() {

@@ -4,15 +4,16 @@
 
 #include <cstdint>
 
+#include "app/core/commandids.h"
 #include "app/core/dialoglayout.h"
 
 class CSettingsDlgLogic {
 public:
     static const DialogLayout kLayout;
     static constexpr int kDefaultAutoReply = 1;
-    static constexpr uint16_t kDefaultLevel = 1015;
-    static constexpr int kFirstLevel = 1013;
-    static constexpr int kLastLevel = 1016;
+    static constexpr uint16_t kDefaultLevel = dlg::kLevel3;
+    static constexpr int kFirstLevel = dlg::kLevel1;
+    static constexpr int kLastLevel = dlg::kLevel4;
     static constexpr int kNoLevel = 0;
 
     int m_autoReply = kDefaultAutoReply;
