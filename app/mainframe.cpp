@@ -115,10 +115,12 @@ void CMainFrame::CreateKeyTable() {
     int count = 0;
     for (int i = 0; i < CMainFrameTexts::kKeyCount; ++i) {
         wxAcceleratorEntry entry;
-        if (entry.FromString(CMainFrameTexts::kKeys[i].keys)) {
-            entry.Set(entry.GetFlags(), entry.GetKeyCode(), cmd::ToolkitId(CMainFrameTexts::kKeys[i].id));
-            entries[count++] = entry;
+        if (!entry.FromString(CMainFrameTexts::kKeys[i].keys)) {
+            wxFAIL_MSG(wxString("unknown key text ") + CMainFrameTexts::kKeys[i].keys);
+            continue;
         }
+        entry.Set(entry.GetFlags(), entry.GetKeyCode(), cmd::ToolkitId(CMainFrameTexts::kKeys[i].id));
+        entries[count++] = entry;
     }
     SetAcceleratorTable(wxAcceleratorTable(count, entries));
 }

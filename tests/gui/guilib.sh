@@ -105,19 +105,29 @@ click_square() {
   sleep 0.3
 }
 
+# The board's screen rectangle "x y width height", once it has been painted.
+canvas_rect() { cat "$TORVO_CANVAS_FILE"; }
+canvas_rect_is_not() { [ "$(canvas_rect)" != "$1" ]; }
+wait_canvas_change() { wait_for canvas_rect_is_not "$1"; }
+
 # Colour of one screen pixel as "r,g,b".
 pixel_at() {
   import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -n 1 | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
 }
 
-# Closes the program through its own menu and waits for it to end.
-close_torvo() {
+# Picks a menu item by its letters: window title, menu letter, the prompt of
+# the menu's first item (seen once the menu is open), item letter.
+menu_command() {
   local n
   n=$(status_lines)
-  keys_to "$1" alt+d || { echo "no window '$1' to close" >&2; return 1; }
-  # The open menu shows the prompt of its first item; then its letter counts.
-  wait_status_since "Neues Spiel starten" "$n" || { echo "the Datei menu did not open" >&2; return 1; }
-  xdotool key l
+  keys_to "$1" "alt+$2" || return 1
+  wait_status_since "$3" "$n" || return 1
+  xdotool key "$4"
+}
+
+# Closes the program through its own menu and waits for it to end.
+close_torvo() {
+  menu_command "$1" d "Neues Spiel starten" l || { echo "the Datei menu did not open" >&2; return 1; }
   local deadline=$((SECONDS + GUI_TIMEOUT))
   while torvo_running; do
     [ $SECONDS -ge $deadline ] && { echo "still running after Schliessen" >&2; screenshot close-failed; return 1; }

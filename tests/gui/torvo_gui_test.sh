@@ -56,6 +56,22 @@ wait_status_since "Weiss ist am Zug" "$n" && pass "F7 repaints" || fail "no repa
 screenshot flipped
 keys_to "$CAPTION" F7
 
+# Hiding the toolbar and the status bar gives the board their room; showing
+# them again takes it back.
+for bar in "t:toolbar" "s:status bar"; do
+  before=$(canvas_rect)
+  menu_command "$CAPTION" a "Wechselt die Ansicht für schwarz oder weiss" "${bar%%:*}"
+  if wait_canvas_change "$before"; then
+    hidden=$(canvas_rect)
+    screenshot "hidden-${bar%%:*}"
+    menu_command "$CAPTION" a "Wechselt die Ansicht für schwarz oder weiss" "${bar%%:*}"
+    wait_canvas_change "$hidden" && [ "$(canvas_rect)" = "$before" ] && pass "${bar#*:} hidden and shown again" \
+      || fail "${bar#*:} did not come back (board at $(canvas_rect), was $before)"
+  else
+    fail "hiding the ${bar#*:} did not change the board's area"
+  fi
+done
+
 # The dialogs open from their keys and menu and close with Escape.
 for dialog in "F3:Mögliche Züge" "F2:Zug" "alt+e h:Haupt Einstellungen"; do
   keys=${dialog%%:*}
@@ -108,6 +124,30 @@ keys_to "$CAPTION" F2
 wait_window "Zug" && type_to "Zug" "Nf6" && keys_to "Zug" Tab space
 wait_status_since "Weiss ist am Zug" "$n" && pass "Nf6 played through the move-entry dialog" \
   || fail "Nf6 confirmed with OK was not played"
+
+# Ctrl+N starts a new game at once, and a square picked before is forgotten:
+# e2 picked, new game, then e4 and e2 are a refused move e4-e2, not 1.e4.
+click_square e2
+n=$(status_lines)
+keys_to "$CAPTION" ctrl+n
+wait_status_since "Weiss ist am Zug" "$n" || fail "no new game after Ctrl+N"
+[ "$(xdotool getwindowname "$(window_named "$CAPTION")")" = "$CAPTION" ] || fail "caption changed by the new game"
+click_square e4
+click_square e2
+if wait_window "Ungültiger Zug !"; then
+  keys_to "Ungültiger Zug !" Escape
+  wait_window_gone "Ungültiger Zug !" || keys_to "Ungültiger Zug !" Tab Return
+  wait_window_gone "Ungültiger Zug !"
+  wait_window_gone "Mögliche Züge" || keys_to "Mögliche Züge" Escape
+fi
+status_seen_since "Ungültiger Zug: e4e2" "$n" && pass "new game drops the picked square" \
+  || fail "the square picked before Ctrl+N was still picked"
+status_seen_since "Schwarz ist am Zug" "$n" && fail "a move was played from the square picked in the old game"
+n=$(status_lines)
+click_square e2
+click_square e4
+wait_status_since "Schwarz ist am Zug" "$n" && pass "the new game starts from the initial position" \
+  || fail "1.e4 was not playable after Ctrl+N"
 
 close_torvo "$CAPTION"
 rc=$?
