@@ -15,6 +15,7 @@
 namespace {
 
 constexpr int kFontPoints = 8;
+constexpr int kMarginUnits = 7;
 
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 
@@ -36,6 +37,7 @@ CDialogBuilder::CDialogBuilder(wxDialog* dialog, const DialogLayout& layout) : m
         const bool radio = control.kind == ControlKind::kRadioButton;
         wxWindow* window = Create(control, radio && firstRadio);
         if (radio) firstRadio = false;
+        WidenToText(control.kind, window);
         if (control.id != dlg::kIdStatic) m_controls[control.id] = window;
     }
 }
@@ -80,6 +82,19 @@ wxWindow* CDialogBuilder::Create(const DialogControl& c, bool firstRadio) {
             return new wxStaticText(parent, id, text, pos, size, wxST_NO_AUTORESIZE);
     }
     return nullptr;
+}
+
+void CDialogBuilder::WidenToText(ControlKind kind, wxWindow* window) {
+    // Our font is not the one the layout was made for; a label that does not
+    // fit gets the room it needs instead of being cut, and so does the dialog.
+    if (kind != ControlKind::kText && kind != ControlKind::kCheckBox && kind != ControlKind::kRadioButton) return;
+    const wxSize best = window->GetBestSize();
+    const wxRect rect = window->GetRect();
+    if (best.x <= rect.width) return;
+    window->SetSize(best.x, rect.height);
+    const wxSize client = m_dialog->GetClientSize();
+    const int right = rect.x + best.x + m_dialog->ConvertDialogToPixels(wxSize(kMarginUnits, 0)).x;
+    if (right > client.x) m_dialog->SetClientSize(right, client.y);
 }
 
 wxWindow* CDialogBuilder::Control(int id) const {

@@ -25,6 +25,7 @@ public:
 
 private:
     wxWindow* Create(const DialogControl& control, bool firstRadio);
+    void WidenToText(ControlKind kind, wxWindow* window);
 
     wxDialog* m_dialog;
     std::map<int, wxWindow*> m_controls;

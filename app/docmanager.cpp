@@ -43,7 +43,7 @@ void CDocManager::OnNew(wxCommandEvent&) { NewInPlace(); }
 void CDocManager::OnOpen(wxCommandEvent&) {
     const wxString ext = wxString::FromUTF8(CMainFrameTexts::kFileExtension);
     const wxString filter = wxString::FromUTF8(CMainFrameTexts::kFilterName) + "|*" + ext;
-    wxFileDialog dialog(wxTheApp->GetTopWindow(), wxFileSelectorPromptStr, GetLastDirectory(), wxEmptyString, filter,
+    wxFileDialog dialog(wxTheApp->GetTopWindow(), _("Open File"), GetLastDirectory(), wxEmptyString, filter,
                         wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dialog.ShowModal() != wxID_OK) return;
     SetLastDirectory(dialog.GetDirectory());

@@ -1,5 +1,6 @@
 #include "app/torvodoc.h"
 
+#include <wx/clipbrd.h>
 #include <wx/filename.h>
 #include <wx/log.h>
 
@@ -70,4 +71,19 @@ bool CTorvoDoc::CopyToClipboard() {
 bool CTorvoDoc::PasteFromClipboard() {
     wxLogError(kNotAttached, "Spiel aus der Zwischenablage einfügen");
     return false;
+}
+
+bool CTorvoDoc::PutClipboardText(const std::string& text) {
+    wxClipboardLocker locker;
+    if (!locker) return false;
+    return wxTheClipboard->SetData(new wxTextDataObject(wxString::FromUTF8(text.c_str())));
+}
+
+bool CTorvoDoc::GetClipboardText(std::string* text) {
+    wxClipboardLocker locker;
+    if (!locker || !wxTheClipboard->IsSupported(wxDF_UNICODETEXT)) return false;
+    wxTextDataObject data;
+    if (!wxTheClipboard->GetData(data)) return false;
+    *text = data.GetText().utf8_string();
+    return true;
 }

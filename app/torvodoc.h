@@ -5,6 +5,7 @@
 #include <wx/docview.h>
 
 #include <memory>
+#include <string>
 
 #include "rules/gamefacade.h"
 
@@ -29,6 +30,11 @@ public:
     // record writer and reader; until then both report that they are missing.
     bool CopyToClipboard();
     bool PasteFromClipboard();
+
+    // The clipboard's plain text (UTF-8), for the PGN exchange. False when the
+    // clipboard cannot be opened or holds no text.
+    static bool PutClipboardText(const std::string& text);
+    static bool GetClipboardText(std::string* text);
 
 protected:
     bool DoOpenDocument(const wxString& path) override;

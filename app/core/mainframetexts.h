@@ -55,8 +55,9 @@ public:
     static constexpr const char* kPreviewPagesEntry = "PreviewPages";
     static constexpr const char* kRecentFilesMenuText = "Letzte Datei";
 
-    static constexpr const char* kHomepage = "https://www.halvorn-it.example/torvo";
-    static constexpr const char* kMailAddress = "torvo@halvorn-it.example";
+    static constexpr const char* kHomepage = "https://www.halvorn.example/torvo";
+    static constexpr const char* kHomepageText = "www.halvorn.example";
+    static constexpr const char* kMailAddress = "torvo@halvorn.example";
     static constexpr const char* kAboutProgramLine = "Torvo Halvorn Schachprogramm 3.0.d ";
     static constexpr const char* kCopyrightLine = "Copyright (C) Halvorn IT";
 

@@ -32,6 +32,8 @@ start_torvo() {
   export HOME="$WORK_DIR/home" XDG_CONFIG_HOME="$WORK_DIR/home/.config"
   mkdir -p "$XDG_CONFIG_HOME"
   export TORVO_STATUS_LOG="$WORK_DIR/status.log" TORVO_CANVAS_FILE="$WORK_DIR/canvas.txt"
+  # No session bus here: keep the toolkit's settings in memory.
+  export GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1
   : >"$TORVO_STATUS_LOG"
   rm -f "$TORVO_CANVAS_FILE"
   "$exe" "$@" >"$WORK_DIR/torvo.out" 2>&1 &

@@ -73,7 +73,7 @@ for bar in "t:toolbar" "s:status bar"; do
 done
 
 # The dialogs open from their keys and menu and close with Escape.
-for dialog in "F3:Mögliche Züge" "F2:Zug" "alt+e h:Haupt Einstellungen"; do
+for dialog in "F3:Mögliche Züge" "F2:Zug" "alt+e h:Haupt Einstellungen" "ctrl+o:Datei öffnen"; do
   keys=${dialog%%:*}
   title=${dialog#*:}
   # shellcheck disable=SC2086
@@ -84,6 +84,20 @@ for dialog in "F3:Mögliche Züge" "F2:Zug" "alt+e h:Haupt Einstellungen"; do
     wait_window_gone "$title" && pass "dialog '$title'" || fail "dialog '$title' did not close on Escape"
   else
     fail "dialog '$title' did not open"
+  fi
+done
+
+# Windows opened from the first items of their menus.
+for window in "h:Anzeige Programm Information, Version Nummer und Copyright:Return:Über Torvo" \
+  "d:Neues Spiel starten:v:Druckvorschau"; do
+  IFS=: read -r menu prompt item title <<<"$window"
+  menu_command "$CAPTION" "$menu" "$prompt" "$item"
+  if wait_window "$title"; then
+    screenshot "window-$menu-$item"
+    keys_to "$title" Escape
+    wait_window_gone "$title" && pass "window '$title'" || fail "window '$title' did not close on Escape"
+  else
+    fail "window '$title' did not open"
   fi
 done
 
