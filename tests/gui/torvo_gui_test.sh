@@ -26,6 +26,10 @@ wait_for test -s "$TORVO_CANVAS_FILE" || fail "the board was never painted"
 wait_for grep -Fqx "Weiss ist am Zug" "$TORVO_STATUS_LOG" && pass "status after the first paint" \
   || fail "status bar never read 'Weiss ist am Zug'"
 screenshot start
+# a8 is a light square, empty at the start: white, in either state of the board paint.
+read -r x y <<<"$(square_point a8)"
+colour=$(pixel_at "$x" "$y")
+[ "$colour" = "255,255,255" ] && pass "a8 reads white" || fail "a8 reads '$colour', not white"
 
 # A menu opens and its items show their prompts while pointed at.
 n=$(status_lines)
