@@ -14,7 +14,7 @@ fail() {
   FAILURES=$((FAILURES + 1))
 }
 
-pass() { echo "ok: $*"; }
+pass() { echo "ok ($SECONDS s): $*"; }
 
 # Polls a command until it succeeds or GUI_TIMEOUT seconds are over.
 wait_for() {
@@ -102,8 +102,12 @@ square_point() {
 click_square() {
   local point
   point=$(square_point "$1" "${2:-0}") || return 1
-  # shellcheck disable=SC2086
-  xdotool mousemove --sync $point click 1
+  # --sync would wait for ever when the pointer is already there.
+  local x=${point% *} y=${point#* }
+  if [ "$(xdotool getmouselocation | cut -d' ' -f1-2)" != "x:$x y:$y" ]; then
+    xdotool mousemove --sync "$x" "$y"
+  fi
+  xdotool click 1
   sleep 0.3
 }
 
