@@ -94,7 +94,9 @@ bool CTorvoApp::OnInit() {
     TheMessagePump().SetPlatform(&m_pumpPlatform);
 
     m_docManager = new CDocManager;
-    new wxDocTemplate(m_docManager, U(CMainFrameTexts::kFilterName), "*" + U(CMainFrameTexts::kFileExtension),
+    // The toolkit adds the pattern to the description itself.
+    const wxString description = U(CMainFrameTexts::kFilterName).BeforeFirst('(').Trim();
+    new wxDocTemplate(m_docManager, description, "*" + U(CMainFrameTexts::kFileExtension),
                       wxEmptyString, U(CMainFrameTexts::kFileExtension).Mid(1), U(CMainFrameTexts::kFileTypeId),
                       U(CMainFrameTexts::kFileTypeName), wxCLASSINFO(CTorvoDoc), wxCLASSINFO(CTorvoView));
     m_docManager->SetMaxDocsOpen(1);

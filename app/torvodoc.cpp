@@ -41,6 +41,8 @@ void CTorvoDoc::StartNewGame() {
 bool CTorvoDoc::OnNewDocument() {
     if (!wxDocument::OnNewDocument()) return false;
     StartNewGame();
+    // "Speichern unter..." proposes the game's title as the file name.
+    SetFilename(wxString::FromUTF8(CMainFrameTexts::kNewDocumentName), false);
     return true;
 }
 

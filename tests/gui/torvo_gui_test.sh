@@ -93,7 +93,7 @@ done
 
 # Windows opened from the first items of their menus.
 for window in "h:Anzeige Programm Information, Version Nummer und Copyright:Return:Über Torvo" \
-  "d:Neues Spiel starten:v:Druckvorschau"; do
+  "d:Neues Spiel starten:v:Druckvorschau" "d:Neues Spiel starten:u:Speichern unter"; do
   IFS=: read -r menu prompt item title <<<"$window"
   menu_command "$CAPTION" "$menu" "$prompt" "$item"
   if wait_window "$title"; then
