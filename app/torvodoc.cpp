@@ -46,6 +46,11 @@ bool CTorvoDoc::OnNewDocument() {
     return true;
 }
 
+bool CTorvoDoc::Save() {
+    if (!GetDocumentSaved() || GetFilename().empty()) return SaveAs();
+    return OnSaveDocument(GetFilename());
+}
+
 bool CTorvoDoc::DoOpenDocument(const wxString& path) {
     StartNewGame();
     if (!LoadPgnFile(path)) return false;

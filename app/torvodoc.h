@@ -25,6 +25,9 @@ public:
 
     // The new-game step.
     bool OnNewDocument() override;
+    // The game is never marked as changed, so saving must not depend on it:
+    // "Speichern" always writes, to the file the game came from or to a new one.
+    bool Save() override;
 
     // Clipboard exchange of the game as PGN text. TODO(lead): attach the PGN
     // record writer and reader; until then both report that they are missing.

@@ -77,7 +77,7 @@ for bar in "t:toolbar" "s:status bar"; do
 done
 
 # The dialogs open from their keys and menu and close with Escape.
-for dialog in "F3:Mögliche Züge" "F2:Zug" "alt+e h:Haupt Einstellungen" "ctrl+o:Datei öffnen"; do
+for dialog in "F3:Mögliche Züge" "F2:Zug" "alt+e h:Haupt Einstellungen" "ctrl+o:Datei öffnen" "ctrl+s:Speichern unter"; do
   keys=${dialog%%:*}
   title=${dialog#*:}
   # shellcheck disable=SC2086
