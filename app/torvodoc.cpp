@@ -52,7 +52,8 @@ bool CTorvoDoc::Save() {
 }
 
 bool CTorvoDoc::DoOpenDocument(const wxString& path) {
-    StartNewGame();
+    // LoadPgnFile starts the new game itself, once the file has been read:
+    // a file that cannot be read leaves the game on the board as it was.
     if (!LoadPgnFile(path)) return false;
     SetGameTitle(wxFileName(path).GetFullName());
     return true;

@@ -47,7 +47,9 @@ private:
     // The new-game step without the framework's part: title, new facade,
     // default tags, thinking off.
     void StartNewGame();
-    // Reads a PGN file into the new game. TODO(lead): attach the PGN reader.
+    // Reads a PGN file, then runs StartNewGame and replays its moves; false,
+    // with the game untouched, when the file cannot be read.
+    // TODO(lead): attach the PGN reader.
     bool LoadPgnFile(const wxString& path);
     // Writes the game as a PGN file. TODO(lead): attach the record writer.
     bool SavePgnFile(const wxString& path);
