@@ -15,8 +15,9 @@ build: deps
 	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
+# The desktop program; without a display it says so in one line and fails.
 run: build
-	@./$(BUILD)/torvo-cli
+	@./$(BUILD)/torvo
 
 test-plain: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

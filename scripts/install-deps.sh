@@ -10,8 +10,21 @@ packages=(
   libgtest-dev
   libgmock-dev
   libbenchmark-dev
+  # fuzzing the PGN reader and the move parser
   clang
   libclang-rt-14-dev
+  # the desktop program and its German framework texts
+  libwxgtk3.2-dev
+  wx3.2-i18n
+  # its end-to-end tests: a virtual X server, input, screenshots
+  xvfb
+  xauth
+  xdotool
+  imagemagick
+  xclip
+  fonts-dejavu-core
+  adwaita-icon-theme
+  librsvg2-common
 )
 
 missing=()

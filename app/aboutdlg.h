@@ -1,0 +1,14 @@
+// "Über Torvo": the program's icon, name, version and addresses.
+#pragma once
+
+#include <wx/dialog.h>
+
+#include "app/dialogbuilder.h"
+
+class CAboutDlg : public wxDialog {
+public:
+    explicit CAboutDlg(wxWindow* parent);
+
+private:
+    CDialogBuilder m_builder;
+};

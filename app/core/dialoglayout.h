@@ -1,0 +1,40 @@
+// A dialog as a table of controls placed in dialog units, so that the
+// toolkit glue only turns rows into controls.
+#pragma once
+
+enum class ControlKind {
+    kCheckBox,
+    kPushButton,
+    kDefaultPushButton,
+    kRadioButton,
+    kGroupBox,
+    kEdit,
+    kListBox,
+    kPicture,
+    kIcon,
+    kText,
+};
+
+struct DialogControl {
+    int id;
+    ControlKind kind;
+    const char* text;  // UTF-8; the bitmap's name for a picture
+    int left;
+    int top;
+    int width;  // 0 for a picture: the bitmap's own size
+    int height;
+};
+
+struct DialogLayout {
+    const char* caption;
+    int width;
+    int height;
+    const DialogControl* controls;
+    int count;
+
+    const DialogControl* Find(int id) const {
+        for (int i = 0; i < count; ++i)
+            if (controls[i].id == id) return &controls[i];
+        return nullptr;
+    }
+};

@@ -1,0 +1,40 @@
+#include "app/core/recentfilelabel.h"
+
+#include <vector>
+
+namespace {
+
+constexpr char kSeparator = '/';
+
+int Chars(const std::string& utf8) {
+    int count = 0;
+    for (char c : utf8)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
+    return count;
+}
+
+}  // namespace
+
+std::string CRecentFileLabel::Abbreviate(const std::string& path, int maxChars) {
+    if (Chars(path) <= maxChars) return path;
+    std::vector<std::string> parts;
+    size_t start = 0;
+    for (size_t slash; (slash = path.find(kSeparator, start)) != std::string::npos; start = slash + 1)
+        parts.push_back(path.substr(start, slash - start));
+    parts.push_back(path.substr(start));
+    const std::string root = path[0] == kSeparator ? std::string(1, kSeparator) : std::string();
+    // The longest tail of folders that still fits behind the ellipsis.
+    std::string best = parts.back();
+    std::string tail = parts.back();
+    for (size_t i = parts.size() - 1; i-- > 1;) {
+        tail = parts[i] + kSeparator + tail;
+        const std::string candidate = root + kEllipsis + kSeparator + tail;
+        if (Chars(candidate) > maxChars) break;
+        best = candidate;
+    }
+    if (best == parts.back()) {
+        const std::string shortest = root + kEllipsis + kSeparator + parts.back();
+        if (parts.size() > 2 && Chars(shortest) <= maxChars) best = shortest;
+    }
+    return best;
+}

@@ -1,0 +1,125 @@
+#include "app/dialogbuilder.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/listbox.h>
+#include <wx/radiobut.h>
+#include <wx/statbmp.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "app/core/commandids.h"
+#include "app/resources.h"
+
+namespace {
+
+constexpr int kFontPoints = 8;
+constexpr int kMarginUnits = 7;
+
+wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
+
+int WxId(int id) { return id == dlg::kIdStatic ? wxID_ANY : id; }
+
+}  // namespace
+
+CDialogBuilder::CDialogBuilder(wxDialog* dialog, const DialogLayout& layout) : m_dialog(dialog) {
+    dialog->SetFont(wxFont(kFontPoints, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL));
+    dialog->SetTitle(U(layout.caption));
+    dialog->SetClientSize(dialog->ConvertDialogToPixels(wxSize(layout.width, layout.height)));
+    // Group boxes first, so that the controls inside them lie on top.
+    for (int i = 0; i < layout.count; ++i)
+        if (layout.controls[i].kind == ControlKind::kGroupBox) Create(layout.controls[i], false);
+    bool firstRadio = true;
+    for (int i = 0; i < layout.count; ++i) {
+        const DialogControl& control = layout.controls[i];
+        if (control.kind == ControlKind::kGroupBox) continue;
+        const bool radio = control.kind == ControlKind::kRadioButton;
+        wxWindow* window = Create(control, radio && firstRadio);
+        if (radio) firstRadio = false;
+        WidenToText(control.kind, window);
+        if (control.id != dlg::kIdStatic) m_controls[control.id] = window;
+    }
+}
+
+wxWindow* CDialogBuilder::Create(const DialogControl& c, bool firstRadio) {
+    wxWindow* parent = m_dialog;
+    const wxPoint pos = m_dialog->ConvertDialogToPixels(wxPoint(c.left, c.top));
+    const wxSize size = m_dialog->ConvertDialogToPixels(wxSize(c.width, c.height));
+    const wxString text = U(c.text);
+    const int id = WxId(c.id);
+    switch (c.kind) {
+        case ControlKind::kCheckBox:
+            return new wxCheckBox(parent, id, text, pos, size);
+        case ControlKind::kPushButton:
+            return new wxButton(parent, id, text, pos, size);
+        case ControlKind::kDefaultPushButton: {
+            auto* button = new wxButton(parent, id, text, pos, size);
+            button->SetDefault();
+            return button;
+        }
+        case ControlKind::kRadioButton:
+            return new wxRadioButton(parent, id, text, pos, size, firstRadio ? wxRB_GROUP : 0);
+        case ControlKind::kGroupBox:
+            return new wxStaticBox(parent, id, text, pos, size);
+        case ControlKind::kEdit:
+            return new wxTextCtrl(parent, id, wxEmptyString, pos, size);
+        case ControlKind::kListBox:
+            return new wxListBox(parent, id, pos, size, 0, nullptr, wxLB_SINGLE | wxLB_ALWAYS_SB);
+        case ControlKind::kPicture: {
+            wxBitmap bitmap = CResources::LoadBitmap(text);
+            if (!bitmap.IsOk()) bitmap = wxBitmap(1, 1);
+            return new wxStaticBitmap(parent, id, bitmap, pos);
+        }
+        case ControlKind::kIcon: {
+            const wxIcon icon = CResources::ProgramIcons().GetIcon(size, wxIconBundle::FALLBACK_NEAREST_LARGER);
+            wxBitmap bitmap;
+            if (icon.IsOk()) bitmap.CopyFromIcon(icon);
+            if (!bitmap.IsOk()) bitmap = wxBitmap(1, 1);
+            return new wxStaticBitmap(parent, id, bitmap, pos, size);
+        }
+        case ControlKind::kText:
+            return new wxStaticText(parent, id, text, pos, size, wxST_NO_AUTORESIZE);
+    }
+    return nullptr;
+}
+
+void CDialogBuilder::WidenToText(ControlKind kind, wxWindow* window) {
+    // Our font is not the one the layout was made for; a label that does not
+    // fit gets the room it needs instead of being cut, and so does the dialog.
+    if (kind != ControlKind::kText && kind != ControlKind::kCheckBox && kind != ControlKind::kRadioButton) return;
+    const wxSize best = window->GetBestSize();
+    const wxRect rect = window->GetRect();
+    if (best.x <= rect.width) return;
+    window->SetSize(best.x, rect.height);
+    const wxSize client = m_dialog->GetClientSize();
+    const int right = rect.x + best.x + m_dialog->ConvertDialogToPixels(wxSize(kMarginUnits, 0)).x;
+    if (right > client.x) m_dialog->SetClientSize(right, client.y);
+}
+
+wxWindow* CDialogBuilder::Control(int id) const {
+    auto it = m_controls.find(id);
+    return it == m_controls.end() ? nullptr : it->second;
+}
+
+void CDialogBuilder::BindKeys(wxDialog* dialog, int enterId, int cancelId) {
+    auto click = [dialog](int id) {
+        wxCommandEvent event(wxEVT_BUTTON, id);
+        event.SetEventObject(dialog->FindWindow(id));
+        dialog->ProcessWindowEvent(event);
+    };
+    dialog->Bind(wxEVT_CHAR_HOOK, [dialog, click, enterId, cancelId](wxKeyEvent& event) {
+        const int key = event.GetKeyCode();
+        if (key == WXK_RETURN || key == WXK_NUMPAD_ENTER) {
+            auto* focused = dynamic_cast<wxButton*>(wxWindow::FindFocus());
+            click(focused && focused->GetParent() == dialog ? focused->GetId() : enterId);
+            return;
+        }
+        if (key == WXK_ESCAPE) {
+            click(cancelId);
+            return;
+        }
+        event.Skip();
+    });
+    dialog->Bind(wxEVT_CLOSE_WINDOW, [click, cancelId](wxCloseEvent&) { click(cancelId); });
+}

@@ -1,0 +1,64 @@
+#include "app/docmanager.h"
+
+#include <wx/app.h>
+#include <wx/filedlg.h>
+#include <wx/filehistory.h>
+#include <wx/filename.h>
+#include <wx/msgdlg.h>
+
+#include "app/core/mainframetexts.h"
+#include "app/filehistory.h"
+
+wxBEGIN_EVENT_TABLE(CDocManager, wxDocManager)
+    EVT_MENU(wxID_NEW, CDocManager::OnNew)
+    EVT_MENU(wxID_OPEN, CDocManager::OnOpen)
+    EVT_MENU_RANGE(wxID_FILE1, wxID_FILE9, CDocManager::OnRecentFile)
+wxEND_EVENT_TABLE()
+
+CDocManager::CDocManager() : wxDocManager(0, true) {}
+
+wxFileHistory* CDocManager::OnCreateFileHistory() {
+    return new CFileHistory(CMainFrameTexts::kRecentFileCount);
+}
+
+void CDocManager::NewInPlace() {
+    wxDocument* document = GetCurrentDocument();
+    if (!document) {
+        CreateNewDocument();
+        return;
+    }
+    if (document->OnNewDocument()) document->UpdateAllViews();
+}
+
+bool CDocManager::OpenInPlace(const wxString& path) {
+    wxDocument* document = GetCurrentDocument();
+    if (!document) return CreateDocument(path, wxDOC_SILENT) != nullptr;
+    if (!document->OnOpenDocument(path)) return false;
+    AddFileToHistory(wxFileName(path).GetFullPath());
+    return true;
+}
+
+void CDocManager::OnNew(wxCommandEvent&) { NewInPlace(); }
+
+void CDocManager::OnOpen(wxCommandEvent&) {
+    const wxString ext = wxString::FromUTF8(CMainFrameTexts::kFileExtension);
+    const wxString filter = wxString::FromUTF8(CMainFrameTexts::kFilterName) + "|*" + ext;
+    wxFileDialog dialog(wxTheApp->GetTopWindow(), _("Open File"), GetLastDirectory(), wxEmptyString, filter,
+                        wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    if (dialog.ShowModal() != wxID_OK) return;
+    SetLastDirectory(dialog.GetDirectory());
+    OpenInPlace(dialog.GetPath());
+}
+
+void CDocManager::OnRecentFile(wxCommandEvent& event) {
+    const size_t index = static_cast<size_t>(event.GetId() - wxID_FILE1);
+    if (index >= GetHistoryFilesCount()) return;
+    const wxString path = GetHistoryFile(index);
+    if (!wxFileName::FileExists(path)) {
+        RemoveFileFromHistory(index);
+        wxMessageBox(wxString::Format(_("The file '%s' doesn't exist and couldn't be opened.\nIt has been removed from the most recently used files list."), path),
+                     wxTheApp->GetAppDisplayName(), wxOK | wxICON_ERROR);
+        return;
+    }
+    OpenInPlace(path);
+}

@@ -1,0 +1,10 @@
+#include "app/filedroptarget.h"
+
+#include "app/docmanager.h"
+
+bool CFileDropTarget::OnDropFiles(wxCoord, wxCoord, const wxArrayString& files) {
+    auto* manager = wxDynamicCast(m_manager, CDocManager);
+    // One game at a time: the first file counts.
+    if (!manager || files.empty()) return false;
+    return manager->OpenInPlace(files[0]);
+}

@@ -1,0 +1,34 @@
+#include "app/filehistory.h"
+
+#include <wx/menu.h>
+
+#include "app/core/mainframetexts.h"
+#include "app/core/recentfilelabel.h"
+
+void CFileHistory::AddFileToHistory(const wxString& file) {
+    wxFileHistory::AddFileToHistory(file);
+    Relabel();
+}
+
+void CFileHistory::RemoveFileFromHistory(size_t i) {
+    wxFileHistory::RemoveFileFromHistory(i);
+    Relabel();
+}
+
+void CFileHistory::AddFilesToMenu(wxMenu* menu) {
+    wxFileHistory::AddFilesToMenu(menu);
+    Relabel();
+}
+
+void CFileHistory::Relabel() {
+    for (wxList::compatibility_iterator node = GetMenus().GetFirst(); node; node = node->GetNext()) {
+        auto* menu = static_cast<wxMenu*>(node->GetData());
+        for (size_t i = 0; i < GetCount(); ++i) {
+            wxMenuItem* item = menu->FindItem(GetBaseId() + static_cast<int>(i));
+            if (!item) continue;
+            const std::string label = CRecentFileLabel::Abbreviate(
+                static_cast<const char*>(GetHistoryFile(i).utf8_str()), CMainFrameTexts::kRecentFileNameChars);
+            item->SetItemLabel(wxString::Format("&%d %s", static_cast<int>(i + 1), wxString::FromUTF8(label.c_str())));
+        }
+    }
+}

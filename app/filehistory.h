@@ -1,0 +1,16 @@
+// The recently used files, named in the menu with at most 30 characters.
+#pragma once
+
+#include <wx/filehistory.h>
+
+class CFileHistory : public wxFileHistory {
+public:
+    explicit CFileHistory(size_t maxFiles) : wxFileHistory(maxFiles) {}
+
+    void AddFileToHistory(const wxString& file) override;
+    void RemoveFileFromHistory(size_t i) override;
+    void AddFilesToMenu(wxMenu* menu) override;
+
+private:
+    void Relabel();
+};

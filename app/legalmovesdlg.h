@@ -1,0 +1,25 @@
+// "Mögliche Züge": the legal moves as coordinate texts, one of which the
+// user may pick, next to a picture of the board's coordinates.
+#pragma once
+
+#include <wx/dialog.h>
+
+#include "app/core/legalmovesdlglogic.h"
+#include "app/dialogbuilder.h"
+
+class CLegalMovesDlg : public wxDialog {
+public:
+    // The facade is not owned.
+    CLegalMovesDlg(wxWindow* parent, CGameFacade* facade);
+
+    int ShowModal() override;
+    int HasMove() const { return m_logic.HasMove(); }
+    const char* GetMoveText() const { return m_logic.GetMoveText(); }
+
+private:
+    void OnOk(wxCommandEvent& event);
+    void OnDismiss(wxCommandEvent& event);
+
+    CLegalMovesDlgLogic m_logic;
+    CDialogBuilder m_builder;
+};

@@ -1,0 +1,252 @@
+#include "app/mainframe.h"
+
+#include <wx/accel.h>
+#include <wx/menu.h>
+#include <wx/msgdlg.h>
+#include <wx/sizer.h>
+#include <wx/toolbar.h>
+
+#include "app/aboutdlg.h"
+#include "app/boardcanvas.h"
+#include "app/core/commandids.h"
+#include "app/core/mainframetexts.h"
+#include "app/core/shorthelp.h"
+#include "app/filedroptarget.h"
+#include "app/resources.h"
+#include "app/statusbar.h"
+#include "app/torvoview.h"
+#include "engine/messagepump.h"
+
+namespace {
+
+wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
+wxString U(const std::string& utf8) { return wxString::FromUTF8(utf8.c_str()); }
+
+// Our file commands go to the document manager under the toolkit's own numbers.
+struct FrameworkCommand {
+    int ours;
+    int toolkit;
+};
+constexpr FrameworkCommand kFrameworkCommands[] = {
+    {cmd::kFileNew, wxID_NEW},          {cmd::kFileOpen, wxID_OPEN},
+    {cmd::kFileSave, wxID_SAVE},        {cmd::kFileSaveAs, wxID_SAVEAS},
+    {cmd::kFilePrint, wxID_PRINT},      {cmd::kFilePrintPreview, wxID_PREVIEW},
+    {cmd::kFilePrintSetup, wxID_PRINT_SETUP},
+};
+
+constexpr int kInitialWidth = 560;
+constexpr int kInitialHeight = 600;
+
+}  // namespace
+
+CMainFrame::ThinkingScope::ThinkingScope(CMainFrame* frame) : m_frame(frame) {
+    if (m_frame) m_frame->m_deferredClose.EnterThinking();
+}
+
+CMainFrame::ThinkingScope::~ThinkingScope() {
+    if (m_frame) m_frame->LeaveThinking();
+}
+
+CMainFrame::CMainFrame(wxDocManager* manager)
+    : wxDocParentFrame(manager, nullptr, wxID_ANY, U(CMainFrameTexts::kWindowTitle), wxDefaultPosition,
+                       wxSize(kInitialWidth, kInitialHeight)) {
+    SetIcons(CResources::ProgramIcons());
+    CreateMenus();
+    CreateKeyTable();
+    CreateTools();
+    m_statusBar = new CStatusBar(this);
+    SetStatusBar(m_statusBar);
+    SetStatusBarPane(0);
+    m_statusBar->ShowMessage(U(CMainFrameTexts::kIdleText));
+    SetSizer(new wxBoxSizer(wxVERTICAL));
+    SetDropTarget(new CFileDropTarget(manager));
+
+    for (const FrameworkCommand& command : kFrameworkCommands)
+        Bind(wxEVT_MENU, &CMainFrame::OnFrameworkCommand, this, cmd::ToolkitId(command.ours));
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, cmd::ToolkitId(cmd::kAppExit));
+    Bind(wxEVT_MENU, &CMainFrame::OnShortHelp, this, cmd::ToolkitId(cmd::kShortHelp));
+    Bind(wxEVT_MENU, &CMainFrame::OnAbout, this, cmd::ToolkitId(cmd::kAppAbout));
+    Bind(wxEVT_MENU, &CMainFrame::OnLegalMoves, this, cmd::ToolkitId(cmd::kLegalMoves));
+    // The view's F2 handler comes first; this one only keeps the item alive.
+    Bind(wxEVT_MENU, &CMainFrame::OnDoNothing, this, cmd::ToolkitId(cmd::kEnterMove));
+    for (int id : {cmd::kEditCut, cmd::kEditUndo, cmd::kNextPane, cmd::kPrevPane})
+        Bind(wxEVT_MENU, &CMainFrame::OnDoNothing, this, cmd::ToolkitId(id));
+    Bind(wxEVT_MENU, &CMainFrame::OnToggleToolbar, this, cmd::ToolkitId(cmd::kViewToolbar));
+    Bind(wxEVT_MENU, &CMainFrame::OnToggleStatusBar, this, cmd::ToolkitId(cmd::kViewStatusBar));
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateToolbar, this, cmd::ToolkitId(cmd::kViewToolbar));
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateStatusBar, this, cmd::ToolkitId(cmd::kViewStatusBar));
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateRecentFiles, this, cmd::ToolkitId(cmd::kFileMruFirst));
+    Bind(wxEVT_MENU_HIGHLIGHT, &CMainFrame::OnMenuHighlight, this);
+    Bind(wxEVT_LEFT_DOWN, &CMainFrame::OnFrameClick, this);
+    Bind(wxEVT_LEFT_DCLICK, &CMainFrame::OnFrameClick, this);
+    Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnClose, this);
+}
+
+void CMainFrame::CreateMenus() {
+    auto* bar = new wxMenuBar;
+    for (int m = 0; m < CMainFrameTexts::kMenuCount; ++m) {
+        const Menu& source = CMainFrameTexts::kMenus[m];
+        auto* menu = new wxMenu;
+        for (int i = 0; i < source.count; ++i) {
+            const MenuItem& item = source.items[i];
+            const wxString help = U(CMainFrameTexts::StatusPrompt(item.id));
+            if (item.id == CMainFrameTexts::kSeparator) {
+                menu->AppendSeparator();
+            } else if (item.id == cmd::kFileMruFirst) {
+                // The recent files go into their own menu at this place.
+                auto* recent = new wxMenu;
+                menu->Append(cmd::ToolkitId(item.id), U(item.text), recent, help);
+                GetDocumentManager()->FileHistoryUseMenu(recent);
+                GetDocumentManager()->FileHistoryAddFilesToMenu(recent);
+            } else if (item.id == cmd::kViewToolbar || item.id == cmd::kViewStatusBar) {
+                menu->AppendCheckItem(cmd::ToolkitId(item.id), U(item.text), help);
+            } else {
+                menu->Append(cmd::ToolkitId(item.id), U(item.text), help);
+            }
+        }
+        bar->Append(menu, U(source.title));
+    }
+    SetMenuBar(bar);
+}
+
+void CMainFrame::CreateKeyTable() {
+    // Keys named in menu texts work through the menu; this table adds the rest.
+    wxAcceleratorEntry entries[CMainFrameTexts::kKeyCount];
+    int count = 0;
+    for (int i = 0; i < CMainFrameTexts::kKeyCount; ++i) {
+        wxAcceleratorEntry entry;
+        if (!entry.FromString(CMainFrameTexts::kKeys[i].keys)) {
+            wxFAIL_MSG(wxString("unknown key text ") + CMainFrameTexts::kKeys[i].keys);
+            continue;
+        }
+        entry.Set(entry.GetFlags(), entry.GetKeyCode(), cmd::ToolkitId(CMainFrameTexts::kKeys[i].id));
+        entries[count++] = entry;
+    }
+    SetAcceleratorTable(wxAcceleratorTable(count, entries));
+}
+
+void CMainFrame::CreateTools() {
+    m_toolBar = CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT | wxTB_DOCKABLE);
+    m_toolBar->SetToolBitmapSize(wxSize(CResources::kToolbarButtonWidth, CResources::kToolbarButtonHeight));
+    int picture = 0;
+    for (int i = 0; i < CMainFrameTexts::kToolbarCount; ++i) {
+        const int id = CMainFrameTexts::kToolbar[i];
+        if (id == CMainFrameTexts::kSeparator) {
+            m_toolBar->AddSeparator();
+            continue;
+        }
+        m_toolBar->AddTool(cmd::ToolkitId(id), wxEmptyString, CResources::ToolbarPicture(picture++, id),
+                           U(CMainFrameTexts::Tooltip(id)), wxITEM_NORMAL);
+        m_toolBar->SetToolLongHelp(cmd::ToolkitId(id), U(CMainFrameTexts::StatusPrompt(id)));
+    }
+    m_toolBar->Realize();
+}
+
+void CMainFrame::SetBoardCanvas(CBoardCanvas* canvas) {
+    wxSizer* sizer = GetSizer();
+    if (m_canvas && sizer) sizer->Detach(m_canvas);
+    m_canvas = canvas;
+    if (m_canvas && sizer) sizer->Add(m_canvas, 1, wxEXPAND);
+    Layout();
+}
+
+CTorvoView* CMainFrame::ActiveView() const {
+    return wxDynamicCast(GetDocumentManager()->GetCurrentView(), CTorvoView);
+}
+
+void CMainFrame::SetStatusText(const wxString& text, int number) {
+    if (number == 0 && m_statusBar)
+        m_statusBar->ShowMessage(text);
+    else
+        wxDocParentFrame::SetStatusText(text, number);
+}
+
+void CMainFrame::DoGiveHelp(const wxString& text, bool show) {
+    wxDocParentFrame::DoGiveHelp(text, show);
+    if (show && m_statusBar && !text.empty()) m_statusBar->Log(text);
+}
+
+void CMainFrame::OnMenuHighlight(wxMenuEvent& event) {
+    const int id = event.GetMenuId();
+    if (id >= wxID_FILE1 && id <= wxID_FILE9) {
+        DoGiveHelp(U(CMainFrameTexts::StatusPrompt(cmd::kFileMruFirst)), true);
+        return;
+    }
+    event.Skip();
+}
+
+void CMainFrame::OnFrameworkCommand(wxCommandEvent& event) {
+    for (const FrameworkCommand& command : kFrameworkCommands) {
+        if (cmd::ToolkitId(command.ours) != event.GetId()) continue;
+        wxCommandEvent forwarded(wxEVT_MENU, command.toolkit);
+        forwarded.SetEventObject(this);
+        GetDocumentManager()->ProcessEvent(forwarded);
+        return;
+    }
+}
+
+void CMainFrame::OnShortHelp(wxCommandEvent&) {
+    SetStatusText(U(CShortHelp::kStatusText));
+    wxMessageBox(U(CShortHelp::Text()), U(CShortHelp::kCaption), wxOK, this);
+}
+
+void CMainFrame::OnAbout(wxCommandEvent&) {
+    CAboutDlg dialog(this);
+    dialog.ShowModal();
+}
+
+void CMainFrame::OnDoNothing(wxCommandEvent&) {}
+
+void CMainFrame::OnLegalMoves(wxCommandEvent&) {
+    if (CTorvoView* view = ActiveView()) view->OnLegalMoves();
+}
+
+void CMainFrame::OnToggleToolbar(wxCommandEvent&) {
+    m_toolBar->Show(!m_toolBar->IsShown());
+    SendSizeEvent();
+}
+
+void CMainFrame::OnToggleStatusBar(wxCommandEvent&) {
+    m_statusBar->Show(!m_statusBar->IsShown());
+    SendSizeEvent();
+}
+
+void CMainFrame::OnUpdateToolbar(wxUpdateUIEvent& event) { event.Check(m_toolBar->IsShown()); }
+
+void CMainFrame::OnUpdateStatusBar(wxUpdateUIEvent& event) { event.Check(m_statusBar->IsShown()); }
+
+void CMainFrame::OnUpdateRecentFiles(wxUpdateUIEvent& event) {
+    event.Enable(GetDocumentManager()->GetHistoryFilesCount() > 0);
+}
+
+void CMainFrame::OnFrameClick(wxMouseEvent& event) {
+    CTorvoView* view = ActiveView();
+    if (!view || !m_canvas) return;
+    // The view works in its own client coordinates.
+    const wxPoint point = m_canvas->ScreenToClient(ClientToScreen(event.GetPosition()));
+    view->OnBoardClick(CTorvoView::ClickFlags(event), point.x, point.y);
+}
+
+void CMainFrame::OnClose(wxCloseEvent& event) {
+    if (event.CanVeto() && !m_deferredClose.RequestClose(TheMessagePump().Thinking() != 0)) {
+        // The search and the handler that started it still run on this
+        // window: stop the search, close once they have returned.
+        TheMessagePump().SetThinking(0);
+        event.Veto();
+        // A search outside any handler has no scope to carry the close out;
+        // with thinking off the pump lets nothing through, so this runs afterwards.
+        if (!m_deferredClose.Inside()) {
+            m_deferredClose.Clear();
+            CallAfter([this] { Close(); });
+        }
+        return;
+    }
+    m_deferredClose.Clear();
+    event.Skip();
+}
+
+void CMainFrame::LeaveThinking() {
+    if (!m_deferredClose.LeaveThinking()) return;
+    m_deferredClose.Clear();
+    CallAfter([this] { Close(); });
+}

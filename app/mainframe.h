@@ -1,0 +1,61 @@
+// The main window: menu, keyboard table, toolbar, status bar and the view's
+// canvas; holds back a close request while the computer thinks.
+#pragma once
+
+#include <wx/docview.h>
+
+#include "app/core/deferredclose.h"
+
+class CBoardCanvas;
+class CStatusBar;
+class CTorvoView;
+class wxToolBar;
+
+class CMainFrame : public wxDocParentFrame {
+public:
+    // Marks a handler that may run the computer's thinking; a close request
+    // meanwhile is carried out after the outermost one has returned.
+    class ThinkingScope {
+    public:
+        explicit ThinkingScope(CMainFrame* frame);
+        ~ThinkingScope();
+        ThinkingScope(const ThinkingScope&) = delete;
+        ThinkingScope& operator=(const ThinkingScope&) = delete;
+
+    private:
+        CMainFrame* m_frame;
+    };
+
+    explicit CMainFrame(wxDocManager* manager);
+
+    CStatusBar* StatusBar() const { return m_statusBar; }
+    void SetBoardCanvas(CBoardCanvas* canvas);
+    void SetStatusText(const wxString& text, int number = 0) override;
+    void DoGiveHelp(const wxString& text, bool show) override;
+
+private:
+    void CreateMenus();
+    void CreateKeyTable();
+    void CreateTools();
+    CTorvoView* ActiveView() const;
+
+    void OnFrameworkCommand(wxCommandEvent& event);
+    void OnShortHelp(wxCommandEvent& event);
+    void OnAbout(wxCommandEvent& event);
+    void OnDoNothing(wxCommandEvent& event);
+    void OnLegalMoves(wxCommandEvent& event);
+    void OnToggleToolbar(wxCommandEvent& event);
+    void OnToggleStatusBar(wxCommandEvent& event);
+    void OnUpdateToolbar(wxUpdateUIEvent& event);
+    void OnUpdateStatusBar(wxUpdateUIEvent& event);
+    void OnUpdateRecentFiles(wxUpdateUIEvent& event);
+    void OnMenuHighlight(wxMenuEvent& event);
+    void OnFrameClick(wxMouseEvent& event);
+    void OnClose(wxCloseEvent& event);
+    void LeaveThinking();
+
+    CStatusBar* m_statusBar = nullptr;
+    wxToolBar* m_toolBar = nullptr;
+    CBoardCanvas* m_canvas = nullptr;
+    CDeferredClose m_deferredClose;
+};

@@ -1,0 +1,32 @@
+#include "app/moveentrydlg.h"
+
+#include <wx/textctrl.h>
+
+#include "app/core/commandids.h"
+
+CMoveEntryDlg::CMoveEntryDlg(wxWindow* parent)
+    : wxDialog(parent, wxID_ANY, wxEmptyString), m_builder(this, CMoveEntryDlgLogic::kLayout) {
+    Bind(wxEVT_BUTTON, &CMoveEntryDlg::OnOk, this, dlg::kMoveEntryOk);
+    Bind(wxEVT_BUTTON, &CMoveEntryDlg::OnDismiss, this, dlg::kIdCancel);
+    // Enter is not tied to OK: it closes the dialog without a move.
+    CDialogBuilder::BindKeys(this, dlg::kIdCancel, dlg::kIdCancel);
+    CentreOnParent();
+}
+
+int CMoveEntryDlg::ShowModal() {
+    m_logic.Open();
+    auto* edit = m_builder.Get<wxTextCtrl>(dlg::kMoveEdit);
+    edit->Clear();
+    edit->SetFocus();
+    return wxDialog::ShowModal();
+}
+
+void CMoveEntryDlg::OnOk(wxCommandEvent&) {
+    m_logic.Ok(static_cast<const char*>(m_builder.Get<wxTextCtrl>(dlg::kMoveEdit)->GetValue().utf8_str()));
+    EndModal(wxID_OK);
+}
+
+void CMoveEntryDlg::OnDismiss(wxCommandEvent&) {
+    m_logic.Dismiss();
+    EndModal(wxID_CANCEL);
+}

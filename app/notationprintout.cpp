@@ -1,0 +1,29 @@
+#include "app/notationprintout.h"
+
+#include "app/torvoview.h"
+
+namespace {
+
+// The notation is laid out in screen pixels; a page shows it at the size it
+// has on the screen.
+constexpr int kOnlyPage = 1;
+
+}  // namespace
+
+CNotationPrintout::CNotationPrintout(CTorvoView* view) : wxPrintout("Torvo"), m_view(view) {}
+
+void CNotationPrintout::OnBeginPrinting() { m_view->BeginPrinting(); }
+
+void CNotationPrintout::OnEndPrinting() { m_view->EndPrinting(); }
+
+bool CNotationPrintout::OnPrintPage(int page) {
+    wxDC* dc = GetDC();
+    if (!dc || page != kOnlyPage) return false;
+    MapScreenSizeToPage();
+    m_view->DrawNotation(*dc);
+    return true;
+}
+
+void CNotationPrintout::GetPageInfo(int* minPage, int* maxPage, int* pageFrom, int* pageTo) {
+    *minPage = *maxPage = *pageFrom = *pageTo = kOnlyPage;
+}

@@ -1,0 +1,25 @@
+// The frame's status bar: the message pane and the Caps, Num and Scroll Lock
+// indicators. With TORVO_STATUS_LOG set, every message is also appended to
+// that file, one a line, so that tests can read what the user saw.
+#pragma once
+
+#include <wx/statusbr.h>
+
+class CStatusBar : public wxStatusBar {
+public:
+    static constexpr int kPaneCount = 4;
+    static constexpr const char* kLogVariable = "TORVO_STATUS_LOG";
+
+    explicit CStatusBar(wxWindow* parent);
+
+    // Text of the first pane.
+    void ShowMessage(const wxString& text);
+    // Appends a shown text to the test log, if there is one.
+    void Log(const wxString& text);
+    void UpdateIndicators();
+
+private:
+    void OnIdle(wxIdleEvent& event);
+
+    wxString m_logPath;
+};

@@ -1,0 +1,136 @@
+#include "app/torvoapp.h"
+
+#include <wx/config.h>
+#include <wx/docview.h>
+#include <wx/fileconf.h>
+#include <wx/filehistory.h>
+#include <wx/stdpaths.h>
+#include <wx/translation.h>
+
+#include <cstdio>
+
+#include "app/core/mainframetexts.h"
+#include "app/docmanager.h"
+#include "app/mainframe.h"
+#include "app/torvodoc.h"
+#include "app/torvoview.h"
+#include "engine/messagepump.h"
+
+wxIMPLEMENT_APP_NO_MAIN(CTorvoApp);
+
+namespace {
+
+constexpr const char* kPrintSwitch = "p";
+constexpr const char* kFileParam = "FILE";
+constexpr const char* kRecentFileEntry = "File%d";
+
+wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
+
+}  // namespace
+
+void CTorvoApp::SetUpGermanTexts() {
+    // A plain wxLocale would need a generated German locale on the machine;
+    // the translations alone only need the catalogue files.
+    auto* translations = new wxTranslations;
+    translations->SetLanguage(wxLANGUAGE_GERMAN);
+    translations->AddStdCatalog();
+    wxTranslations::Set(translations);
+}
+
+void CTorvoApp::OnInitCmdLine(wxCmdLineParser& parser) {
+    parser.AddSwitch(kPrintSwitch, wxEmptyString, "print FILE and quit");
+    parser.AddParam(kFileParam, wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
+    parser.SetSwitchChars("-");
+}
+
+bool CTorvoApp::OnCmdLineParsed(wxCmdLineParser& parser) {
+    if (parser.GetParamCount() > 0) m_fileToOpen = parser.GetParam(0);
+    m_printAndQuit = parser.Found(kPrintSwitch);
+    if (m_printAndQuit && m_fileToOpen.empty()) {
+        std::fprintf(stderr, "torvo: -p needs the name of a .pgn file to print\n");
+        return false;
+    }
+    return true;
+}
+
+void CTorvoApp::LoadSettings() {
+    wxConfigBase* config = wxConfigBase::Get();
+    config->SetPath("/" + U(CMainFrameTexts::kRecentFileSection));
+    // Oldest first, so that File1 ends up on top again.
+    for (int i = CMainFrameTexts::kRecentFileCount; i >= 1; --i) {
+        wxString file;
+        if (config->Read(wxString::Format(kRecentFileEntry, i), &file) && !file.empty())
+            m_docManager->AddFileToHistory(file);
+    }
+    config->SetPath("/" + U(CMainFrameTexts::kSettingsSection));
+    m_previewPages = config->ReadLong(U(CMainFrameTexts::kPreviewPagesEntry), m_previewPages);
+    config->SetPath("/");
+}
+
+void CTorvoApp::SaveSettings() {
+    wxConfigBase* config = wxConfigBase::Get();
+    if (!config || !m_docManager) return;
+    const wxString recent = "/" + U(CMainFrameTexts::kRecentFileSection);
+    config->DeleteGroup(recent);
+    config->SetPath(recent);
+    for (size_t i = 0; i < m_docManager->GetHistoryFilesCount(); ++i)
+        config->Write(wxString::Format(kRecentFileEntry, static_cast<int>(i + 1)), m_docManager->GetHistoryFile(i));
+    config->SetPath("/" + U(CMainFrameTexts::kSettingsSection));
+    config->Write(U(CMainFrameTexts::kPreviewPagesEntry), m_previewPages);
+    config->SetPath("/");
+    config->Flush();
+}
+
+bool CTorvoApp::OnInit() {
+    SetUpGermanTexts();
+    if (!wxApp::OnInit()) return false;
+
+    SetVendorName(U(CMainFrameTexts::kVendorName));
+    SetAppName(U(CMainFrameTexts::kAppName));
+    SetAppDisplayName(U(CMainFrameTexts::kWindowTitle));
+    wxStandardPaths::Get().SetFileLayout(wxStandardPaths::FileLayout_XDG);
+    wxConfigBase::Set(new wxFileConfig(U(CMainFrameTexts::kAppName), U(CMainFrameTexts::kVendorName)));
+
+    TheMessagePump().SetPlatform(&m_pumpPlatform);
+
+    m_docManager = new CDocManager;
+    // The toolkit adds the pattern to the description itself.
+    const wxString description = U(CMainFrameTexts::kFilterName).BeforeFirst('(').Trim();
+    new wxDocTemplate(m_docManager, description, "*" + U(CMainFrameTexts::kFileExtension),
+                      wxEmptyString, U(CMainFrameTexts::kFileExtension).Mid(1), U(CMainFrameTexts::kFileTypeId),
+                      U(CMainFrameTexts::kFileTypeName), wxCLASSINFO(CTorvoDoc), wxCLASSINFO(CTorvoView));
+    m_docManager->SetMaxDocsOpen(1);
+    LoadSettings();
+
+    m_frame = new CMainFrame(m_docManager);
+    SetTopWindow(m_frame);
+
+    // The shell command of the command line: a new game, or a file opened or printed.
+    wxDocument* document = m_fileToOpen.empty() ? m_docManager->CreateNewDocument()
+                                                : m_docManager->CreateDocument(m_fileToOpen, wxDOC_SILENT);
+    if (!document) {
+        std::fprintf(stderr, "torvo: cannot open %s\n", static_cast<const char*>(m_fileToOpen.utf8_str()));
+        m_frame->Destroy();
+        return false;
+    }
+
+    m_frame->Show(true);
+    m_frame->Update();
+    if (m_printAndQuit) {
+        CallAfter([this] {
+            if (auto* view = wxDynamicCast(m_docManager->GetCurrentView(), CTorvoView)) view->PrintDirect();
+            m_frame->Close(true);
+        });
+    }
+    return true;
+}
+
+int CTorvoApp::OnExit() {
+    SaveSettings();
+    TheMessagePump().SetThinking(0);
+    TheMessagePump().SetPlatform(nullptr);
+    delete wxConfigBase::Set(nullptr);
+    delete m_docManager;
+    m_docManager = nullptr;
+    return wxApp::OnExit();
+}

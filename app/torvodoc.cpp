@@ -1,0 +1,83 @@
+#include "app/torvodoc.h"
+
+#include <wx/clipbrd.h>
+#include <wx/filename.h>
+#include <wx/log.h>
+#include <wx/msgdlg.h>
+
+#include "app/core/mainframetexts.h"
+#include "engine/messagepump.h"
+#include "notation/gametags.h"
+
+wxIMPLEMENT_DYNAMIC_CLASS(CTorvoDoc, wxDocument);
+
+CTorvoDoc::CTorvoDoc() = default;
+
+CTorvoDoc::~CTorvoDoc() = default;
+
+void CTorvoDoc::SetGameTitle(const wxString& title) {
+    wxDocument::SetTitle(title);
+    for (wxView* view : GetViewsVector()) view->OnChangeFilename();
+}
+
+void CTorvoDoc::SetTitle(const char* title) { SetGameTitle(wxString::FromUTF8(title)); }
+
+void CTorvoDoc::TitleFromPath(const wxString& path) { SetGameTitle(wxFileName(path).GetFullName()); }
+
+void CTorvoDoc::ShowMessage(const char* text, const char* caption) {
+    wxWindow* parent = GetDocumentWindow();
+    wxMessageBox(wxString::FromUTF8(text), wxString::FromUTF8(caption), wxOK, parent);
+}
+
+std::string CTorvoDoc::ClipboardText() {
+    std::string text;
+    return GetClipboardText(&text) ? text : std::string();
+}
+
+bool CTorvoDoc::SetClipboardText(const std::string& text) { return PutClipboardText(text); }
+
+// The game was replaced: a new number tells the view to drop its pick.
+void CTorvoDoc::DocumentChanged() {
+    ++m_gameNumber;
+    UpdateAllViews();
+}
+
+bool CTorvoDoc::OnNewDocument() {
+    if (!wxDocument::OnNewDocument()) return false;
+    m_game.OnNewDocument();
+    // "Speichern unter..." proposes the game's title as the file name.
+    SetFilename(wxString::FromUTF8(CMainFrameTexts::kNewDocumentName), false);
+    return true;
+}
+
+bool CTorvoDoc::Save() {
+    if (!GetDocumentSaved() || GetFilename().empty()) return SaveAs();
+    return OnSaveDocument(GetFilename());
+}
+
+bool CTorvoDoc::DoOpenDocument(const wxString& path) {
+    if (!m_game.OnOpenDocument(path.utf8_string())) return false;
+    TitleFromPath(path);
+    return true;
+}
+
+bool CTorvoDoc::DoSaveDocument(const wxString& path) {
+    if (!m_game.OnSaveDocument(path.utf8_string())) return false;
+    TitleFromPath(path);
+    return true;
+}
+
+bool CTorvoDoc::PutClipboardText(const std::string& text) {
+    wxClipboardLocker locker;
+    if (!locker) return false;
+    return wxTheClipboard->SetData(new wxTextDataObject(wxString::FromUTF8(text.c_str())));
+}
+
+bool CTorvoDoc::GetClipboardText(std::string* text) {
+    wxClipboardLocker locker;
+    if (!locker || !wxTheClipboard->IsSupported(wxDF_UNICODETEXT)) return false;
+    wxTextDataObject data;
+    if (!wxTheClipboard->GetData(data)) return false;
+    *text = data.GetText().utf8_string();
+    return true;
+}

@@ -1,0 +1,351 @@
+#include "app/torvoview.h"
+
+#include <wx/app.h>
+#include <wx/dcmemory.h>
+#include <wx/image.h>
+#include <wx/log.h>
+#include <wx/msgdlg.h>
+#include <wx/settings.h>
+#include <wx/print.h>
+#include <wx/utils.h>
+
+#include "app/boardcanvas.h"
+#include "app/core/notationlayout.h"
+#include "app/core/textmeasurer.h"
+#include "app/core/commandids.h"
+#include "app/core/mainframetexts.h"
+#include "app/legalmovesdlg.h"
+#include "app/mainframe.h"
+#include "app/moveentrydlg.h"
+#include "app/notationprintout.h"
+#include "app/settingsdlg.h"
+#include "app/statusbar.h"
+#include "app/torvodoc.h"
+#include "rules/displaytext.h"
+#include "engine/messagepump.h"
+#include "rules/gamefacade.h"
+
+wxIMPLEMENT_DYNAMIC_CLASS(CTorvoView, wxView);
+
+wxBEGIN_EVENT_TABLE(CTorvoView, wxView)
+    EVT_MENU(cmd::ToolkitId(cmd::kFlipBoard), CTorvoView::OnFlipBoardCmd)
+    EVT_MENU(cmd::ToolkitId(cmd::kToggleNotation), CTorvoView::OnToggleNotationCmd)
+    EVT_MENU(cmd::ToolkitId(cmd::kSettings), CTorvoView::OnSettingsCmd)
+    EVT_MENU(cmd::ToolkitId(cmd::kEnterMove), CTorvoView::OnEnterMoveCmd)
+    EVT_MENU(cmd::ToolkitId(cmd::kLegalMoves), CTorvoView::OnLegalMovesCmd)
+    EVT_MENU(cmd::ToolkitId(cmd::kComputerMove), CTorvoView::OnComputerMoveCmd)
+    EVT_MENU(cmd::ToolkitId(cmd::kSuggestion), CTorvoView::OnSuggestionCmd)
+    EVT_MENU(cmd::ToolkitId(cmd::kEditCopy), CTorvoView::OnEditCopyCmd)
+    EVT_MENU(cmd::ToolkitId(cmd::kEditPaste), CTorvoView::OnEditPasteCmd)
+    EVT_MENU(cmd::ToolkitId(cmd::kHomepage), CTorvoView::OnHomepageCmd)
+wxEND_EVENT_TABLE()
+
+namespace {
+
+constexpr const char* kGameOverCaption = "Spielende";
+constexpr const char* kInvalidMoveCaption = "Ungültiger Zug !";
+constexpr const char* kMoveCaption = "Zug";
+constexpr const char* kChooseFromListFormat = "%s\n\nMöchtenSie einen anderen von der Liste wählen?\n";
+constexpr int kResultSize = CGameFacade::kTextSize;
+
+wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
+wxString U(const std::string& utf8) { return wxString::FromUTF8(utf8.c_str()); }
+
+}  // namespace
+
+CTorvoView::CTorvoView() = default;
+
+CTorvoView::~CTorvoView() {
+    if (m_canvas) m_canvas->Detach();
+}
+
+CTorvoDoc* CTorvoView::Doc() const { return wxDynamicCast(GetDocument(), CTorvoDoc); }
+
+CMainFrame* CTorvoView::Frame() const { return wxDynamicCast(GetFrame(), CMainFrame); }
+
+CGameFacade* CTorvoView::Facade() {
+    CTorvoDoc* doc = Doc();
+    if (!doc) return nullptr;
+    m_picker.FollowGame(doc->GameNumber());
+    m_facade = doc->GetFacade();
+    return m_facade;
+}
+
+CMessagePump* CTorvoView::Pump() {
+    CTorvoDoc* doc = Doc();
+    return doc ? doc->GetPump() : &TheMessagePump();
+}
+
+void CTorvoView::SetStatusText(const char* text) { SetStatusText(U(text)); }
+
+void CTorvoView::ShowMessage(const char* text, const char* caption) {
+    wxMessageBox(U(text), U(caption), wxOK, GetFrame());
+}
+
+void CTorvoView::WaitCursor(int step) {
+    if (step > 0)
+        wxBeginBusyCursor();
+    else if (wxIsBusy())
+        wxEndBusyCursor();
+}
+
+bool CTorvoView::OnCreate(wxDocument* doc, long flags) {
+    if (!wxView::OnCreate(doc, flags)) return false;
+    CMainFrame* frame = wxDynamicCast(wxTheApp->GetTopWindow(), CMainFrame);
+    if (!frame) return false;
+    LoadPieceBitmaps();
+    SetFrame(frame);
+    m_canvas = new CBoardCanvas(frame, this);
+    frame->SetBoardCanvas(m_canvas);
+    SetStatusBar(frame->StatusBar());
+    Activate(true);
+    return true;
+}
+
+bool CTorvoView::OnClose(bool deleteWindow) {
+    if (!wxView::OnClose(deleteWindow)) return false;
+    Activate(false);
+    if (m_canvas) {
+        m_canvas->Detach();
+        if (deleteWindow) {
+            if (CMainFrame* frame = Frame()) frame->SetBoardCanvas(nullptr);
+            m_canvas->Destroy();
+        }
+        m_canvas = nullptr;
+    }
+    return true;
+}
+
+void CTorvoView::OnActivateView(bool activate, wxView*, wxView*) {
+    if (activate)
+        if (CMainFrame* frame = Frame()) SetStatusBar(frame->StatusBar());
+}
+
+void CTorvoView::OnChangeFilename() {
+    if (CMainFrame* frame = Frame(); frame && GetDocument())
+        frame->SetTitle(U(CMainFrameTexts::Caption(static_cast<const char*>(GetDocument()->GetTitle().utf8_str()))));
+}
+
+void CTorvoView::OnUpdate(wxView*, wxObject*) { Repaint(true); }
+
+void CTorvoView::Repaint(bool eraseBackground) {
+    if (m_canvas) m_canvas->Refresh(eraseBackground);
+}
+
+void CTorvoView::SetStatusText(const wxString& text) {
+    if (m_statusBar) m_statusBar->ShowMessage(text);
+}
+
+void CTorvoView::OnDraw(wxDC* dc) {
+    if (m_showNotation != kBoardNotation)
+        DrawNotation(*dc);
+    else
+        DrawBoard(*dc);
+}
+
+void CTorvoView::LoadPieceBitmaps() {
+    const char* error = m_bitmaps.Load();
+    if (*error) {
+        wxLogError("%s", U(error));
+        return;
+    }
+    m_picture = std::make_unique<CBoardPicture>(m_bitmaps);
+}
+
+void CTorvoView::DrawBoard(wxDC& dc) {
+    CGameFacade* facade = Facade();
+    if (!facade || !m_picture || !m_canvas) return;
+    const CPixelBuffer& picture = m_picture->Build(*facade, m_picker.IsFlipped(), m_picker.HasSelection(),
+                                                   m_picker.SelColumn(), m_picker.SelRow());
+    // The picture's rows are wxImage's layout; the image only borrows them.
+    wxImage image(picture.Width(), picture.Height(), const_cast<unsigned char*>(picture.Data()), true);
+    wxBitmap bitmap(image);
+    wxMemoryDC source(bitmap);
+    const wxSize size = m_canvas->GetClientSize();
+    dc.StretchBlit(0, 0, size.GetWidth(), size.GetHeight(), &source, 0, 0, picture.Width(), picture.Height(),
+                   wxCOPY);
+    SetStatusText(U(DisplayText(facade->StatusText())));
+}
+
+namespace {
+
+// Line heights as the device that draws the notation measures them.
+class CDcMeasurer : public CTextMeasurer {
+public:
+    explicit CDcMeasurer(wxDC& dc) : m_dc(dc) {}
+    int TextHeight(const char* text) override { return m_dc.GetTextExtent(U(text)).GetHeight(); }
+
+private:
+    wxDC& m_dc;
+};
+
+}  // namespace
+
+void CTorvoView::DrawNotation(wxDC& dc) {
+    CGameFacade* facade = Facade();
+    if (!facade) return;
+    CDcMeasurer measurer(dc);
+    CNotationLayout layout;
+    for (const CNotationLayout::Draw& draw : layout.Layout(*facade, measurer)) dc.DrawText(U(draw.text), draw.x, draw.y);
+}
+
+int CTorvoView::ClickFlags(const wxMouseEvent& event) {
+    const bool otherDown = event.MiddleIsDown() || event.RightIsDown() || event.Aux1IsDown() || event.Aux2IsDown();
+    return (event.ShiftDown() || event.ControlDown() || otherDown) ? kClickLeft | kClickOther : kClickLeft;
+}
+
+void CTorvoView::ShowGameOver(CGameFacade* facade) {
+    char result[kResultSize];
+    facade->GameOver(result);
+    const wxString text = U(DisplayText(result));
+    SetStatusText(text);
+    wxMessageBox(text, U(kGameOverCaption), wxOK, GetFrame());
+}
+
+void CTorvoView::OnBoardClick(int flags, int x, int y) {
+    CMainFrame::ThinkingScope scope(Frame());
+    CGameFacade* facade = Facade();
+    if (!facade || !m_canvas) return;
+    char result[kResultSize];
+    const wxSize size = m_canvas->GetClientSize();
+    const CSquarePicker::Click click{x,
+                                     y,
+                                     size.GetWidth(),
+                                     size.GetHeight(),
+                                     flags == kClickLeft,
+                                     m_showNotation != kBoardNotation,
+                                     facade->GameOver(result) == 1,
+                                     static_cast<long>(Doc()->GameNumber())};
+    switch (m_picker.OnClick(click)) {
+        case CSquarePicker::kNothing:
+            return;
+        case CSquarePicker::kShowBoard:
+            m_showNotation = kBoardNotation;
+            Repaint(true);
+            return;
+        case CSquarePicker::kShowGameOver:
+            ShowGameOver(facade);
+            return;
+        case CSquarePicker::kRepaint:
+            Repaint(false);
+            return;
+        case CSquarePicker::kHandOver:
+            break;
+    }
+    const char* move = m_picker.MoveText();
+    const char* answer = facade->EnterMove(move);
+    if (answer[0] == '\0') {
+        AfterUserMove();
+        return;
+    }
+    // The answer ends with the queen letter of the move text, which the user never typed.
+    wxString refusal = U(answer);
+    refusal.RemoveLast();
+    SetStatusText(refusal);
+    const int choice = wxMessageBox(wxString::Format(U(kChooseFromListFormat), refusal), U(kInvalidMoveCaption),
+                                    wxYES_NO, GetFrame());
+    if (choice == wxYES) OnLegalMoves();
+}
+
+void CTorvoView::AfterUserMove() {
+    Repaint(false);
+    if (m_autoReply) ComputerMove();
+}
+
+void CTorvoView::OnLegalMoves() {
+    CMainFrame::ThinkingScope scope(Frame());
+    CGameFacade* facade = Facade();
+    if (!facade) return;
+    char result[kResultSize];
+    if (facade->GameOver(result) == 1) {
+        ShowGameOver(facade);
+        return;
+    }
+    CLegalMovesDlg dialog(GetFrame(), facade);
+    dialog.ShowModal();
+    if (!dialog.HasMove()) return;
+    // The dialog was modal, but take the facade afresh all the same.
+    if (CGameFacade* current = Facade()) current->EnterMove(dialog.GetMoveText());
+    AfterUserMove();
+}
+
+void CTorvoView::OnFlipBoardCmd(wxCommandEvent&) {
+    m_picker.Flip();
+    Repaint(true);
+}
+
+void CTorvoView::OnToggleNotationCmd(wxCommandEvent&) {
+    m_showNotation = m_showNotation != kBoardNotation ? kBoardNotation : kUserNotation;
+    Repaint(true);
+}
+
+void CTorvoView::OnSettingsCmd(wxCommandEvent&) {
+    CSettingsDlg dialog(GetFrame());
+    dialog.Logic().m_autoReply = m_autoReply;
+    dialog.Logic().m_level = m_level;
+    dialog.ShowModal();
+    m_autoReply = dialog.Logic().m_autoReply;
+    m_level = dialog.Logic().m_level;
+}
+
+void CTorvoView::OnEnterMoveCmd(wxCommandEvent&) {
+    CMainFrame::ThinkingScope scope(Frame());
+    CMoveEntryDlg dialog(GetFrame());
+    dialog.ShowModal();
+    const std::string text = dialog.Logic().MoveText();
+    if (text.empty()) return;
+    CGameFacade* facade = Facade();
+    if (!facade) return;
+    const char* answer = facade->EnterMove(text.c_str());
+    if (answer[0] == '\0') {
+        AfterUserMove();
+        return;
+    }
+    const wxString shown = U(answer);
+    SetStatusText(shown);
+    wxMessageBox(shown, U(kMoveCaption), wxOK, GetFrame());
+}
+
+void CTorvoView::OnLegalMovesCmd(wxCommandEvent&) { OnLegalMoves(); }
+
+void CTorvoView::OnComputerMoveCmd(wxCommandEvent&) {
+    CMainFrame::ThinkingScope scope(Frame());
+    ComputerMove();
+}
+
+void CTorvoView::OnSuggestionCmd(wxCommandEvent&) {
+    CMainFrame::ThinkingScope scope(Frame());
+    Suggestion();
+}
+
+void CTorvoView::ComputerMove() { m_thinking.OnComputerMove(); }
+
+void CTorvoView::Suggestion() { m_thinking.OnSuggestion(); }
+
+void CTorvoView::OnEditCopyCmd(wxCommandEvent&) {
+    if (CTorvoDoc* doc = Doc()) doc->CopyToClipboard();
+}
+
+void CTorvoView::OnEditPasteCmd(wxCommandEvent&) {
+    if (CTorvoDoc* doc = Doc()) doc->PasteFromClipboard();
+}
+
+void CTorvoView::OnHomepageCmd(wxCommandEvent&) { wxLaunchDefaultBrowser(U(CMainFrameTexts::kHomepage)); }
+
+wxPrintout* CTorvoView::OnCreatePrintout() { return new CNotationPrintout(this); }
+
+void CTorvoView::BeginPrinting() {
+    if (m_showNotation == kBoardNotation) m_showNotation = kPrintNotation;
+    Repaint(true);
+}
+
+void CTorvoView::EndPrinting() {
+    if (m_showNotation == kPrintNotation) m_showNotation = kBoardNotation;
+    Repaint(true);
+}
+
+void CTorvoView::PrintDirect() {
+    wxPrinter printer;
+    CNotationPrintout printout(this);
+    printer.Print(GetFrame(), &printout, false);
+}

@@ -1,0 +1,112 @@
+// The one view of the open game: draws the board or the notation, takes the
+// user's clicks and commands and hands moves to the game facade as text.
+#pragma once
+
+#include <wx/docview.h>
+
+#include <cstdint>
+#include <memory>
+
+#include "app/core/boardpicture.h"
+#include "app/core/piecebitmaps.h"
+#include "app/core/settingsdlglogic.h"
+#include "app/core/squarepicker.h"
+#include "engine/thinkingcontrol.h"
+#include "engine/thinkingview.h"
+
+class CBoardCanvas;
+class CGameFacade;
+class CMainFrame;
+class CStatusBar;
+class CTorvoDoc;
+
+class CTorvoView : public wxView, public IThinkingView {
+public:
+    static constexpr int kClickLeft = 1;
+    static constexpr int kClickOther = 2;  // a modifier or another button as well
+    static constexpr int kBoardNotation = 0;
+    static constexpr int kUserNotation = -1;
+    static constexpr int kPrintNotation = 1;
+
+    CTorvoView();
+    ~CTorvoView() override;
+
+    bool OnCreate(wxDocument* doc, long flags) override;
+    bool OnClose(bool deleteWindow) override;
+    void OnDraw(wxDC* dc) override;
+    void OnUpdate(wxView* sender, wxObject* hint) override;
+    void OnChangeFilename() override;
+    void OnActivateView(bool activate, wxView* activeView, wxView* deactiveView) override;
+    wxPrintout* OnCreatePrintout() override;
+
+    virtual void SetStatusText(const wxString& text);
+    virtual void SetStatusBar(CStatusBar* statusBar) { m_statusBar = statusBar; }
+
+    // IThinkingView: what the computer-move and suggestion commands use.
+    CGameFacade* Facade() override;
+    CMessagePump* Pump() override;
+    uint16_t Level() const override { return m_level; }
+    void SetStatusText(const char* text) override;
+    void ShowMessage(const char* text, const char* caption) override;
+    void ShowBoard() override { m_showNotation = kBoardNotation; }
+    void Invalidate() override { Repaint(false); }
+    void WaitCursor(int step) override;
+
+    static int ClickFlags(const wxMouseEvent& event);
+    // A press of the left button at a point in the view's client coordinates.
+    void OnBoardClick(int flags, int x, int y);
+    void OnLegalMoves();
+
+    // The notation, on screen and on paper.
+    void DrawNotation(wxDC& dc);
+    void BeginPrinting();
+    void EndPrinting();
+    // Prints the notation without the printer dialog (the -p switch).
+    void PrintDirect();
+
+    CTorvoDoc* Doc() const;
+
+    bool Flipped() const { return m_picker.IsFlipped(); }
+    int ShowNotation() const { return m_showNotation; }
+    int AutoReply() const { return m_autoReply; }
+
+private:
+    // The board built off-screen at its own size, stretched over the client
+    // area in one copy.
+    void DrawBoard(wxDC& dc);
+    void LoadPieceBitmaps();
+
+    // After a move of the user was accepted: repaint, then the computer answers.
+    void AfterUserMove();
+    // The thinking commands, run by the engine's driver.
+    void ComputerMove();
+    void Suggestion();
+    void Repaint(bool eraseBackground);
+    void ShowGameOver(CGameFacade* facade);
+    CMainFrame* Frame() const;
+
+    void OnFlipBoardCmd(wxCommandEvent& event);
+    void OnToggleNotationCmd(wxCommandEvent& event);
+    void OnSettingsCmd(wxCommandEvent& event);
+    void OnEnterMoveCmd(wxCommandEvent& event);
+    void OnLegalMovesCmd(wxCommandEvent& event);
+    void OnComputerMoveCmd(wxCommandEvent& event);
+    void OnSuggestionCmd(wxCommandEvent& event);
+    void OnEditCopyCmd(wxCommandEvent& event);
+    void OnEditPasteCmd(wxCommandEvent& event);
+    void OnHomepageCmd(wxCommandEvent& event);
+
+    CPieceBitmaps m_bitmaps;
+    std::unique_ptr<CBoardPicture> m_picture;  // null when the bitmaps failed
+    CSquarePicker m_picker;  // m_hasSelection, m_flipped, the picked and clicked squares
+    CGameFacade* m_facade = nullptr;
+    CStatusBar* m_statusBar = nullptr;
+    CThinkingControl m_thinking{*this};
+    int m_autoReply = CSettingsDlgLogic::kDefaultAutoReply;
+    uint16_t m_level = CSettingsDlgLogic::kDefaultLevel;
+    int m_showNotation = kBoardNotation;
+    CBoardCanvas* m_canvas = nullptr;
+
+    wxDECLARE_DYNAMIC_CLASS(CTorvoView);
+    wxDECLARE_EVENT_TABLE();
+};

@@ -1,0 +1,18 @@
+#include "app/wxpumpplatform.h"
+
+#include <wx/evtloop.h>
+#include <wx/utils.h>
+
+void CWxPumpPlatform::DispatchOne() {
+    if (++m_calls < m_callsPerLook) return;
+    m_calls = 0;
+    ++m_looks;
+    wxEventLoopBase* loop = wxEventLoopBase::GetActive();
+    if (!loop || !loop->Pending()) return;
+    // The user should see a normal cursor over whatever the event opens.
+    const bool busy = wxIsBusy();
+    if (busy) wxEndBusyCursor();
+    loop->Dispatch();
+    ++m_dispatched;
+    if (busy) wxBeginBusyCursor();
+}

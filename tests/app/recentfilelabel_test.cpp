@@ -1,0 +1,24 @@
+#include "app/core/recentfilelabel.h"
+
+#include <gtest/gtest.h>
+
+TEST(RecentFileLabelTest, ShortensLongPathsToThirtyCharacters) {
+    struct Case {
+        const char* path;
+        const char* label;
+    };
+    const Case cases[] = {
+        {"/home/anna/spiel.pgn", "/home/anna/spiel.pgn"},
+        {"/home/anna/schach/partien/2024/spiel.pgn", "/.../partien/2024/spiel.pgn"},
+        {"/home/anna/schach/eine-sehr-lange-mappe/spiel.pgn", "/.../spiel.pgn"},
+        {"/home/anna/ein-sehr-langer-name-einer-partie.pgn", "ein-sehr-langer-name-einer-partie.pgn"},
+        {"spiele/partie-gegen-den-computer-nummer-eins.pgn", "partie-gegen-den-computer-nummer-eins.pgn"},
+        {"/home/änne/schach/partien/2024/zü.pgn", "/.../partien/2024/zü.pgn"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(CRecentFileLabel::Abbreviate(c.path, 30), c.label) << c.path;
+}
+
+TEST(RecentFileLabelTest, CountsCharactersNotBytes) {
+    const std::string path = "/home/jürgen/schach/königs.pgn";  // 30 characters, 32 bytes
+    EXPECT_EQ(CRecentFileLabel::Abbreviate(path, 30), path);
+}

@@ -1,0 +1,146 @@
+# Helpers for driving the real program under an X server (xvfb-run) with
+# xdotool and reading back what it shows. Sourced by the GUI tests.
+#
+# The program writes every status-bar message to $TORVO_STATUS_LOG and the
+# board's screen rectangle to $TORVO_CANVAS_FILE; that is how the tests read
+# the status bar and find the squares.
+
+GUI_TIMEOUT=${GUI_TIMEOUT:-15}
+TORVO_PID=""
+FAILURES=0
+
+fail() {
+  echo "FAIL: $*" >&2
+  FAILURES=$((FAILURES + 1))
+}
+
+pass() { echo "ok ($SECONDS s): $*"; }
+
+# Polls a command until it succeeds or GUI_TIMEOUT seconds are over.
+wait_for() {
+  local deadline=$((SECONDS + GUI_TIMEOUT))
+  until "$@" >/dev/null 2>&1; do
+    [ $SECONDS -ge $deadline ] && return 1
+    sleep 0.1
+  done
+}
+
+# Starts the program with its own settings folder and logs.
+start_torvo() {
+  local exe=$1
+  shift
+  export HOME="$WORK_DIR/home" XDG_CONFIG_HOME="$WORK_DIR/home/.config"
+  mkdir -p "$XDG_CONFIG_HOME"
+  export TORVO_STATUS_LOG="$WORK_DIR/status.log" TORVO_CANVAS_FILE="$WORK_DIR/canvas.txt"
+  # No session bus here: keep the toolkit's settings in memory.
+  export GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1
+  : >"$TORVO_STATUS_LOG"
+  rm -f "$TORVO_CANVAS_FILE"
+  "$exe" "$@" >"$WORK_DIR/torvo.out" 2>&1 &
+  TORVO_PID=$!
+}
+
+torvo_running() { kill -0 "$TORVO_PID" 2>/dev/null; }
+
+# Id of the visible window whose title is exactly $1.
+window_named() {
+  local id
+  for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+    [ "$(xdotool getwindowname "$id")" = "$1" ] && { echo "$id"; return 0; }
+  done
+  return 1
+}
+
+wait_window() { wait_for window_named "$1"; }
+window_absent() { ! window_named "$1"; }
+wait_window_gone() { wait_for window_absent "$1"; }
+
+# Gives the window the keyboard (there is no window manager to do it) and types.
+keys_to() {
+  local title=$1
+  shift
+  local id
+  id=$(window_named "$title") || return 1
+  xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+  xdotool key --clearmodifiers --delay 60 "$@"
+}
+
+type_to() {
+  local id
+  id=$(window_named "$1") || return 1
+  xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+  xdotool type --delay 60 "$2"
+}
+
+screenshot() { import -window root "$SHOT_DIR/$1.png"; }
+
+# The last status-bar message, and whether a message has been shown since
+# the log had $2 lines.
+last_status() { tail -n 1 "$TORVO_STATUS_LOG"; }
+status_lines() { wc -l <"$TORVO_STATUS_LOG"; }
+status_seen_since() { tail -n +"$(($2 + 1))" "$TORVO_STATUS_LOG" | grep -Fqx -- "$1"; }
+wait_status_since() { wait_for status_seen_since "$1" "$2"; }
+
+# Screen point at the centre of a board square such as e2, in either orientation.
+square_point() {
+  local square=$1 flipped=${2:-0}
+  local x0 y0 w h
+  read -r x0 y0 w h <"$TORVO_CANVAS_FILE" || return 1
+  local file=$(($(printf '%d' "'${square:0:1}") - 97))
+  local rank=$((${square:1:1} - 1))
+  local col row
+  if [ "$flipped" = 1 ]; then
+    col=$((7 - file))
+    row=$rank
+  else
+    col=$file
+    row=$((7 - rank))
+  fi
+  echo "$((x0 + (2 * col + 1) * w / 16)) $((y0 + (2 * row + 1) * h / 16))"
+}
+
+click_square() {
+  local point
+  point=$(square_point "$1" "${2:-0}") || return 1
+  # --sync would wait for ever when the pointer is already there.
+  local x=${point% *} y=${point#* }
+  if [ "$(xdotool getmouselocation | cut -d' ' -f1-2)" != "x:$x y:$y" ]; then
+    xdotool mousemove --sync "$x" "$y"
+  fi
+  xdotool click 1
+  sleep 0.3
+}
+
+# The board's screen rectangle "x y width height", once it has been painted.
+canvas_rect() { cat "$TORVO_CANVAS_FILE"; }
+canvas_rect_is_not() { [ "$(canvas_rect)" != "$1" ]; }
+wait_canvas_change() { wait_for canvas_rect_is_not "$1"; }
+
+# Colour of one screen pixel as "r,g,b".
+pixel_at() {
+  import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -n 1 | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
+}
+
+# Picks a menu item by its letters: window title, menu letter, the prompt of
+# the menu's first item (seen once the menu is open), item letter.
+menu_command() {
+  local n
+  n=$(status_lines)
+  keys_to "$1" "alt+$2" || return 1
+  wait_status_since "$3" "$n" || return 1
+  xdotool key "$4"
+}
+
+# Closes the program through its own menu and waits for it to end.
+close_torvo() {
+  menu_command "$1" d "Neues Spiel starten" l || { echo "the Datei menu did not open" >&2; return 1; }
+  local deadline=$((SECONDS + GUI_TIMEOUT))
+  while torvo_running; do
+    [ $SECONDS -ge $deadline ] && { echo "still running after Schliessen" >&2; screenshot close-failed; return 1; }
+    sleep 0.1
+  done
+  wait "$TORVO_PID"
+}
+
+# Exit status of the program once it has ended.
+torvo_status() { wait "$TORVO_PID"; }
