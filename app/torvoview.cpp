@@ -82,6 +82,13 @@ void CTorvoView::ShowMessage(const char* text, const char* caption) {
     wxMessageBox(U(text), U(caption), wxOK, GetFrame());
 }
 
+void CTorvoView::ShowBoard() {
+    // The notation goes; the board comes back on a clean area.
+    if (m_showNotation == kBoardNotation) return;
+    m_showNotation = kBoardNotation;
+    Repaint(true);
+}
+
 void CTorvoView::WaitCursor(int step) {
     if (step > 0)
         wxBeginBusyCursor();

@@ -48,7 +48,7 @@ public:
     uint16_t Level() const override { return m_level; }
     void SetStatusText(const char* text) override;
     void ShowMessage(const char* text, const char* caption) override;
-    void ShowBoard() override { m_showNotation = kBoardNotation; }
+    void ShowBoard() override;
     void Invalidate() override { Repaint(false); }
     void WaitCursor(int step) override;
 

@@ -114,6 +114,9 @@ const CSearchResult* CSearch::Result(int depth) const {
 void CSearch::Release() {
     delete m_root;
     m_root = nullptr;
+    // The records pointed into the tree; none may lead there any more.
+    for (CSearchResult* record : m_results)
+        for (CSearchResult* r = record; r; r = r->m_next) r->m_best = nullptr;
 }
 
 bool CSearch::CheckTime() {

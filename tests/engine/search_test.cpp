@@ -71,6 +71,15 @@ TEST(Search, MateInOneSeenFromTheSecondIteration) {
     EXPECT_EQ(search.Result(2)->m_score, CSearch::kMateScore + 1);
 }
 
+TEST(Search, ReleasedSearchHasNoBestMove) {
+    CSearch search(Legal(), nullptr);
+    search.Iterate();
+    ASSERT_GE(search.BestMoveIndex(), 0);
+    search.Release();
+    EXPECT_EQ(search.RootList(), nullptr);
+    EXPECT_EQ(search.BestMoveIndex(), -1);
+}
+
 TEST(Search, NoLegalMoveGivesNoBestMove) {
     const CMoveGen root = Legal("7k/5Q2/6K1/8/8/8/8/8 b - - 0 60");
     ASSERT_EQ(root.m_count, 0);
