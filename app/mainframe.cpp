@@ -3,6 +3,8 @@
 #include <wx/accel.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
+// After msgdlg.h, which it builds on.
+#include <wx/generic/msgdlgg.h>
 #include <wx/sizer.h>
 #include <wx/toolbar.h>
 
@@ -187,7 +189,10 @@ void CMainFrame::OnFrameworkCommand(wxCommandEvent& event) {
 
 void CMainFrame::OnShortHelp(wxCommandEvent&) {
     SetStatusText(U(CShortHelp::kStatusText));
-    wxMessageBox(U(CShortHelp::Text()), U(CShortHelp::kCaption), wxOK, this);
+    // The toolkit's own message box wraps long lines; the help is laid out
+    // line by line, so it goes into a box that keeps the lines as they are.
+    wxGenericMessageDialog box(this, U(CShortHelp::Text()), U(CShortHelp::kCaption), wxOK);
+    box.ShowModal();
 }
 
 void CMainFrame::OnAbout(wxCommandEvent&) {
