@@ -2,7 +2,9 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/image.h>
 #include <wx/listbox.h>
+#include <wx/mstream.h>
 #include <wx/radiobut.h>
 #include <wx/statbmp.h>
 #include <wx/statbox.h>
@@ -10,16 +12,27 @@
 #include <wx/textctrl.h>
 
 #include "app/core/commandids.h"
+#include "app/core/resourcestore.h"
 #include "app/resources.h"
 
 namespace {
 
 constexpr int kFontPoints = 8;
 constexpr int kMarginUnits = 7;
+constexpr int kIconPixels = 32;
 
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 
 int WxId(int id) { return id == dlg::kIdStatic ? wxID_ANY : id; }
+
+// A picture control shows a bitmap built into the program, at its own size.
+wxBitmap StoredBitmap(const char* name) {
+    const CResourceStore::Entry* entry = CResourceStore::Find(name);
+    if (!entry) return wxBitmap();
+    wxMemoryInputStream stream(entry->data, entry->size);
+    const wxImage image(stream, wxBITMAP_TYPE_ANY);
+    return image.IsOk() ? wxBitmap(image) : wxBitmap();
+}
 
 }  // namespace
 
@@ -67,16 +80,22 @@ wxWindow* CDialogBuilder::Create(const DialogControl& c, bool firstRadio) {
         case ControlKind::kListBox:
             return new wxListBox(parent, id, pos, size, 0, nullptr, wxLB_SINGLE | wxLB_ALWAYS_SB);
         case ControlKind::kPicture: {
-            wxBitmap bitmap = CResources::LoadBitmap(text);
+            wxBitmap bitmap = StoredBitmap(c.text);
+            if (!bitmap.IsOk()) bitmap = CResources::LoadBitmap(text);
             if (!bitmap.IsOk()) bitmap = wxBitmap(1, 1);
             return new wxStaticBitmap(parent, id, bitmap, pos);
         }
         case ControlKind::kIcon: {
-            const wxIcon icon = CResources::ProgramIcons().GetIcon(size, wxIconBundle::FALLBACK_NEAREST_LARGER);
-            wxBitmap bitmap;
-            if (icon.IsOk()) bitmap.CopyFromIcon(icon);
+            // Like the platform's icon control: the icon at its own size,
+            // whatever room the row gives it.
+            const wxSize iconSize(kIconPixels, kIconPixels);
+            wxBitmap bitmap = StoredBitmap(c.text);
+            if (!bitmap.IsOk()) {
+                const wxIcon icon = CResources::ProgramIcons().GetIcon(iconSize, wxIconBundle::FALLBACK_NEAREST_LARGER);
+                if (icon.IsOk()) bitmap.CopyFromIcon(icon);
+            }
             if (!bitmap.IsOk()) bitmap = wxBitmap(1, 1);
-            return new wxStaticBitmap(parent, id, bitmap, pos, size);
+            return new wxStaticBitmap(parent, id, bitmap, pos, iconSize);
         }
         case ControlKind::kText:
             return new wxStaticText(parent, id, text, pos, size, wxST_NO_AUTORESIZE);

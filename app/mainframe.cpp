@@ -3,6 +3,8 @@
 #include <wx/accel.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
+// After msgdlg.h, which it builds on.
+#include <wx/generic/msgdlgg.h>
 #include <wx/sizer.h>
 #include <wx/toolbar.h>
 
@@ -10,6 +12,7 @@
 #include "app/boardcanvas.h"
 #include "app/core/commandids.h"
 #include "app/core/mainframetexts.h"
+#include "app/core/recentfilelabel.h"
 #include "app/core/shorthelp.h"
 #include "app/filedroptarget.h"
 #include "app/resources.h"
@@ -52,6 +55,7 @@ CMainFrame::CMainFrame(wxDocManager* manager)
                        wxSize(kInitialWidth, kInitialHeight)) {
     SetIcons(CResources::ProgramIcons());
     CreateMenus();
+    RefreshRecentFiles();
     CreateKeyTable();
     CreateTools();
     m_statusBar = new CStatusBar(this);
@@ -77,6 +81,7 @@ CMainFrame::CMainFrame(wxDocManager* manager)
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateStatusBar, this, cmd::ToolkitId(cmd::kViewStatusBar));
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateRecentFiles, this, cmd::ToolkitId(cmd::kFileMruFirst));
     Bind(wxEVT_MENU_HIGHLIGHT, &CMainFrame::OnMenuHighlight, this);
+    Bind(wxEVT_IDLE, &CMainFrame::OnIdle, this);
     Bind(wxEVT_LEFT_DOWN, &CMainFrame::OnFrameClick, this);
     Bind(wxEVT_LEFT_DCLICK, &CMainFrame::OnFrameClick, this);
     Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnClose, this);
@@ -93,11 +98,10 @@ void CMainFrame::CreateMenus() {
             if (item.id == CMainFrameTexts::kSeparator) {
                 menu->AppendSeparator();
             } else if (item.id == cmd::kFileMruFirst) {
-                // The recent files go into their own menu at this place.
-                auto* recent = new wxMenu;
-                menu->Append(cmd::ToolkitId(item.id), U(item.text), recent, help);
-                GetDocumentManager()->FileHistoryUseMenu(recent);
-                GetDocumentManager()->FileHistoryAddFilesToMenu(recent);
+                // The recent files take this item's place whenever the menu opens.
+                m_fileMenu = menu;
+                m_recentPosition = static_cast<size_t>(i);
+                menu->Append(cmd::ToolkitId(item.id), U(item.text), help);
             } else if (item.id == cmd::kViewToolbar || item.id == cmd::kViewStatusBar) {
                 menu->AppendCheckItem(cmd::ToolkitId(item.id), U(item.text), help);
             } else {
@@ -107,6 +111,41 @@ void CMainFrame::CreateMenus() {
         bar->Append(menu, U(source.title));
     }
     SetMenuBar(bar);
+}
+
+void CMainFrame::RefreshRecentFiles() {
+    if (!m_fileMenu) return;
+    const int placeholder = cmd::ToolkitId(cmd::kFileMruFirst);
+    if (m_fileMenu->FindItem(placeholder)) m_fileMenu->Destroy(placeholder);
+    for (int id = wxID_FILE1; id <= wxID_FILE9; ++id)
+        if (m_fileMenu->FindItem(id)) m_fileMenu->Destroy(id);
+    wxDocManager* manager = GetDocumentManager();
+    const size_t count = manager->GetHistoryFilesCount();
+    if (count == 0) {
+        // Greyed by its update handler while the list is empty.
+        m_fileMenu->Insert(m_recentPosition, placeholder, U(CMainFrameTexts::kRecentFilesMenuText),
+                           U(CMainFrameTexts::StatusPrompt(cmd::kFileMruFirst)));
+        return;
+    }
+    for (size_t i = 0; i < count; ++i) {
+        const std::string label = CRecentFileLabel::Abbreviate(
+            static_cast<const char*>(manager->GetHistoryFile(i).utf8_str()), CMainFrameTexts::kRecentFileNameChars);
+        m_fileMenu->Insert(m_recentPosition + i, wxID_FILE1 + static_cast<int>(i),
+                           wxString::Format("&%d %s", static_cast<int>(i + 1), U(label)),
+                           U(CMainFrameTexts::StatusPrompt(cmd::kFileMruFirst)));
+    }
+}
+
+void CMainFrame::OnIdle(wxIdleEvent& event) {
+    // Changed while the menu is closed, so that it opens at its full width.
+    wxDocManager* manager = GetDocumentManager();
+    wxArrayString files;
+    for (size_t i = 0; i < manager->GetHistoryFilesCount(); ++i) files.push_back(manager->GetHistoryFile(i));
+    if (files != m_recentShown) {
+        m_recentShown = files;
+        RefreshRecentFiles();
+    }
+    event.Skip();
 }
 
 void CMainFrame::CreateKeyTable() {
@@ -187,7 +226,10 @@ void CMainFrame::OnFrameworkCommand(wxCommandEvent& event) {
 
 void CMainFrame::OnShortHelp(wxCommandEvent&) {
     SetStatusText(U(CShortHelp::kStatusText));
-    wxMessageBox(U(CShortHelp::Text()), U(CShortHelp::kCaption), wxOK, this);
+    // The toolkit's own message box wraps long lines; the help is laid out
+    // line by line, so it goes into a box that keeps the lines as they are.
+    wxGenericMessageDialog box(this, U(CShortHelp::Text()), U(CShortHelp::kCaption), wxOK);
+    box.ShowModal();
 }
 
 void CMainFrame::OnAbout(wxCommandEvent&) {

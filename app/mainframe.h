@@ -2,6 +2,7 @@
 // canvas; holds back a close request while the computer thinks.
 #pragma once
 
+#include <wx/arrstr.h>
 #include <wx/docview.h>
 
 #include "app/core/deferredclose.h"
@@ -9,6 +10,7 @@
 class CBoardCanvas;
 class CStatusBar;
 class CTorvoView;
+class wxMenu;
 class wxToolBar;
 
 class CMainFrame : public wxDocParentFrame {
@@ -35,6 +37,9 @@ public:
 
 private:
     void CreateMenus();
+    // Puts the recent files, or the greyed "Letzte Datei" while there are
+    // none, at their place in the file menu.
+    void RefreshRecentFiles();
     void CreateKeyTable();
     void CreateTools();
     CTorvoView* ActiveView() const;
@@ -50,6 +55,7 @@ private:
     void OnUpdateStatusBar(wxUpdateUIEvent& event);
     void OnUpdateRecentFiles(wxUpdateUIEvent& event);
     void OnMenuHighlight(wxMenuEvent& event);
+    void OnIdle(wxIdleEvent& event);
     void OnFrameClick(wxMouseEvent& event);
     void OnClose(wxCloseEvent& event);
     void LeaveThinking();
@@ -57,5 +63,8 @@ private:
     CStatusBar* m_statusBar = nullptr;
     wxToolBar* m_toolBar = nullptr;
     CBoardCanvas* m_canvas = nullptr;
+    wxMenu* m_fileMenu = nullptr;
+    size_t m_recentPosition = 0;
+    wxArrayString m_recentShown;
     CDeferredClose m_deferredClose;
 };

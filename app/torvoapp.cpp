@@ -4,9 +4,11 @@
 #include <wx/docview.h>
 #include <wx/fileconf.h>
 #include <wx/filehistory.h>
+#include <wx/image.h>
 #include <wx/stdpaths.h>
 #include <wx/translation.h>
 
+#include <clocale>
 #include <cstdio>
 
 #include "app/core/mainframetexts.h"
@@ -23,6 +25,8 @@ namespace {
 constexpr const char* kPrintSwitch = "p";
 constexpr const char* kFileParam = "FILE";
 constexpr const char* kRecentFileEntry = "File%d";
+// Tried in turn for the toolkit's own texts; the first the system has counts.
+constexpr const char* kGermanLocales[] = {"de_DE.UTF-8", "de_DE.utf8", "de_AT.UTF-8", "de_CH.UTF-8", "de_DE"};
 
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 
@@ -35,6 +39,10 @@ void CTorvoApp::SetUpGermanTexts() {
     translations->SetLanguage(wxLANGUAGE_GERMAN);
     translations->AddStdCatalog();
     wxTranslations::Set(translations);
+    // The toolkit's file chooser, print dialog and message-box buttons read
+    // the message locale, whatever the user's own language is.
+    for (const char* name : kGermanLocales)
+        if (std::setlocale(LC_MESSAGES, name)) break;
 }
 
 void CTorvoApp::OnInitCmdLine(wxCmdLineParser& parser) {
@@ -84,6 +92,8 @@ void CTorvoApp::SaveSettings() {
 bool CTorvoApp::OnInit() {
     SetUpGermanTexts();
     if (!wxApp::OnInit()) return false;
+    // The icons are PNG pictures.
+    wxImage::AddHandler(new wxPNGHandler);
 
     SetVendorName(U(CMainFrameTexts::kVendorName));
     SetAppName(U(CMainFrameTexts::kAppName));
@@ -94,13 +104,13 @@ bool CTorvoApp::OnInit() {
     TheMessagePump().SetPlatform(&m_pumpPlatform);
 
     m_docManager = new CDocManager;
+    LoadSettings();
     // The toolkit adds the pattern to the description itself.
     const wxString description = U(CMainFrameTexts::kFilterName).BeforeFirst('(').Trim();
     new wxDocTemplate(m_docManager, description, "*" + U(CMainFrameTexts::kFileExtension),
                       wxEmptyString, U(CMainFrameTexts::kFileExtension).Mid(1), U(CMainFrameTexts::kFileTypeId),
                       U(CMainFrameTexts::kFileTypeName), wxCLASSINFO(CTorvoDoc), wxCLASSINFO(CTorvoView));
     m_docManager->SetMaxDocsOpen(1);
-    LoadSettings();
 
     m_frame = new CMainFrame(m_docManager);
     SetTopWindow(m_frame);

@@ -18,7 +18,7 @@ enum class ControlKind {
 struct DialogControl {
     int id;
     ControlKind kind;
-    const char* text;  // UTF-8; the bitmap's name for a picture
+    const char* text;  // UTF-8; the picture's name for a picture or an icon
     int left;
     int top;
     int width;  // 0 for a picture: the bitmap's own size

@@ -51,7 +51,7 @@ constexpr int Count(const T (&)[N]) {
 }
 
 constexpr DialogControl kAboutControls[] = {
-    {dlg::kIdStatic, ControlKind::kIcon, "", 27, 29, 20, 20},
+    {dlg::kIdStatic, ControlKind::kIcon, CMainFrameTexts::kAboutIcon, 27, 29, 20, 20},
     {dlg::kIdStatic, ControlKind::kText, CMainFrameTexts::kAboutProgramLine, 27, 13, 145, 8},
     {dlg::kIdStatic, ControlKind::kText, CMainFrameTexts::kCopyrightLine, 26, 54, 119, 8},
     {dlg::kIdOk, ControlKind::kDefaultPushButton, "OK", 179, 7, 32, 14},

@@ -59,6 +59,7 @@ public:
     static constexpr const char* kHomepageText = "www.halvorn.example";
     static constexpr const char* kMailAddress = "torvo@halvorn.example";
     static constexpr const char* kAboutProgramLine = "Torvo Halvorn Schachprogramm 3.0.d ";
+    static constexpr const char* kAboutIcon = "torvo-32";  // the program's icon at 32 x 32
     static constexpr const char* kCopyrightLine = "Copyright (C) Halvorn IT";
 
     static const Menu kMenus[];

@@ -8,6 +8,7 @@
 #include "app/core/legalmovesdlglogic.h"
 #include "app/core/mainframetexts.h"
 #include "app/core/moveentrydlglogic.h"
+#include "app/core/resourcestore.h"
 #include "app/core/settingsdlglogic.h"
 
 namespace {
@@ -59,4 +60,19 @@ TEST(DialogLayoutTest, MoveEntryOkIsNotTheDefaultButton) {
     EXPECT_EQ(ok->kind, ControlKind::kPushButton);
     for (int i = 0; i < CMoveEntryDlgLogic::kLayout.count; ++i)
         EXPECT_NE(CMoveEntryDlgLogic::kLayout.controls[i].kind, ControlKind::kDefaultPushButton);
+}
+
+// A picture or icon row names a picture that is built into the program; the
+// dialog shows nothing where the name finds none.
+TEST(DialogLayoutTest, PicturesAndIconsNameStoredPictures) {
+    int pictures = 0;
+    for (const DialogLayout* layout : kLayouts) {
+        for (int i = 0; i < layout->count; ++i) {
+            const DialogControl& c = layout->controls[i];
+            if (c.kind != ControlKind::kPicture && c.kind != ControlKind::kIcon) continue;
+            ++pictures;
+            EXPECT_NE(CResourceStore::Find(c.text), nullptr) << layout->caption << " " << c.text;
+        }
+    }
+    EXPECT_EQ(pictures, 2);  // KOORD and the about box's icon
 }
