@@ -347,5 +347,8 @@ void CTorvoView::EndPrinting() {
 void CTorvoView::PrintDirect() {
     wxPrinter printer;
     CNotationPrintout printout(this);
-    printer.Print(GetFrame(), &printout, false);
+    // The toolkit's silent print waits for ever for a default printer when no
+    // print service answers; its dialog always comes up, offers what there
+    // is and can be cancelled.
+    printer.Print(GetFrame(), &printout, true);
 }
