@@ -24,6 +24,7 @@ packages=(
   imagemagick
   xclip
   python3
+  x11-utils
   fonts-dejavu-core
   adwaita-icon-theme
   librsvg2-common

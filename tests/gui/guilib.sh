@@ -87,7 +87,8 @@ wm_close() {
 # the log had $2 lines.
 last_status() { tail -n 1 "$TORVO_STATUS_LOG"; }
 status_lines() { wc -l <"$TORVO_STATUS_LOG"; }
-status_seen_since() { tail -n +"$(($2 + 1))" "$TORVO_STATUS_LOG" | grep -Fqx -- "$1"; }
+# (grep reads to the end: with -q it could stop early and fail the pipe.)
+status_seen_since() { tail -n +"$(($2 + 1))" "$TORVO_STATUS_LOG" | grep -Fx -- "$1" >/dev/null; }
 wait_status_since() { wait_for status_seen_since "$1" "$2"; }
 
 # Screen point at the centre of a board square such as e2, in either orientation.
