@@ -161,8 +161,21 @@ else
   torvo_status
   rc=$?
   [ $rc -eq 0 ] && pass "-p ended with exit status 0" || fail "-p ended with exit status $rc"
-  [ "$(head -c 4 output.pdf 2>/dev/null)" = "%PDF" ] && pass "-p printed the game to output.pdf" \
-    || fail "-p printed nothing"
+  # The page's text, put together from the PDF's compressed text pieces.
+  printed=$(python3 - output.pdf <<'PYTHON' 2>/dev/null
+import re, sys, zlib
+data = open(sys.argv[1], "rb").read()
+for stream in re.findall(rb"stream\r?\n(.*?)endstream", data, re.S):
+    try:
+        text = zlib.decompress(stream)
+    except zlib.error:
+        continue
+    for line in re.findall(rb"\[(.*?)\]\s*TJ", text, re.S):
+        print(b"".join(re.findall(rb"\(((?:\\.|[^\\)])*)\)", line)).decode("latin-1"))
+PYTHON
+  )
+  grep -Fqx '[Event "Torvo Computer Game"]' <<<"$printed" && grep -q '^1\.e4 e5 2\.Nf3 Nc6 3\.Bb5 a6 4\.Ba4 ' <<<"$printed" \
+    && pass "-p printed the game's notation to output.pdf" || fail "output.pdf does not hold the game's notation"
 fi
 grep -Eq "AddressSanitizer|LeakSanitizer|runtime error:" "$WORK_DIR/torvo.out" && fail "sanitizer report"
 
