@@ -117,6 +117,8 @@ for window in "h:Anzeige Programm Information, Version Nummer und Copyright:Retu
   IFS=: read -r menu prompt item title <<<"$window"
   menu_command "$CAPTION" "$menu" "$prompt" "$item"
   if wait_window "$title"; then
+    # The preview draws its page after the window shows.
+    sleep 0.5
     screenshot "window-$menu-$item"
     keys_to "$title" Escape
     wait_window_gone "$title" && pass "window '$title'" || fail "window '$title' did not close on Escape"
