@@ -166,10 +166,10 @@ empty_colour() {
 # Checks squares of the last board shot: "e4=red d5=blue e2=empty ..."; empty
 # means the square's own colour. Flipped board when FLIPPED=1.
 squares_are() {
-  local spec square want seen ok=0
-  for spec in "$@"; do
-    square=${spec%%=*}
-    want=${spec#*=}
+  local check square want seen ok=0
+  for check in "$@"; do
+    square=${check%%=*}
+    want=${check#*=}
     [ "$want" = empty ] && want=$(empty_colour "$square")
     seen=$(square_seen "$square" "${FLIPPED:-0}")
     if [ "$seen" != "$want" ]; then
