@@ -120,17 +120,28 @@ else
   fail "no preview box '$PASTE_BOX' after Ctrl+V"
 fi
 # The pasted game is a new game: its own caption, and Ctrl+S asks for a name
-# rather than overwriting the file opened before.
+# rather than overwriting the file opened before. The name typed into the
+# file dialog gets the pasted text, unchanged, each line with a blank added.
 CAPTION="NeuesSpiel$TITLE_TAIL"
 saved=$(cat "$GAME")
+PASTED="$WORK_DIR/eingefuegt.pgn"
 if wait_window "$CAPTION"; then
   keys_to "$CAPTION" ctrl+s
   if wait_window "Speichern unter"; then
     screenshot save-pasted-game
-    keys_to "Speichern unter" Escape
-    wait_window_gone "Speichern unter"
+    keys_to "Speichern unter" ctrl+a
+    type_to "Speichern unter" "$PASTED"
+    keys_to "Speichern unter" Return
+    wait_window_gone "Speichern unter" || fail "the file dialog did not take the name"
     [ "$(cat "$GAME")" = "$saved" ] && pass "Ctrl+S after a paste asks for a new name" \
       || fail "Ctrl+S after a paste changed $GAME"
+    CAPTION="eingefuegt.pgn$TITLE_TAIL"
+    if wait_for test -s "$PASTED" && wait_window "$CAPTION"; then
+      [ "$(od -c "$PASTED")" = "$(printf '[Event "Blitz"] \r\n1.d4 d5 2.c4 * \r\n' | od -c)" ] \
+        && pass "saved under the typed name, caption '$CAPTION'" || { fail "$PASTED is not the pasted text"; od -c "$PASTED" >&2; }
+    else
+      fail "nothing saved as $PASTED, or the caption did not follow"
+    fi
   else
     fail "Ctrl+S after a paste did not ask for a name"
   fi
