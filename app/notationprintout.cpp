@@ -5,8 +5,10 @@
 namespace {
 
 // The notation is laid out in screen pixels; a page shows it at the size it
-// has on the screen.
+// has on the screen, inside a margin that printers can print on.
 constexpr int kOnlyPage = 1;
+constexpr double kMarginMillimetres = 20.0;
+constexpr double kMillimetresPerInch = 25.4;
 
 }  // namespace
 
@@ -20,6 +22,10 @@ bool CNotationPrintout::OnPrintPage(int page) {
     wxDC* dc = GetDC();
     if (!dc || page != kOnlyPage) return false;
     MapScreenSizeToPage();
+    int ppiX = 0, ppiY = 0;
+    GetPPIScreen(&ppiX, &ppiY);
+    OffsetLogicalOrigin(static_cast<wxCoord>(kMarginMillimetres * ppiX / kMillimetresPerInch),
+                        static_cast<wxCoord>(kMarginMillimetres * ppiY / kMillimetresPerInch));
     m_view->DrawNotation(*dc);
     return true;
 }

@@ -1,32 +1,21 @@
 #include "app/resources.h"
 
 #include <wx/artprov.h>
-#include <wx/dir.h>
-#include <wx/filename.h>
-#include <wx/stdpaths.h>
-#include <wx/utils.h>
+#include <wx/image.h>
+#include <wx/imagpng.h>
+
+#include <cstring>
 
 #include "app/core/commandids.h"
+#include "app/core/resourcestore.h"
 
 namespace {
 
-constexpr const char* kInstalledDataDir = "torvo";
-constexpr const char* kIconPattern = "torvo-%d.png";
+constexpr const char* kIconFormat = "torvo-%d";
 constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
-
-wxArrayString SearchDirs() {
-    wxArrayString dirs;
-    wxString fromEnv;
-    if (wxGetEnv(CResources::kDirVariable, &fromEnv) && !fromEnv.empty()) dirs.push_back(fromEnv);
-    // Installed: <prefix>/bin/torvo finds <prefix>/share/torvo.
-    wxFileName exe(wxStandardPaths::Get().GetExecutablePath());
-    exe.RemoveLastDir();
-    dirs.push_back(exe.GetPath() + "/share/" + kInstalledDataDir);
-#ifdef TORVO_RES_DIR
-    dirs.push_back(TORVO_RES_DIR);
-#endif
-    return dirs;
-}
+// The strip's background, left out around each picture.
+constexpr unsigned char kToolbarMaskRed = 192, kToolbarMaskGreen = 192, kToolbarMaskBlue = 192;
+constexpr unsigned char kPngSignature[] = {0x89, 'P', 'N', 'G'};
 
 wxString ArtIdOf(int commandId) {
     switch (commandId) {
@@ -40,45 +29,57 @@ wxString ArtIdOf(int commandId) {
     }
 }
 
-}  // namespace
-
-wxString CResources::Find(const wxString& fileName) {
-    for (const wxString& dirName : SearchDirs()) {
-        wxDir dir(dirName);
-        if (!wxDir::Exists(dirName) || !dir.IsOpened()) continue;
-        wxString found;
-        for (bool more = dir.GetFirst(&found, wxEmptyString, wxDIR_FILES); more; more = dir.GetNext(&found))
-            if (found.CmpNoCase(fileName) == 0) return dirName + "/" + found;
-    }
-    return wxString();
+bool IsPng(const CResourceStore::Entry& entry) {
+    return entry.size > sizeof kPngSignature && std::memcmp(entry.data, kPngSignature, sizeof kPngSignature) == 0;
 }
 
+// A stored bitmap as a toolkit image; invalid when the name holds none.
+wxImage StoredImage(const char* name) {
+    CPixelBuffer picture;
+    if (*CResourceStore::LoadBitmap(name, &picture) != '\0') return wxImage();
+    // Both keep rows from the top, three bytes a pixel, without padding.
+    wxImage image(picture.Width(), picture.Height(), false);
+    std::memcpy(image.GetData(), picture.Data(),
+                static_cast<size_t>(picture.Width()) * picture.Height() * CPixelBuffer::kChannels);
+    return image;
+}
+
+}  // namespace
+
 wxBitmap CResources::LoadBitmap(const wxString& name) {
-    for (const char* ext : {".bmp", ".png"}) {
-        const wxString path = Find(name + ext);
-        if (!path.empty()) {
-            wxBitmap bitmap(path, wxBITMAP_TYPE_ANY);
-            if (bitmap.IsOk()) return bitmap;
-        }
+    const wxScopedCharBuffer key = name.utf8_str();
+    const CResourceStore::Entry* entry = CResourceStore::Find(key.data());
+    if (!entry) return wxBitmap();
+    if (IsPng(*entry)) {
+        if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
+        return wxBitmap::NewFromPNGData(entry->data, entry->size);
     }
-    return wxBitmap();
+    const wxImage image = StoredImage(key.data());
+    return image.IsOk() ? wxBitmap(image) : wxBitmap();
 }
 
 wxBitmap CResources::ToolbarPicture(int index, int commandId) {
-    static const wxBitmap strip = [] {
-        const wxString path = Find(kToolbarStrip);
-        return path.empty() ? wxBitmap() : wxBitmap(path, wxBITMAP_TYPE_BMP);
+    static const wxImage strip = [] {
+        wxImage image = StoredImage(kToolbarStrip);
+        if (image.IsOk()) image.SetMaskColour(kToolbarMaskRed, kToolbarMaskGreen, kToolbarMaskBlue);
+        return image;
     }();
-    if (strip.IsOk() && strip.GetWidth() >= (index + 1) * kToolbarButtonWidth)
-        return strip.GetSubBitmap(wxRect(index * kToolbarButtonWidth, 0, kToolbarButtonWidth, kToolbarButtonHeight));
-    return wxArtProvider::GetBitmap(ArtIdOf(commandId), wxART_TOOLBAR, wxSize(kToolbarButtonWidth, kToolbarButtonWidth));
+    if (strip.IsOk() && strip.GetWidth() >= (index + 1) * kToolbarButtonWidth &&
+        strip.GetHeight() >= kToolbarButtonHeight)
+        return wxBitmap(strip.GetSubImage(wxRect(index * kToolbarButtonWidth, 0, kToolbarButtonWidth,
+                                                 kToolbarButtonHeight)));
+    return wxArtProvider::GetBitmap(ArtIdOf(commandId), wxART_TOOLBAR,
+                                    wxSize(kToolbarButtonWidth, kToolbarButtonHeight));
 }
 
 wxIconBundle CResources::ProgramIcons() {
     wxIconBundle icons;
     for (int size : kIconSizes) {
-        const wxString path = Find(wxString::Format(kIconPattern, size));
-        if (!path.empty()) icons.AddIcon(path, wxBITMAP_TYPE_PNG);
+        const wxBitmap bitmap = LoadBitmap(wxString::Format(kIconFormat, size));
+        if (!bitmap.IsOk()) continue;
+        wxIcon icon;
+        icon.CopyFromBitmap(bitmap);
+        icons.AddIcon(icon);
     }
     return icons;
 }

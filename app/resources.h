@@ -1,5 +1,5 @@
-// Finds the program's pictures: the toolbar strip, the icons and the named
-// bitmaps, in the installed data folder or in the source tree's res/.
+// The program's pictures for the toolkit: the toolbar strip, the program icon
+// and named bitmaps, all taken from the pictures built into the program.
 #pragma once
 
 #include <wx/bitmap.h>
@@ -8,18 +8,16 @@
 
 class CResources {
 public:
-    static constexpr const char* kDirVariable = "TORVO_RES_DIR";
-    static constexpr const char* kToolbarStrip = "toolbar.bmp";
+    static constexpr const char* kToolbarStrip = "toolbar";
     static constexpr int kToolbarButtonWidth = 16;
     static constexpr int kToolbarButtonHeight = 15;
 
-    // Full path of a resource file, matched without regard to case; empty when missing.
-    static wxString Find(const wxString& fileName);
-    // A named picture ("KOORD", "konigw"), as .bmp or .png; invalid when missing.
+    // A named picture ("KOORD", "konigw", "torvo-32"), a bitmap or a PNG,
+    // looked up without regard to case; invalid when there is none.
     static wxBitmap LoadBitmap(const wxString& name);
-    // The seven toolbar pictures in button order; art-provider stand-ins while
-    // the strip is missing.
+    // The seven toolbar pictures in button order, with the strip's silver
+    // background transparent; art-provider stand-ins if the strip were missing.
     static wxBitmap ToolbarPicture(int index, int commandId);
-    // The program's icon in every size found (torvo-<size>.png).
+    // The program's icon in every size it is drawn in.
     static wxIconBundle ProgramIcons();
 };

@@ -45,8 +45,14 @@ void CTorvoDoc::DocumentChanged() {
 bool CTorvoDoc::OnNewDocument() {
     if (!wxDocument::OnNewDocument()) return false;
     m_game.OnNewDocument();
-    // "Speichern unter..." proposes the game's title as the file name.
+    return true;
+}
+
+bool CTorvoDoc::BeginNewDocument() {
+    // "Speichern unter..." proposes the game's title as the file name. An open
+    // that succeeds names its file afterwards.
     SetFilename(wxString::FromUTF8(CMainFrameTexts::kNewDocumentName), false);
+    SetDocumentSaved(false);
     return true;
 }
 

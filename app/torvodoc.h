@@ -45,6 +45,9 @@ protected:
     bool DoSaveDocument(const wxString& path) override;
 
     // CDocumentPlatform
+    // A new, opened or pasted game no longer belongs to the file shown before:
+    // "Speichern" must ask for a name instead of overwriting that file.
+    bool BeginNewDocument() override;
     void SetTitle(const char* title) override;
     void ShowMessage(const char* text, const char* caption) override;
     std::string ClipboardText() override;

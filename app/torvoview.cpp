@@ -249,9 +249,12 @@ void CTorvoView::OnBoardClick(int flags, int x, int y) {
     wxString refusal = U(answer);
     refusal.RemoveLast();
     SetStatusText(refusal);
-    const int choice = wxMessageBox(wxString::Format(U(kChooseFromListFormat), refusal), U(kInvalidMoveCaption),
-                                    wxYES_NO, GetFrame());
-    if (choice == wxYES) OnLegalMoves();
+    wxMessageDialog question(GetFrame(), wxString::Format(U(kChooseFromListFormat), refusal), U(kInvalidMoveCaption),
+                             wxYES_NO);
+    // The toolkit's own button texts follow the system's language, not the
+    // program's German; the framework's German ones are set by hand.
+    question.SetYesNoLabels(_("&Yes"), _("&No"));
+    if (question.ShowModal() == wxID_YES) OnLegalMoves();
 }
 
 void CTorvoView::AfterUserMove() {
@@ -354,5 +357,8 @@ void CTorvoView::EndPrinting() {
 void CTorvoView::PrintDirect() {
     wxPrinter printer;
     CNotationPrintout printout(this);
-    printer.Print(GetFrame(), &printout, false);
+    // The toolkit's silent print waits for ever for a default printer when no
+    // print service answers; its dialog always comes up, offers what there
+    // is and can be cancelled.
+    printer.Print(GetFrame(), &printout, true);
 }

@@ -61,7 +61,7 @@ public:
     void DrawNotation(wxDC& dc);
     void BeginPrinting();
     void EndPrinting();
-    // Prints the notation without the printer dialog (the -p switch).
+    // Prints the notation for the -p switch, through the platform's print dialog.
     void PrintDirect();
 
     CTorvoDoc* Doc() const;

@@ -16,12 +16,15 @@ packages=(
   # the desktop program and its German framework texts
   libwxgtk3.2-dev
   wx3.2-i18n
-  # its end-to-end tests: a virtual X server, input, screenshots
+  # its end-to-end tests: a virtual X server, input, screenshots, the clipboard,
+  # a close request as a window manager sends it (python3 with ctypes)
   xvfb
   xauth
   xdotool
   imagemagick
   xclip
+  python3
+  x11-utils
   # German texts in the toolkit's own dialogs need a German locale
   locales
   fonts-dejavu-core

@@ -44,8 +44,10 @@ torvo_running() { kill -0 "$TORVO_PID" 2>/dev/null; }
 
 # Id of the visible window whose title is exactly $1.
 window_named() {
-  local id
-  for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+  local id pattern
+  # xdotool takes a regular expression: the title's own brackets must not count.
+  pattern=$(sed 's/[][\\.*^$()+?{}|]/\\&/g' <<<"$1")
+  for id in $(xdotool search --onlyvisible --name "$pattern" 2>/dev/null); do
     [ "$(xdotool getwindowname "$id")" = "$1" ] && { echo "$id"; return 0; }
   done
   return 1
@@ -74,11 +76,19 @@ type_to() {
 
 screenshot() { import -window root "$SHOT_DIR/$1.png"; }
 
+# Asks the window titled $1 to close as a window manager's close button would.
+wm_close() {
+  local id
+  id=$(window_named "$1") || return 1
+  "$(dirname "${BASH_SOURCE[0]}")/wm_close.py" "$id"
+}
+
 # The last status-bar message, and whether a message has been shown since
 # the log had $2 lines.
 last_status() { tail -n 1 "$TORVO_STATUS_LOG"; }
 status_lines() { wc -l <"$TORVO_STATUS_LOG"; }
-status_seen_since() { tail -n +"$(($2 + 1))" "$TORVO_STATUS_LOG" | grep -Fqx -- "$1"; }
+# (grep reads to the end: with -q it could stop early and fail the pipe.)
+status_seen_since() { tail -n +"$(($2 + 1))" "$TORVO_STATUS_LOG" | grep -Fx -- "$1" >/dev/null; }
 wait_status_since() { wait_for status_seen_since "$1" "$2"; }
 
 # Screen point at the centre of a board square such as e2, in either orientation.
@@ -115,6 +125,60 @@ click_square() {
 canvas_rect() { cat "$TORVO_CANVAS_FILE"; }
 canvas_rect_is_not() { [ "$(canvas_rect)" != "$1" ]; }
 wait_canvas_change() { wait_for canvas_rect_is_not "$1"; }
+
+# Takes a screenshot kept as $SHOT_DIR/$1.png; square_is reads the board from it.
+BOARD_SHOT=""
+board_shot() {
+  BOARD_SHOT="$SHOT_DIR/$1.png"
+  import -window root "$BOARD_SHOT"
+}
+
+# What the last board shot shows on a square, from the colours inside it
+# (a few pixels in from the edges, where the stretched squares meet):
+# red or blue (a piece of White or Black), white or black (an empty square),
+# or mixed (something else, such as a picked piece's silhouette).
+square_seen() {
+  local square=$1 flipped=${2:-0}
+  local x0 y0 w h
+  read -r x0 y0 w h <"$TORVO_CANVAS_FILE" || return 1
+  local file=$(($(printf '%d' "'${square:0:1}") - 97)) rank=$((${square:1:1} - 1)) col row
+  if [ "$flipped" = 1 ]; then col=$((7 - file)) row=$rank; else col=$file row=$((7 - rank)); fi
+  local left=$((x0 + col * w / 8 + 3)) top=$((y0 + row * h / 8 + 3))
+  local right=$((x0 + (col + 1) * w / 8 - 4)) bottom=$((y0 + (row + 1) * h / 8 - 4))
+  local colours
+  colours=$(convert "$BOARD_SHOT" -crop "$((right - left))x$((bottom - top))+$left+$top" +repage -depth 8 \
+    -format %c histogram:info:- | grep -oE '#[0-9A-F]{6}' | sort -u | tr '\n' ' ')
+  case "$colours" in
+    *"#FF0000"*) echo red ;;
+    *"#0000FF"*) echo blue ;;
+    "#FFFFFF ") echo white ;;
+    "#000000 ") echo black ;;
+    *) echo mixed ;;
+  esac
+}
+
+# Light squares are those whose screen row plus column is even: a8 and h1.
+empty_colour() {
+  local file=$(($(printf '%d' "'${1:0:1}") - 97)) rank=$((${1:1:1} - 1))
+  [ $(((file + 7 - rank) % 2)) -eq 0 ] && echo white || echo black
+}
+
+# Checks squares of the last board shot: "e4=red d5=blue e2=empty ..."; empty
+# means the square's own colour. Flipped board when FLIPPED=1.
+squares_are() {
+  local check square want seen ok=0
+  for check in "$@"; do
+    square=${check%%=*}
+    want=${check#*=}
+    [ "$want" = empty ] && want=$(empty_colour "$square")
+    seen=$(square_seen "$square" "${FLIPPED:-0}")
+    if [ "$seen" != "$want" ]; then
+      echo "$square shows $seen, not $want" >&2
+      ok=1
+    fi
+  done
+  return $ok
+}
 
 # Colour of one screen pixel as "r,g,b".
 pixel_at() {

@@ -21,7 +21,11 @@ check "opens a file" grep -qx 'Exec=torvo %f' "$entry"
 check "print action with -p" grep -qx 'Exec=torvo -p %f' "$entry"
 check "handles the .pgn type" grep -q '^MimeType=.*application/x-torvo-pgn;' "$entry"
 check "MIME type for *.pgn" grep -q '<glob pattern="\*.pgn"/>' "$share/mime/packages/torvo-pgn.xml"
-check "program icon" bash -c "ls '$share'/icons/hicolor/*/apps/torvo.* >/dev/null"
-check "document icon" bash -c "ls '$share'/icons/hicolor/*/mimetypes/application-x-torvo-pgn.* >/dev/null"
+res=$(dirname "$0")/../../res/icons
+for size in 16 32 48 64 128 256; do
+  check "program icon ${size}x${size}" cmp "$res/torvo-$size.png" "$share/icons/hicolor/${size}x${size}/apps/torvo.png"
+  check "document icon ${size}x${size}" cmp "$res/torvo-doc-$size.png" \
+    "$share/icons/hicolor/${size}x${size}/mimetypes/application-x-torvo-pgn.png"
+done
 if command -v desktop-file-validate >/dev/null; then check "entry validates" desktop-file-validate "$entry"; fi
 exit $((failures != 0))

@@ -26,6 +26,23 @@ wait_for test -s "$TORVO_CANVAS_FILE" || fail "the board was never painted"
 wait_for grep -Fqx "Weiss ist am Zug" "$TORVO_STATUS_LOG" && pass "status after the first paint" \
   || fail "status bar never read 'Weiss ist am Zug'"
 screenshot start
+
+# The window carries the program icon, and the toolbar shows the program's
+# own strip: its yellow folder, olive clipboard and navy disk, with the
+# strip's silver background left out.
+icons=$(xprop -id "$(window_named "$CAPTION")" _NET_WM_ICON | grep -F "Icon (")
+grep -Fqx $'\tIcon (32 x 32):' <<<"$icons" \
+  && pass "window icon in 32 x 32" || fail "the window has no 32 x 32 icon"
+read -r _ canvas_top _ _ <"$TORVO_CANVAS_FILE"
+toolbar_colours=$(convert "$SHOT_DIR/start.png" -crop "300x$((canvas_top - 30))+0+30" +repage -depth 8 \
+  -format %c histogram:info:- | grep -oE '#[0-9A-F]{6}' | sort -u | tr '\n' ' ')
+case "$toolbar_colours" in
+  *"#C0C0C0"*) fail "the toolbar shows the strip's silver background" ;;
+  *"#FFFF00"*"#808000"* | *"#808000"*"#FFFF00"*)
+    [[ $toolbar_colours == *"#000080"* ]] && pass "toolbar pictures from the program's strip" \
+      || fail "no navy disk in the toolbar" ;;
+  *) fail "the toolbar does not show the program's pictures" ;;
+esac
 # a8 is a light square with Black's rook: white at its corner, blue at its middle.
 read -r x0 y0 _ _ <"$TORVO_CANVAS_FILE"
 colour=$(pixel_at "$((x0 + 2))" "$((y0 + 2))")
@@ -100,6 +117,8 @@ for window in "h:Anzeige Programm Information, Version Nummer und Copyright:Retu
   IFS=: read -r menu prompt item title <<<"$window"
   menu_command "$CAPTION" "$menu" "$prompt" "$item"
   if wait_window "$title"; then
+    # The preview draws its page after the window shows.
+    sleep 0.5
     screenshot "window-$menu-$item"
     keys_to "$title" Escape
     wait_window_gone "$title" && pass "window '$title'" || fail "window '$title' did not close on Escape"
