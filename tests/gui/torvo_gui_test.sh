@@ -150,12 +150,27 @@ else
 fi
 grep -Fqx "Ungültiger Zug: e2e5" "$TORVO_STATUS_LOG" || fail "status bar did not show 'Ungültiger Zug: e2e5'"
 
+# The moves below are the user's for both sides: automatic answers off (the
+# check box's mnemonic in the settings dialog), so that no thinking computer
+# races the test. The computer's own moves are checked in torvo_play_test.sh.
+keys_to "$CAPTION" alt+e h
+if wait_window "Haupt Einstellungen"; then
+  keys_to "Haupt Einstellungen" alt+a
+  screenshot settings-no-answer
+  keys_to "Haupt Einstellungen" Return
+  wait_window_gone "Haupt Einstellungen" || fail "the settings dialog did not close"
+else
+  fail "no settings dialog"
+fi
+
 # e2 then e4 with the mouse plays the move.
 n=$(status_lines)
 click_square e2
 click_square e4
 wait_status_since "Schwarz ist am Zug" "$n" && pass "e2-e4 played with the mouse" \
   || fail "e2-e4 with the mouse was not played"
+sleep 0.5
+grep -q "^Computer" <(tail -n +"$((n + 1))" "$TORVO_STATUS_LOG") && fail "the computer answered although told not to"
 screenshot after-e2e4
 
 # A move typed in the move-entry dialog and handed over with its OK button is played.
