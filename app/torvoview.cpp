@@ -42,7 +42,6 @@ wxEND_EVENT_TABLE()
 
 namespace {
 
-constexpr const char* kGameOverCaption = "Spielende";
 constexpr const char* kInvalidMoveCaption = "Ungültiger Zug !";
 constexpr const char* kMoveCaption = "Zug";
 constexpr const char* kChooseFromListFormat = "%s\n\nMöchtenSie einen anderen von der Liste wählen?\n";
@@ -206,7 +205,7 @@ void CTorvoView::ShowGameOver(CGameFacade* facade) {
     facade->GameOver(result);
     const wxString text = U(DisplayText(result));
     SetStatusText(text);
-    wxMessageBox(text, U(kGameOverCaption), wxOK, GetFrame());
+    wxMessageBox(text, U(CThinkingControl::kGameOverCaption), wxOK, GetFrame());
 }
 
 void CTorvoView::OnBoardClick(int flags, int x, int y) {

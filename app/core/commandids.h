@@ -2,6 +2,8 @@
 // and the control ids of the dialogs.
 #pragma once
 
+#include "engine/levels.h"
+
 namespace cmd {
 
 // File, edit, view and help commands in the framework's number range.
@@ -70,16 +72,20 @@ namespace dlg {
 // Ids shared by every dialog.
 constexpr int kIdOk = 1;
 constexpr int kIdCancel = 2;
+// The texts of the dialogs' two stock buttons.
+constexpr const char* kOkText = "OK";
+constexpr const char* kCancelText = "Abbrechen";
 constexpr int kIdStatic = -1;
 
 // Settings dialog.
 constexpr int kAutoReplyCheck = 200;
 constexpr int kSettingsOk = 1000;
 constexpr int kLevelGroup = 1001;
-constexpr int kLevel1 = 1013;
-constexpr int kLevel2 = 1014;
-constexpr int kLevel3 = 1015;
-constexpr int kLevel4 = 1016;
+// The level buttons' ids are the playing levels themselves.
+constexpr int kLevel1 = ::kLevel1;
+constexpr int kLevel2 = ::kLevel2;
+constexpr int kLevel3 = ::kLevel3;
+constexpr int kLevel4 = ::kLevel4;
 
 // Move-entry dialog.
 constexpr int kMoveEdit = 131;

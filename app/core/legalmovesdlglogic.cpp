@@ -11,8 +11,8 @@ namespace {
 
 constexpr DialogControl kControls[] = {
     {dlg::kIdStatic, ControlKind::kGroupBox, "Gültige Züge", 15, 18, 96, 191},
-    {dlg::kLegalMovesOk, ControlKind::kPushButton, "OK", 127, 20, 43, 17},
-    {dlg::kIdCancel, ControlKind::kPushButton, "Abbrechen", 269, 22, 59, 17},
+    {dlg::kLegalMovesOk, ControlKind::kPushButton, dlg::kOkText, 127, 20, 43, 17},
+    {dlg::kIdCancel, ControlKind::kPushButton, dlg::kCancelText, 269, 22, 59, 17},
     {dlg::kLegalMovesList, ControlKind::kListBox, "", 24, 36, 75, 162},
     {dlg::kIdStatic, ControlKind::kGroupBox, "Koordinatensystem", 127, 68, 205, 140},
     {dlg::kIdStatic, ControlKind::kPicture, CLegalMovesDlgLogic::kCoordinatePicture, 143, 81, 0, 0},

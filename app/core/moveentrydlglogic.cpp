@@ -10,8 +10,8 @@ constexpr unsigned char kContinuationBits = 0x80;
 constexpr DialogControl kControls[] = {
     {dlg::kMoveEdit, ControlKind::kEdit, "", 39, 39, 83, 15},
     {dlg::kIdStatic, ControlKind::kGroupBox, "Eingabe eines Zuges (PGN)", 24, 18, 120, 44},
-    {dlg::kMoveEntryOk, ControlKind::kPushButton, "OK", 25, 71, 43, 17},
-    {dlg::kIdCancel, ControlKind::kPushButton, "Abbrechen", 85, 71, 59, 17},
+    {dlg::kMoveEntryOk, ControlKind::kPushButton, dlg::kOkText, 25, 71, 43, 17},
+    {dlg::kIdCancel, ControlKind::kPushButton, dlg::kCancelText, 85, 71, 59, 17},
 };
 
 }  // namespace
