@@ -4,6 +4,7 @@
 
 #include <climits>
 
+#include "bench/benchpositions.h"
 #include "engine/evaluator.h"
 #include "engine/nodelist.h"
 #include "engine/search.h"
@@ -11,18 +12,8 @@
 
 namespace {
 
-const char* const kMiddlegame = "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1";
-
-CMoveGen Legal(const char* fen) {
-    CMoveGen g;
-    if (fen)
-        g.SetupFen(fen);
-    else
-        g.SetupInitial();
-    g.Generate();
-    g.FilterLegal();
-    return g;
-}
+using benchpositions::kMiddlegame;
+using benchpositions::Legal;
 
 void BM_CountReplies(benchmark::State& state) {
     const CMoveGen g = Legal(kMiddlegame);

@@ -1,26 +1,17 @@
 // Micro-benchmarks of the rules' inner loop: generation, filtering, perft.
 #include <benchmark/benchmark.h>
 
+#include "bench/benchpositions.h"
 #include "rules/movegen.h"
 #include "rules/perft.h"
 
 namespace {
 
-const char* const kMiddlegame = "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1";
-
-CMoveGen Position(const char* fen) {
-    CMoveGen g;
-    if (fen)
-        g.SetupFen(fen);
-    else
-        g.SetupInitial();
-    g.Generate();
-    g.FilterLegal();
-    return g;
-}
+using benchpositions::kMiddlegame;
+using benchpositions::Legal;
 
 void BM_Generate(benchmark::State& state) {
-    CMoveGen g = Position(kMiddlegame);
+    CMoveGen g = Legal(kMiddlegame);
     for (auto _ : state) {
         g.Generate();
         benchmark::DoNotOptimize(g.m_count);
@@ -29,7 +20,7 @@ void BM_Generate(benchmark::State& state) {
 BENCHMARK(BM_Generate);
 
 void BM_GenerateAndFilter(benchmark::State& state) {
-    CMoveGen g = Position(kMiddlegame);
+    CMoveGen g = Legal(kMiddlegame);
     for (auto _ : state) {
         g.Generate();
         g.FilterLegal();
@@ -39,13 +30,13 @@ void BM_GenerateAndFilter(benchmark::State& state) {
 BENCHMARK(BM_GenerateAndFilter);
 
 void BM_InCheck(benchmark::State& state) {
-    CMoveGen g = Position(kMiddlegame);
+    CMoveGen g = Legal(kMiddlegame);
     for (auto _ : state) benchmark::DoNotOptimize(g.InCheck());
 }
 BENCHMARK(BM_InCheck);
 
 void BM_MakeChild(benchmark::State& state) {
-    const CMoveGen g = Position(kMiddlegame);
+    const CMoveGen g = Legal(kMiddlegame);
     CMoveGen child;
     int16_t i = 0;
     for (auto _ : state) {
@@ -57,7 +48,7 @@ void BM_MakeChild(benchmark::State& state) {
 BENCHMARK(BM_MakeChild);
 
 void BM_PerftInitial(benchmark::State& state) {
-    const CMoveGen g = Position(nullptr);
+    const CMoveGen g = Legal(nullptr);
     uint64_t leaves = 0;
     for (auto _ : state) leaves = Perft(g, static_cast<int>(state.range(0)));
     state.counters["leaves/s"] =
