@@ -204,6 +204,37 @@ click_square e4
 wait_status_since "Schwarz ist am Zug" "$n" && pass "the new game starts from the initial position" \
   || fail "1.e4 was not playable after Ctrl+N"
 
+# The special moves with the mouse, the picture read back after each:
+# en passant, a promotion by capture (the D of the click text makes a queen),
+# castling king-side for White and queen-side for Black. 1.e4 is on the board,
+# Black to move; the sides alternate from there.
+TURN_AFTER="Weiss ist am Zug"
+click_moves() {
+  local move n
+  for move in "$@"; do
+    n=$(status_lines)
+    click_square "${move:0:2}"
+    click_square "${move:2:2}"
+    wait_status_since "$TURN_AFTER" "$n" || fail "the click move $move was not played"
+    [ "$TURN_AFTER" = "Weiss ist am Zug" ] && TURN_AFTER="Schwarz ist am Zug" || TURN_AFTER="Weiss ist am Zug"
+  done
+}
+click_moves d7d5 e4e5 f7f5 e5f6
+board_shot en-passant
+squares_are f6=red f5=empty e5=empty && pass "e5xf6 en passant takes the pawn on f5" || fail "en passant board"
+click_moves e7e6 f6g7 f8e7 g7h8
+board_shot promotion
+squares_are h8=red g7=empty && pass "g7xh8 with the mouse promotes" || fail "promotion board"
+click_moves b8c6 g1f3 d8d6 f1e2 c8d7 e1g1 e8c8
+board_shot castled
+squares_are g1=red f1=red e1=empty h1=empty c8=blue d8=blue e8=empty a8=empty \
+  && pass "O-O and O-O-O with the mouse move king and rook" || fail "castling board"
+keys_to "$CAPTION" ctrl+c
+sleep 0.3
+record=$(timeout 5 xclip -o -selection clipboard)
+grep -Fq "3.exf6 e6 4.fxg7 Be7 5.gxh8=Q Nc6 6.Nf3 Qd6" <<<"$record" && grep -Fq "8.O-O O-O-O" <<<"$record" \
+  && pass "the record reads exf6, gxh8=Q, O-O and O-O-O" || fail "the copied record differs: $record"
+
 close_torvo "$CAPTION"
 rc=$?
 [ $rc -eq 0 ] && pass "closed through Datei, Schliessen" || fail "program did not end cleanly (status $rc)"
