@@ -6,6 +6,8 @@
 # the status bar and find the squares.
 
 GUI_TIMEOUT=${GUI_TIMEOUT:-15}
+NEW_GAME_CAPTION="NeuesSpiel - Torvo Halvorn Schach Programm"
+COMPUTER_MOVES="Computer zieht "
 TORVO_PID=""
 FAILURES=0
 
@@ -208,3 +210,25 @@ close_torvo() {
 
 # Exit status of the program once it has ended.
 torvo_status() { wait "$TORVO_PID"; }
+
+# A fresh output folder for a test: $WORK_DIR with its screenshots in $SHOT_DIR.
+gui_begin() {
+  WORK_DIR=$(realpath -m "$1")
+  SHOT_DIR="$WORK_DIR/screenshots"
+  rm -rf "$WORK_DIR"
+  mkdir -p "$SHOT_DIR"
+}
+
+# Ends a test: the program stopped, its output and status log shown on failure.
+gui_finish() {
+  torvo_running && kill "$TORVO_PID"
+  if [ $FAILURES -ne 0 ]; then
+    echo "--- program output" >&2
+    cat "$WORK_DIR/torvo.out" >&2
+    echo "--- status log" >&2
+    cat "$TORVO_STATUS_LOG" >&2
+    exit 1
+  fi
+  echo "all $1 checks passed; screenshots in $SHOT_DIR"
+  exit 0
+}

@@ -6,31 +6,14 @@
 set -uo pipefail
 
 EXE=$(realpath "$1")
-WORK_DIR=$(realpath -m "$2")
-SHOT_DIR="$WORK_DIR/screenshots"
-rm -rf "$WORK_DIR"
-mkdir -p "$SHOT_DIR"
 # shellcheck source=guilib.sh
 source "$(dirname "$0")/guilib.sh"
+gui_begin "$2"
 
 TITLE_TAIL=" - Torvo Halvorn Schach Programm"
 GAME="$WORK_DIR/partie.pgn"
 CAPTION="partie.pgn$TITLE_TAIL"
 PASTE_BOX="Einfügen des Spiels (PGN) vom Clipboard"
-COMPUTER_MOVES="Computer zieht "
-
-finish() {
-  torvo_running && kill "$TORVO_PID"
-  if [ $FAILURES -ne 0 ]; then
-    echo "--- program output" >&2
-    cat "$WORK_DIR/torvo.out" >&2
-    echo "--- status log" >&2
-    cat "$TORVO_STATUS_LOG" >&2
-    exit 1
-  fi
-  echo "all file checks passed; screenshots in $SHOT_DIR"
-  exit 0
-}
 
 # Starts the program on the game file and waits for its first board.
 start_on_game() {
@@ -56,7 +39,7 @@ if wait_window "$CAPTION"; then
   pass "caption '$CAPTION'"
 else
   fail "no window captioned '$CAPTION' (windows: $(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | tr '\n' '|'))"
-  finish
+  gui_finish file
 fi
 wait_for grep -Fqx "Weiss ist am Zug" "$TORVO_STATUS_LOG" || fail "status bar never read 'Weiss ist am Zug'"
 board_shot opened
@@ -72,7 +55,7 @@ if GUI_TIMEOUT=20 wait_for computer_moved_since "$n"; then
   pass "4.Ba4 answered with $from$to"
 else
   fail "no answer to 4.Ba4"
-  finish
+  gui_finish file
 fi
 wait_status_since "Weiss ist am Zug" "$n"
 keys_to "$CAPTION" ctrl+s
@@ -193,4 +176,4 @@ PYTHON
 fi
 grep -Eq "AddressSanitizer|LeakSanitizer|runtime error:" "$WORK_DIR/torvo.out" && fail "sanitizer report"
 
-finish
+gui_finish file

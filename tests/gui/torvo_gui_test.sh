@@ -5,14 +5,11 @@
 set -uo pipefail
 
 EXE=$1
-WORK_DIR=$(realpath -m "$2")
-SHOT_DIR="$WORK_DIR/screenshots"
-rm -rf "$WORK_DIR"
-mkdir -p "$SHOT_DIR"
 # shellcheck source=guilib.sh
 source "$(dirname "$0")/guilib.sh"
+gui_begin "$2"
 
-CAPTION="NeuesSpiel - Torvo Halvorn Schach Programm"
+CAPTION="$NEW_GAME_CAPTION"
 
 start_torvo "$EXE"
 if ! wait_window "$CAPTION"; then
@@ -238,13 +235,4 @@ grep -Fq "3.exf6 e6 4.fxg7 Be7 5.gxh8=Q Nc6 6.Nf3 Qd6" <<<"$record" && grep -Fq 
 close_torvo "$CAPTION"
 rc=$?
 [ $rc -eq 0 ] && pass "closed through Datei, Schliessen" || fail "program did not end cleanly (status $rc)"
-torvo_running && kill "$TORVO_PID"
-
-if [ $FAILURES -ne 0 ]; then
-  echo "--- program output" >&2
-  cat "$WORK_DIR/torvo.out" >&2
-  echo "--- status log" >&2
-  cat "$TORVO_STATUS_LOG" >&2
-  exit 1
-fi
-echo "all GUI checks passed; screenshots in $SHOT_DIR"
+gui_finish GUI

@@ -7,29 +7,12 @@
 set -uo pipefail
 
 EXE=$1
-WORK_DIR=$(realpath -m "$2")
-SHOT_DIR="$WORK_DIR/screenshots"
-rm -rf "$WORK_DIR"
-mkdir -p "$SHOT_DIR"
 # shellcheck source=guilib.sh
 source "$(dirname "$0")/guilib.sh"
+gui_begin "$2"
 
-CAPTION="NeuesSpiel - Torvo Halvorn Schach Programm"
+CAPTION="$NEW_GAME_CAPTION"
 THINKING="Der Computer denkt"
-COMPUTER_MOVES="Computer zieht "
-
-finish() {
-  torvo_running && kill "$TORVO_PID"
-  if [ $FAILURES -ne 0 ]; then
-    echo "--- program output" >&2
-    cat "$WORK_DIR/torvo.out" >&2
-    echo "--- status log" >&2
-    cat "$TORVO_STATUS_LOG" >&2
-    exit 1
-  fi
-  echo "all play checks passed; screenshots in $SHOT_DIR"
-  exit 0
-}
 
 # The computer's move shown since status line $1, as "from to" ("e7 e5").
 computer_move_since() {
@@ -55,7 +38,7 @@ set_level_4() {
 start_torvo "$EXE"
 if ! wait_window "$CAPTION" || ! wait_for grep -Fqx "Weiss ist am Zug" "$TORVO_STATUS_LOG"; then
   fail "the program did not come up with its board"
-  finish
+  gui_finish play
 fi
 
 # 1.e4 with the mouse; the computer answers on its own.
@@ -71,7 +54,7 @@ if wait_status_since "$THINKING" "$n" && GUI_TIMEOUT=20 wait_for computer_moved_
     && pass "board pixels show 1.e4 and $from-$to" || fail "board does not show 1.e4 $from-$to"
 else
   fail "no 'Computer zieht' after 1.e4"
-  finish
+  gui_finish play
 fi
 
 # F7 turns the board: h1 at the top left, White's pieces at the top.
@@ -163,4 +146,4 @@ else
   fail "the computer did not start thinking after 1.e4"
 fi
 
-finish
+gui_finish play
