@@ -4,7 +4,6 @@
 #include <wx/filedlg.h>
 #include <wx/filehistory.h>
 #include <wx/filename.h>
-#include <wx/msgdlg.h>
 
 #include "app/core/mainframetexts.h"
 #include "app/filehistory.h"
@@ -15,7 +14,9 @@ wxBEGIN_EVENT_TABLE(CDocManager, wxDocManager)
     EVT_MENU_RANGE(wxID_FILE1, wxID_FILE9, CDocManager::OnRecentFile)
 wxEND_EVENT_TABLE()
 
-CDocManager::CDocManager() : wxDocManager(0, true) {}
+// The base class would make its own nine-entry history before our override
+// exists; initialising here makes it ours, with four entries.
+CDocManager::CDocManager() : wxDocManager(0, false) { Initialize(); }
 
 wxFileHistory* CDocManager::OnCreateFileHistory() {
     return new CFileHistory(CMainFrameTexts::kRecentFileCount);
@@ -50,15 +51,13 @@ void CDocManager::OnOpen(wxCommandEvent&) {
     OpenInPlace(dialog.GetPath());
 }
 
+// A recent file goes through the open step like any other, so that a file
+// gone missing gets the program's own error box and a new game; it also
+// leaves the list.
 void CDocManager::OnRecentFile(wxCommandEvent& event) {
     const size_t index = static_cast<size_t>(event.GetId() - wxID_FILE1);
     if (index >= GetHistoryFilesCount()) return;
     const wxString path = GetHistoryFile(index);
-    if (!wxFileName::FileExists(path)) {
+    if (!OpenInPlace(path) && index < GetHistoryFilesCount() && GetHistoryFile(index) == path)
         RemoveFileFromHistory(index);
-        wxMessageBox(wxString::Format(_("The file '%s' doesn't exist and couldn't be opened.\nIt has been removed from the most recently used files list."), path),
-                     wxTheApp->GetAppDisplayName(), wxOK | wxICON_ERROR);
-        return;
-    }
-    OpenInPlace(path);
 }

@@ -2,9 +2,6 @@
 
 #include <wx/accel.h>
 #include <wx/menu.h>
-#include <wx/msgdlg.h>
-// After msgdlg.h, which it builds on.
-#include <wx/generic/msgdlgg.h>
 #include <wx/sizer.h>
 #include <wx/toolbar.h>
 
@@ -15,6 +12,7 @@
 #include "app/core/recentfilelabel.h"
 #include "app/core/shorthelp.h"
 #include "app/filedroptarget.h"
+#include "app/messagebox.h"
 #include "app/resources.h"
 #include "app/statusbar.h"
 #include "app/torvoview.h"
@@ -201,8 +199,15 @@ void CMainFrame::SetStatusText(const wxString& text, int number) {
 }
 
 void CMainFrame::DoGiveHelp(const wxString& text, bool show) {
-    wxDocParentFrame::DoGiveHelp(text, show);
-    if (show && m_statusBar && !text.empty()) m_statusBar->Log(text);
+    if (show) {
+        wxDocParentFrame::DoGiveHelp(text, show);
+        if (m_statusBar && !text.empty()) m_statusBar->Log(text);
+        return;
+    }
+    // A closed menu or a button left behind: the idle text, not whatever
+    // stood there before the prompts.
+    m_oldStatusText.clear();
+    if (m_statusBar) m_statusBar->ShowMessage(U(CMainFrameTexts::kIdleText));
 }
 
 void CMainFrame::OnMenuHighlight(wxMenuEvent& event) {
@@ -226,10 +231,7 @@ void CMainFrame::OnFrameworkCommand(wxCommandEvent& event) {
 
 void CMainFrame::OnShortHelp(wxCommandEvent&) {
     SetStatusText(U(CShortHelp::kStatusText));
-    // The toolkit's own message box wraps long lines; the help is laid out
-    // line by line, so it goes into a box that keeps the lines as they are.
-    wxGenericMessageDialog box(this, U(CShortHelp::Text()), U(CShortHelp::kCaption), wxOK);
-    box.ShowModal();
+    CMessageBox::Show(this, U(CShortHelp::Text()), U(CShortHelp::kCaption));
 }
 
 void CMainFrame::OnAbout(wxCommandEvent&) {

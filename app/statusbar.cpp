@@ -3,6 +3,8 @@
 #include <wx/ffile.h>
 #include <wx/utils.h>
 
+#include <gdk/gdk.h>
+
 #include "app/core/mainframetexts.h"
 
 namespace {
@@ -30,20 +32,34 @@ void CStatusBar::Log(const wxString& text) {
     if (log.IsOpened()) log.Write(text + "\n", wxConvUTF8);
 }
 
+void CStatusBar::OnScrollLockKey(bool down) {
+    if (down)
+        m_scrollLock.OnKeyDown();
+    else
+        m_scrollLock.OnKeyUp();
+    UpdateIndicators();
+}
+
 void CStatusBar::UpdateIndicators() {
-    struct Indicator {
-        wxKeyCode key;
+    // Caps and Num Lock are modifiers the toolkit reads; Scroll Lock is not,
+    // so its state comes from the keyboard map's indicator.
+    GdkKeymap* keymap = gdk_keymap_get_for_display(gdk_display_get_default());
+    const bool scrollLock = m_scrollLock.IsOn(keymap && gdk_keymap_get_scroll_lock_state(keymap));
+    const struct {
+        bool on;
         const char* text;
-    };
-    const Indicator indicators[] = {
-        {WXK_CAPITAL, CMainFrameTexts::kCapsIndicator},
-        {WXK_NUMLOCK, CMainFrameTexts::kNumIndicator},
-        {WXK_SCROLL, CMainFrameTexts::kScrollIndicator},
+    } indicators[] = {
+        {wxGetKeyState(WXK_CAPITAL), CMainFrameTexts::kCapsIndicator},
+        {wxGetKeyState(WXK_NUMLOCK), CMainFrameTexts::kNumIndicator},
+        {scrollLock, CMainFrameTexts::kScrollIndicator},
     };
     int pane = 1;
-    for (const Indicator& indicator : indicators) {
-        const wxString text = wxGetKeyState(indicator.key) ? wxString(indicator.text) : wxString();
-        if (GetStatusText(pane) != text) SetStatusText(text, pane);
+    for (const auto& indicator : indicators) {
+        const wxString text = indicator.on ? wxString(indicator.text) : wxString();
+        if (GetStatusText(pane) != text) {
+            SetStatusText(text, pane);
+            Log(wxString::Format("%s %s", kIndicatorLogPrefix, indicator.text) + (indicator.on ? " on" : " off"));
+        }
         ++pane;
     }
 }

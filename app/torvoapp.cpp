@@ -4,7 +4,9 @@
 #include <wx/docview.h>
 #include <wx/fileconf.h>
 #include <wx/filehistory.h>
+#include <wx/filename.h>
 #include <wx/image.h>
+#include <wx/log.h>
 #include <wx/stdpaths.h>
 #include <wx/translation.h>
 
@@ -14,6 +16,7 @@
 #include "app/core/mainframetexts.h"
 #include "app/docmanager.h"
 #include "app/mainframe.h"
+#include "app/statusbar.h"
 #include "app/torvodoc.h"
 #include "app/torvoview.h"
 #include "engine/messagepump.h"
@@ -61,6 +64,14 @@ bool CTorvoApp::OnCmdLineParsed(wxCmdLineParser& parser) {
     return true;
 }
 
+int CTorvoApp::FilterEvent(wxEvent& event) {
+    const wxEventType type = event.GetEventType();
+    if ((type == wxEVT_KEY_DOWN || type == wxEVT_KEY_UP) && m_frame && m_frame->StatusBar() &&
+        static_cast<const wxKeyEvent&>(event).GetKeyCode() == WXK_SCROLL)
+        m_frame->StatusBar()->OnScrollLockKey(type == wxEVT_KEY_DOWN);
+    return Event_Skip;
+}
+
 void CTorvoApp::LoadSettings() {
     wxConfigBase* config = wxConfigBase::Get();
     config->SetPath("/" + U(CMainFrameTexts::kRecentFileSection));
@@ -86,7 +97,15 @@ void CTorvoApp::SaveSettings() {
     config->SetPath("/" + U(CMainFrameTexts::kSettingsSection));
     config->Write(U(CMainFrameTexts::kPreviewPagesEntry), m_previewPages);
     config->SetPath("/");
-    config->Flush();
+    // The toolkit writes the file but does not make its folder; on a fresh
+    // account there is no ~/.config yet. Its own error box would come after
+    // the window has gone, so a failure is told on the error output instead.
+    const wxFileName file = wxFileConfig::GetLocalFileName(U(CMainFrameTexts::kAppName));
+    wxLogNull quiet;
+    if (!wxFileName::DirExists(file.GetPath())) wxFileName::Mkdir(file.GetPath(), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+    if (!config->Flush())
+        std::fprintf(stderr, "torvo: cannot write the settings to %s\n",
+                     static_cast<const char*>(file.GetFullPath().utf8_str()));
 }
 
 bool CTorvoApp::OnInit() {
@@ -139,7 +158,10 @@ int CTorvoApp::OnExit() {
     SaveSettings();
     TheMessagePump().SetThinking(0);
     TheMessagePump().SetPlatform(nullptr);
-    delete wxConfigBase::Set(nullptr);
+    {
+        wxLogNull quiet;  // a failed write was told above
+        delete wxConfigBase::Set(nullptr);
+    }
     delete m_docManager;
     m_docManager = nullptr;
     return wxApp::OnExit();

@@ -4,11 +4,12 @@
 
 #include <wx/app.h>
 #include <wx/cmdline.h>
+#include <wx/weakref.h>
 
+#include "app/mainframe.h"
 #include "app/wxpumpplatform.h"
 
 class CDocManager;
-class CMainFrame;
 
 class CTorvoApp : public wxApp {
 public:
@@ -16,6 +17,8 @@ public:
     int OnExit() override;
     void OnInitCmdLine(wxCmdLineParser& parser) override;
     bool OnCmdLineParsed(wxCmdLineParser& parser) override;
+    // Sees Scroll Lock presses in every window of the program.
+    int FilterEvent(wxEvent& event) override;
 
     // Number of pages the print preview shows, kept between runs.
     long PreviewPages() const { return m_previewPages; }
@@ -27,7 +30,8 @@ private:
     void SaveSettings();
 
     CDocManager* m_docManager = nullptr;
-    CMainFrame* m_frame = nullptr;
+    // Cleared by the toolkit when the window goes.
+    wxWeakRef<CMainFrame> m_frame;
     CWxPumpPlatform m_pumpPlatform;
     wxString m_fileToOpen;
     bool m_printAndQuit = false;

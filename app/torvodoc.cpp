@@ -3,9 +3,9 @@
 #include <wx/clipbrd.h>
 #include <wx/filename.h>
 #include <wx/log.h>
-#include <wx/msgdlg.h>
 
 #include "app/core/mainframetexts.h"
+#include "app/messagebox.h"
 #include "engine/messagepump.h"
 #include "notation/gametags.h"
 
@@ -26,7 +26,7 @@ void CTorvoDoc::TitleFromPath(const wxString& path) { SetGameTitle(wxFileName(pa
 
 void CTorvoDoc::ShowMessage(const char* text, const char* caption) {
     wxWindow* parent = GetDocumentWindow();
-    wxMessageBox(wxString::FromUTF8(text), wxString::FromUTF8(caption), wxOK, parent);
+    CMessageBox::Show(parent, wxString::FromUTF8(text), wxString::FromUTF8(caption));
 }
 
 std::string CTorvoDoc::ClipboardText() {

@@ -4,7 +4,6 @@
 #include <wx/dcmemory.h>
 #include <wx/image.h>
 #include <wx/log.h>
-#include <wx/msgdlg.h>
 #include <wx/settings.h>
 #include <wx/print.h>
 #include <wx/utils.h>
@@ -16,6 +15,7 @@
 #include "app/core/mainframetexts.h"
 #include "app/legalmovesdlg.h"
 #include "app/mainframe.h"
+#include "app/messagebox.h"
 #include "app/moveentrydlg.h"
 #include "app/notationprintout.h"
 #include "app/settingsdlg.h"
@@ -78,7 +78,7 @@ CMessagePump* CTorvoView::Pump() {
 void CTorvoView::SetStatusText(const char* text) { SetStatusText(U(text)); }
 
 void CTorvoView::ShowMessage(const char* text, const char* caption) {
-    wxMessageBox(U(text), U(caption), wxOK, GetFrame());
+    CMessageBox::Show(GetFrame(), U(text), U(caption));
 }
 
 void CTorvoView::ShowBoard() {
@@ -135,6 +135,7 @@ void CTorvoView::OnChangeFilename() {
 void CTorvoView::OnUpdate(wxView*, wxObject*) { Repaint(true); }
 
 void CTorvoView::Repaint(bool eraseBackground) {
+    m_paintStatus.Requested();
     if (m_canvas) m_canvas->Refresh(eraseBackground);
 }
 
@@ -170,7 +171,8 @@ void CTorvoView::DrawBoard(wxDC& dc) {
     const wxSize size = m_canvas->GetClientSize();
     dc.StretchBlit(0, 0, size.GetWidth(), size.GetHeight(), &source, 0, 0, picture.Width(), picture.Height(),
                    wxCOPY);
-    SetStatusText(U(DisplayText(facade->StatusText())));
+    if (m_paintStatus.OnPaint(size.GetWidth(), size.GetHeight(), CMessageBox::Showing()))
+        SetStatusText(U(DisplayText(facade->StatusText())));
 }
 
 namespace {
@@ -205,7 +207,7 @@ void CTorvoView::ShowGameOver(CGameFacade* facade) {
     facade->GameOver(result);
     const wxString text = U(DisplayText(result));
     SetStatusText(text);
-    wxMessageBox(text, U(CThinkingControl::kGameOverCaption), wxOK, GetFrame());
+    CMessageBox::Show(GetFrame(), text, U(CThinkingControl::kGameOverCaption));
 }
 
 void CTorvoView::OnBoardClick(int flags, int x, int y) {
@@ -241,6 +243,9 @@ void CTorvoView::OnBoardClick(int flags, int x, int y) {
     const char* move = m_picker.MoveText();
     const char* answer = facade->EnterMove(move);
     if (answer[0] == '\0') {
+        // Dropped before the computer answers, so that clicks that arrive
+        // meanwhile start a new pick instead of reusing this one.
+        m_picker.Drop();
         AfterUserMove();
         return;
     }
@@ -248,12 +253,12 @@ void CTorvoView::OnBoardClick(int flags, int x, int y) {
     wxString refusal = U(answer);
     refusal.RemoveLast();
     SetStatusText(refusal);
-    wxMessageDialog question(GetFrame(), wxString::Format(U(kChooseFromListFormat), refusal), U(kInvalidMoveCaption),
-                             wxYES_NO);
-    // The toolkit's own button texts follow the system's language, not the
-    // program's German; the framework's German ones are set by hand.
-    question.SetYesNoLabels(_("&Yes"), _("&No"));
-    if (question.ShowModal() == wxID_YES) OnLegalMoves();
+    // The pick stays on the board while the question is up.
+    const int choice = CMessageBox::Show(GetFrame(), wxString::Format(U(kChooseFromListFormat), refusal),
+                                         U(kInvalidMoveCaption), wxYES_NO);
+    m_picker.Drop();
+    Repaint(false);
+    if (choice == wxID_YES) OnLegalMoves();
 }
 
 void CTorvoView::AfterUserMove() {
@@ -312,7 +317,7 @@ void CTorvoView::OnEnterMoveCmd(wxCommandEvent&) {
     }
     const wxString shown = U(answer);
     SetStatusText(shown);
-    wxMessageBox(shown, U(kMoveCaption), wxOK, GetFrame());
+    CMessageBox::Show(GetFrame(), shown, U(kMoveCaption));
 }
 
 void CTorvoView::OnLegalMovesCmd(wxCommandEvent&) { OnLegalMoves(); }

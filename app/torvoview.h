@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/core/boardpicture.h"
+#include "app/core/paintstatus.h"
 #include "app/core/piecebitmaps.h"
 #include "app/core/settingsdlglogic.h"
 #include "app/core/squarepicker.h"
@@ -101,6 +102,7 @@ private:
     CSquarePicker m_picker;  // m_hasSelection, m_flipped, the picked and clicked squares
     CGameFacade* m_facade = nullptr;
     CStatusBar* m_statusBar = nullptr;
+    CPaintStatus m_paintStatus;
     CThinkingControl m_thinking{*this};
     int m_autoReply = CSettingsDlgLogic::kDefaultAutoReply;
     uint16_t m_level = CSettingsDlgLogic::kDefaultLevel;

@@ -15,6 +15,8 @@ packages=(
   libclang-rt-14-dev
   # the desktop program and its German framework texts
   libwxgtk3.2-dev
+  libgtk-3-dev
+  pkgconf
   wx3.2-i18n
   # its end-to-end tests: a virtual X server, input, screenshots, the clipboard,
   # a close request as a window manager sends it (python3 with ctypes)
@@ -25,6 +27,8 @@ packages=(
   xclip
   python3
   x11-utils
+  # a window manager: box captions, focus changes and repaints as a desktop makes them
+  openbox
   # German texts in the toolkit's own dialogs need a German locale
   locales
   fonts-dejavu-core

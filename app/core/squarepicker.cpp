@@ -28,9 +28,6 @@ CSquarePicker::Action CSquarePicker::OnClick(const Click& click) {
     text += CBoardGeometry::kNameLength;
     *text++ = kQueenLetter;
     *text = '\0';
-    // Dropped before the move is handed over, so that clicks that arrive while
-    // the computer answers start a new pick instead of reusing this one.
-    Drop();
     return kHandOver;
 }
 

@@ -16,7 +16,7 @@ public:
         kShowBoard,     // the notation was shown: back to the board, nothing else
         kShowGameOver,  // the game has ended: show the result
         kRepaint,       // a square was picked
-        kHandOver,      // hand MoveText() to the game; the pick is already dropped
+        kHandOver,      // hand MoveText() to the game, then Drop() the pick
     };
 
     struct Click {

@@ -33,6 +33,11 @@ TEST(SquarePickerTest, FirstClickPicksAnySquareSecondHandsOverTheMove) {
     EXPECT_STREQ(picker.MoveText(), "e2e4D");
     EXPECT_EQ(picker.ClickColumn(), 4);
     EXPECT_EQ(picker.ClickRow(), 4);
+    // The picked square stays shown until the view has the game's answer
+    // (a refusal box shows it); the view then drops it.
+    EXPECT_TRUE(picker.HasSelection());
+    EXPECT_EQ(picker.SelColumn(), 4);
+    picker.Drop();
     ExpectNothingPicked(picker);
 
     // Empty squares and the other side's pieces can be picked too.

@@ -1,0 +1,12 @@
+#include "app/core/paintstatus.h"
+
+bool CPaintStatus::OnPaint(int width, int height, bool boxShowing) {
+    // A request made while a box is up waits for the first paint after it.
+    if (boxShowing) return false;
+    const bool resized = width != m_width || height != m_height;
+    m_width = width;
+    m_height = height;
+    const bool write = m_due || resized;
+    m_due = false;
+    return write;
+}

@@ -1,0 +1,41 @@
+#include "app/messagebox.h"
+
+#include <wx/intl.h>
+#include <wx/sizer.h>
+
+namespace {
+
+// A title bar holds more than its text: the window's icon and its buttons,
+// with gaps; its font is often larger and bold.
+constexpr int kTitleBarAllowance = 120;
+constexpr double kTitleFontAllowance = 1.25;
+
+}  // namespace
+
+int CMessageBox::s_showing = 0;
+
+CMessageBox::CMessageBox(wxWindow* parent, const wxString& text, const wxString& caption, long style)
+    : wxGenericMessageDialog(parent, text, caption, style | wxCENTRE) {
+    // The toolkit's own button texts follow the system's language, not the
+    // program's German; the framework's German ones are set by hand.
+    if (style & wxYES_NO) SetYesNoLabels(_("&Yes"), _("&No"));
+}
+
+int CMessageBox::ShowModal() {
+    ++s_showing;
+    const int answer = wxGenericMessageDialog::ShowModal();
+    --s_showing;
+    return answer;
+}
+
+int CMessageBox::Show(wxWindow* parent, const wxString& text, const wxString& caption, long style) {
+    CMessageBox box(parent, text, caption, style);
+    return box.ShowModal();
+}
+
+void CMessageBox::AddMessageDialogDetails(wxSizer* sizer) {
+    const wxFont font = GetFont().Bold();
+    int width = 0, height = 0;
+    GetTextExtent(GetTitle(), &width, &height, nullptr, nullptr, &font);
+    sizer->Add(static_cast<int>(width * kTitleFontAllowance) + kTitleBarAllowance, 0);
+}
