@@ -3,12 +3,20 @@
 #include <wx/listbox.h>
 
 #include "app/core/commandids.h"
+#include "app/gtkglue.h"
 
 CLegalMovesDlg::CLegalMovesDlg(wxWindow* parent, CGameFacade* facade)
     : wxDialog(parent, wxID_ANY, wxEmptyString), m_logic(facade), m_builder(this, CLegalMovesDlgLogic::kLayout) {
     Bind(wxEVT_BUTTON, &CLegalMovesDlg::OnOk, this, dlg::kLegalMovesOk);
     Bind(wxEVT_BUTTON, &CLegalMovesDlg::OnDismiss, this, dlg::kIdCancel);
     CDialogBuilder::BindKeys(this, dlg::kIdCancel, dlg::kIdCancel);
+    // The list takes Enter itself and reports it as a double click; Enter
+    // closes the dialog with no move, a double click does nothing.
+    m_builder.Get<wxListBox>(dlg::kLegalMovesList)->Bind(wxEVT_LISTBOX_DCLICK, [this](wxCommandEvent&) {
+        if (!CGtkGlue::HandlingKeyEvent()) return;
+        wxCommandEvent cancel(wxEVT_BUTTON, dlg::kIdCancel);
+        ProcessWindowEvent(cancel);
+    });
     CentreOnParent();
 }
 

@@ -12,6 +12,7 @@
 #include "app/core/recentfilelabel.h"
 #include "app/core/shorthelp.h"
 #include "app/filedroptarget.h"
+#include "app/gtkglue.h"
 #include "app/messagebox.h"
 #include "app/resources.h"
 #include "app/statusbar.h"
@@ -54,6 +55,11 @@ CMainFrame::CMainFrame(wxDocManager* manager)
     SetIcons(CResources::ProgramIcons());
     CreateMenus();
     RefreshRecentFiles();
+    // The greyed "Letzte Datei" gets no highlight from the toolkit; its prompt
+    // comes when the pointer is on it.
+    CGtkGlue::WatchPointing(m_fileMenu, cmd::ToolkitId(cmd::kFileMruFirst), [this] {
+        DoGiveHelp(U(CMainFrameTexts::StatusPrompt(cmd::kFileMruFirst)), true);
+    });
     CreateKeyTable();
     CreateTools();
     m_statusBar = new CStatusBar(this);

@@ -3,9 +3,8 @@
 #include <wx/ffile.h>
 #include <wx/utils.h>
 
-#include <gdk/gdk.h>
-
 #include "app/core/mainframetexts.h"
+#include "app/gtkglue.h"
 
 namespace {
 
@@ -43,8 +42,7 @@ void CStatusBar::OnScrollLockKey(bool down) {
 void CStatusBar::UpdateIndicators() {
     // Caps and Num Lock are modifiers the toolkit reads; Scroll Lock is not,
     // so its state comes from the keyboard map's indicator.
-    GdkKeymap* keymap = gdk_keymap_get_for_display(gdk_display_get_default());
-    const bool scrollLock = m_scrollLock.IsOn(keymap && gdk_keymap_get_scroll_lock_state(keymap));
+    const bool scrollLock = m_scrollLock.IsOn(CGtkGlue::ScrollLockOn());
     const struct {
         bool on;
         const char* text;

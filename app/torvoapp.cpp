@@ -10,10 +10,10 @@
 #include <wx/stdpaths.h>
 #include <wx/translation.h>
 
-#include <clocale>
 #include <cstdio>
 
 #include "app/core/mainframetexts.h"
+#include "app/core/textlocale.h"
 #include "app/docmanager.h"
 #include "app/mainframe.h"
 #include "app/statusbar.h"
@@ -28,8 +28,6 @@ namespace {
 constexpr const char* kPrintSwitch = "p";
 constexpr const char* kFileParam = "FILE";
 constexpr const char* kRecentFileEntry = "File%d";
-// Tried in turn for the toolkit's own texts; the first the system has counts.
-constexpr const char* kGermanLocales[] = {"de_DE.UTF-8", "de_DE.utf8", "de_AT.UTF-8", "de_CH.UTF-8", "de_DE"};
 
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 
@@ -44,8 +42,7 @@ void CTorvoApp::SetUpGermanTexts() {
     wxTranslations::Set(translations);
     // The toolkit's file chooser, print dialog and message-box buttons read
     // the message locale, whatever the user's own language is.
-    for (const char* name : kGermanLocales)
-        if (std::setlocale(LC_MESSAGES, name)) break;
+    CTextLocale::UseGerman();
 }
 
 void CTorvoApp::OnInitCmdLine(wxCmdLineParser& parser) {

@@ -1,0 +1,63 @@
+#include "app/gtkglue.h"
+
+#include <wx/menu.h>
+
+#include <gtk/gtk.h>
+
+namespace {
+
+struct PointingWatch {
+    wxMenu* menu;
+    int id;
+    std::function<void()> pointed;
+    bool over = false;
+};
+
+GtkWidget* MenuItemOf(GtkWidget* widget) {
+    while (widget && !GTK_IS_MENU_ITEM(widget)) widget = gtk_widget_get_parent(widget);
+    return widget;
+}
+
+// Runs in the capture phase, before the event reaches the item: an
+// insensitive item would swallow it there.
+void OnMotion(GtkEventControllerMotion*, double, double, gpointer data) {
+    auto* watch = static_cast<PointingWatch*>(data);
+    GdkEvent* event = gtk_get_current_event();
+    GtkWidget* under = event ? MenuItemOf(gtk_get_event_widget(event)) : nullptr;
+    if (event) gdk_event_free(event);
+    const wxMenuItem* item = watch->menu->FindItem(watch->id);
+    const bool over = item && under && under == item->GetMenuItem();
+    if (over && !watch->over) watch->pointed();
+    watch->over = over;
+}
+
+void OnLeave(GtkEventControllerMotion*, gpointer data) { static_cast<PointingWatch*>(data)->over = false; }
+
+}  // namespace
+
+bool CGtkGlue::ScrollLockOn() {
+    GdkDisplay* display = gdk_display_get_default();
+    GdkKeymap* keymap = display ? gdk_keymap_get_for_display(display) : nullptr;
+    return keymap && gdk_keymap_get_scroll_lock_state(keymap);
+}
+
+bool CGtkGlue::HandlingKeyEvent() {
+    GdkEvent* event = gtk_get_current_event();
+    if (!event) return false;
+    const bool key = event->type == GDK_KEY_PRESS || event->type == GDK_KEY_RELEASE;
+    gdk_event_free(event);
+    return key;
+}
+
+void CGtkGlue::WatchPointing(wxMenu* menu, int id, std::function<void()> pointed) {
+    GtkWidget* widget = menu->m_menu;
+    GtkEventController* controller = gtk_event_controller_motion_new(widget);
+    gtk_event_controller_set_propagation_phase(controller, GTK_PHASE_CAPTURE);
+    auto* watch = new PointingWatch{menu, id, std::move(pointed)};
+    g_signal_connect(controller, "motion", G_CALLBACK(OnMotion), watch);
+    g_signal_connect(controller, "leave", G_CALLBACK(OnLeave), watch);
+    // Controller and watch go with the menu's widget.
+    g_object_set_data_full(G_OBJECT(widget), "torvo-pointing-controller", controller, g_object_unref);
+    g_object_set_data_full(G_OBJECT(widget), "torvo-pointing-watch", watch,
+                           [](gpointer data) { delete static_cast<PointingWatch*>(data); });
+}

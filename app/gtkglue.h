@@ -1,0 +1,20 @@
+// The few things the program asks of GTK itself, where wx does not reach:
+// the keyboard map's Scroll Lock, where an event came from, and the pointer
+// over a greyed menu item (GTK highlights no insensitive item, so wx gives
+// no prompt for it).
+#pragma once
+
+#include <functional>
+
+class wxMenu;
+
+class CGtkGlue {
+public:
+    // Whether the keyboard map shows Scroll Lock on.
+    static bool ScrollLockOn();
+    // Whether the event being handled now came from the keyboard.
+    static bool HandlingKeyEvent();
+    // Calls `pointed` when the pointer moves onto the item `id` of `menu`,
+    // greyed or not; the item may be made anew at any time.
+    static void WatchPointing(wxMenu* menu, int id, std::function<void()> pointed);
+};
