@@ -8,9 +8,18 @@
 
 #include "app/torvoview.h"
 
+namespace {
+
+constexpr int kScrollStep = 16;  // pixels a scroll line
+
+}  // namespace
+
 CBoardCanvas::CBoardCanvas(wxWindow* parent, CTorvoView* view)
-    : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxFULL_REPAINT_ON_RESIZE), m_view(view) {
+    : wxScrolled<wxWindow>(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                           wxFULL_REPAINT_ON_RESIZE | wxHSCROLL | wxVSCROLL),
+      m_view(view) {
     SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
+    ShowScrollbars(wxSHOW_SB_NEVER, wxSHOW_SB_NEVER);
     Bind(wxEVT_PAINT, &CBoardCanvas::OnPaint, this);
     Bind(wxEVT_LEFT_DOWN, &CBoardCanvas::OnLeftDown, this);
     Bind(wxEVT_SIZE, &CBoardCanvas::OnSize, this);
@@ -18,6 +27,7 @@ CBoardCanvas::CBoardCanvas(wxWindow* parent, CTorvoView* view)
 
 void CBoardCanvas::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
+    DoPrepareDC(dc);
     if (m_view) m_view->OnDraw(&dc);
     WriteGeometry();
 }
@@ -41,4 +51,23 @@ void CBoardCanvas::OnSize(wxSizeEvent& event) {
     // The board is stretched anew to any size.
     Refresh(false);
     event.Skip();
+}
+
+void CBoardCanvas::SetScrolledSize(int width, int height) {
+    const wxSize size(width, height);
+    if (size == m_scrolledSize) return;
+    m_scrolledSize = size;
+    if (width == 0 && height == 0) {
+        Scroll(0, 0);
+        SetScrollRate(0, 0);
+        ShowScrollbars(wxSHOW_SB_NEVER, wxSHOW_SB_NEVER);
+        SetVirtualSize(0, 0);
+        return;
+    }
+    // The vertical bar always stands while the notation is shown: appearing
+    // and going it would change the width the font is fitted to, and with it
+    // the height that decides whether it is needed.
+    ShowScrollbars(wxSHOW_SB_DEFAULT, wxSHOW_SB_ALWAYS);
+    SetScrollRate(kScrollStep, kScrollStep);
+    SetVirtualSize(size);
 }

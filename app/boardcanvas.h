@@ -1,11 +1,12 @@
-// The view's window: passes paints and left clicks to the view.
+// The view's window: passes paints and left clicks to the view. The board
+// fills it; the notation scrolls in it when it is longer than the window.
 #pragma once
 
-#include <wx/window.h>
+#include <wx/scrolwin.h>
 
 class CTorvoView;
 
-class CBoardCanvas : public wxWindow {
+class CBoardCanvas : public wxScrolled<wxWindow> {
 public:
     // Tests name a file here to learn where the board lies on the screen.
     static constexpr const char* kGeometryVariable = "TORVO_CANVAS_FILE";
@@ -14,6 +15,9 @@ public:
 
     // The view is going away: no more paints or clicks reach it.
     void Detach() { m_view = nullptr; }
+    // The size of the notation shown, to scroll over; 0 × 0 for the board,
+    // which never scrolls.
+    void SetScrolledSize(int width, int height);
 
 private:
     void OnPaint(wxPaintEvent& event);
@@ -22,4 +26,5 @@ private:
     void WriteGeometry();
 
     CTorvoView* m_view;
+    wxSize m_scrolledSize;
 };

@@ -4,8 +4,8 @@
 
 namespace {
 
-// The notation is laid out in screen pixels; a page shows it at the size it
-// has on the screen, inside a margin that printers can print on.
+// The notation is laid out in screen pixels, inside a margin that printers
+// can print on.
 constexpr int kOnlyPage = 1;
 constexpr double kMarginMillimetres = 20.0;
 constexpr double kMillimetresPerInch = 25.4;
@@ -24,9 +24,11 @@ bool CNotationPrintout::OnPrintPage(int page) {
     MapScreenSizeToPage();
     int ppiX = 0, ppiY = 0;
     GetPPIScreen(&ppiX, &ppiY);
-    OffsetLogicalOrigin(static_cast<wxCoord>(kMarginMillimetres * ppiX / kMillimetresPerInch),
-                        static_cast<wxCoord>(kMarginMillimetres * ppiY / kMillimetresPerInch));
-    m_view->DrawNotation(*dc);
+    const wxCoord marginX = static_cast<wxCoord>(kMarginMillimetres * ppiX / kMillimetresPerInch);
+    const wxCoord marginY = static_cast<wxCoord>(kMarginMillimetres * ppiY / kMillimetresPerInch);
+    OffsetLogicalOrigin(marginX, marginY);
+    // The lines are fitted to the page between the margins.
+    m_view->DrawNotation(*dc, GetLogicalPageRect().GetWidth() - 2 * marginX);
     return true;
 }
 

@@ -144,10 +144,14 @@ void CTorvoView::SetStatusText(const wxString& text) {
 }
 
 void CTorvoView::OnDraw(wxDC* dc) {
-    if (m_showNotation != kBoardNotation)
-        DrawNotation(*dc);
-    else
+    if (m_showNotation == kBoardNotation) {
+        if (m_canvas) m_canvas->SetScrolledSize(0, 0);
         DrawBoard(*dc);
+        return;
+    }
+    if (!m_canvas) return;
+    const CNotationLayout::Extent extent = DrawNotation(*dc, m_canvas->GetClientSize().GetWidth());
+    m_canvas->SetScrolledSize(extent.width, extent.height);
 }
 
 void CTorvoView::LoadPieceBitmaps() {
@@ -177,11 +181,12 @@ void CTorvoView::DrawBoard(wxDC& dc) {
 
 namespace {
 
-// Line heights as the device that draws the notation measures them.
+// Line sizes as the device that draws the notation measures them.
 class CDcMeasurer : public CTextMeasurer {
 public:
     explicit CDcMeasurer(wxDC& dc) : m_dc(dc) {}
     int TextHeight(const char* text) override { return m_dc.GetTextExtent(U(text)).GetHeight(); }
+    int TextWidth(const char* text) override { return m_dc.GetTextExtent(U(text)).GetWidth(); }
 
 private:
     wxDC& m_dc;
@@ -189,12 +194,27 @@ private:
 
 }  // namespace
 
-void CTorvoView::DrawNotation(wxDC& dc) {
+CNotationLayout::Extent CTorvoView::DrawNotation(wxDC& dc, int width) {
     CGameFacade* facade = Facade();
-    if (!facade) return;
+    if (!facade) return {0, 0};
     CDcMeasurer measurer(dc);
     CNotationLayout layout;
-    for (const CNotationLayout::Draw& draw : layout.Layout(*facade, measurer)) dc.DrawText(U(draw.text), draw.x, draw.y);
+    layout.Layout(*facade, measurer);
+    // The font is sized so that the longest line fills the width; the
+    // lines' places follow from the size, so they are laid out again.
+    wxFont font = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
+    const int points = CNotationLayout::FitPoints(
+        [&](int size) {
+            font.SetPointSize(size);
+            dc.SetFont(font);
+            return layout.WidestLine(measurer);
+        },
+        width - CNotationLayout::kLeft);
+    font.SetPointSize(points);
+    dc.SetFont(font);
+    for (const CNotationLayout::Draw& draw : layout.Layout(*facade, measurer))
+        dc.DrawText(U(draw.text), draw.x, draw.y);
+    return layout.Measure(measurer);
 }
 
 int CTorvoView::ClickFlags(const wxMouseEvent& event) {

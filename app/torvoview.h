@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/core/boardpicture.h"
+#include "app/core/notationlayout.h"
 #include "app/core/paintstatus.h"
 #include "app/core/piecebitmaps.h"
 #include "app/core/settingsdlglogic.h"
@@ -58,8 +59,9 @@ public:
     void OnBoardClick(int flags, int x, int y);
     void OnLegalMoves();
 
-    // The notation, on screen and on paper.
-    void DrawNotation(wxDC& dc);
+    // The notation, on screen and on paper, in the font that fits its
+    // longest line into `width`; gives the area it took.
+    CNotationLayout::Extent DrawNotation(wxDC& dc, int width);
     void BeginPrinting();
     void EndPrinting();
     // Prints the notation for the -p switch, through the platform's print dialog.

@@ -56,3 +56,34 @@ void CNotationLayout::DrawLine(const char* text, CTextMeasurer& measurer, int* y
     m_draws.push_back({kLeft, *y, text});
     *y += LineStep(measurer.TextHeight(text));
 }
+
+int CNotationLayout::WidestLine(CTextMeasurer& measurer) const {
+    int widest = 0;
+    for (const Draw& draw : m_draws) {
+        const int right = draw.x + measurer.TextWidth(draw.text.c_str());
+        if (right > widest) widest = right;
+    }
+    return widest;
+}
+
+CNotationLayout::Extent CNotationLayout::Measure(CTextMeasurer& measurer) const {
+    if (m_draws.empty()) return {0, 0};
+    const Draw& last = m_draws.back();
+    return {WidestLine(measurer) + kLeft, last.y + LineStep(measurer.TextHeight(last.text.c_str())) + kTop};
+}
+
+int CNotationLayout::FitPoints(const std::function<int(int points)>& widestAt, int available) {
+    // Text widths grow with the size, though not in proportion (hinting), so
+    // the sizes are searched rather than scaled.
+    int low = kMinPoints, high = kMaxPoints, best = kMinPoints;
+    while (low <= high) {
+        const int middle = (low + high) / 2;
+        if (widestAt(middle) <= available) {
+            best = middle;
+            low = middle + 1;
+        } else {
+            high = middle - 1;
+        }
+    }
+    return best;
+}

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <initializer_list>
 #include <string>
@@ -19,10 +20,12 @@ class CFakeMeasurer : public CTextMeasurer {
 public:
     static constexpr int kHeight = 13;
     static constexpr int kStep = 20;
+    static constexpr int kCharWidth = 7;
     int TextHeight(const char* text) override {
         measured.push_back(text);
         return kHeight;
     }
+    int TextWidth(const char* text) override { return kCharWidth * static_cast<int>(std::strlen(text)); }
     std::vector<std::string> measured;
 };
 
@@ -129,4 +132,45 @@ TEST(NotationLayoutTest, ALayoutReplacesThePreviousOne) {
     layout.Layout(facade, measurer);
     EXPECT_EQ(layout.Draws().size(), before);
     EXPECT_EQ(layout.Draws().back().text, "1.d4  * ");
+}
+
+TEST(NotationLayoutTest, ExtentCoversTheWidestLineAndTheLastWithMargins) {
+    CNewGame facade;
+    EnterAll(facade, {"e4", "e5", "Nf3", "Nc6", "Bb5", "a6", "Ba4", "Nf6", "O-O", "Be7", "Re1", "b5", "Bb3"});
+    CFakeMeasurer measurer;
+    CNotationLayout layout;
+    const std::vector<CNotationLayout::Draw>& draws = layout.Layout(facade, measurer);
+    size_t widest = 0;
+    for (const auto& draw : draws) widest = std::max(widest, draw.text.size());
+    const CNotationLayout::Extent extent = layout.Measure(measurer);
+    EXPECT_EQ(layout.WidestLine(measurer), 4 + CFakeMeasurer::kCharWidth * static_cast<int>(widest));
+    EXPECT_EQ(extent.width, layout.WidestLine(measurer) + 4);
+    EXPECT_EQ(extent.height, draws.back().y + CFakeMeasurer::kStep + 4);
+
+    EXPECT_EQ(CNotationLayout().Measure(measurer).height, 0) << "nothing laid out";
+}
+
+TEST(NotationLayoutTest, FontSizeIsTheLargestAtWhichTheWidestLineFits) {
+    // Widths that grow faster than the size, as hinted fonts may.
+    const auto widestAt = [](int points) { return 40 * points + points * points; };
+    const struct {
+        int available;
+        int points;
+    } cases[] = {
+        {40 * 10 + 100, 10},      // exactly fits
+        {40 * 10 + 99, 9},        // one pixel short
+        {100000, CNotationLayout::kMaxPoints},  // a wide window: no larger than the largest size
+        {50, CNotationLayout::kMinPoints},      // too narrow for any: the smallest, and scrolled
+        {0, CNotationLayout::kMinPoints},
+    };
+    for (const auto& c : cases) EXPECT_EQ(CNotationLayout::FitPoints(widestAt, c.available), c.points) << c.available;
+
+    // Never asks for a size outside the bounds.
+    CNotationLayout::FitPoints(
+        [](int points) {
+            EXPECT_GE(points, CNotationLayout::kMinPoints);
+            EXPECT_LE(points, CNotationLayout::kMaxPoints);
+            return points;
+        },
+        12);
 }
