@@ -32,7 +32,8 @@ start_torvo() {
   local exe=$1
   shift
   export HOME="$WORK_DIR/home" XDG_CONFIG_HOME="$WORK_DIR/home/.config"
-  mkdir -p "$XDG_CONFIG_HOME"
+  # NO_CONFIG_DIR=1: a fresh account, without a settings folder.
+  if [ "${NO_CONFIG_DIR:-0}" = 1 ]; then mkdir -p "$HOME"; else mkdir -p "$XDG_CONFIG_HOME"; fi
   export TORVO_STATUS_LOG="$WORK_DIR/status.log" TORVO_CANVAS_FILE="$WORK_DIR/canvas.txt"
   # No session bus here: keep the toolkit's settings in memory.
   export GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1
