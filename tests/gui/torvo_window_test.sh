@@ -220,6 +220,15 @@ screenshot notation-scrolled
 top=$(convert "$SHOT_DIR/notation-top.png" -crop "${cw}x$ch+$cx+$cy" +repage -depth 8 rgb:- | md5sum)
 scrolled=$(convert "$SHOT_DIR/notation-scrolled.png" -crop "${cw}x$ch+$cx+$cy" +repage -depth 8 rgb:- | md5sum)
 [ "$top" != "$scrolled" ] && pass "the long notation scrolls" || fail "the notation did not scroll"
+
+# A click brings the board back; the game is over, so the next one shows the
+# result in the status bar and in the box "Spielende".
+xdotool mousemove "$((cx + cw / 2))" "$((cy + ch / 2))" click 1
+sleep 0.5
+xdotool click 1
+check_box "Spielende" "1-0 {Weiss setzt matt und gewinnt}" box-game-over
+keys_to "Spielende" Return
+wait_window_gone "Spielende" || fail "the game-over box did not close"
 close_torvo "$MAIN" || fail "the program did not end"
 grep -q "game5.pgn" "$CONFIG_FILE" && fail "the deleted file stayed in the recent list: $(cat "$CONFIG_FILE")"
 
