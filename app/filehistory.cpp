@@ -2,7 +2,6 @@
 
 #include <wx/menu.h>
 
-#include "app/core/mainframetexts.h"
 #include "app/core/recentfilelabel.h"
 
 void CFileHistory::AddFileToHistory(const wxString& file) {
@@ -26,9 +25,9 @@ void CFileHistory::Relabel() {
         for (size_t i = 0; i < GetCount(); ++i) {
             wxMenuItem* item = menu->FindItem(GetBaseId() + static_cast<int>(i));
             if (!item) continue;
-            const std::string label = CRecentFileLabel::Abbreviate(
-                static_cast<const char*>(GetHistoryFile(i).utf8_str()), CMainFrameTexts::kRecentFileNameChars);
-            item->SetItemLabel(wxString::Format("&%d %s", static_cast<int>(i + 1), wxString::FromUTF8(label.c_str())));
+            const std::string label = CRecentFileLabel::MenuText(static_cast<int>(i + 1),
+                                                                 static_cast<const char*>(GetHistoryFile(i).utf8_str()));
+            item->SetItemLabel(wxString::FromUTF8(label.c_str()));
         }
     }
 }

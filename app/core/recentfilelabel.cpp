@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "app/core/mainframetexts.h"
+
 namespace {
 
 constexpr char kSeparator = '/';
@@ -37,4 +39,8 @@ std::string CRecentFileLabel::Abbreviate(const std::string& path, int maxChars) 
         if (parts.size() > 2 && Chars(shortest) <= maxChars) best = shortest;
     }
     return best;
+}
+
+std::string CRecentFileLabel::MenuText(int number, const std::string& path) {
+    return "&" + std::to_string(number) + " " + Abbreviate(path, CMainFrameTexts::kRecentFileNameChars);
 }

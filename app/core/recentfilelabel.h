@@ -11,4 +11,7 @@ public:
 
     // maxChars counts characters of the UTF-8 text, not bytes.
     static std::string Abbreviate(const std::string& path, int maxChars);
+    // The menu item's text of the recent file at `number` (1 on top): its
+    // number as the item's key letter, then the name cut to 30 characters.
+    static std::string MenuText(int number, const std::string& path);
 };

@@ -22,3 +22,10 @@ TEST(RecentFileLabelTest, CountsCharactersNotBytes) {
     const std::string path = "/home/jürgen/schach/königs.pgn";  // 30 characters, 32 bytes
     EXPECT_EQ(CRecentFileLabel::Abbreviate(path, 30), path);
 }
+
+TEST(RecentFileLabelTest, MenuTextIsTheNumberThenTheShortenedName) {
+    EXPECT_EQ(CRecentFileLabel::MenuText(1, "/home/anna/partie.pgn"), "&1 /home/anna/partie.pgn");
+    const std::string label = CRecentFileLabel::MenuText(4, "/home/anna/Schach/Vereinsmeisterschaft/Runde 7.pgn");
+    EXPECT_EQ(label.rfind("&4 ", 0), 0u) << label;
+    EXPECT_EQ(label.substr(3), CRecentFileLabel::Abbreviate("/home/anna/Schach/Vereinsmeisterschaft/Runde 7.pgn", 30));
+}
