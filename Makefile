@@ -2,11 +2,14 @@
 BUILD      := build
 ASAN_BUILD := build-asan
 FUZZ_BUILD := build-fuzz
+WINDOWS_BUILD := build-windows
+# The Windows programs' tests run under Wine, in a prefix of their own.
+WINE_ENV   := WINEPREFIX=$(abspath $(WINDOWS_BUILD))/wineprefix WINEDEBUG=-all
 FUZZ_TARGETS := pgnreader moveparser
 FUZZ_SECONDS ?= 300
 JOBS       ?= $(shell nproc)
 
-.PHONY: run test deps build build-asan build-fuzz fuzz test-plain test-asan test-fuzz clean
+.PHONY: run test deps build build-asan build-fuzz fuzz test-plain test-asan test-fuzz windows test-windows clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -54,7 +57,18 @@ fuzz: build-fuzz
 test-fuzz:
 	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
 
-test: test-plain test-asan test-fuzz
+# The Windows programs, cross-built with mingw-w64.
+windows: deps
+	@cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+		-DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+
+# The prefix is made first: tests starting together would each try to.
+test-windows: windows
+	@$(WINE_ENV) wineboot -i >/dev/null 2>&1
+	@cd $(WINDOWS_BUILD) && $(WINE_ENV) ctest --output-on-failure -j $(JOBS)
+
+test: test-plain test-asan test-fuzz test-windows
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD)

@@ -10,6 +10,10 @@ packages=(
   libgtest-dev
   libgmock-dev
   libbenchmark-dev
+  # the Windows programs: cross compiler, and Wine to run their tests
+  g++-mingw-w64-x86-64-posix
+  wine
+  wine64
   # fuzzing the PGN reader and the move parser
   clang
   libclang-rt-14-dev

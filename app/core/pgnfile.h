@@ -19,8 +19,11 @@ public:
     static constexpr int kLockViolation = 12;
     static constexpr int kDiskFull = 13;
 
-    // The cause number of a system error number.
+    // The cause number of a C library error number (errno).
     static int CauseOf(int systemError);
+    // The cause number of a Windows error code (GetLastError), which tells
+    // more than the C library's errno there: a missing folder is a bad path.
+    static int CauseOfWindowsError(unsigned long code);
 
     // Reads the whole file into content; the cause number, kNoError on success.
     static int Read(const std::string& path, std::string* content);

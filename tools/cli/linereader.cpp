@@ -1,7 +1,15 @@
 #include "tools/cli/linereader.h"
 
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <io.h>
+#include <windows.h>
+#else
 #include <poll.h>
 #include <unistd.h>
+#endif
 
 #include <cerrno>
 
@@ -37,6 +45,37 @@ bool CLineReader::TakeLine(std::string* line) {
     return true;
 }
 
+#ifdef _WIN32
+// A pipe says how much waits in it; a file is always ready. A console gives
+// nothing without waiting, so a search is stopped only through a pipe.
+void CLineReader::Fill(bool wait) {
+    if (m_end) return;
+    const HANDLE input = reinterpret_cast<HANDLE>(_get_osfhandle(m_fd));
+    if (input == INVALID_HANDLE_VALUE) {
+        m_end = true;
+        return;
+    }
+    DWORD wanted = kChunk;
+    const DWORD type = GetFileType(input);
+    if (type == FILE_TYPE_PIPE) {
+        DWORD waiting = 0;
+        if (!PeekNamedPipe(input, nullptr, 0, nullptr, &waiting, nullptr)) {
+            m_end = true;  // the writer has gone
+            return;
+        }
+        if (waiting == 0 && !wait) return;
+        if (waiting > 0 && waiting < wanted) wanted = waiting;
+    } else if (type == FILE_TYPE_CHAR && !wait) {
+        return;
+    }
+    char chunk[kChunk];
+    DWORD got = 0;
+    if (ReadFile(input, chunk, wanted, &got, nullptr) && got > 0)
+        m_buffer.append(chunk, got);
+    else
+        m_end = true;
+}
+#else
 void CLineReader::Fill(bool wait) {
     if (m_end) return;
     pollfd pfd{m_fd, POLLIN, 0};
@@ -49,6 +88,7 @@ void CLineReader::Fill(bool wait) {
     else if (n == 0 || (errno != EINTR && errno != EAGAIN))
         m_end = true;
 }
+#endif
 
 bool CLineReader::ReadLine(std::string* line) {
     while (!TakeLine(line)) {

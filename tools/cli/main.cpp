@@ -7,6 +7,11 @@
 #include <iostream>
 #include <string>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include "rules/gamefacade.h"
 #include "rules/movegen.h"
 #include "rules/perft.h"
@@ -91,6 +96,13 @@ int RunPlay(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    // Records and engine lines end in LF alone, as on every other platform;
+    // text mode would make CR LF of them, and take CRs out of input.
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     if (argc < 2) {
         std::fputs(kUsage, stdout);
         return 0;
