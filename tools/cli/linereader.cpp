@@ -6,6 +6,10 @@
 #endif
 #include <io.h>
 #include <windows.h>
+
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 #else
 #include <poll.h>
 #include <unistd.h>
@@ -46,34 +50,41 @@ bool CLineReader::TakeLine(std::string* line) {
 }
 
 #ifdef _WIN32
-// A pipe says how much waits in it; a file is always ready. A console gives
-// nothing without waiting, so a search is stopped only through a pipe.
+// The reading thread blocks in ReadFile and hands over what it got; it owns
+// its share of the state, so it may outlive the reader at the program's end.
+struct CLineReader::Background {
+    std::mutex mutex;
+    std::condition_variable arrived;
+    std::string data;
+    bool ended = false;
+};
+
 void CLineReader::Fill(bool wait) {
     if (m_end) return;
-    const HANDLE input = reinterpret_cast<HANDLE>(_get_osfhandle(m_fd));
-    if (input == INVALID_HANDLE_VALUE) {
-        m_end = true;
-        return;
+    if (!m_background) {
+        m_background = std::make_shared<Background>();
+        const HANDLE input = reinterpret_cast<HANDLE>(_get_osfhandle(m_fd));
+        std::thread([input, shared = m_background] {
+            char chunk[kChunk];
+            for (;;) {
+                DWORD got = 0;
+                const bool read = input != INVALID_HANDLE_VALUE && ReadFile(input, chunk, kChunk, &got, nullptr);
+                std::lock_guard<std::mutex> lock(shared->mutex);
+                if (!read || got == 0) {
+                    shared->ended = true;
+                    shared->arrived.notify_all();
+                    return;
+                }
+                shared->data.append(chunk, got);
+                shared->arrived.notify_all();
+            }
+        }).detach();
     }
-    DWORD wanted = kChunk;
-    const DWORD type = GetFileType(input);
-    if (type == FILE_TYPE_PIPE) {
-        DWORD waiting = 0;
-        if (!PeekNamedPipe(input, nullptr, 0, nullptr, &waiting, nullptr)) {
-            m_end = true;  // the writer has gone
-            return;
-        }
-        if (waiting == 0 && !wait) return;
-        if (waiting > 0 && waiting < wanted) wanted = waiting;
-    } else if (type == FILE_TYPE_CHAR && !wait) {
-        return;
-    }
-    char chunk[kChunk];
-    DWORD got = 0;
-    if (ReadFile(input, chunk, wanted, &got, nullptr) && got > 0)
-        m_buffer.append(chunk, got);
-    else
-        m_end = true;
+    std::unique_lock<std::mutex> lock(m_background->mutex);
+    if (wait) m_background->arrived.wait(lock, [this] { return !m_background->data.empty() || m_background->ended; });
+    m_buffer += m_background->data;
+    m_background->data.clear();
+    if (m_background->ended) m_end = true;
 }
 #else
 void CLineReader::Fill(bool wait) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 
 namespace cli {
@@ -25,7 +26,12 @@ private:
     // Reads what is there; waits only when asked to.
     void Fill(bool wait);
 
+    // Where Windows cannot look into a pipe without reading it (Wine cannot
+    // at all), a thread of its own reads the input ahead.
+    struct Background;
+
     int m_fd;
+    std::shared_ptr<Background> m_background;
     std::string m_buffer;
     bool m_end = false;
     bool m_skipping = false;  // dropping the rest of a cut line
