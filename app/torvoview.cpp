@@ -42,10 +42,6 @@ wxEND_EVENT_TABLE()
 
 namespace {
 
-constexpr const char* kInvalidMoveCaption = "Ungültiger Zug !";
-constexpr const char* kMoveCaption = "Zug";
-constexpr const char* kChooseFromListFormat = "%s\n\nMöchtenSie einen anderen von der Liste wählen?\n";
-constexpr int kResultSize = CGameFacade::kTextSize;
 
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 wxString U(const std::string& utf8) { return wxString::FromUTF8(utf8.c_str()); }
@@ -65,7 +61,6 @@ CMainFrame* CTorvoView::Frame() const { return wxDynamicCast(GetFrame(), CMainFr
 CGameFacade* CTorvoView::Facade() {
     CTorvoDoc* doc = Doc();
     if (!doc) return nullptr;
-    m_picker.FollowGame(doc->GameNumber());
     m_facade = doc->GetFacade();
     return m_facade;
 }
@@ -166,8 +161,9 @@ void CTorvoView::LoadPieceBitmaps() {
 void CTorvoView::DrawBoard(wxDC& dc) {
     CGameFacade* facade = Facade();
     if (!facade || !m_picture || !m_canvas) return;
-    const CPixelBuffer& picture = m_picture->Build(*facade, m_picker.IsFlipped(), m_picker.HasSelection(),
-                                                   m_picker.SelColumn(), m_picker.SelRow());
+    const CSquarePicker& picker = m_moves.Picker();
+    const CPixelBuffer& picture = m_picture->Build(*facade, picker.IsFlipped(), picker.HasSelection(),
+                                                   picker.SelColumn(), picker.SelRow());
     // The picture's rows are wxImage's layout; the image only borrows them.
     wxImage image(picture.Width(), picture.Height(), const_cast<unsigned char*>(picture.Data()), true);
     wxBitmap bitmap(image);
@@ -222,91 +218,40 @@ int CTorvoView::ClickFlags(const wxMouseEvent& event) {
     return (event.ShiftDown() || event.ControlDown() || otherDown) ? kClickLeft | kClickOther : kClickLeft;
 }
 
-void CTorvoView::ShowGameOver(CGameFacade* facade) {
-    char result[kResultSize];
-    facade->GameOver(result);
-    const wxString text = U(DisplayText(result));
-    SetStatusText(text);
-    CMessageBox::Show(GetFrame(), text, U(CThinkingControl::kGameOverCaption));
+long CTorvoView::GameNumber() {
+    CTorvoDoc* doc = Doc();
+    return doc ? static_cast<long>(doc->GameNumber()) : 0;
+}
+
+bool CTorvoView::AskYesNo(const char* text, const char* caption) {
+    return CMessageBox::Show(GetFrame(), U(text), U(caption), wxYES_NO) == wxID_YES;
+}
+
+std::string CTorvoView::ChooseLegalMove(CGameFacade* facade) {
+    CLegalMovesDlg dialog(GetFrame(), facade);
+    dialog.ShowModal();
+    return dialog.HasMove() ? dialog.GetMoveText() : std::string();
+}
+
+std::string CTorvoView::TypeMove() {
+    CMoveEntryDlg dialog(GetFrame());
+    dialog.ShowModal();
+    return dialog.Logic().MoveText();
 }
 
 void CTorvoView::OnBoardClick(int flags, int x, int y) {
     CMainFrame::ThinkingScope scope(Frame());
-    CGameFacade* facade = Facade();
-    if (!facade || !m_canvas) return;
-    char result[kResultSize];
+    if (!m_canvas) return;
     const wxSize size = m_canvas->GetClientSize();
-    const CSquarePicker::Click click{x,
-                                     y,
-                                     size.GetWidth(),
-                                     size.GetHeight(),
-                                     flags == kClickLeft,
-                                     m_showNotation != kBoardNotation,
-                                     facade->GameOver(result) == 1,
-                                     static_cast<long>(Doc()->GameNumber())};
-    switch (m_picker.OnClick(click)) {
-        case CSquarePicker::kNothing:
-            return;
-        case CSquarePicker::kShowBoard:
-            m_showNotation = kBoardNotation;
-            Repaint(true);
-            return;
-        case CSquarePicker::kShowGameOver:
-            ShowGameOver(facade);
-            return;
-        case CSquarePicker::kRepaint:
-            Repaint(false);
-            return;
-        case CSquarePicker::kHandOver:
-            break;
-    }
-    const char* move = m_picker.MoveText();
-    const char* answer = facade->EnterMove(move);
-    if (answer[0] == '\0') {
-        // Dropped before the computer answers, so that clicks that arrive
-        // meanwhile start a new pick instead of reusing this one.
-        m_picker.Drop();
-        AfterUserMove();
-        return;
-    }
-    // The answer ends with the queen letter of the move text, which the user never typed.
-    wxString refusal = U(answer);
-    refusal.RemoveLast();
-    SetStatusText(refusal);
-    // The pick stays on the board while the question is up.
-    const int choice = CMessageBox::Show(GetFrame(), wxString::Format(U(kChooseFromListFormat), refusal),
-                                         U(kInvalidMoveCaption), wxYES_NO);
-    m_picker.Drop();
-    Repaint(false);
-    if (choice == wxID_YES) OnLegalMoves();
-}
-
-void CTorvoView::AfterUserMove() {
-    Repaint(false);
-    if (m_autoReply) ComputerMove();
+    m_moves.OnBoardClick(flags == kClickLeft, x, y, size.GetWidth(), size.GetHeight());
 }
 
 void CTorvoView::OnLegalMoves() {
     CMainFrame::ThinkingScope scope(Frame());
-    CGameFacade* facade = Facade();
-    if (!facade) return;
-    char result[kResultSize];
-    if (facade->GameOver(result) == 1) {
-        ShowGameOver(facade);
-        return;
-    }
-    CLegalMovesDlg dialog(GetFrame(), facade);
-    dialog.ShowModal();
-    if (!dialog.HasMove()) return;
-    // The dialog was modal, but take the facade afresh all the same.
-    if (CGameFacade* current = Facade()) current->EnterMove(dialog.GetMoveText());
-    AfterUserMove();
+    m_moves.OnLegalMoves();
 }
 
-void CTorvoView::OnFlipBoardCmd(wxCommandEvent&) {
-    m_picker.Flip();
-    Repaint(true);
-}
+void CTorvoView::OnFlipBoardCmd(wxCommandEvent&) { m_moves.OnFlipBoard(); }
 
 void CTorvoView::OnToggleNotationCmd(wxCommandEvent&) {
     m_showNotation = m_showNotation != kBoardNotation ? kBoardNotation : kUserNotation;
@@ -315,29 +260,16 @@ void CTorvoView::OnToggleNotationCmd(wxCommandEvent&) {
 
 void CTorvoView::OnSettingsCmd(wxCommandEvent&) {
     CSettingsDlg dialog(GetFrame());
-    dialog.Logic().m_autoReply = m_autoReply;
+    dialog.Logic().m_autoReply = m_moves.AutoReply();
     dialog.Logic().m_level = m_level;
     dialog.ShowModal();
-    m_autoReply = dialog.Logic().m_autoReply;
+    m_moves.SetAutoReply(dialog.Logic().m_autoReply);
     m_level = dialog.Logic().m_level;
 }
 
 void CTorvoView::OnEnterMoveCmd(wxCommandEvent&) {
     CMainFrame::ThinkingScope scope(Frame());
-    CMoveEntryDlg dialog(GetFrame());
-    dialog.ShowModal();
-    const std::string text = dialog.Logic().MoveText();
-    if (text.empty()) return;
-    CGameFacade* facade = Facade();
-    if (!facade) return;
-    const char* answer = facade->EnterMove(text.c_str());
-    if (answer[0] == '\0') {
-        AfterUserMove();
-        return;
-    }
-    const wxString shown = U(answer);
-    SetStatusText(shown);
-    CMessageBox::Show(GetFrame(), shown, U(kMoveCaption));
+    m_moves.OnEnterMove();
 }
 
 void CTorvoView::OnLegalMovesCmd(wxCommandEvent&) { OnLegalMoves(); }

@@ -6,13 +6,14 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "app/core/boardpicture.h"
 #include "app/core/notationlayout.h"
 #include "app/core/paintstatus.h"
 #include "app/core/piecebitmaps.h"
 #include "app/core/settingsdlglogic.h"
-#include "app/core/squarepicker.h"
+#include "app/core/moveentrycontrol.h"
 #include "engine/thinkingcontrol.h"
 #include "engine/thinkingview.h"
 
@@ -22,7 +23,7 @@ class CMainFrame;
 class CStatusBar;
 class CTorvoDoc;
 
-class CTorvoView : public wxView, public IThinkingView {
+class CTorvoView : public wxView, public IThinkingView, public IMoveEntryView {
 public:
     static constexpr int kClickLeft = 1;
     static constexpr int kClickOther = 2;  // a modifier or another button as well
@@ -44,7 +45,8 @@ public:
     virtual void SetStatusText(const wxString& text);
     virtual void SetStatusBar(CStatusBar* statusBar) { m_statusBar = statusBar; }
 
-    // IThinkingView: what the computer-move and suggestion commands use.
+    // IThinkingView and IMoveEntryView: what the computer-move, suggestion
+    // and move-entry commands use.
     CGameFacade* Facade() override;
     CMessagePump* Pump() override;
     uint16_t Level() const override { return m_level; }
@@ -53,6 +55,13 @@ public:
     void ShowBoard() override;
     void Invalidate() override { Repaint(false); }
     void WaitCursor(int step) override;
+    long GameNumber() override;
+    bool AskYesNo(const char* text, const char* caption) override;
+    bool NotationShown() override { return m_showNotation != kBoardNotation; }
+    void Repaint(bool eraseBackground) override;
+    std::string ChooseLegalMove(CGameFacade* facade) override;
+    std::string TypeMove() override;
+    void ComputerMove() override;
 
     static int ClickFlags(const wxMouseEvent& event);
     // A press of the left button at a point in the view's client coordinates.
@@ -69,9 +78,9 @@ public:
 
     CTorvoDoc* Doc() const;
 
-    bool Flipped() const { return m_picker.IsFlipped(); }
+    bool Flipped() { return m_moves.Picker().IsFlipped(); }
     int ShowNotation() const { return m_showNotation; }
-    int AutoReply() const { return m_autoReply; }
+    int AutoReply() const { return m_moves.AutoReply(); }
 
 private:
     // The board built off-screen at its own size, stretched over the client
@@ -79,13 +88,8 @@ private:
     void DrawBoard(wxDC& dc);
     void LoadPieceBitmaps();
 
-    // After a move of the user was accepted: repaint, then the computer answers.
-    void AfterUserMove();
     // The thinking commands, run by the engine's driver.
-    void ComputerMove();
     void Suggestion();
-    void Repaint(bool eraseBackground);
-    void ShowGameOver(CGameFacade* facade);
     CMainFrame* Frame() const;
 
     void OnFlipBoardCmd(wxCommandEvent& event);
@@ -101,12 +105,11 @@ private:
 
     CPieceBitmaps m_bitmaps;
     std::unique_ptr<CBoardPicture> m_picture;  // null when the bitmaps failed
-    CSquarePicker m_picker;  // m_hasSelection, m_flipped, the picked and clicked squares
     CGameFacade* m_facade = nullptr;
     CStatusBar* m_statusBar = nullptr;
     CPaintStatus m_paintStatus;
     CThinkingControl m_thinking{*this};
-    int m_autoReply = CSettingsDlgLogic::kDefaultAutoReply;
+    CMoveEntryControl m_moves{*this};
     uint16_t m_level = CSettingsDlgLogic::kDefaultLevel;
     int m_showNotation = kBoardNotation;
     CBoardCanvas* m_canvas = nullptr;
