@@ -1,9 +1,7 @@
 #include "notation/gamerecord.h"
 
-#include "notation/gametags.h"
+#include "notation/notationwalk.h"
 #include "notation/pgntext.h"
-#include "rules/game.h"
-#include "rules/gamefacade.h"
 
 namespace {
 
@@ -13,37 +11,36 @@ constexpr const char* kClipboardUnfinished = " * ";
 
 }  // namespace
 
+namespace {
+
+// The file and clipboard layouts differ only in blanks: the clipboard's lines
+// all end in one.
+class CRecordSink : public CNotationWalk::ILineSink {
+public:
+    CRecordSink(bool clipboard, std::string* out) : m_clipboard(clipboard), m_out(out) {}
+    void TagLine(const char* line) override {
+        m_out->append(line);
+        if (m_clipboard) m_out->push_back(kBlank);
+        m_out->append(CGameRecord::kLineEnd);
+    }
+    void Gap() override { m_out->append(CGameRecord::kLineEnd); }
+    void MoveLine(const std::string& line, bool last) override {
+        m_out->append(line);
+        if (m_clipboard || last) m_out->push_back(kBlank);
+        m_out->append(CGameRecord::kLineEnd);
+    }
+
+private:
+    bool m_clipboard;
+    std::string* m_out;
+};
+
+}  // namespace
+
 void CGameRecord::Append(CGameFacade* facade, Form form, std::string* out) {
     const bool clipboard = form == Form::kClipboard;
-    CGameTags* tags = facade->UpdateResultTag();
-    for (const char* line = tags->First(); line != nullptr; line = tags->Next()) {
-        out->append(line);
-        if (clipboard) out->push_back(kBlank);
-        out->append(kLineEnd);
-    }
-    out->append(kLineEnd);
-
-    const CGame* game = facade->GetGame();
-    char text[CGame::kTextSize];
-    for (int ply = 1;; ++ply) {
-        // The break comes when a thirteenth text is due, before asking for it.
-        if (ply > 1 && (ply - 1) % kTextsPerLine == 0) {
-            if (clipboard) out->push_back(kBlank);
-            out->append(kLineEnd);
-        }
-        const char* move = game->MoveText(ply, text);
-        if (move == nullptr) break;
-        out->append(move);
-        out->push_back(kBlank);
-    }
-
-    char result[CGame::kTextSize];
-    if (facade->GameOver(result) == 1)
-        out->append(result);
-    else
-        out->append(clipboard ? kClipboardUnfinished : kFileUnfinished);
-    out->push_back(kBlank);
-    out->append(kLineEnd);
+    CRecordSink sink(clipboard, out);
+    CNotationWalk::Walk(facade, clipboard ? kClipboardUnfinished : kFileUnfinished, sink);
 }
 
 void CGameRecord::AppendLines(CPgnText* text, std::string* out) {

@@ -14,7 +14,6 @@ public:
     static constexpr const char* kLineEnd = "\r\n";
     // Between a game's record and the old text behind it: two empty lines.
     static constexpr const char* kGap = "\r\n\r\n";
-    static constexpr int kTextsPerLine = 12;
 
     // Appends the record: tag lines, an empty line, the moves twelve half-moves
     // to a line, and the result or "*". Brings the Result tag up to date.

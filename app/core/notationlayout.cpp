@@ -1,60 +1,45 @@
 #include "app/core/notationlayout.h"
 
-#include <cstdio>
-
 #include "app/core/textmeasurer.h"
-#include "notation/gametags.h"
-#include "rules/game.h"
-#include "rules/gamefacade.h"
+#include "notation/notationwalk.h"
 
 namespace {
-constexpr const char* kMoveSeparator = " ";
-}
+
+// Each line of the record a step below the one before, with the gap after
+// the tags.
+class CLayoutSink : public CNotationWalk::ILineSink {
+public:
+    CLayoutSink(std::vector<CNotationLayout::Draw>* draws, CTextMeasurer& measurer)
+        : m_draws(draws), m_measurer(measurer) {}
+    void TagLine(const char* line) override { Add(line); }
+    void Gap() override { m_y += CNotationLayout::kTagGap; }
+    void MoveLine(const std::string& line, bool last) override {
+        // The last line's height is never asked: nothing comes below it.
+        if (last)
+            m_draws->push_back({CNotationLayout::kLeft, m_y, line});
+        else
+            Add(line);
+    }
+
+private:
+    void Add(const std::string& line) {
+        m_draws->push_back({CNotationLayout::kLeft, m_y, line});
+        m_y += CNotationLayout::LineStep(m_measurer.TextHeight(line.c_str()));
+    }
+
+    std::vector<CNotationLayout::Draw>* m_draws;
+    CTextMeasurer& m_measurer;
+    int m_y = CNotationLayout::kTop;
+};
+
+}  // namespace
 
 const std::vector<CNotationLayout::Draw>& CNotationLayout::Layout(CGameFacade& facade,
                                                                   CTextMeasurer& measurer) {
     m_draws.clear();
-    int y = kTop;
-    CGameTags* tags = facade.UpdateResultTag();
-    for (const char* line = tags->First(); line != nullptr; line = tags->Next())
-        DrawLine(line, measurer, &y);
-    y += kTagGap;
-
-    m_line[0] = '\0';
-    m_lineLength = 0;
-    const CGame* game = facade.GetGame();
-    char move[CGame::kTextSize];
-    int onLine = 0;
-    for (int ply = 1;; ++ply) {
-        if (onLine >= kHalfMovesPerLine) {
-            DrawLine(m_line, measurer, &y);
-            m_line[0] = '\0';
-            m_lineLength = 0;
-            onLine = 0;
-        }
-        ++onLine;
-        const char* text = game->MoveText(ply, move);
-        if (text == nullptr) break;
-        Append(text);
-        Append(kMoveSeparator);
-    }
-
-    char result[CGameFacade::kTextSize];
-    Append(facade.GameOver(result) == 1 ? result : kUnfinishedText);
-    m_draws.push_back({kLeft, y, m_line});
+    CLayoutSink sink(&m_draws, measurer);
+    CNotationWalk::Walk(&facade, kUnfinishedText, sink);
     return m_draws;
-}
-
-void CNotationLayout::Append(const char* text) {
-    // A line that would overflow keeps what fits.
-    const int written = std::snprintf(m_line + m_lineLength, kLineSize - m_lineLength, "%s", text);
-    if (written > 0) m_lineLength += written;
-    if (m_lineLength > kLineSize - 1) m_lineLength = kLineSize - 1;
-}
-
-void CNotationLayout::DrawLine(const char* text, CTextMeasurer& measurer, int* y) {
-    m_draws.push_back({kLeft, *y, text});
-    *y += LineStep(measurer.TextHeight(text));
 }
 
 int CNotationLayout::WidestLine(CTextMeasurer& measurer) const {

@@ -1,5 +1,5 @@
-// Where the game's PGN text goes in notation mode and on paper: the tag
-// lines, a gap, then the moves twelve half-moves to a line and the result.
+// Where the game's PGN text goes in notation mode and on paper: the record's
+// lines as CNotationWalk gives them, one and a half line heights apart.
 // The layout is a list of texts with their positions; the view draws them.
 #pragma once
 
@@ -15,8 +15,6 @@ public:
     static constexpr int kLeft = 4;
     static constexpr int kTop = 4;
     static constexpr int kTagGap = 12;
-    static constexpr int kHalfMovesPerLine = 12;
-    static constexpr int kLineSize = 500;
     static constexpr const char* kUnfinishedText = " * ";
     // The font sizes the notation is shown in, in points.
     static constexpr int kMinPoints = 6;
@@ -51,11 +49,5 @@ public:
     static int LineStep(int height) { return (3 * height + 1) / 2; }
 
 private:
-    void Append(const char* text);
-    // Adds the line at y and moves y on below it.
-    void DrawLine(const char* text, CTextMeasurer& measurer, int* y);
-
     std::vector<Draw> m_draws;
-    char m_line[kLineSize];
-    int m_lineLength = 0;
 };

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/core/textmeasurer.h"
+#include "notation/gamerecord.h"
 #include "notation/gametags.h"
 #include "rules/gamefacade.h"
 
@@ -173,4 +174,25 @@ TEST(NotationLayoutTest, FontSizeIsTheLargestAtWhichTheWidestLineFits) {
             return points;
         },
         12);
+}
+
+// The screen and the clipboard show the same lines: the clipboard's each end
+// in one blank more.
+TEST(NotationLayoutTest, LinesAreTheClipboardRecordsLines) {
+    const char* moves[] = {"e4", "e5", "Nf3", "Nc6", "Bb5", "a6", "Ba4", "Nf6", "O-O", "Be7", "Re1", "b5", "Bb3",
+                           "d6", "c3", "O-O", "h3", "Nb8", "d4", "Nbd7", "c4", "c6", "cxb5", "axb5", "Nc3"};
+    for (int halfMoves : {0, 12, 25}) {
+        CNewGame facade;
+        for (int i = 0; i < halfMoves; ++i) ASSERT_STREQ(facade.EnterMove(moves[i]), "");
+        std::string record;
+        CGameRecord::Append(&facade, CGameRecord::Form::kClipboard, &record);
+        std::vector<std::string> lines;
+        for (size_t start = 0, end; (end = record.find("\r\n", start)) != std::string::npos; start = end + 2)
+            if (end > start) lines.push_back(record.substr(start, end - start));
+        CFakeMeasurer measurer;
+        CNotationLayout layout;
+        std::vector<std::string> shown;
+        for (const auto& draw : layout.Layout(facade, measurer)) shown.push_back(draw.text + " ");
+        EXPECT_EQ(shown, lines) << halfMoves << " half-moves";
+    }
 }

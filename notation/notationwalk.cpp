@@ -1,0 +1,34 @@
+#include "notation/notationwalk.h"
+
+#include "notation/gametags.h"
+#include "rules/game.h"
+#include "rules/gamefacade.h"
+
+namespace {
+constexpr char kBlank = ' ';
+}
+
+void CNotationWalk::Walk(CGameFacade* facade, const char* unfinished, ILineSink& sink) {
+    CGameTags* tags = facade->UpdateResultTag();
+    for (const char* line = tags->First(); line != nullptr; line = tags->Next()) sink.TagLine(line);
+    sink.Gap();
+
+    const CGame* game = facade->GetGame();
+    char text[CGame::kTextSize];
+    std::string line;
+    for (int ply = 1;; ++ply) {
+        // The break comes when a thirteenth text is due, before asking for it:
+        // twelve half-moves end with the result on a line of its own.
+        if (ply > 1 && (ply - 1) % kTextsPerLine == 0) {
+            sink.MoveLine(line, false);
+            line.clear();
+        }
+        const char* move = game->MoveText(ply, text);
+        if (move == nullptr) break;
+        line.append(move);
+        line.push_back(kBlank);
+    }
+    char result[CGame::kTextSize];
+    line.append(facade->GameOver(result) == 1 ? result : unfinished);
+    sink.MoveLine(line, true);
+}
