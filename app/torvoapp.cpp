@@ -12,7 +12,9 @@
 
 #include <cstdio>
 
+#include "app/configstore.h"
 #include "app/core/mainframetexts.h"
+#include "app/core/recentfiles.h"
 #include "app/core/textlocale.h"
 #include "app/docmanager.h"
 #include "app/mainframe.h"
@@ -27,7 +29,6 @@ namespace {
 
 constexpr const char* kPrintSwitch = "p";
 constexpr const char* kFileParam = "FILE";
-constexpr const char* kRecentFileEntry = "File%d";
 
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 
@@ -70,30 +71,23 @@ int CTorvoApp::FilterEvent(wxEvent& event) {
 }
 
 void CTorvoApp::LoadSettings() {
-    wxConfigBase* config = wxConfigBase::Get();
-    config->SetPath("/" + U(CMainFrameTexts::kRecentFileSection));
+    CConfigStore store(*wxConfigBase::Get());
+    CRecentFiles recent;
+    recent.Load(store);
     // Oldest first, so that File1 ends up on top again.
-    for (int i = CMainFrameTexts::kRecentFileCount; i >= 1; --i) {
-        wxString file;
-        if (config->Read(wxString::Format(kRecentFileEntry, i), &file) && !file.empty())
-            m_docManager->AddFileToHistory(file);
-    }
-    config->SetPath("/" + U(CMainFrameTexts::kSettingsSection));
-    m_previewPages = config->ReadLong(U(CMainFrameTexts::kPreviewPagesEntry), m_previewPages);
-    config->SetPath("/");
+    for (size_t i = recent.Count(); i-- > 0;) m_docManager->AddFileToHistory(wxString::FromUTF8(recent.Path(i).c_str()));
+    store.ReadNumber(CMainFrameTexts::kSettingsSection, CMainFrameTexts::kPreviewPagesEntry, &m_previewPages);
 }
 
 void CTorvoApp::SaveSettings() {
     wxConfigBase* config = wxConfigBase::Get();
     if (!config || !m_docManager) return;
-    const wxString recent = "/" + U(CMainFrameTexts::kRecentFileSection);
-    config->DeleteGroup(recent);
-    config->SetPath(recent);
-    for (size_t i = 0; i < m_docManager->GetHistoryFilesCount(); ++i)
-        config->Write(wxString::Format(kRecentFileEntry, static_cast<int>(i + 1)), m_docManager->GetHistoryFile(i));
-    config->SetPath("/" + U(CMainFrameTexts::kSettingsSection));
-    config->Write(U(CMainFrameTexts::kPreviewPagesEntry), m_previewPages);
-    config->SetPath("/");
+    CConfigStore store(*config);
+    CRecentFiles recent;
+    for (size_t i = m_docManager->GetHistoryFilesCount(); i-- > 0;)
+        recent.Add(m_docManager->GetHistoryFile(i).utf8_string());
+    recent.Save(store);
+    store.WriteNumber(CMainFrameTexts::kSettingsSection, CMainFrameTexts::kPreviewPagesEntry, m_previewPages);
     // The toolkit writes the file but does not make its folder; on a fresh
     // account there is no ~/.config yet. Its own error box would come after
     // the window has gone, so a failure is told on the error output instead.
