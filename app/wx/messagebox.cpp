@@ -1,4 +1,4 @@
-#include "app/messagebox.h"
+#include "app/wx/messagebox.h"
 
 #include <wx/intl.h>
 #include <wx/sizer.h>

@@ -1,4 +1,4 @@
-#include "app/aboutdlg.h"
+#include "app/wx/aboutdlg.h"
 
 #include "app/core/commandids.h"
 #include "app/core/mainframetexts.h"

@@ -1,4 +1,4 @@
-#include "app/dialogbuilder.h"
+#include "app/wx/dialogbuilder.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -13,7 +13,7 @@
 
 #include "app/core/commandids.h"
 #include "app/core/resourcestore.h"
-#include "app/resources.h"
+#include "app/wx/resources.h"
 
 namespace {
 

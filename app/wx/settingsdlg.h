@@ -4,7 +4,7 @@
 #include <wx/dialog.h>
 
 #include "app/core/settingsdlglogic.h"
-#include "app/dialogbuilder.h"
+#include "app/wx/dialogbuilder.h"
 
 class CSettingsDlg : public wxDialog {
 public:

@@ -1,9 +1,9 @@
-#include "app/legalmovesdlg.h"
+#include "app/wx/legalmovesdlg.h"
 
 #include <wx/listbox.h>
 
 #include "app/core/commandids.h"
-#include "app/gtkglue.h"
+#include "app/wx/gtkglue.h"
 
 CLegalMovesDlg::CLegalMovesDlg(wxWindow* parent, CGameFacade* facade)
     : wxDialog(parent, wxID_ANY, wxEmptyString), m_logic(facade), m_builder(this, CLegalMovesDlgLogic::kLayout) {

@@ -1,4 +1,4 @@
-#include "app/resources.h"
+#include "app/wx/resources.h"
 
 #include <wx/artprov.h>
 #include <wx/image.h>

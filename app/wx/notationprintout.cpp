@@ -1,6 +1,6 @@
-#include "app/notationprintout.h"
+#include "app/wx/notationprintout.h"
 
-#include "app/torvoview.h"
+#include "app/wx/torvoview.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "app/filedroptarget.h"
+#include "app/wx/filedroptarget.h"
 
-#include "app/docmanager.h"
+#include "app/wx/docmanager.h"
 
 bool CFileDropTarget::OnDropFiles(wxCoord, wxCoord, const wxArrayString& files) {
     auto* manager = wxDynamicCast(m_manager, CDocManager);

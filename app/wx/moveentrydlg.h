@@ -4,7 +4,7 @@
 #include <wx/dialog.h>
 
 #include "app/core/moveentrydlglogic.h"
-#include "app/dialogbuilder.h"
+#include "app/wx/dialogbuilder.h"
 
 class CMoveEntryDlg : public wxDialog {
 public:

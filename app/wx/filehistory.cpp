@@ -1,4 +1,4 @@
-#include "app/filehistory.h"
+#include "app/wx/filehistory.h"
 
 #include <wx/menu.h>
 

@@ -1,10 +1,10 @@
-#include "app/statusbar.h"
+#include "app/wx/statusbar.h"
 
 #include <wx/ffile.h>
 #include <wx/utils.h>
 
 #include "app/core/mainframetexts.h"
-#include "app/gtkglue.h"
+#include "app/wx/gtkglue.h"
 
 namespace {
 

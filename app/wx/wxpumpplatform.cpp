@@ -1,4 +1,4 @@
-#include "app/wxpumpplatform.h"
+#include "app/wx/wxpumpplatform.h"
 
 #include <wx/evtloop.h>
 #include <wx/utils.h>

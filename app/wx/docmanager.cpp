@@ -1,4 +1,4 @@
-#include "app/docmanager.h"
+#include "app/wx/docmanager.h"
 
 #include <wx/app.h>
 #include <wx/filedlg.h>
@@ -6,7 +6,7 @@
 #include <wx/filename.h>
 
 #include "app/core/mainframetexts.h"
-#include "app/filehistory.h"
+#include "app/wx/filehistory.h"
 
 wxBEGIN_EVENT_TABLE(CDocManager, wxDocManager)
     EVT_MENU(wxID_NEW, CDocManager::OnNew)

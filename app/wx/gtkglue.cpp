@@ -1,4 +1,4 @@
-#include "app/gtkglue.h"
+#include "app/wx/gtkglue.h"
 
 #include <wx/menu.h>
 

@@ -1,4 +1,4 @@
-#include "app/torvoview.h"
+#include "app/wx/torvoview.h"
 
 #include <wx/app.h>
 #include <wx/dcmemory.h>
@@ -8,19 +8,19 @@
 #include <wx/print.h>
 #include <wx/utils.h>
 
-#include "app/boardcanvas.h"
+#include "app/wx/boardcanvas.h"
 #include "app/core/notationlayout.h"
 #include "app/core/textmeasurer.h"
 #include "app/core/commandids.h"
 #include "app/core/mainframetexts.h"
-#include "app/legalmovesdlg.h"
-#include "app/mainframe.h"
-#include "app/messagebox.h"
-#include "app/moveentrydlg.h"
-#include "app/notationprintout.h"
-#include "app/settingsdlg.h"
-#include "app/statusbar.h"
-#include "app/torvodoc.h"
+#include "app/wx/legalmovesdlg.h"
+#include "app/wx/mainframe.h"
+#include "app/wx/messagebox.h"
+#include "app/wx/moveentrydlg.h"
+#include "app/wx/notationprintout.h"
+#include "app/wx/settingsdlg.h"
+#include "app/wx/statusbar.h"
+#include "app/wx/torvodoc.h"
 #include "rules/displaytext.h"
 #include "engine/messagepump.h"
 #include "rules/gamefacade.h"

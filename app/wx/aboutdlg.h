@@ -3,7 +3,7 @@
 
 #include <wx/dialog.h>
 
-#include "app/dialogbuilder.h"
+#include "app/wx/dialogbuilder.h"
 
 class CAboutDlg : public wxDialog {
 public:

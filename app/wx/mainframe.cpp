@@ -1,22 +1,22 @@
-#include "app/mainframe.h"
+#include "app/wx/mainframe.h"
 
 #include <wx/accel.h>
 #include <wx/menu.h>
 #include <wx/sizer.h>
 #include <wx/toolbar.h>
 
-#include "app/aboutdlg.h"
-#include "app/boardcanvas.h"
+#include "app/wx/aboutdlg.h"
+#include "app/wx/boardcanvas.h"
 #include "app/core/commandids.h"
 #include "app/core/mainframetexts.h"
 #include "app/core/recentfilelabel.h"
 #include "app/core/shorthelp.h"
-#include "app/filedroptarget.h"
-#include "app/gtkglue.h"
-#include "app/messagebox.h"
-#include "app/resources.h"
-#include "app/statusbar.h"
-#include "app/torvoview.h"
+#include "app/wx/filedroptarget.h"
+#include "app/wx/gtkglue.h"
+#include "app/wx/messagebox.h"
+#include "app/wx/resources.h"
+#include "app/wx/statusbar.h"
+#include "app/wx/torvoview.h"
 #include "engine/messagepump.h"
 
 namespace {

@@ -1,11 +1,11 @@
-#include "app/torvodoc.h"
+#include "app/wx/torvodoc.h"
 
 #include <wx/clipbrd.h>
 #include <wx/filename.h>
 #include <wx/log.h>
 
 #include "app/core/mainframetexts.h"
-#include "app/messagebox.h"
+#include "app/wx/messagebox.h"
 #include "engine/messagepump.h"
 #include "notation/gametags.h"
 

@@ -1,4 +1,4 @@
-#include "app/settingsdlg.h"
+#include "app/wx/settingsdlg.h"
 
 #include <wx/checkbox.h>
 #include <wx/radiobut.h>

@@ -5,7 +5,7 @@
 #include <wx/dialog.h>
 
 #include "app/core/legalmovesdlglogic.h"
-#include "app/dialogbuilder.h"
+#include "app/wx/dialogbuilder.h"
 
 class CLegalMovesDlg : public wxDialog {
 public:

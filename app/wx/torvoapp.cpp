@@ -1,4 +1,4 @@
-#include "app/torvoapp.h"
+#include "app/wx/torvoapp.h"
 
 #include <wx/config.h>
 #include <wx/docview.h>
@@ -12,15 +12,15 @@
 
 #include <cstdio>
 
-#include "app/configstore.h"
+#include "app/wx/configstore.h"
 #include "app/core/mainframetexts.h"
 #include "app/core/recentfiles.h"
 #include "app/core/textlocale.h"
-#include "app/docmanager.h"
-#include "app/mainframe.h"
-#include "app/statusbar.h"
-#include "app/torvodoc.h"
-#include "app/torvoview.h"
+#include "app/wx/docmanager.h"
+#include "app/wx/mainframe.h"
+#include "app/wx/statusbar.h"
+#include "app/wx/torvodoc.h"
+#include "app/wx/torvoview.h"
 #include "engine/messagepump.h"
 
 wxIMPLEMENT_APP_NO_MAIN(CTorvoApp);

@@ -1,4 +1,4 @@
-#include "app/boardcanvas.h"
+#include "app/wx/boardcanvas.h"
 
 #include <wx/dcclient.h>
 #include <wx/settings.h>
@@ -6,7 +6,7 @@
 #include <wx/ffile.h>
 #include <wx/utils.h>
 
-#include "app/torvoview.h"
+#include "app/wx/torvoview.h"
 
 namespace {
 

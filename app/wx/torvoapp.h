@@ -6,8 +6,8 @@
 #include <wx/cmdline.h>
 #include <wx/weakref.h>
 
-#include "app/mainframe.h"
-#include "app/wxpumpplatform.h"
+#include "app/wx/mainframe.h"
+#include "app/wx/wxpumpplatform.h"
 
 class CDocManager;
 

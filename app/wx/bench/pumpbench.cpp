@@ -9,7 +9,7 @@
 #include <climits>
 #include <cstdio>
 
-#include "app/wxpumpplatform.h"
+#include "app/wx/wxpumpplatform.h"
 #include "engine/messagepump.h"
 #include "engine/search.h"
 #include "rules/movegen.h"

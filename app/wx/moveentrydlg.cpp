@@ -1,4 +1,4 @@
-#include "app/moveentrydlg.h"
+#include "app/wx/moveentrydlg.h"
 
 #include <wx/textctrl.h>
 

@@ -1,4 +1,4 @@
-#include "app/configstore.h"
+#include "app/wx/configstore.h"
 
 #include <wx/config.h>
 
