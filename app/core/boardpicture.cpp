@@ -6,21 +6,10 @@
 
 namespace {
 
-enum Source { kMask, kPieceImage };
-
-struct Step {
-    Source source;
-    CPixelBuffer::RasterOp op;
-};
-
-constexpr int kMaxSteps = 3;
-
-struct Recipe {
-    int count;
-    Step steps[kMaxSteps];
-};
-
 using Op = CPixelBuffer::RasterOp;
+using Recipe = CBoardPicture::Recipe;
+constexpr CBoardPicture::Source kMask = CBoardPicture::kMask;
+constexpr CBoardPicture::Source kPieceImage = CBoardPicture::kPieceImage;
 
 // How a square is composed on the white picture, by square colour, piece and
 // pick. An empty square's mask is bitmap 0, which COPY then XOR turn black.
@@ -38,9 +27,11 @@ constexpr Recipe kRecipes[2][2][2] = {
     },
 };
 
-constexpr int kEmptyPicture = -1;
-
 }  // namespace
+
+const CBoardPicture::Recipe& CBoardPicture::RecipeFor(bool dark, bool hasPiece, bool picked) {
+    return kRecipes[dark][hasPiece][picked];
+}
 
 CBoardPicture::CBoardPicture(const CPieceBitmaps& bitmaps)
     : m_bitmaps(bitmaps), m_picture(CBoardGeometry::kPictureSize, CBoardGeometry::kPictureSize) {}
@@ -63,7 +54,7 @@ const CPixelBuffer& CBoardPicture::Build(const CGameFacade& facade, bool flipped
 void CBoardPicture::DrawSquare(int column, int row, int picture, int mask, bool picked) {
     const bool dark = !CBoardGeometry::IsLight(column, row);
     const bool hasPiece = picture != kEmptyPicture;
-    const Recipe& recipe = kRecipes[dark][hasPiece][picked];
+    const Recipe& recipe = RecipeFor(dark, hasPiece, picked);
     const int x = CBoardGeometry::SquareOrigin(column);
     const int y = CBoardGeometry::SquareOrigin(row);
     for (int i = 0; i < recipe.count; ++i) {

@@ -10,6 +10,23 @@ class CPieceBitmaps;
 
 class CBoardPicture {
 public:
+    // How one square is composed on the white picture: up to three blits
+    // of the piece's mask or picture.
+    enum Source { kMask, kPieceImage };
+    struct Step {
+        Source source;
+        CPixelBuffer::RasterOp op;
+    };
+    static constexpr int kMaxSteps = 3;
+    struct Recipe {
+        int count;
+        Step steps[kMaxSteps];
+    };
+    static constexpr int kEmptyPicture = -1;
+
+    // The compositing table's row for a square, shared by every paint of the board.
+    static const Recipe& RecipeFor(bool dark, bool hasPiece, bool picked);
+
     // The bitmaps are not owned and must outlive the picture.
     explicit CBoardPicture(const CPieceBitmaps& bitmaps);
 
