@@ -1,0 +1,75 @@
+#include "app/win32/registrystore.h"
+
+#include <gtest/gtest.h>
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include "app/core/recentfiles.h"
+
+namespace {
+
+// A key of the tests' own, gone before and after.
+constexpr const char* kTestKey = "Software\\Halvorn IT\\torvo-test";
+
+class RegistryStoreTest : public testing::Test {
+protected:
+    void SetUp() override { Clear(); }
+    void TearDown() override { Clear(); }
+    static void Clear() {
+        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Halvorn IT\\torvo-test\\Recent File List");
+        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Halvorn IT\\torvo-test\\Settings");
+        RegDeleteKeyA(HKEY_CURRENT_USER, kTestKey);
+    }
+
+    CRegistryStore store{kTestKey};
+};
+
+}  // namespace
+
+TEST(RegistryStore, TheProgramsKeyIsVendorThenProgram) {
+    EXPECT_EQ(CRegistryStore::DefaultKey(), "Software\\Halvorn IT\\torvo");
+}
+
+TEST_F(RegistryStoreTest, TextsAndNumbersComeBackAsWritten) {
+    std::string text = "unchanged";
+    long number = 99;
+    EXPECT_FALSE(store.ReadText("Settings", "Missing", &text));
+    EXPECT_FALSE(store.ReadNumber("Settings", "PreviewPages", &number));
+    EXPECT_EQ(text, "unchanged");
+    EXPECT_EQ(number, 99);
+
+    store.WriteNumber("Settings", "PreviewPages", 2);
+    store.WriteNumber("Settings", "Negative", -5);
+    // Umlauts survive the registry's wide strings.
+    store.WriteText("Settings", "Folder", "C:\\Schach Partien \xC3\xA4\\\xC3\x9C" "bung.pgn");
+    ASSERT_TRUE(store.ReadNumber("Settings", "PreviewPages", &number));
+    EXPECT_EQ(number, 2);
+    ASSERT_TRUE(store.ReadNumber("Settings", "Negative", &number));
+    EXPECT_EQ(number, -5);
+    ASSERT_TRUE(store.ReadText("Settings", "Folder", &text));
+    EXPECT_EQ(text, "C:\\Schach Partien \xC3\xA4\\\xC3\x9C" "bung.pgn");
+    // A number is no text and a text no number.
+    EXPECT_FALSE(store.ReadText("Settings", "PreviewPages", &text));
+    EXPECT_FALSE(store.ReadNumber("Settings", "Folder", &number));
+}
+
+TEST_F(RegistryStoreTest, TheRecentFileListGoesUnderItsOwnKey) {
+    CRecentFiles files;
+    for (const char* path : {"C:\\a.pgn", "C:\\b.pgn", "C:\\c.pgn", "C:\\d.pgn", "C:\\e.pgn"}) files.Add(path);
+    files.Save(store);
+    std::string value;
+    ASSERT_TRUE(store.ReadText("Recent File List", "File1", &value));
+    EXPECT_EQ(value, "C:\\e.pgn");
+    EXPECT_FALSE(store.ReadText("Recent File List", "File5", &value));
+
+    files.Remove(0);
+    files.Save(store);
+    EXPECT_FALSE(store.ReadText("Recent File List", "File4", &value)) << "the old fourth entry stayed";
+    CRecentFiles loaded;
+    loaded.Load(store);
+    ASSERT_EQ(loaded.Count(), 3u);
+    EXPECT_EQ(loaded.Path(0), "C:\\d.pgn");
+}
