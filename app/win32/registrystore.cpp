@@ -10,27 +10,11 @@
 #include <vector>
 
 #include "app/core/mainframetexts.h"
+#include "app/win32/widetext.h"
 
 namespace {
 
 constexpr const char* kSoftwareKey = "Software";
-
-std::wstring Wide(const std::string& utf8) {
-    if (utf8.empty()) return std::wstring();
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0], length);
-    return wide;
-}
-
-std::string Utf8(const std::wstring& wide) {
-    if (wide.empty()) return std::string();
-    const int length =
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &utf8[0], length, nullptr, nullptr);
-    return utf8;
-}
 
 // An open key, closed when it goes.
 class CKey {
@@ -60,12 +44,12 @@ std::string CRegistryStore::DefaultKey() {
 
 CRegistryStore::CRegistryStore(std::string key) : m_key(std::move(key)) {}
 
-std::wstring CRegistryStore::SectionKey(const char* section) const { return Wide(m_key + "\\" + section); }
+std::wstring CRegistryStore::SectionKey(const char* section) const { return CWideText::Wide(m_key + "\\" + section); }
 
 bool CRegistryStore::ReadText(const char* section, const char* entry, std::string* value) {
     CKey key(SectionKey(section), false);
     if (!key.Get()) return false;
-    const std::wstring name = Wide(entry);
+    const std::wstring name = CWideText::Wide(entry);
     DWORD type = 0, size = 0;
     if (RegQueryValueExW(key.Get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
         (type != REG_SZ && type != REG_EXPAND_SZ))
@@ -74,7 +58,7 @@ bool CRegistryStore::ReadText(const char* section, const char* entry, std::strin
     if (RegQueryValueExW(key.Get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &size) !=
         ERROR_SUCCESS)
         return false;
-    *value = Utf8(std::wstring(text.data()));
+    *value = CWideText::Utf8(std::wstring(text.data()));
     return true;
 }
 
@@ -82,7 +66,7 @@ bool CRegistryStore::ReadNumber(const char* section, const char* entry, long* va
     CKey key(SectionKey(section), false);
     if (!key.Get()) return false;
     DWORD type = 0, number = 0, size = sizeof number;
-    if (RegQueryValueExW(key.Get(), Wide(entry).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&number), &size) !=
+    if (RegQueryValueExW(key.Get(), CWideText::Wide(entry).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&number), &size) !=
             ERROR_SUCCESS ||
         type != REG_DWORD)
         return false;
@@ -94,8 +78,8 @@ bool CRegistryStore::ReadNumber(const char* section, const char* entry, long* va
 void CRegistryStore::WriteText(const char* section, const char* entry, const std::string& value) {
     CKey key(SectionKey(section), true);
     if (!key.Get()) return;
-    const std::wstring text = Wide(value);
-    RegSetValueExW(key.Get(), Wide(entry).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+    const std::wstring text = CWideText::Wide(value);
+    RegSetValueExW(key.Get(), CWideText::Wide(entry).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                    static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
 }
 
@@ -103,7 +87,7 @@ void CRegistryStore::WriteNumber(const char* section, const char* entry, long va
     CKey key(SectionKey(section), true);
     if (!key.Get()) return;
     const DWORD number = static_cast<DWORD>(static_cast<int32_t>(value));
-    RegSetValueExW(key.Get(), Wide(entry).c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
+    RegSetValueExW(key.Get(), CWideText::Wide(entry).c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
                    sizeof number);
 }
 
