@@ -40,7 +40,8 @@ HMENU CMenuBar::Create(const CRecentFiles& recent) {
 void CMenuBar::ShowRecentFiles(HMENU bar, const CRecentFiles& recent) {
     HMENU file = GetSubMenu(bar, kFileMenu);
     if (!file) return;
-    for (int id = cmd::kFileMruFirst; id <= cmd::kFileMruLast; ++id) DeleteMenu(file, static_cast<UINT>(id), MF_BYCOMMAND);
+    for (int id = cmd::kFileMruFirst; id <= cmd::kFileMruLast; ++id)
+        DeleteMenu(file, static_cast<UINT>(id), MF_BYCOMMAND);
     const UINT position = static_cast<UINT>(RecentPosition());
     if (recent.Count() == 0) {
         InsertMenuW(file, position, MF_BYPOSITION | MF_STRING | MF_GRAYED, cmd::kFileMruFirst,
@@ -49,5 +50,6 @@ void CMenuBar::ShowRecentFiles(HMENU bar, const CRecentFiles& recent) {
     }
     for (size_t i = 0; i < recent.Count(); ++i)
         InsertMenuW(file, position + static_cast<UINT>(i), MF_BYPOSITION | MF_STRING,
-                    static_cast<UINT_PTR>(cmd::kFileMruFirst + static_cast<int>(i)), CWideText::Wide(recent.MenuText(i)).c_str());
+                    static_cast<UINT_PTR>(cmd::kFileMruFirst + static_cast<int>(i)),
+                    CWideText::Wide(recent.MenuText(i)).c_str());
 }

@@ -66,8 +66,8 @@ bool CRegistryStore::ReadNumber(const char* section, const char* entry, long* va
     CKey key(SectionKey(section), false);
     if (!key.Get()) return false;
     DWORD type = 0, number = 0, size = sizeof number;
-    if (RegQueryValueExW(key.Get(), CWideText::Wide(entry).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&number), &size) !=
-            ERROR_SUCCESS ||
+    if (RegQueryValueExW(key.Get(), CWideText::Wide(entry).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&number),
+                         &size) != ERROR_SUCCESS ||
         type != REG_DWORD)
         return false;
     // Stored as the DWORD of a signed number.

@@ -25,8 +25,8 @@ void CFileHistory::Relabel() {
         for (size_t i = 0; i < GetCount(); ++i) {
             wxMenuItem* item = menu->FindItem(GetBaseId() + static_cast<int>(i));
             if (!item) continue;
-            const std::string label = CRecentFileLabel::MenuText(static_cast<int>(i + 1),
-                                                                 static_cast<const char*>(GetHistoryFile(i).utf8_str()));
+            const std::string label = CRecentFileLabel::MenuText(
+                static_cast<int>(i + 1), static_cast<const char*>(GetHistoryFile(i).utf8_str()));
             item->SetItemLabel(wxString::FromUTF8(label.c_str()));
         }
     }

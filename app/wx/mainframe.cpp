@@ -132,8 +132,8 @@ void CMainFrame::RefreshRecentFiles() {
         return;
     }
     for (size_t i = 0; i < count; ++i) {
-        const std::string label = CRecentFileLabel::MenuText(static_cast<int>(i + 1),
-                                                             static_cast<const char*>(manager->GetHistoryFile(i).utf8_str()));
+        const std::string label = CRecentFileLabel::MenuText(
+            static_cast<int>(i + 1), static_cast<const char*>(manager->GetHistoryFile(i).utf8_str()));
         m_fileMenu->Insert(m_recentPosition + i, wxID_FILE1 + static_cast<int>(i), U(label),
                            U(CMainFrameTexts::StatusPrompt(cmd::kFileMruFirst)));
     }

@@ -75,7 +75,8 @@ void CTorvoApp::LoadSettings() {
     CRecentFiles recent;
     recent.Load(store);
     // Oldest first, so that File1 ends up on top again.
-    for (size_t i = recent.Count(); i-- > 0;) m_docManager->AddFileToHistory(wxString::FromUTF8(recent.Path(i).c_str()));
+    for (size_t i = recent.Count(); i-- > 0;)
+        m_docManager->AddFileToHistory(wxString::FromUTF8(recent.Path(i).c_str()));
     store.ReadNumber(CMainFrameTexts::kSettingsSection, CMainFrameTexts::kPreviewPagesEntry, &m_previewPages);
 }
 

@@ -94,10 +94,11 @@ TEST_F(MoveEntryControlTest, ARefusedClickMoveAsksWithThePickShownAndDropsItAfte
     view.log.clear();
     Click("e5");
     EXPECT_EQ(Ply(), 0);
-    EXPECT_EQ(view.log, (std::vector<std::string>{
-                            "status Ungültiger Zug: e2e5",
-                            "ask Ungültiger Zug !: Ungültiger Zug: e2e5\n\nMöchtenSie einen anderen von der Liste wählen?\n",
-                            "repaint"}));
+    EXPECT_EQ(view.log,
+              (std::vector<std::string>{
+                  "status Ungültiger Zug: e2e5",
+                  "ask Ungültiger Zug !: Ungültiger Zug: e2e5\n\nMöchtenSie einen anderen von der Liste wählen?\n",
+                  "repaint"}));
     EXPECT_TRUE(view.pickShownWhileAsked);
     EXPECT_FALSE(control.Picker().HasSelection());
 }
