@@ -39,22 +39,14 @@ CBoardPicture::CBoardPicture(const CPieceBitmaps& bitmaps)
 const CPixelBuffer& CBoardPicture::Build(const CGameFacade& facade, bool flipped,
                                          bool hasSelection, int selColumn, int selRow) {
     m_picture.Fill(CPixelBuffer::kWhite);
-    for (int row = 0; row < CBoardGeometry::kSquares; ++row) {
-        for (int column = 0; column < CBoardGeometry::kSquares; ++column) {
-            int rank = 0, file = 0, picture = kEmptyPicture, mask = 0;
-            CBoardGeometry::ScreenToBoard(column, row, flipped, &rank, &file);
-            facade.PieceImage(rank, file, &picture, &mask);
-            const bool picked = hasSelection && column == selColumn && row == selRow;
-            DrawSquare(column, row, picture, mask, picked);
-        }
-    }
+    ForEachSquare(facade, flipped, hasSelection, selColumn, selRow,
+                  [this](int column, int row, int picture, int mask, const Recipe& recipe) {
+                      DrawSquare(column, row, picture, mask, recipe);
+                  });
     return m_picture;
 }
 
-void CBoardPicture::DrawSquare(int column, int row, int picture, int mask, bool picked) {
-    const bool dark = !CBoardGeometry::IsLight(column, row);
-    const bool hasPiece = picture != kEmptyPicture;
-    const Recipe& recipe = RecipeFor(dark, hasPiece, picked);
+void CBoardPicture::DrawSquare(int column, int row, int picture, int mask, const Recipe& recipe) {
     const int x = CBoardGeometry::SquareOrigin(column);
     const int y = CBoardGeometry::SquareOrigin(row);
     for (int i = 0; i < recipe.count; ++i) {

@@ -3,9 +3,10 @@
 // in one copy.
 #pragma once
 
+#include "app/core/boardgeometry.h"
 #include "app/core/pixelbuffer.h"
+#include "rules/gamefacade.h"
 
-class CGameFacade;
 class CPieceBitmaps;
 
 class CBoardPicture {
@@ -26,6 +27,11 @@ public:
 
     // The compositing table's row for a square, shared by every paint of the board.
     static const Recipe& RecipeFor(bool dark, bool hasPiece, bool picked);
+    // Calls draw(column, row, picture, mask, recipe) for every screen square
+    // of the facade's position, as each paint of the board composes it.
+    template <typename Draw>
+    static void ForEachSquare(const CGameFacade& facade, bool flipped, bool hasSelection, int selColumn, int selRow,
+                              Draw draw);
 
     // The bitmaps are not owned and must outlive the picture.
     explicit CBoardPicture(const CPieceBitmaps& bitmaps);
@@ -36,8 +42,23 @@ public:
     const CPixelBuffer& Picture() const { return m_picture; }
 
 private:
-    void DrawSquare(int column, int row, int picture, int mask, bool picked);
+    void DrawSquare(int column, int row, int picture, int mask, const Recipe& recipe);
 
     const CPieceBitmaps& m_bitmaps;
     CPixelBuffer m_picture;
 };
+
+template <typename Draw>
+void CBoardPicture::ForEachSquare(const CGameFacade& facade, bool flipped, bool hasSelection, int selColumn,
+                                  int selRow, Draw draw) {
+    for (int row = 0; row < CBoardGeometry::kSquares; ++row) {
+        for (int column = 0; column < CBoardGeometry::kSquares; ++column) {
+            int rank = 0, file = 0, picture = kEmptyPicture, mask = 0;
+            CBoardGeometry::ScreenToBoard(column, row, flipped, &rank, &file);
+            facade.PieceImage(rank, file, &picture, &mask);
+            const bool picked = hasSelection && column == selColumn && row == selRow;
+            draw(column, row, picture, mask,
+                 RecipeFor(!CBoardGeometry::IsLight(column, row), picture != kEmptyPicture, picked));
+        }
+    }
+}

@@ -80,22 +80,16 @@ CGdiBoard::~CGdiBoard() {
 void CGdiBoard::Build(const CGameFacade& facade, bool flipped, bool hasSelection, int selColumn, int selRow) {
     // The device context's own white brush and black pen.
     Rectangle(m_boardDc, kFrameFirst, kFrameFirst, kFrameLast, kFrameLast);
-    for (int row = 0; row < CBoardGeometry::kSquares; ++row) {
-        for (int column = 0; column < CBoardGeometry::kSquares; ++column) {
-            int rank = 0, file = 0, picture = CBoardPicture::kEmptyPicture, mask = 0;
-            CBoardGeometry::ScreenToBoard(column, row, flipped, &rank, &file);
-            facade.PieceImage(rank, file, &picture, &mask);
-            const bool picked = hasSelection && column == selColumn && row == selRow;
-            const CBoardPicture::Recipe& recipe = CBoardPicture::RecipeFor(
-                !CBoardGeometry::IsLight(column, row), picture != CBoardPicture::kEmptyPicture, picked);
+    CBoardPicture::ForEachSquare(
+        facade, flipped, hasSelection, selColumn, selRow,
+        [this](int column, int row, int picture, int mask, const CBoardPicture::Recipe& recipe) {
             for (int i = 0; i < recipe.count; ++i) {
                 const CBoardPicture::Step& step = recipe.steps[i];
                 SelectObject(m_pieceDc, m_pieces[step.source == CBoardPicture::kMask ? mask : picture]);
                 BitBlt(m_boardDc, CBoardGeometry::SquareOrigin(column), CBoardGeometry::SquareOrigin(row),
                        CBoardGeometry::kSquareSize, CBoardGeometry::kSquareSize, m_pieceDc, 0, 0, RopOf(step.op));
             }
-        }
-    }
+        });
 }
 
 CPixelBuffer CGdiBoard::Pixels() const {
