@@ -17,7 +17,7 @@ const char* const CPieceBitmaps::kNames[kCount] = {
 const char* CPieceBitmaps::Load() {
     m_error[0] = '\0';
     for (int i = 0; i < kCount; ++i) {
-        const char* failure = CResourceStore::LoadBitmap(kNames[i], &m_bitmaps[i]);
+        const char* failure = CResourceStore::ReadBitmap(kNames[i], &m_bitmaps[i]);
         if (failure[0] == '\0' && (m_bitmaps[i].Width() != kSize || m_bitmaps[i].Height() != kSize))
             failure = kWrongSizeText;
         if (failure[0] != '\0') {

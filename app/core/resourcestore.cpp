@@ -23,7 +23,7 @@ const CResourceStore::Entry* CResourceStore::Find(const char* name) {
     return nullptr;
 }
 
-const char* CResourceStore::LoadBitmap(const char* name, CPixelBuffer* out) {
+const char* CResourceStore::ReadBitmap(const char* name, CPixelBuffer* out) {
     const Entry* entry = Find(name);
     if (entry == nullptr) return kMissingText;
     return CBmpReader::Read(entry->data, entry->size, out);

@@ -22,7 +22,8 @@ public:
     static int Count() { return kEntryCount; }
     static const Entry& At(int index) { return kEntries[index]; }
     // Reads a stored bitmap: the empty text on success, else what went wrong.
-    static const char* LoadBitmap(const char* name, CPixelBuffer* out);
+    // (Not "LoadBitmap": Windows makes that name a macro.)
+    static const char* ReadBitmap(const char* name, CPixelBuffer* out);
 
 private:
     // Defined in the source that the build generates from res/.

@@ -29,9 +29,6 @@ public:
     CPixelBuffer Pixels() const;
 
 private:
-    // A top-down 24-bit bitmap whose pixels are at *bits.
-    static HBITMAP MakeBitmap(int width, int height, void** bits);
-
     HDC m_boardDc = nullptr;
     HBITMAP m_board = nullptr;
     HGDIOBJ m_oldBoard = nullptr;

@@ -36,7 +36,7 @@ bool IsPng(const CResourceStore::Entry& entry) {
 // A stored bitmap as a toolkit image; invalid when the name holds none.
 wxImage StoredImage(const char* name) {
     CPixelBuffer picture;
-    if (*CResourceStore::LoadBitmap(name, &picture) != '\0') return wxImage();
+    if (*CResourceStore::ReadBitmap(name, &picture) != '\0') return wxImage();
     // Both keep rows from the top, three bytes a pixel, without padding.
     wxImage image(picture.Width(), picture.Height(), false);
     std::memcpy(image.GetData(), picture.Data(),

@@ -91,20 +91,20 @@ TEST(ResourceStoreTest, FindsNamesWithoutRegardToCase) {
     for (const char* name : {"", "konig", "konigm.bmp", "konigmx"})
         EXPECT_EQ(CResourceStore::Find(name), nullptr) << name;
     CPixelBuffer picture;
-    EXPECT_STRNE(CResourceStore::LoadBitmap("nothing", &picture), "");
+    EXPECT_STRNE(CResourceStore::ReadBitmap("nothing", &picture), "");
     // A picture that is no bitmap file is refused, not misread.
-    EXPECT_STRNE(CResourceStore::LoadBitmap("torvo-32", &picture), "");
+    EXPECT_STRNE(CResourceStore::ReadBitmap("torvo-32", &picture), "");
 }
 
 TEST(ResourceStoreTest, CoordinatePictureAndToolbarHaveTheirSizes) {
     CPixelBuffer koord;
-    ASSERT_STREQ(CResourceStore::LoadBitmap("KOORD", &koord), "");
+    ASSERT_STREQ(CResourceStore::ReadBitmap("KOORD", &koord), "");
     EXPECT_EQ(koord.Width(), 269);
     EXPECT_EQ(koord.Height(), 198);
     EXPECT_EQ(ColoursOf(koord), (std::set<std::tuple<int, int, int>>{{0, 0, 0}, {255, 255, 255}}));
 
     CPixelBuffer toolbar;
-    ASSERT_STREQ(CResourceStore::LoadBitmap("toolbar", &toolbar), "");
+    ASSERT_STREQ(CResourceStore::ReadBitmap("toolbar", &toolbar), "");
     EXPECT_EQ(toolbar.Width(), 7 * 16);
     EXPECT_EQ(toolbar.Height(), 15);
     // Silver is the colour the toolbar makes transparent.

@@ -1,0 +1,25 @@
+// Pictures as GDI bitmaps: top-down 24-bit DIB sections, filled from the
+// program's pixel buffers or its stored pictures.
+#pragma once
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include "app/core/pixelbuffer.h"
+
+class CDibBitmap {
+public:
+    static constexpr int kBitsPerPixel = 24;
+
+    // Bytes a row, as GDI pads rows to whole DWORDs.
+    static int Stride(int width) { return (width * CPixelBuffer::kChannels + 3) & ~3; }
+    // A new bitmap whose pixels are at *bits; null when GDI refuses it.
+    static HBITMAP Create(int width, int height, void** bits);
+    static HBITMAP FromPixels(const CPixelBuffer& picture);
+    // A picture of CResourceStore by its name; null when there is none.
+    static HBITMAP FromResource(const char* name);
+    // The bitmap's pixels back, when it is one of ours.
+    static CPixelBuffer Pixels(const void* bits, int width, int height);
+};
