@@ -1,3 +1,100 @@
 #include "app/win32/torvoapp.h"
 
-int CTorvoApp::Run(HINSTANCE, int) { return 0; }
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "app/core/commandline.h"
+#include "app/core/mainframetexts.h"
+#include "app/core/recentfiles.h"
+#include "app/win32/mainframe.h"
+#include "app/win32/messagebox.h"
+#include "app/win32/registrystore.h"
+#include "app/win32/torvodoc.h"
+#include "app/win32/torvoview.h"
+#include "app/win32/widetext.h"
+#include "app/win32/win32pumpplatform.h"
+#include "engine/messagepump.h"
+
+namespace {
+
+// The print of "/p FILE" runs once the window is up.
+constexpr UINT kPrintAndQuit = WM_APP + 1;
+
+int MessageLoop(CMainFrame& frame, const std::string& printFile) {
+    MSG message;
+    if (!printFile.empty()) PostMessageW(frame.Hwnd(), kPrintAndQuit, 0, 0);
+    for (;;) {
+        if (!PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) frame.OnIdle();
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0 || got == -1) break;
+        if (message.message == kPrintAndQuit && message.hwnd == frame.Hwnd()) {
+            frame.View().OnCommand(0);  // printing comes with the print step
+            PostMessageW(frame.Hwnd(), WM_CLOSE, 0, 0);
+            continue;
+        }
+        if (frame.Hwnd() && TranslateAcceleratorW(frame.Hwnd(), frame.Keys(), &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+std::vector<std::string> CTorvoApp::Arguments() {
+    std::vector<std::string> args;
+    int count = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (!argv) return args;
+    for (int i = 1; i < count; ++i) args.push_back(CWideText::Utf8(argv[i]));
+    LocalFree(argv);
+    return args;
+}
+
+int CTorvoApp::Run(HINSTANCE instance, int show) {
+    // 1. The common controls in the system's look.
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    // 2. and 3. The settings under the program's registry key.
+    CRegistryStore store;
+    CRecentFiles recent;
+    recent.Load(store);
+    long previewPages = 1;
+    store.ReadNumber(CMainFrameTexts::kSettingsSection, CMainFrameTexts::kPreviewPagesEntry, &previewPages);
+
+    // 4. The one document's frame and view.
+    if (!CMainFrame::RegisterClass(instance)) return kStartFailed;
+    CWin32PumpPlatform pumpPlatform;
+    CMainFrame frame(instance, recent);
+    if (!frame.Create()) return kStartFailed;
+    pumpPlatform.SetKeyTable(frame.Hwnd(), frame.Keys());
+    TheMessagePump().SetPlatform(&pumpPlatform);
+
+    // 6. The shell command of the command line.
+    const CCommandLine line = CCommandLine::Parse(Arguments());
+    if (line.kind == CCommandLine::kRefused) {
+        CMessageBox::Show(frame.Hwnd(), line.error.c_str(), CMainFrameTexts::kWindowTitle, MB_OK | MB_ICONSTOP);
+        TheMessagePump().SetPlatform(nullptr);
+        return kBadCommandLine;
+    }
+    const bool started = line.kind == CCommandLine::kNewGame ? frame.Doc().OnNewDocument()
+                                                             : frame.Doc().OpenFile(line.file);
+    if (!started) {
+        TheMessagePump().SetPlatform(nullptr);
+        return kStartFailed;
+    }
+
+    // 7. Shown and painted at once; dropped files are opened.
+    ShowWindow(frame.Hwnd(), show);
+    UpdateWindow(frame.Hwnd());
+    DragAcceptFiles(frame.Hwnd(), TRUE);
+
+    const int code = MessageLoop(frame, line.kind == CCommandLine::kPrint ? line.file : std::string());
+
+    recent.Save(store);
+    store.WriteNumber(CMainFrameTexts::kSettingsSection, CMainFrameTexts::kPreviewPagesEntry, previewPages);
+    TheMessagePump().SetThinking(CMessagePump::kThinkingOff);
+    TheMessagePump().SetPlatform(nullptr);
+    return code;
+}

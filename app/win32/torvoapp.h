@@ -1,4 +1,5 @@
-// The Windows program's application: its start-up steps and message loop.
+// The Windows program's application: the start-up steps in their order,
+// the message loop with the keyboard table, and the settings kept at the end.
 #pragma once
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -6,8 +7,17 @@
 #endif
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 class CTorvoApp {
 public:
+    // Exit codes besides 0.
+    static constexpr int kStartFailed = 1;
+    static constexpr int kBadCommandLine = 2;
+
     // The whole run; the program's exit code.
     static int Run(HINSTANCE instance, int show);
+    // The arguments after the program's name, UTF-8.
+    static std::vector<std::string> Arguments();
 };

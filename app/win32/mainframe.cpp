@@ -1,0 +1,390 @@
+#include "app/win32/mainframe.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "app/core/commandids.h"
+#include "app/core/mainframetexts.h"
+#include "app/core/recentfiles.h"
+#include "app/core/shorthelp.h"
+#include "app/win32/dibbitmap.h"
+#include "app/win32/keytable.h"
+#include "app/win32/menubar.h"
+#include "app/win32/messagebox.h"
+#include "app/win32/resourceids.h"
+#include "app/win32/torvodoc.h"
+#include "app/win32/torvoview.h"
+#include "app/win32/widetext.h"
+#include "engine/messagepump.h"
+
+namespace {
+
+constexpr int kToolbarId = 0xE800;    // the framework's own window ids for its bars
+constexpr int kStatusBarId = 0xE801;
+constexpr int kToolButtonWidth = 16;
+constexpr int kToolButtonHeight = 15;
+constexpr const char* kToolbarStrip = "toolbar";
+constexpr COLORREF kToolbarMask = RGB(192, 192, 192);  // the strip's background
+constexpr int kIndicatorMargin = 12;                     // pixels around an indicator's text
+// Menu-select flags when the menu closes.
+constexpr UINT kMenuClosed = 0xFFFF;
+
+// The framework's English prompts for the window's system menu.
+struct SystemPrompt {
+    UINT command;
+    const char* text;
+};
+constexpr SystemPrompt kSystemPrompts[] = {
+    {SC_SIZE, "Change the window size"},
+    {SC_MOVE, "Change the window position"},
+    {SC_MINIMIZE, "Reduce the window to an icon"},
+    {SC_MAXIMIZE, "Enlarge the window to full size"},
+    {SC_RESTORE, "Restore the window to normal size"},
+    {SC_CLOSE, "Close the active window and prompts to save the documents"},
+    {SC_TASKLIST, "Activate Task List"},
+};
+
+const char* const kIndicatorTexts[CMainFrame::kPaneCount] = {
+    "", CMainFrameTexts::kCapsIndicator, CMainFrameTexts::kNumIndicator, CMainFrameTexts::kScrollIndicator};
+constexpr int kIndicatorKeys[CMainFrame::kPaneCount] = {0, VK_CAPITAL, VK_NUMLOCK, VK_SCROLL};
+
+bool IsRecentFile(int id) { return id >= cmd::kFileMruFirst && id <= cmd::kFileMruLast; }
+
+}  // namespace
+
+CMainFrame::CMainFrame(HINSTANCE instance, CRecentFiles& recent)
+    : m_instance(instance), m_recent(recent), m_doc(std::make_unique<CTorvoDoc>(*this)) {
+    m_view = std::make_unique<CTorvoView>(*this, *m_doc);
+}
+
+CMainFrame::~CMainFrame() {
+    if (m_hwnd) DestroyWindow(m_hwnd);
+    if (m_toolImages) ImageList_Destroy(m_toolImages);
+    if (m_keys) DestroyAcceleratorTable(m_keys);
+}
+
+bool CMainFrame::RegisterClass(HINSTANCE instance) {
+    WNDCLASSEXW windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = &CMainFrame::WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(TORVO_IDI_PROGRAM));
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kClassName;
+    return RegisterClassExW(&windowClass) != 0 && CTorvoView::RegisterClass(instance);
+}
+
+bool CMainFrame::Create() {
+    m_keys = CKeyTable::Create();
+    HMENU menu = CMenuBar::Create(m_recent);
+    m_hwnd = CreateWindowExW(0, kClassName, CWideText::Wide(CMainFrameTexts::kWindowTitle).c_str(),
+                             WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                             nullptr, menu, m_instance, this);
+    if (!m_hwnd) {
+        DestroyMenu(menu);
+        return false;
+    }
+    if (!CreateToolbar() || !CreateStatusBar() || !m_view->Create(m_hwnd)) return false;
+    SetStatusText(CMainFrameTexts::kIdleText);
+    Layout();
+    return true;
+}
+
+bool CMainFrame::CreateToolbar() {
+    m_toolbar = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
+                                WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS | TBSTYLE_FLAT | CCS_TOP,
+                                0, 0, 0, 0, m_hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kToolbarId)),
+                                m_instance, nullptr);
+    if (!m_toolbar) return false;
+    SendMessageW(m_toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageW(m_toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(kToolButtonWidth, kToolButtonHeight));
+    m_toolImages = ImageList_Create(kToolButtonWidth, kToolButtonHeight, ILC_COLOR24 | ILC_MASK,
+                                    CMainFrameTexts::kToolbarPictureCount, 0);
+    if (HBITMAP strip = CDibBitmap::FromResource(kToolbarStrip)) {
+        ImageList_AddMasked(m_toolImages, strip, kToolbarMask);
+        DeleteObject(strip);
+    }
+    SendMessageW(m_toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_toolImages));
+    int picture = 0;
+    for (int i = 0; i < CMainFrameTexts::kToolbarCount; ++i) {
+        const int id = CMainFrameTexts::kToolbar[i];
+        TBBUTTON button = {};
+        if (id == CMainFrameTexts::kSeparator) {
+            button.fsStyle = BTNS_SEP;
+        } else {
+            button.iBitmap = picture++;
+            button.idCommand = id;
+            button.fsState = TBSTATE_ENABLED;
+            button.fsStyle = BTNS_BUTTON;
+        }
+        SendMessageW(m_toolbar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
+    }
+    SendMessageW(m_toolbar, TB_AUTOSIZE, 0, 0);
+    return true;
+}
+
+bool CMainFrame::CreateStatusBar() {
+    m_statusBar = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0,
+                                  0, m_hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBarId)),
+                                  m_instance, nullptr);
+    return m_statusBar != nullptr;
+}
+
+void CMainFrame::Layout() {
+    if (!m_hwnd) return;
+    RECT client;
+    GetClientRect(m_hwnd, &client);
+    int top = 0, bottom = client.bottom;
+    if (m_toolbar && IsWindowVisible(m_toolbar)) {
+        SendMessageW(m_toolbar, TB_AUTOSIZE, 0, 0);
+        RECT bar;
+        GetWindowRect(m_toolbar, &bar);
+        top = bar.bottom - bar.top;
+    }
+    if (m_statusBar && IsWindowVisible(m_statusBar)) {
+        SendMessageW(m_statusBar, WM_SIZE, 0, 0);
+        RECT bar;
+        GetWindowRect(m_statusBar, &bar);
+        bottom -= bar.bottom - bar.top;
+        // The indicators keep their width at the right; the message takes the rest.
+        int edges[kPaneCount];
+        HDC dc = GetDC(m_statusBar);
+        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(m_statusBar, WM_GETFONT, 0, 0)));
+        int right = client.right - GetSystemMetrics(SM_CXVSCROLL);
+        for (int pane = kPaneCount - 1; pane > 0; --pane) {
+            const std::wstring text = CWideText::Wide(kIndicatorTexts[pane]);
+            SIZE size = {};
+            GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+            edges[pane] = right;
+            right -= size.cx + kIndicatorMargin;
+        }
+        edges[0] = right;
+        SelectObject(dc, old);
+        ReleaseDC(m_statusBar, dc);
+        SendMessageW(m_statusBar, SB_SETPARTS, kPaneCount, reinterpret_cast<LPARAM>(edges));
+    }
+    if (m_view->Hwnd()) MoveWindow(m_view->Hwnd(), 0, top, client.right, bottom > top ? bottom - top : 0, TRUE);
+}
+
+LRESULT CALLBACK CMainFrame::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* frame = static_cast<CMainFrame*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        frame->m_hwnd = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(frame));
+    }
+    auto* frame = reinterpret_cast<CMainFrame*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    return frame ? frame->Handle(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_SIZE:
+            Layout();
+            return 0;
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam));
+            return 0;
+        case WM_NOTIFY:
+            return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        case WM_MENUSELECT:
+            OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+            return 0;
+        case WM_INITMENUPOPUP:
+            OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
+            return 0;
+        case WM_DROPFILES:
+            OnDropFiles(reinterpret_cast<HDROP>(wParam));
+            return 0;
+        case WM_SETFOCUS:
+            if (m_view->Hwnd()) SetFocus(m_view->Hwnd());
+            return 0;
+        case WM_CLOSE:
+            OnClose();
+            return 0;
+        case WM_DESTROY:
+            TheMessagePump().SetThinking(CMessagePump::kThinkingOff);
+            PostQuitMessage(0);
+            return 0;
+        case WM_NCDESTROY:
+            SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, 0);
+            m_hwnd = nullptr;
+            return 0;
+    }
+    return DefWindowProcW(m_hwnd, message, wParam, lParam);
+}
+
+void CMainFrame::OnCommand(int id) {
+    if (IsRecentFile(id)) {
+        OnRecentFile(id - cmd::kFileMruFirst);
+        return;
+    }
+    switch (id) {
+        case cmd::kFileNew:
+            m_doc->OnNewDocument();
+            return;
+        case cmd::kFileOpen:
+            m_doc->Open();
+            return;
+        case cmd::kFileSave:
+            m_doc->Save();
+            return;
+        case cmd::kFileSaveAs:
+            m_doc->SaveAs();
+            return;
+        case cmd::kAppExit:
+            PostMessageW(m_hwnd, WM_CLOSE, 0, 0);
+            return;
+        case cmd::kShortHelp:
+            OnShortHelp();
+            return;
+        case cmd::kViewToolbar:
+            ToggleBar(m_toolbar);
+            return;
+        case cmd::kViewStatusBar:
+            ToggleBar(m_statusBar);
+            return;
+    }
+    if (CMainFrameTexts::DoesNothing(id)) return;
+    m_view->OnCommand(id);
+}
+
+void CMainFrame::OnShortHelp() {
+    SetStatusText(CShortHelp::kStatusText);
+    CMessageBox::Show(m_hwnd, CShortHelp::Text(), CShortHelp::kCaption);
+}
+
+void CMainFrame::ToggleBar(HWND bar) {
+    ShowWindow(bar, IsWindowVisible(bar) ? SW_HIDE : SW_SHOW);
+    Layout();
+}
+
+void CMainFrame::OnInitMenuPopup(HMENU menu) {
+    CheckMenuItem(menu, cmd::kViewToolbar, MF_BYCOMMAND | (IsWindowVisible(m_toolbar) ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(menu, cmd::kViewStatusBar,
+                  MF_BYCOMMAND | (IsWindowVisible(m_statusBar) ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void CMainFrame::OnMenuSelect(UINT item, UINT flags, HMENU menu) {
+    if (flags == kMenuClosed && !menu) {
+        SetStatusText(CMainFrameTexts::kIdleText);
+        return;
+    }
+    if (flags & (MF_POPUP | MF_SEPARATOR) || item == 0) {
+        SetStatusText("");
+        return;
+    }
+    if (flags & MF_SYSMENU) {
+        for (const SystemPrompt& prompt : kSystemPrompts)
+            if ((item & 0xFFF0) == prompt.command) {
+                SetStatusText(prompt.text);
+                return;
+            }
+        SetStatusText("");
+        return;
+    }
+    const int id = IsRecentFile(static_cast<int>(item)) ? cmd::kFileMruFirst : static_cast<int>(item);
+    SetStatusText(CMainFrameTexts::StatusPrompt(id).c_str());
+}
+
+LRESULT CMainFrame::OnNotify(const NMHDR& header) {
+    if (header.code == TTN_GETDISPINFOW) {
+        auto& info = const_cast<NMTTDISPINFOW&>(reinterpret_cast<const NMTTDISPINFOW&>(header));
+        m_tooltip = CWideText::Wide(CMainFrameTexts::Tooltip(static_cast<int>(header.idFrom)));
+        info.lpszText = &m_tooltip[0];
+        return 0;
+    }
+    if (header.code == TBN_HOTITEMCHANGE && header.hwndFrom == m_toolbar) {
+        const auto& hot = reinterpret_cast<const NMTBHOTITEM&>(header);
+        if (hot.dwFlags & HICF_LEAVING)
+            SetStatusText(CMainFrameTexts::kIdleText);
+        else
+            SetStatusText(CMainFrameTexts::StatusPrompt(hot.idNew).c_str());
+        return 0;
+    }
+    return 0;
+}
+
+void CMainFrame::ShowCaption(const std::string& documentTitle) {
+    if (m_hwnd) SetWindowTextW(m_hwnd, CWideText::Wide(CMainFrameTexts::Caption(documentTitle)).c_str());
+}
+
+void CMainFrame::SetStatusText(const char* text) {
+    if (m_statusBar) SendMessageW(m_statusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(CWideText::Wide(text).c_str()));
+}
+
+std::string CMainFrame::StatusText() const {
+    if (!m_statusBar) return std::string();
+    const auto length = LOWORD(SendMessageW(m_statusBar, SB_GETTEXTLENGTHW, 0, 0));
+    std::wstring text(length + 1u, L'\0');
+    SendMessageW(m_statusBar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(&text[0]));
+    return CWideText::Utf8(text.c_str());
+}
+
+void CMainFrame::OnIdle() {
+    if (!m_statusBar) return;
+    for (int pane = 1; pane < kPaneCount; ++pane) {
+        const bool on = (GetKeyState(kIndicatorKeys[pane]) & 1) != 0;
+        if (on == m_indicators[pane]) continue;
+        m_indicators[pane] = on;
+        SendMessageW(m_statusBar, SB_SETTEXTW, static_cast<WPARAM>(pane),
+                     reinterpret_cast<LPARAM>(CWideText::Wide(on ? kIndicatorTexts[pane] : "").c_str()));
+    }
+}
+
+void CMainFrame::DocumentChanged() { m_view->OnDocumentChanged(); }
+
+void CMainFrame::AddRecentFile(const std::string& path) {
+    m_recent.Add(path);
+    RefreshRecentFiles();
+}
+
+void CMainFrame::RefreshRecentFiles() {
+    if (HMENU bar = GetMenu(m_hwnd)) {
+        CMenuBar::ShowRecentFiles(bar, m_recent);
+        DrawMenuBar(m_hwnd);
+    }
+}
+
+void CMainFrame::OnRecentFile(int index) {
+    if (index < 0 || static_cast<size_t>(index) >= m_recent.Count()) return;
+    const std::string path = m_recent.Path(static_cast<size_t>(index));
+    if (m_doc->OpenFile(path)) return;
+    // A file that is gone leaves the list, as the framework's list does.
+    for (size_t i = 0; i < m_recent.Count(); ++i)
+        if (m_recent.Path(i) == path) {
+            m_recent.Remove(i);
+            break;
+        }
+    RefreshRecentFiles();
+}
+
+void CMainFrame::OnDropFiles(HDROP drop) {
+    const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+    std::wstring name(length + 1u, L'\0');
+    DragQueryFileW(drop, 0, &name[0], length + 1);
+    DragFinish(drop);
+    SetForegroundWindow(m_hwnd);
+    m_doc->OpenFile(CWideText::Utf8(name.c_str()));
+}
+
+void CMainFrame::OnClose() {
+    if (!m_deferredClose.RequestClose(TheMessagePump().Thinking() != 0)) {
+        // The search and the handler that started it still run on this
+        // window: stop the search, close once they have returned.
+        TheMessagePump().SetThinking(CMessagePump::kThinkingOff);
+        if (!m_deferredClose.Inside()) {
+            m_deferredClose.Clear();
+            PostMessageW(m_hwnd, WM_CLOSE, 0, 0);
+        }
+        return;
+    }
+    m_deferredClose.Clear();
+    DestroyWindow(m_hwnd);
+}
+
+void CMainFrame::LeaveThinking() {
+    if (!m_deferredClose.LeaveThinking()) return;
+    m_deferredClose.Clear();
+    PostMessageW(m_hwnd, WM_CLOSE, 0, 0);
+}

@@ -1,0 +1,95 @@
+// The Windows program's main window: menu, toolbar, status bar and the
+// view; routes the commands by their numbers and holds back a close request
+// while the computer thinks.
+#pragma once
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <memory>
+#include <string>
+
+#include "app/core/deferredclose.h"
+
+class CRecentFiles;
+class CTorvoDoc;
+class CTorvoView;
+
+class CMainFrame {
+public:
+    static constexpr const wchar_t* kClassName = L"TorvoFrame";
+    // The status bar's panes: the message, then Caps Lock, Num Lock and Scroll Lock.
+    static constexpr int kPaneCount = 4;
+
+    // Marks a handler that may run the computer's thinking; a close request
+    // meanwhile is carried out after the outermost one has returned.
+    class ThinkingScope {
+    public:
+        explicit ThinkingScope(CMainFrame& frame) : m_frame(frame) { m_frame.m_deferredClose.EnterThinking(); }
+        ~ThinkingScope() { m_frame.LeaveThinking(); }
+        ThinkingScope(const ThinkingScope&) = delete;
+        ThinkingScope& operator=(const ThinkingScope&) = delete;
+
+    private:
+        CMainFrame& m_frame;
+    };
+
+    // The list is the application's; it is shown and changed here.
+    CMainFrame(HINSTANCE instance, CRecentFiles& recent);
+    ~CMainFrame();
+    CMainFrame(const CMainFrame&) = delete;
+    CMainFrame& operator=(const CMainFrame&) = delete;
+
+    static bool RegisterClass(HINSTANCE instance);
+    // The window with its bars and view, not yet shown; false when one of them fails.
+    bool Create();
+    HWND Hwnd() const { return m_hwnd; }
+    HACCEL Keys() const { return m_keys; }
+    CTorvoDoc& Doc() { return *m_doc; }
+    CTorvoView& View() { return *m_view; }
+
+    // "<title> - Torvo Halvorn Schach Programm".
+    void ShowCaption(const std::string& documentTitle);
+    void SetStatusText(const char* text);
+    std::string StatusText() const;
+    void DocumentChanged();
+    void AddRecentFile(const std::string& path);
+    // The lock keys' panes follow the keys; run when the queue is empty.
+    void OnIdle();
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+    bool CreateToolbar();
+    bool CreateStatusBar();
+    void Layout();
+    void OnCommand(int id);
+    void OnMenuSelect(UINT item, UINT flags, HMENU menu);
+    LRESULT OnNotify(const NMHDR& header);
+    void OnInitMenuPopup(HMENU menu);
+    void OnRecentFile(int index);
+    void OnDropFiles(HDROP drop);
+    void OnShortHelp();
+    void ToggleBar(HWND bar);
+    void OnClose();
+    void LeaveThinking();
+    void RefreshRecentFiles();
+
+    HINSTANCE m_instance;
+    CRecentFiles& m_recent;
+    HWND m_hwnd = nullptr;
+    HWND m_toolbar = nullptr;
+    HWND m_statusBar = nullptr;
+    HIMAGELIST m_toolImages = nullptr;
+    HACCEL m_keys = nullptr;
+    bool m_indicators[kPaneCount] = {};
+    std::wstring m_tooltip;  // the text a tooltip asked for, kept while it shows
+    std::unique_ptr<CTorvoDoc> m_doc;
+    std::unique_ptr<CTorvoView> m_view;
+    CDeferredClose m_deferredClose;
+};

@@ -1,0 +1,276 @@
+#include "app/win32/torvoview.h"
+
+#include <shellapi.h>
+
+#include "app/core/boardgeometry.h"
+#include "app/core/commandids.h"
+#include "app/core/mainframetexts.h"
+#include "app/win32/gdiboard.h"
+#include "app/win32/mainframe.h"
+#include "app/win32/messagebox.h"
+#include "app/win32/torvodoc.h"
+#include "app/win32/widetext.h"
+#include "engine/messagepump.h"
+#include "rules/displaytext.h"
+#include "rules/gamefacade.h"
+
+namespace {
+
+constexpr int kScrollLine = 16;  // pixels a line of the scroll bar
+// ShellExecute's results up to this one are errors.
+constexpr INT_PTR kShellExecuteErrorLimit = 32;
+constexpr const char* kHomepageFailure = "Die Homepage kann nicht geöffnet werden:\n";
+
+}  // namespace
+
+CTorvoView::CTorvoView(CMainFrame& frame, CTorvoDoc& doc) : m_frame(frame), m_doc(doc) {
+    if (*m_bitmaps.Load() == '\0') m_board = std::make_unique<CGdiBoard>(m_bitmaps);
+}
+
+CTorvoView::~CTorvoView() {
+    if (m_hwnd) SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, 0);
+}
+
+bool CTorvoView::RegisterClass(HINSTANCE instance) {
+    WNDCLASSEXW windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = &CTorvoView::WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszClassName = kClassName;
+    return RegisterClassExW(&windowClass) != 0;
+}
+
+bool CTorvoView::Create(HWND parent) {
+    m_hwnd = CreateWindowExW(WS_EX_CLIENTEDGE, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 0, 0, 0, 0,
+                             parent, nullptr, reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)),
+                             this);
+    if (m_hwnd) ShowScrollBar(m_hwnd, SB_VERT, FALSE);
+    return m_hwnd != nullptr;
+}
+
+LRESULT CALLBACK CTorvoView::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* view = static_cast<CTorvoView*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        view->m_hwnd = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(view));
+    }
+    auto* view = reinterpret_cast<CTorvoView*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    return view ? view->Handle(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT CTorvoView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT:
+            OnPaint();
+            return 0;
+        case WM_ERASEBKGND:
+            // The board covers the whole area; only the notation needs the white.
+            if (m_showNotation == kBoardNotation && m_board) return 1;
+            break;
+        case WM_SIZE:
+            Repaint(false);
+            break;
+        case WM_LBUTTONDOWN:
+            OnClick(wParam, static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+            return 0;
+        case WM_VSCROLL:
+            OnVScroll(LOWORD(wParam));
+            return 0;
+        case WM_MOUSEWHEEL:
+            OnVScroll(GET_WHEEL_DELTA_WPARAM(wParam) > 0 ? SB_LINEUP : SB_LINEDOWN);
+            return 0;
+        case WM_SETCURSOR:
+            if (m_waitCursor > 0 && LOWORD(lParam) == HTCLIENT) {
+                SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_WAIT)));
+                return TRUE;
+            }
+            break;
+        case WM_NCDESTROY:
+            m_hwnd = nullptr;
+            break;
+    }
+    return DefWindowProcW(m_hwnd, message, wParam, lParam);
+}
+
+CGameFacade* CTorvoView::Facade() { return m_doc.GetFacade(); }
+
+CMessagePump* CTorvoView::Pump() { return m_doc.GetPump(); }
+
+long CTorvoView::GameNumber() { return m_doc.GameNumber(); }
+
+void CTorvoView::SetStatusText(const char* text) { m_frame.SetStatusText(text); }
+
+void CTorvoView::ShowMessage(const char* text, const char* caption) {
+    CMessageBox::Show(m_frame.Hwnd(), text, caption);
+}
+
+bool CTorvoView::AskYesNo(const char* text, const char* caption) {
+    return CMessageBox::Show(m_frame.Hwnd(), text, caption, MB_YESNO) == IDYES;
+}
+
+void CTorvoView::ShowBoard() {
+    if (m_showNotation == kBoardNotation) return;
+    m_showNotation = kBoardNotation;
+    Repaint(true);
+}
+
+void CTorvoView::Repaint(bool eraseBackground) {
+    m_paintStatus.Requested();
+    if (m_hwnd) InvalidateRect(m_hwnd, nullptr, eraseBackground);
+}
+
+void CTorvoView::WaitCursor(int step) {
+    m_waitCursor += step > 0 ? 1 : (m_waitCursor > 0 ? -1 : 0);
+    SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(m_waitCursor > 0 ? IDC_WAIT : IDC_ARROW)));
+}
+
+void CTorvoView::OnDocumentChanged() { Repaint(true); }
+
+void CTorvoView::OnPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(m_hwnd, &paint);
+    RECT client;
+    GetClientRect(m_hwnd, &client);
+    if (m_showNotation == kBoardNotation)
+        PaintBoard(dc, client);
+    else
+        PaintNotation(dc, client);
+    EndPaint(m_hwnd, &paint);
+}
+
+void CTorvoView::PaintBoard(HDC dc, const RECT& client) {
+    SetScrollRange(0, 0);
+    CGameFacade* facade = Facade();
+    if (!facade || !m_board) return;
+    const CSquarePicker& picker = m_moves.Picker();
+    m_board->Build(*facade, picker.IsFlipped(), picker.HasSelection(), picker.SelColumn(), picker.SelRow());
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchBlt(dc, 0, 0, client.right, client.bottom, m_board->Dc(), 0, 0, CBoardGeometry::kPictureSize,
+               CBoardGeometry::kPictureSize, SRCCOPY);
+    if (m_paintStatus.OnPaint(client.right, client.bottom, CMessageBox::Showing()))
+        SetStatusText(DisplayText(facade->StatusText()));
+}
+
+void CTorvoView::PaintNotation(HDC, const RECT&) {}
+
+void CTorvoView::SetScrollRange(int height, int page) {
+    m_notationHeight = height;
+    if (height <= page) m_scrollY = 0;
+    SCROLLINFO info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMax = height > page ? height - 1 : 0;
+    info.nPage = static_cast<UINT>(height > page ? page : 0);
+    info.nPos = m_scrollY;
+    SetScrollInfo(m_hwnd, SB_VERT, &info, TRUE);
+    ShowScrollBar(m_hwnd, SB_VERT, height > page);
+}
+
+void CTorvoView::OnVScroll(int request) {
+    if (m_showNotation == kBoardNotation) return;
+    RECT client;
+    GetClientRect(m_hwnd, &client);
+    int y = m_scrollY;
+    switch (request) {
+        case SB_LINEUP: y -= kScrollLine; break;
+        case SB_LINEDOWN: y += kScrollLine; break;
+        case SB_PAGEUP: y -= client.bottom; break;
+        case SB_PAGEDOWN: y += client.bottom; break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: {
+            SCROLLINFO info = {};
+            info.cbSize = sizeof info;
+            info.fMask = SIF_TRACKPOS;
+            GetScrollInfo(m_hwnd, SB_VERT, &info);
+            y = info.nTrackPos;
+            break;
+        }
+        default: return;
+    }
+    const int last = m_notationHeight > client.bottom ? m_notationHeight - client.bottom : 0;
+    y = y < 0 ? 0 : (y > last ? last : y);
+    if (y == m_scrollY) return;
+    m_scrollY = y;
+    InvalidateRect(m_hwnd, nullptr, TRUE);
+}
+
+void CTorvoView::OnClick(WPARAM flags, int x, int y) {
+    CMainFrame::ThinkingScope scope(m_frame);
+    RECT client;
+    GetClientRect(m_hwnd, &client);
+    // Only the left button alone picks and moves; Shift, Ctrl or another button held counts otherwise.
+    const bool leftOnly = (flags & (MK_SHIFT | MK_CONTROL | MK_MBUTTON | MK_RBUTTON | MK_XBUTTON1 | MK_XBUTTON2)) == 0;
+    m_moves.OnBoardClick(leftOnly, x, y, client.right, client.bottom);
+}
+
+void CTorvoView::OnLegalMoves() {
+    CMainFrame::ThinkingScope scope(m_frame);
+    m_moves.OnLegalMoves();
+}
+
+std::string CTorvoView::ChooseLegalMove(CGameFacade*) { return std::string(); }
+
+std::string CTorvoView::TypeMove() { return std::string(); }
+
+void CTorvoView::OnSettings() {}
+
+void CTorvoView::BeginPrinting() {
+    if (m_showNotation == kBoardNotation) m_showNotation = kPrintNotation;
+    Repaint(true);
+}
+
+void CTorvoView::EndPrinting() {
+    if (m_showNotation == kPrintNotation) m_showNotation = kBoardNotation;
+    Repaint(true);
+}
+
+bool CTorvoView::OnCommand(int id) {
+    switch (id) {
+        case cmd::kFlipBoard:
+            m_moves.OnFlipBoard();
+            return true;
+        case cmd::kToggleNotation:
+            m_showNotation = m_showNotation != kBoardNotation ? kBoardNotation : kUserNotation;
+            m_scrollY = 0;
+            Repaint(true);
+            return true;
+        case cmd::kSettings:
+            OnSettings();
+            return true;
+        case cmd::kEnterMove: {
+            CMainFrame::ThinkingScope scope(m_frame);
+            m_moves.OnEnterMove();
+            return true;
+        }
+        case cmd::kLegalMoves:
+            OnLegalMoves();
+            return true;
+        case cmd::kComputerMove: {
+            CMainFrame::ThinkingScope scope(m_frame);
+            ComputerMove();
+            return true;
+        }
+        case cmd::kSuggestion: {
+            CMainFrame::ThinkingScope scope(m_frame);
+            m_thinking.OnSuggestion();
+            return true;
+        }
+        case cmd::kEditCopy:
+            m_doc.Copy();
+            return true;
+        case cmd::kEditPaste:
+            m_doc.Paste();
+            return true;
+        case cmd::kHomepage: {
+            const auto result = reinterpret_cast<INT_PTR>(
+                ShellExecuteA(m_frame.Hwnd(), "open", CMainFrameTexts::kHomepage, nullptr, nullptr, SW_SHOWNORMAL));
+            if (result <= kShellExecuteErrorLimit)
+                ShowMessage((std::string(kHomepageFailure) + CMainFrameTexts::kHomepage).c_str(),
+                            CMainFrameTexts::kWindowTitle);
+            return true;
+        }
+    }
+    return false;
+}
