@@ -14,6 +14,7 @@
 #include "app/win32/resourceids.h"
 #include "app/win32/torvodoc.h"
 #include "app/win32/torvoview.h"
+#include "app/win32/uireport.h"
 #include "app/win32/widetext.h"
 #include "engine/messagepump.h"
 
@@ -310,7 +311,9 @@ void CMainFrame::ShowCaption(const std::string& documentTitle) {
 }
 
 void CMainFrame::SetStatusText(const char* text) {
-    if (m_statusBar) SendMessageW(m_statusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(CWideText::Wide(text).c_str()));
+    if (!m_statusBar) return;
+    SendMessageW(m_statusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(CWideText::Wide(text).c_str()));
+    CUiReport::Status(text);
 }
 
 std::string CMainFrame::StatusText() const {
@@ -327,6 +330,7 @@ void CMainFrame::OnIdle() {
         const bool on = (GetKeyState(kIndicatorKeys[pane]) & 1) != 0;
         if (on == m_indicators[pane]) continue;
         m_indicators[pane] = on;
+        CUiReport::Indicator(kIndicatorTexts[pane], on);
         SendMessageW(m_statusBar, SB_SETTEXTW, static_cast<WPARAM>(pane),
                      reinterpret_cast<LPARAM>(CWideText::Wide(on ? kIndicatorTexts[pane] : "").c_str()));
     }

@@ -9,6 +9,7 @@
 #include "app/win32/mainframe.h"
 #include "app/win32/messagebox.h"
 #include "app/win32/torvodoc.h"
+#include "app/win32/uireport.h"
 #include "app/win32/widetext.h"
 #include "engine/messagepump.h"
 #include "rules/displaytext.h"
@@ -138,6 +139,7 @@ void CTorvoView::OnPaint() {
     else
         PaintNotation(dc, client);
     EndPaint(m_hwnd, &paint);
+    CUiReport::Canvas(m_hwnd);
 }
 
 void CTorvoView::PaintBoard(HDC dc, const RECT& client) {

@@ -1,0 +1,197 @@
+#!/usr/bin/env bash
+# The Windows program run for real under Wine on a virtual X server, in a
+# fresh Wine prefix, driven with xdotool; screenshots stay in the output folder.
+# Usage: torvo_windows_test.sh TORVO_EXE OUTPUT_DIR
+set -uo pipefail
+
+EXE=$(realpath "$1")
+# shellcheck source=../gui/guilib.sh
+source "$(dirname "$0")/../gui/guilib.sh"
+gui_begin "$2"
+GUI_TIMEOUT=20
+
+MAIN=$NEW_GAME_CAPTION
+TITLE_TAIL=" - Torvo Halvorn Schach Programm"
+IDLE="Warte auf einen Zug."
+# A German system, as the program's users have it: the system's dialogs speak German too.
+export WINEPREFIX="$WORK_DIR/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
+REGISTRY_KEY='HKCU\Software\Halvorn IT\torvo'
+
+openbox --sm-disable >"$WORK_DIR/wm.out" 2>&1 &
+WM_PID=$!
+trap 'kill "$WM_PID" 2>/dev/null; wineserver -k 2>/dev/null' EXIT
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
+wait_for wm_running || { fail "openbox did not start"; gui_finish windows; }
+
+started=$SECONDS
+wineboot -i >"$WORK_DIR/wineboot.out" 2>&1
+wineserver -w
+pass "fresh Wine prefix made in $((SECONDS - started)) s"
+
+# The program under Wine, with the status log and the board's rectangle.
+start_windows_torvo() {
+  export TORVO_STATUS_LOG="$WORK_DIR/status.log" TORVO_CANVAS_FILE="$WORK_DIR/canvas.txt"
+  : >"$TORVO_STATUS_LOG"
+  rm -f "$TORVO_CANVAS_FILE"
+  wine "$EXE" "$@" >"$WORK_DIR/torvo.out" 2>&1 &
+  TORVO_PID=$!
+}
+canvas_known() { [ -s "$TORVO_CANVAS_FILE" ]; }
+status_is() { [ "$(last_status)" = "$1" ]; }
+wait_status() { wait_for status_is "$1"; }
+# The first status line since the log had $2 lines that begins with $1.
+status_starting_since() { tail -n +"$(($2 + 1))" "$TORVO_STATUS_LOG" | grep -m1 -F -- "$1"; }
+wait_program_end() {
+  local deadline=$((SECONDS + GUI_TIMEOUT))
+  while torvo_running; do
+    [ $SECONDS -ge $deadline ] && return 1
+    sleep 0.1
+  done
+}
+# Puts text into the focused field of the window titled $1 through the
+# clipboard: xdotool's typing loses capital umlauts on their way into Wine.
+paste_to() {
+  printf '%s' "$2" | xclip -i -selection clipboard
+  sleep 0.3
+  keys_to "$1" ctrl+a ctrl+v
+}
+# Clicks a point of the screen.
+click_at() {
+  xdotool mousemove --sync "$1" "$2" 2>/dev/null || xdotool mousemove "$1" "$2"
+  xdotool click 1
+}
+
+INITIAL=(a8=blue e8=blue h8=blue a7=blue h7=blue a6=empty e4=empty h3=empty a2=red e2=red a1=red e1=red h1=red)
+
+# --- Start: caption, the painted board, its status text --------------------
+start_ms=$(date +%s%3N)
+start_windows_torvo
+if wait_for canvas_known; then
+  pass "first board painted $(($(date +%s%3N) - start_ms)) ms after the start"
+else
+  fail "no board was painted"; gui_finish windows
+fi
+wait_window "$MAIN" && pass "caption '$MAIN'" || fail "no window captioned '$MAIN'"
+wait_status "Weiss ist am Zug" && pass "status 'Weiss ist am Zug' after the first paint" \
+  || fail "status after the first paint: '$(last_status)'"
+sleep 0.5
+board_shot start
+squares_are "${INITIAL[@]}" && pass "the initial position on the screen" || fail "the start position is not shown"
+
+# --- F7 turns the board ----------------------------------------------------
+keys_to "$MAIN" F7
+sleep 1
+board_shot flipped
+FLIPPED=1 squares_are "${INITIAL[@]}" && pass "F7 turns the board" || fail "F7 did not turn the board"
+keys_to "$MAIN" F7
+sleep 1
+
+# --- e2-e4 with the mouse, and the computer's answer -------------------------
+n=$(status_lines)
+click_square e2
+click_square e4
+if wait_for status_starting_since "$COMPUTER_MOVES" "$n"; then
+  pass "status '$(status_starting_since "$COMPUTER_MOVES" "$n")'"
+else
+  fail "no '$COMPUTER_MOVES' status after e2-e4"
+fi
+wait_status "Weiss ist am Zug"
+sleep 0.5
+board_shot after-e4
+squares_are e2=empty e4=red && pass "e2-e4 on the board" || fail "e2-e4 is not on the board"
+answer=$(status_starting_since "$COMPUTER_MOVES" "$n")
+answer=${answer#"$COMPUTER_MOVES"}
+if [[ $answer =~ ^[a-h][1-8][a-h][1-8] ]]; then
+  squares_are "${answer:0:2}=empty" "${answer:2:2}=blue" && pass "the computer's $answer on the board" \
+    || fail "the computer's $answer is not on the board"
+else
+  fail "the computer's answer '$answer' is no coordinate move"
+fi
+
+# --- Ctrl+C: the record on the clipboard, read on the X side ---------------
+keys_to "$MAIN" ctrl+c
+sleep 0.5
+record=$(xclip -o -selection clipboard 2>/dev/null | tr -d '\r')
+if grep -qE '^\[Event "Torvo Computer Game"\] *$' <<<"$record" && grep -qE "^1\.e4 [^ ]+ +\* *$" <<<"$record"; then
+  pass "Ctrl+C puts the record on the clipboard"
+else
+  fail "the clipboard holds: $record"
+fi
+
+# --- A game pasted -----------------------------------------------------------
+PASTE_CAPTION="Einfügen des Spiels (PGN) vom Clipboard"
+printf '[Event "Kopiert"]\r\n\r\n1. d2d4 d7d5 2. c2c4 \r\n' | xclip -i -selection clipboard
+sleep 0.3
+keys_to "$MAIN" ctrl+v
+if wait_window "$PASTE_CAPTION"; then
+  screenshot box-paste
+  keys_to "$PASTE_CAPTION" Return
+  wait_window_gone "$PASTE_CAPTION"
+  sleep 1
+  board_shot pasted
+  squares_are d2=empty d4=red d7=empty d5=blue c2=empty c4=red e2=red && pass "the pasted game is on the board" \
+    || fail "the pasted game is not on the board"
+else
+  fail "no box '$PASTE_CAPTION' after Ctrl+V"
+fi
+
+# --- Saved through the file dialog, then opened again ------------------------
+# Wine's German captions of the system's file dialogs.
+SAVE_DIALOG="Speichern als"
+OPEN_DIALOG="Öffnen"
+GAMES="$WORK_DIR/Schach Partien ä"
+mkdir -p "$GAMES"
+GAME_FILE="$GAMES/Übung.pgn"
+GAME_WINE="Z:$(tr / '\\' <<<"$GAME_FILE")"
+keys_to "$MAIN" ctrl+s
+if wait_window "$SAVE_DIALOG"; then
+  sleep 0.5
+  screenshot dialog-save
+  paste_to "$SAVE_DIALOG" "$GAME_WINE"
+  keys_to "$SAVE_DIALOG" Return
+  wait_window "Übung.pgn$TITLE_TAIL" && pass "saved: the caption names Übung.pgn" || fail "no caption 'Übung.pgn$TITLE_TAIL' after saving"
+  if [ -f "$GAME_FILE" ] && grep -aqF "1. d2d4 d7d5 2. c2c4" <(tr -d "\r" <"$GAME_FILE" | tr -s " "); then
+    pass "the file in 'Schach Partien ä' holds the game"
+  else
+    fail "the saved file is missing or wrong: $(cat "$GAME_FILE" 2>&1)"
+  fi
+else
+  fail "Ctrl+S showed no '$SAVE_DIALOG' dialog"
+fi
+keys_to "Übung.pgn$TITLE_TAIL" ctrl+n
+wait_window "$MAIN" || fail "Ctrl+N did not give a new game"
+keys_to "$MAIN" ctrl+o
+if wait_window "$OPEN_DIALOG"; then
+  sleep 0.5
+  screenshot dialog-open
+  paste_to "$OPEN_DIALOG" "$GAME_WINE"
+  keys_to "$OPEN_DIALOG" Return
+  wait_window "Übung.pgn$TITLE_TAIL" && pass "opened again through the file dialog" || fail "the open dialog did not open Übung.pgn"
+  sleep 0.5
+  board_shot reopened
+  squares_are d4=red d5=blue c4=red && pass "the opened game is on the board" || fail "the opened game is not on the board"
+else
+  fail "Ctrl+O showed no '$OPEN_DIALOG' dialog"
+fi
+CURRENT="Übung.pgn$TITLE_TAIL"
+
+# --- The close box; the recent file read from the registry after a restart --
+wm_close "$CURRENT"
+wait_program_end && pass "the close box ends the program" || fail "the program did not end after the close box"
+wineserver -w
+file1=$(wine reg query "$REGISTRY_KEY\\Recent File List" /v File1 2>/dev/null | tr -d '\r' | sed -nE 's/.*REG_SZ +//p')
+[ "$file1" = "$GAME_WINE" ] && pass "File1 in the registry is $file1" || fail "File1 in the registry is '$file1', not '$GAME_WINE'"
+start_windows_torvo
+wait_window "$MAIN" || fail "no window after the restart"
+keys_to "$MAIN" alt+d
+sleep 0.5
+screenshot menu-recent
+xdotool key 1
+wait_window "$CURRENT" && pass "after a restart the game stands under 'Letzte Datei' and opens" \
+  || fail "the recent file did not open from the menu after the restart"
+
+# --- The end: the close box ---------------------------------------------------
+wm_close "$CURRENT"
+wait_program_end && pass "the program ends" || fail "the program did not end after the close box"
+
+gui_finish windows
