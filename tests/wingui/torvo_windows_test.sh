@@ -48,6 +48,14 @@ wait_program_end() {
     sleep 0.1
   done
 }
+# A text value of the registry, as UTF-8: the export keeps every letter,
+# where the console's code page would not.
+registry_value() {
+  local out="$WORK_DIR/export.reg"
+  rm -f "$out"
+  wine reg export "$1" "$(winepath -w "$out")" /y >/dev/null 2>&1 || return 1
+  iconv -f UTF-16LE -t UTF-8 "$out" | tr -d '\r' | sed -nE "s/^\"$2\"=\"(.*)\"$/\1/p" | sed 's/\\\\/\\/g'
+}
 # Puts text into the focused field of the window titled $1 through the
 # clipboard: xdotool's typing loses capital umlauts on their way into Wine.
 paste_to() {
@@ -179,7 +187,7 @@ CURRENT="Übung.pgn$TITLE_TAIL"
 wm_close "$CURRENT"
 wait_program_end && pass "the close box ends the program" || fail "the program did not end after the close box"
 wineserver -w
-file1=$(wine reg query "$REGISTRY_KEY\\Recent File List" /v File1 2>/dev/null | tr -d '\r' | sed -nE 's/.*REG_SZ +//p')
+file1=$(registry_value "$REGISTRY_KEY\\Recent File List" File1)
 [ "$file1" = "$GAME_WINE" ] && pass "File1 in the registry is $file1" || fail "File1 in the registry is '$file1', not '$GAME_WINE'"
 start_windows_torvo
 wait_window "$MAIN" || fail "no window after the restart"
@@ -190,8 +198,18 @@ xdotool key 1
 wait_window "$CURRENT" && pass "after a restart the game stands under 'Letzte Datei' and opens" \
   || fail "the recent file did not open from the menu after the restart"
 
-# --- The end: the close box ---------------------------------------------------
+# --- Closing while the computer thinks ends the program cleanly --------------
+n=$(status_lines)
+keys_to "$CURRENT" F8
+sleep 0.7
 wm_close "$CURRENT"
-wait_program_end && pass "the program ends" || fail "the program did not end after the close box"
+if wait_program_end; then
+  torvo_status
+  code=$?
+  [ $code -eq 0 ] && pass "closed while thinking: the program ends with 0" || fail "closed while thinking: exit code $code"
+else
+  fail "the program did not end after the close box while thinking"
+fi
+wineserver -w
 
 gui_finish windows
