@@ -94,6 +94,49 @@ FLIPPED=1 squares_are "${INITIAL[@]}" && pass "F7 turns the board" || fail "F7 d
 keys_to "$MAIN" F7
 sleep 1
 
+# --- Prompts: a menu item, the idle text after the menu, a toolbar button ------
+n=$(status_lines)
+keys_to "$MAIN" alt+d
+wait_status_since "Neues Spiel starten" "$n" && pass "the Datei menu's first item gives its prompt" \
+  || fail "no prompt for the Datei menu's first item"
+keys_to "$MAIN" Escape Escape
+wait_status "$IDLE" && pass "the idle text once the menu has closed" || fail "after the menu: '$(last_status)'"
+read -r x0 y0 _ _ <"$TORVO_CANVAS_FILE"
+# The first button (a new game) sits a few pixels into the toolbar above the view.
+n=$(status_lines)
+xdotool mousemove --sync $((x0 + 10)) $((y0 - 14))
+wait_status_since "Neues Spiel starten" "$n" && pass "the first button gives its prompt" \
+  || fail "no prompt while the first button is pointed at"
+sleep 1.5
+screenshot tooltip-new
+xdotool mousemove --sync $((x0 + 200)) $((y0 + 200))
+wait_status "$IDLE" && pass "the idle text once the pointer has left the toolbar" || fail "after the toolbar: '$(last_status)'"
+
+# --- Scroll Lock in its pane ----------------------------------------------------
+n=$(status_lines)
+keys_to "$MAIN" Scroll_Lock
+wait_status_since "indicator SCRL on" "$n" && pass "SCRL shows with Scroll Lock" || fail "no SCRL after Scroll Lock"
+screenshot indicator-scrl
+keys_to "$MAIN" Scroll_Lock
+wait_status_since "indicator SCRL off" "$n" && pass "SCRL goes with Scroll Lock" || fail "SCRL stays after Scroll Lock"
+
+# --- Toolbar and status bar hidden and shown through "&Ansicht" --------------
+canvas=$(canvas_rect)
+keys_to "$MAIN" alt+a t
+wait_canvas_change "$canvas" && pass "the toolbar hides, the board takes its place" || fail "hiding the toolbar left the board as it was"
+canvas=$(canvas_rect)
+keys_to "$MAIN" alt+a s
+wait_canvas_change "$canvas" && pass "the status bar hides" || fail "hiding the status bar left the board as it was"
+screenshot bars-hidden
+canvas=$(canvas_rect)
+keys_to "$MAIN" alt+a t
+wait_canvas_change "$canvas"
+canvas=$(canvas_rect)
+keys_to "$MAIN" alt+a s
+wait_canvas_change "$canvas"
+read -r _ y1 _ _ <"$TORVO_CANVAS_FILE"
+[ "$y1" = "$y0" ] && pass "both bars come back" || fail "after showing both bars again the board starts at $y1, not $y0"
+
 # --- e2-e4 with the mouse, and the computer's answer -------------------------
 n=$(status_lines)
 click_square e2
@@ -211,5 +254,22 @@ else
   fail "the program did not end after the close box while thinking"
 fi
 wineserver -w
+
+# --- A file on the command line that cannot be opened ends the program --------
+start_windows_torvo "$WORK_DIR/fehlt.pgn"
+if wait_window "File - error"; then
+  screenshot box-open-error
+  keys_to "File - error" Return
+  if wait_program_end; then
+    torvo_status
+    code=$?
+    [ $code -ne 0 ] && pass "a missing file on the command line: 'File - error', then the end ($code)" \
+      || fail "a missing file on the command line ended with 0"
+  else
+    fail "the program still runs after the missing file's box"
+  fi
+else
+  fail "no 'File - error' box for a missing file on the command line"
+fi
 
 gui_finish windows
