@@ -6,7 +6,15 @@
 
 namespace {
 
-constexpr char kSeparator = '/';
+// Windows paths may come with either separator; one with a backslash uses it.
+char SeparatorOf(const std::string& path) { return path.find('\\') != std::string::npos ? '\\' : '/'; }
+
+// What stays in front of the ellipsis: "/" or a drive such as "C:\".
+std::string RootOf(const std::string& path, char separator) {
+    if (path[0] == separator) return std::string(1, separator);
+    if (path.size() > 2 && path[1] == ':' && path[2] == separator) return path.substr(0, 3);
+    return std::string();
+}
 
 int Chars(const std::string& utf8) {
     int count = 0;
@@ -19,12 +27,13 @@ int Chars(const std::string& utf8) {
 
 std::string CRecentFileLabel::Abbreviate(const std::string& path, int maxChars) {
     if (Chars(path) <= maxChars) return path;
+    const char kSeparator = SeparatorOf(path);
     std::vector<std::string> parts;
     size_t start = 0;
     for (size_t slash; (slash = path.find(kSeparator, start)) != std::string::npos; start = slash + 1)
         parts.push_back(path.substr(start, slash - start));
     parts.push_back(path.substr(start));
-    const std::string root = path[0] == kSeparator ? std::string(1, kSeparator) : std::string();
+    const std::string root = RootOf(path, kSeparator);
     // The longest tail of folders that still fits behind the ellipsis.
     std::string best = parts.back();
     std::string tail = parts.back();

@@ -14,6 +14,10 @@ TEST(RecentFileLabelTest, ShortensLongPathsToThirtyCharacters) {
         {"/home/anna/ein-sehr-langer-name-einer-partie.pgn", "ein-sehr-langer-name-einer-partie.pgn"},
         {"spiele/partie-gegen-den-computer-nummer-eins.pgn", "partie-gegen-den-computer-nummer-eins.pgn"},
         {"/home/änne/schach/partien/2024/zü.pgn", "/.../partien/2024/zü.pgn"},
+        // Windows names keep their drive and their own separator.
+        {"C:\\Users\\anna\\Partien ä\\Übung.pgn", "C:\\...\\Partien ä\\Übung.pgn"},
+        {"C:\\Users\\anna\\Eine sehr lange Mappe mit Partien\\Übung.pgn", "C:\\...\\Übung.pgn"},
+        {"C:\\Spiele\\Übung.pgn", "C:\\Spiele\\Übung.pgn"},
     };
     for (const Case& c : cases) EXPECT_EQ(CRecentFileLabel::Abbreviate(c.path, 30), c.label) << c.path;
 }
