@@ -6,12 +6,12 @@
 
 void CFileHistory::AddFileToHistory(const wxString& file) {
     wxFileHistory::AddFileToHistory(file);
-    Relabel();
+    Changed();
 }
 
 void CFileHistory::RemoveFileFromHistory(size_t i) {
     wxFileHistory::RemoveFileFromHistory(i);
-    Relabel();
+    Changed();
 }
 
 void CFileHistory::AddFilesToMenu(wxMenu* menu) {
@@ -30,4 +30,9 @@ void CFileHistory::Relabel() {
             item->SetItemLabel(wxString::FromUTF8(label.c_str()));
         }
     }
+}
+
+void CFileHistory::Changed() {
+    Relabel();
+    if (m_changed) m_changed();
 }

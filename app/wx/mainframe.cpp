@@ -12,6 +12,7 @@
 #include "app/core/recentfilelabel.h"
 #include "app/core/shorthelp.h"
 #include "app/wx/filedroptarget.h"
+#include "app/wx/filehistory.h"
 #include "app/wx/gtkglue.h"
 #include "app/wx/messagebox.h"
 #include "app/wx/resources.h"
@@ -55,6 +56,9 @@ CMainFrame::CMainFrame(wxDocManager* manager)
     SetIcons(CResources::ProgramIcons());
     CreateMenus();
     RefreshRecentFiles();
+    // Rebuilt once the change's handler has returned: an open menu is not changed under the pointer.
+    if (auto* history = dynamic_cast<CFileHistory*>(manager->GetFileHistory()))
+        history->SetChangeHandler([this] { CallAfter([this] { RefreshRecentFiles(); }); });
     // The greyed "Letzte Datei" gets no highlight from the toolkit; its prompt
     // comes when the pointer is on it.
     CGtkGlue::WatchPointing(m_fileMenu, cmd::ToolkitId(cmd::kFileMruFirst), [this] {
@@ -85,10 +89,14 @@ CMainFrame::CMainFrame(wxDocManager* manager)
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateStatusBar, this, cmd::ToolkitId(cmd::kViewStatusBar));
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateRecentFiles, this, cmd::ToolkitId(cmd::kFileMruFirst));
     Bind(wxEVT_MENU_HIGHLIGHT, &CMainFrame::OnMenuHighlight, this);
-    Bind(wxEVT_IDLE, &CMainFrame::OnIdle, this);
     Bind(wxEVT_LEFT_DOWN, &CMainFrame::OnFrameClick, this);
     Bind(wxEVT_LEFT_DCLICK, &CMainFrame::OnFrameClick, this);
     Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnClose, this);
+}
+
+CMainFrame::~CMainFrame() {
+    if (auto* history = dynamic_cast<CFileHistory*>(GetDocumentManager()->GetFileHistory()))
+        history->SetChangeHandler(nullptr);
 }
 
 void CMainFrame::CreateMenus() {
@@ -137,18 +145,6 @@ void CMainFrame::RefreshRecentFiles() {
         m_fileMenu->Insert(m_recentPosition + i, wxID_FILE1 + static_cast<int>(i), U(label),
                            U(CMainFrameTexts::StatusPrompt(cmd::kFileMruFirst)));
     }
-}
-
-void CMainFrame::OnIdle(wxIdleEvent& event) {
-    // Changed while the menu is closed, so that it opens at its full width.
-    wxDocManager* manager = GetDocumentManager();
-    wxArrayString files;
-    for (size_t i = 0; i < manager->GetHistoryFilesCount(); ++i) files.push_back(manager->GetHistoryFile(i));
-    if (files != m_recentShown) {
-        m_recentShown = files;
-        RefreshRecentFiles();
-    }
-    event.Skip();
 }
 
 void CMainFrame::CreateKeyTable() {

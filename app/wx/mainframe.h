@@ -2,7 +2,6 @@
 // canvas; holds back a close request while the computer thinks.
 #pragma once
 
-#include <wx/arrstr.h>
 #include <wx/docview.h>
 
 #include "app/core/deferredclose.h"
@@ -29,6 +28,7 @@ public:
     };
 
     explicit CMainFrame(wxDocManager* manager);
+    ~CMainFrame() override;
 
     CStatusBar* StatusBar() const { return m_statusBar; }
     void SetBoardCanvas(CBoardCanvas* canvas);
@@ -55,7 +55,6 @@ private:
     void OnUpdateStatusBar(wxUpdateUIEvent& event);
     void OnUpdateRecentFiles(wxUpdateUIEvent& event);
     void OnMenuHighlight(wxMenuEvent& event);
-    void OnIdle(wxIdleEvent& event);
     void OnFrameClick(wxMouseEvent& event);
     void OnClose(wxCloseEvent& event);
     void LeaveThinking();
@@ -65,6 +64,5 @@ private:
     CBoardCanvas* m_canvas = nullptr;
     wxMenu* m_fileMenu = nullptr;
     size_t m_recentPosition = 0;
-    wxArrayString m_recentShown;
     CDeferredClose m_deferredClose;
 };
