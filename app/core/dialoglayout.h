@@ -26,6 +26,10 @@ struct DialogControl {
 };
 
 struct DialogLayout {
+    // Every dialog's font; the dialog units are measured in it.
+    static constexpr int kFontPoints = 8;
+    static constexpr const char* kFontName = "MS Sans Serif";
+
     const char* caption;
     int width;
     int height;

@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr int kFontPoints = 8;
 constexpr int kMarginUnits = 7;
 constexpr int kIconPixels = 32;
 
@@ -37,7 +36,7 @@ wxBitmap StoredBitmap(const char* name) {
 }  // namespace
 
 CDialogBuilder::CDialogBuilder(wxDialog* dialog, const DialogLayout& layout) : m_dialog(dialog) {
-    dialog->SetFont(wxFont(kFontPoints, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL));
+    dialog->SetFont(wxFont(DialogLayout::kFontPoints, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL));
     dialog->SetTitle(U(layout.caption));
     dialog->SetClientSize(dialog->ConvertDialogToPixels(wxSize(layout.width, layout.height)));
     // Group boxes first, so that the controls inside them lie on top.

@@ -1,0 +1,11 @@
+#include "app/win32/aboutdlg.h"
+
+#include "app/core/commandids.h"
+#include "app/core/mainframetexts.h"
+
+CAboutDlg::CAboutDlg(HWND parent) : CDialogWindow(parent, CMainFrameTexts::kAboutLayout) {}
+
+void CAboutDlg::OnCommand(int id, int code) {
+    // OK, Enter, Escape and the close box all just close it.
+    if (code == BN_CLICKED && (id == dlg::kIdOk || id == dlg::kIdCancel)) End(id);
+}

@@ -1,0 +1,12 @@
+// "Über Torvo": the program's icon, name, version and addresses.
+#pragma once
+
+#include "app/win32/dialogwindow.h"
+
+class CAboutDlg : public CDialogWindow {
+public:
+    explicit CAboutDlg(HWND parent);
+
+private:
+    void OnCommand(int id, int code) override;
+};

@@ -1,0 +1,97 @@
+#include "app/win32/dialogwindow.h"
+
+#include <algorithm>
+
+#include "app/win32/dibbitmap.h"
+#include "app/win32/resourceids.h"
+
+CDialogWindow::CDialogWindow(HWND parent, const DialogLayout& layout)
+    : m_parent(parent), m_layout(layout), m_template(layout) {}
+
+CDialogWindow::~CDialogWindow() {
+    if (m_window) DestroyWindow(m_window);
+}
+
+INT_PTR CDialogWindow::DoModal() {
+    m_result = kNotEnded;
+    return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), m_template.Get(), m_parent, DialogProc,
+                                   reinterpret_cast<LPARAM>(this));
+}
+
+HWND CDialogWindow::Create() {
+    if (m_window) return m_window;
+    m_result = kNotEnded;
+    return CreateDialogIndirectParamW(GetModuleHandleW(nullptr), m_template.Get(), m_parent, DialogProc,
+                                      reinterpret_cast<LPARAM>(this));
+}
+
+void CDialogWindow::End(INT_PTR result) {
+    m_result = result;
+    EndDialog(m_window, result);
+}
+
+INT_PTR CALLBACK CDialogWindow::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        auto* self = reinterpret_cast<CDialogWindow*>(lParam);
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+        self->m_window = window;
+        self->ShowPictures();
+        self->CentreOnParent();
+        return self->OnInitDialog() ? TRUE : FALSE;
+    }
+    auto* self = reinterpret_cast<CDialogWindow*>(GetWindowLongPtrW(window, DWLP_USER));
+    if (!self) return FALSE;
+    switch (message) {
+        case WM_COMMAND:
+            self->OnCommand(LOWORD(wParam), HIWORD(wParam));
+            return TRUE;
+        case WM_DESTROY:
+            self->FreePictures();
+            self->m_window = nullptr;
+            SetWindowLongPtrW(window, DWLP_USER, 0);
+            return FALSE;
+        default:
+            return FALSE;
+    }
+}
+
+void CDialogWindow::CentreOnParent() {
+    RECT own;
+    GetWindowRect(m_window, &own);
+    RECT area;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    RECT around = area;
+    if (m_parent) GetWindowRect(m_parent, &around);
+    const LONG width = own.right - own.left;
+    const LONG height = own.bottom - own.top;
+    LONG x = around.left + (around.right - around.left - width) / 2;
+    LONG y = around.top + (around.bottom - around.top - height) / 2;
+    // Kept on the screen when the parent is near its edge.
+    x = std::max(area.left, std::min(x, area.right - width));
+    y = std::max(area.top, std::min(y, area.bottom - height));
+    SetWindowPos(m_window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CDialogWindow::ShowPictures() {
+    // The controls stand in the order of the table's rows; statics share one
+    // id, so the rows are matched by place, not by id.
+    HWND control = GetWindow(m_window, GW_CHILD);
+    for (int i = 0; i < m_layout.count && control; ++i, control = GetWindow(control, GW_HWNDNEXT)) {
+        const DialogControl& row = m_layout.controls[i];
+        if (row.kind == ControlKind::kPicture) {
+            HBITMAP bitmap = CDibBitmap::FromResource(row.text);
+            if (!bitmap) continue;
+            m_bitmaps.push_back(bitmap);
+            SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+        } else if (row.kind == ControlKind::kIcon) {
+            // The program's icon from the executable; shared, so never destroyed.
+            HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(TORVO_IDI_ABOUT));
+            if (icon) SendMessageW(control, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+        }
+    }
+}
+
+void CDialogWindow::FreePictures() {
+    for (HBITMAP bitmap : m_bitmaps) DeleteObject(bitmap);
+    m_bitmaps.clear();
+}

@@ -1,0 +1,54 @@
+// The common part of the program's dialogs: a window made from a layout
+// table, shown modally or, for driving it by messages, created modeless and
+// hidden; the pictures and icons of the table put in; commands handed on.
+#pragma once
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <vector>
+
+#include "app/core/dialoglayout.h"
+#include "app/win32/dialogtemplate.h"
+
+class CDialogWindow {
+public:
+    static constexpr INT_PTR kNotEnded = -1;
+
+    CDialogWindow(HWND parent, const DialogLayout& layout);
+    virtual ~CDialogWindow();
+    CDialogWindow(const CDialogWindow&) = delete;
+    CDialogWindow& operator=(const CDialogWindow&) = delete;
+
+    // Runs the dialog until a button ends it; IDOK or IDCANCEL.
+    INT_PTR DoModal();
+    // The same dialog modeless and hidden; it lives until this object goes.
+    HWND Create();
+
+    HWND Window() const { return m_window; }
+    // What ended the dialog, kNotEnded while it is open.
+    INT_PTR Result() const { return m_result; }
+
+protected:
+    // After the controls exist; false when the dialog has put the focus itself.
+    virtual bool OnInitDialog() { return true; }
+    virtual void OnCommand(int id, int code) = 0;
+
+    void End(INT_PTR result);
+    HWND Item(int id) const { return GetDlgItem(m_window, id); }
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void CentreOnParent();
+    void ShowPictures();
+    void FreePictures();
+
+    HWND m_parent;
+    const DialogLayout& m_layout;
+    CDialogTemplate m_template;
+    HWND m_window = nullptr;
+    INT_PTR m_result = kNotEnded;
+    std::vector<HBITMAP> m_bitmaps;
+};

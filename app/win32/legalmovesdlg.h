@@ -1,0 +1,21 @@
+// "Mögliche Züge": the legal moves as coordinate texts, one of which the
+// user may pick, next to a picture of the board's coordinates.
+#pragma once
+
+#include "app/core/legalmovesdlglogic.h"
+#include "app/win32/dialogwindow.h"
+
+class CLegalMovesDlg : public CDialogWindow {
+public:
+    // The facade is not owned.
+    CLegalMovesDlg(HWND parent, CGameFacade* facade);
+
+    int HasMove() const { return m_logic.HasMove(); }
+    const char* GetMoveText() const { return m_logic.GetMoveText(); }
+
+private:
+    bool OnInitDialog() override;
+    void OnCommand(int id, int code) override;
+
+    CLegalMovesDlgLogic m_logic;
+};
