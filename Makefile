@@ -66,6 +66,7 @@ windows: deps
 # The prefix is made first: tests starting together would each try to.
 test-windows: windows
 	@$(WINE_ENV) wineboot -i >/dev/null 2>&1
+	@$(WINE_ENV) wine reg add "HKCU\\Software\\Wine\\Drivers" /v Graphics /d null /f >/dev/null 2>&1
 	@cd $(WINDOWS_BUILD) && $(WINE_ENV) ctest --output-on-failure -j $(JOBS)
 
 test: test-plain test-asan test-fuzz test-windows

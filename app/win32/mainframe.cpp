@@ -7,6 +7,7 @@
 #include "app/core/mainframetexts.h"
 #include "app/core/recentfiles.h"
 #include "app/core/shorthelp.h"
+#include "app/win32/aboutdlg.h"
 #include "app/win32/dibbitmap.h"
 #include "app/win32/keytable.h"
 #include "app/win32/menubar.h"
@@ -239,6 +240,11 @@ void CMainFrame::OnCommand(int id) {
         case cmd::kShortHelp:
             OnShortHelp();
             return;
+        case cmd::kAppAbout: {
+            CAboutDlg dialog(m_hwnd);
+            dialog.DoModal();
+            return;
+        }
         case cmd::kViewToolbar:
             ToggleBar(m_toolbar);
             return;

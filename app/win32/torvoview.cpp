@@ -6,8 +6,11 @@
 #include "app/core/commandids.h"
 #include "app/core/mainframetexts.h"
 #include "app/win32/gdiboard.h"
+#include "app/win32/legalmovesdlg.h"
 #include "app/win32/mainframe.h"
 #include "app/win32/messagebox.h"
+#include "app/win32/moveentrydlg.h"
+#include "app/win32/settingsdlg.h"
 #include "app/win32/torvodoc.h"
 #include "app/win32/uireport.h"
 #include "app/win32/widetext.h"
@@ -212,11 +215,26 @@ void CTorvoView::OnLegalMoves() {
     m_moves.OnLegalMoves();
 }
 
-std::string CTorvoView::ChooseLegalMove(CGameFacade*) { return std::string(); }
+std::string CTorvoView::ChooseLegalMove(CGameFacade* facade) {
+    CLegalMovesDlg dialog(m_frame.Hwnd(), facade);
+    dialog.DoModal();
+    return dialog.HasMove() ? dialog.GetMoveText() : std::string();
+}
 
-std::string CTorvoView::TypeMove() { return std::string(); }
+std::string CTorvoView::TypeMove() {
+    CMoveEntryDlg dialog(m_frame.Hwnd());
+    dialog.DoModal();
+    return dialog.Logic().MoveText();
+}
 
-void CTorvoView::OnSettings() {}
+void CTorvoView::OnSettings() {
+    CSettingsDlg dialog(m_frame.Hwnd());
+    dialog.Logic().m_autoReply = m_moves.AutoReply();
+    dialog.Logic().m_level = m_level;
+    dialog.DoModal();
+    m_moves.SetAutoReply(dialog.Logic().m_autoReply);
+    m_level = dialog.Logic().m_level;
+}
 
 void CTorvoView::BeginPrinting() {
     if (m_showNotation == kBoardNotation) m_showNotation = kPrintNotation;
