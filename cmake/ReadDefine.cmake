@@ -4,13 +4,12 @@
 # script use, not from a copy.
 function(torvo_read_define header name var)
   file(STRINGS ${header} lines REGEX "^#define[ \t]+${name}[ \t]")
-  if(NOT lines MATCHES "^#define[ \t]+${name}[ \t]+(\"([^\"]*)\"|([0-9]+))[ \t]*$")
-    message(FATAL_ERROR "${header}: no define ${name} with a number or a text")
-  endif()
-  if(CMAKE_MATCH_3 STREQUAL "")
-    set(${var} "${CMAKE_MATCH_2}" PARENT_SCOPE)
+  if(lines MATCHES "^#define[ \t]+${name}[ \t]+\"([^\"]*)\"[ \t]*$")
+    set(${var} "${CMAKE_MATCH_1}" PARENT_SCOPE)
+  elseif(lines MATCHES "^#define[ \t]+${name}[ \t]+([0-9]+)[ \t]*$")
+    set(${var} "${CMAKE_MATCH_1}" PARENT_SCOPE)
   else()
-    set(${var} "${CMAKE_MATCH_3}" PARENT_SCOPE)
+    message(FATAL_ERROR "${header}: no define ${name} with a number or a text")
   endif()
 endfunction()
 
