@@ -14,6 +14,8 @@ packages=(
   g++-mingw-w64-x86-64-posix
   wine
   wine64
+  # the Windows setup program
+  nsis
   # fuzzing the PGN reader and the move parser
   clang
   libclang-rt-14-dev

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/core/dialoglayout.h"
+#include "app/core/programnames.h"
 
 struct MenuItem {
     int id;  // kSeparator for a separator
@@ -35,13 +36,13 @@ public:
     static constexpr const char* kWindowTitle = "Torvo Halvorn Schach Programm";
     static constexpr const char* kNewDocumentName = "NeuesSpiel";
     static constexpr const char* kFilterName = "Torvo Files (*.pgn)";
-    static constexpr const char* kFileExtension = ".pgn";
-    static constexpr const char* kFileTypeId = "Torvo.Document";
-    static constexpr const char* kFileTypeName = "SchachSpiel";
+    static constexpr const char* kFileExtension = TORVO_FILE_EXTENSION;
+    static constexpr const char* kFileTypeId = TORVO_FILE_TYPE_ID;
+    static constexpr const char* kFileTypeName = TORVO_FILE_TYPE_NAME;
     static constexpr const char* kCaptionSeparator = " - ";
 
-    static constexpr const char* kAppName = "torvo";
-    static constexpr const char* kVendorName = "Halvorn IT";
+    static constexpr const char* kAppName = TORVO_APP_NAME;
+    static constexpr const char* kVendorName = TORVO_VENDOR_NAME;
     static constexpr const char* kIdleText = "Warte auf einen Zug.";
     static constexpr const char* kCapsIndicator = "CAP";
     static constexpr const char* kNumIndicator = "NUM";
@@ -60,7 +61,7 @@ public:
     static constexpr const char* kMailAddress = "torvo@halvorn.example";
     static constexpr const char* kAboutProgramLine = "Torvo Halvorn Schachprogramm 3.0.d ";
     static constexpr const char* kAboutIcon = "torvo-32";  // the program's icon at 32 x 32
-    static constexpr const char* kCopyrightLine = "Copyright (C) Halvorn IT";
+    static constexpr const char* kCopyrightLine = TORVO_COPYRIGHT_LINE;
 
     static const Menu kMenus[];
     static const int kMenuCount;
