@@ -17,6 +17,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # One executable each, no runtime DLLs beside it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# The runtime's static libraries bring their debugging sections along.
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
 
 find_program(TORVO_WINE wine)
 if(TORVO_WINE)

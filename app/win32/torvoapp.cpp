@@ -6,6 +6,7 @@
 #include "app/core/commandline.h"
 #include "app/core/mainframetexts.h"
 #include "app/core/recentfiles.h"
+#include "app/win32/filetype.h"
 #include "app/win32/mainframe.h"
 #include "app/win32/messagebox.h"
 #include "app/win32/registrystore.h"
@@ -70,6 +71,9 @@ int CTorvoApp::Run(HINSTANCE instance, int show) {
     if (!frame.Create()) return kStartFailed;
     pumpPlatform.SetKeyTable(frame.Hwnd(), frame.Keys());
     TheMessagePump().SetPlatform(&pumpPlatform);
+
+    // 5. The shell opens and prints .pgn files with this program.
+    CFileType::Register(CFileType::ProgramPath());
 
     // 6. The shell command of the command line.
     const CCommandLine line = CCommandLine::Parse(Arguments());
