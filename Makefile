@@ -63,10 +63,12 @@ windows: deps
 		-DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
-# The prefix is made first: tests starting together would each try to.
+# The prefix is made first: tests starting together would each try to. Its
+# windows go to Wine's null driver, as there is no display to show them.
 test-windows: windows
 	@$(WINE_ENV) wineboot -i >/dev/null 2>&1
-	@$(WINE_ENV) wine reg add "HKCU\\Software\\Wine\\Drivers" /v Graphics /d null /f >/dev/null 2>&1
+# Without a display the windows of the tests need Wine's null driver.
+	@$(WINE_ENV) wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
 	@cd $(WINDOWS_BUILD) && $(WINE_ENV) ctest --output-on-failure -j $(JOBS)
 
 test: test-plain test-asan test-fuzz test-windows

@@ -1,14 +1,11 @@
 #include "app/wx/notationprintout.h"
 
+#include "app/core/printpage.h"
 #include "app/wx/torvoview.h"
 
 namespace {
 
-// The notation is laid out in screen pixels, inside a margin that printers
-// can print on.
 constexpr int kOnlyPage = 1;
-constexpr double kMarginMillimetres = 20.0;
-constexpr double kMillimetresPerInch = 25.4;
 
 }  // namespace
 
@@ -21,11 +18,13 @@ void CNotationPrintout::OnEndPrinting() { m_view->EndPrinting(); }
 bool CNotationPrintout::OnPrintPage(int page) {
     wxDC* dc = GetDC();
     if (!dc || page != kOnlyPage) return false;
+    // The notation is laid out in screen pixels, inside a margin that
+    // printers can print on.
     MapScreenSizeToPage();
     int ppiX = 0, ppiY = 0;
     GetPPIScreen(&ppiX, &ppiY);
-    const wxCoord marginX = static_cast<wxCoord>(kMarginMillimetres * ppiX / kMillimetresPerInch);
-    const wxCoord marginY = static_cast<wxCoord>(kMarginMillimetres * ppiY / kMillimetresPerInch);
+    const wxCoord marginX = CPrintPage::MillimetresToDots(CPrintPage::kMarginMillimetres, ppiX);
+    const wxCoord marginY = CPrintPage::MillimetresToDots(CPrintPage::kMarginMillimetres, ppiY);
     OffsetLogicalOrigin(marginX, marginY);
     // The lines are fitted to the page between the margins.
     m_view->DrawNotation(*dc, GetLogicalPageRect().GetWidth() - 2 * marginX);

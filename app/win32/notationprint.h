@@ -1,0 +1,34 @@
+// Printing the notation: one page, the game's PGN text fitted to the
+// paper's width inside the margins, through the print dialog.
+#pragma once
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include "app/core/notationlayout.h"
+#include "app/core/printpage.h"
+
+class CGameFacade;
+class CPrinterSettings;
+
+class CNotationPrint {
+public:
+    static constexpr const char* kPrintFailedText = "Der Drucker hat das Spiel nicht angenommen.";
+
+    // "&Drucken...": the print dialog on the kept printer, then the page; a
+    // cancel does nothing. The spooler lists the job by the document's title.
+    static void Print(HWND owner, CGameFacade& facade, const char* documentTitle, CPrinterSettings& printer);
+    // The shell's print command for a file on the command line.
+    static void PrintDirect(HWND owner, CGameFacade& facade, const char* documentTitle, CPrinterSettings& printer);
+    // The page as one spooler job on a printer's DC; false, and the user
+    // told, when the printer refused it.
+    static bool PrintOn(HWND owner, HDC printerDc, CGameFacade& facade, const char* documentTitle);
+
+    // The sheet a printer's DC prints on; a DC that is no printer's counts
+    // as a sheet the size of its device (a screen's).
+    static CPrintPage::Paper PaperOf(HDC dc);
+    // The notation inside the paper's margins, on a DC in the paper's dots.
+    static CNotationLayout::Extent DrawPage(HDC dc, CGameFacade& facade, const CPrintPage::Paper& paper);
+};

@@ -1,0 +1,47 @@
+// The printer the user chose, kept between the print commands: the common
+// dialog's DEVMODE and DEVNAMES, given back to every later print dialog and
+// asked for the preview's paper.
+#pragma once
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#include <commdlg.h>
+
+#include <string>
+
+class CPrinterSettings {
+public:
+    static constexpr const char* kCaption = "Drucken";
+    static constexpr const char* kNoPrinterText = "Es ist kein Drucker eingerichtet.";
+    static constexpr const char* kDialogFailedText = "Der Druckdialog ist fehlgeschlagen (Fehler %lu).";
+
+    CPrinterSettings() = default;
+    ~CPrinterSettings();
+    CPrinterSettings(const CPrinterSettings&) = delete;
+    CPrinterSettings& operator=(const CPrinterSettings&) = delete;
+
+    // "D&ruck Einstellung...": the setup dialog; what is chosen there stays.
+    void Setup(HWND owner);
+    // The print dialog on the kept printer: a DC of the printer chosen, or
+    // null when the user cancelled or there is no printer (then said in a
+    // message box). The caller deletes the DC.
+    HDC ChoosePrinter(HWND owner);
+    // A DC of the kept printer or, before any choice, the default one,
+    // without a dialog; null when there is none. The caller deletes it.
+    HDC CurrentPrinter();
+
+    // Whether the system knows any printer at all.
+    static bool AnyPrinter();
+    // What the user is told when the dialog ended with the error; empty for
+    // a cancel, which is no failure.
+    static std::string FailureText(DWORD error);
+
+private:
+    // Runs the dialog on the kept handles and keeps what it gives back.
+    bool Run(HWND owner, PRINTDLGW* dialog);
+
+    HGLOBAL m_devMode = nullptr;
+    HGLOBAL m_devNames = nullptr;
+};
