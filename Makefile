@@ -67,7 +67,6 @@ windows: deps
 # windows go to Wine's null driver, as there is no display to show them.
 test-windows: windows
 	@$(WINE_ENV) wineboot -i >/dev/null 2>&1
-# Without a display the windows of the tests need Wine's null driver.
 	@$(WINE_ENV) wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
 	@cd $(WINDOWS_BUILD) && $(WINE_ENV) ctest --output-on-failure -j $(JOBS)
 
