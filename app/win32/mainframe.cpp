@@ -11,6 +11,8 @@
 #include "app/win32/dibbitmap.h"
 #include "app/win32/keytable.h"
 #include "app/win32/menubar.h"
+#include "app/win32/notationprint.h"
+#include "app/win32/printpreview.h"
 #include "app/win32/messagebox.h"
 #include "app/win32/resourceids.h"
 #include "app/win32/torvodoc.h"
@@ -234,6 +236,13 @@ void CMainFrame::OnCommand(int id) {
         case cmd::kFileSaveAs:
             m_doc->SaveAs();
             return;
+        case cmd::kFilePrint:
+        case cmd::kFilePrintPreview:
+            OnPrintCommand(id);
+            return;
+        case cmd::kFilePrintSetup:
+            m_printer.Setup(m_hwnd);
+            return;
         case cmd::kAppExit:
             PostMessageW(m_hwnd, WM_CLOSE, 0, 0);
             return;
@@ -254,6 +263,21 @@ void CMainFrame::OnCommand(int id) {
     }
     if (CMainFrameTexts::DoesNothing(id)) return;
     m_view->OnCommand(id);
+}
+
+void CMainFrame::OnPrintCommand(int id) {
+    m_view->BeginPrinting();
+    if (id == cmd::kFilePrint)
+        CNotationPrint::Print(m_hwnd, *m_doc->GetFacade(), m_doc->Title().c_str(), m_printer);
+    else
+        CPrintPreview::Show(m_hwnd, *m_doc->GetFacade(), m_doc->Title().c_str(), m_printer);
+    m_view->EndPrinting();
+}
+
+void CMainFrame::PrintDirect() {
+    m_view->BeginPrinting();
+    CNotationPrint::PrintDirect(m_hwnd, *m_doc->GetFacade(), m_doc->Title().c_str(), m_printer);
+    m_view->EndPrinting();
 }
 
 void CMainFrame::OnShortHelp() {

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "app/core/deferredclose.h"
+#include "app/win32/printersettings.h"
 
 class CRecentFiles;
 class CTorvoDoc;
@@ -58,6 +59,8 @@ public:
     std::string StatusText() const;
     void DocumentChanged();
     void AddRecentFile(const std::string& path);
+    // The shell's print command: the notation through the print dialog.
+    void PrintDirect();
     // The lock keys' panes follow the keys; run when the queue is empty.
     void OnIdle();
 
@@ -76,6 +79,8 @@ private:
     void OnDropFiles(HDROP drop);
     void OnShortHelp();
     void ToggleBar(HWND bar);
+    // Printing and its preview show the notation meanwhile, as the framework's print step does.
+    void OnPrintCommand(int id);
     void OnClose();
     void LeaveThinking();
     void RefreshRecentFiles();
@@ -92,4 +97,5 @@ private:
     std::unique_ptr<CTorvoDoc> m_doc;
     std::unique_ptr<CTorvoView> m_view;
     CDeferredClose m_deferredClose;
+    CPrinterSettings m_printer;
 };

@@ -4,6 +4,7 @@
 
 #include "app/win32/gdinotation.h"
 #include "app/win32/printersettings.h"
+#include "app/win32/messagebox.h"
 #include "app/win32/widetext.h"
 
 void CNotationPrint::Print(HWND owner, CGameFacade& facade, const char* documentTitle, CPrinterSettings& printer) {
@@ -39,8 +40,7 @@ bool CNotationPrint::PrintOn(HWND owner, HDC printerDc, CGameFacade& facade, con
             AbortDoc(printerDc);
     }
     if (!printed)
-        MessageBoxW(owner, CWideText::Wide(kPrintFailedText).c_str(),
-                    CWideText::Wide(CPrinterSettings::kCaption).c_str(), MB_OK | MB_ICONEXCLAMATION);
+        CMessageBox::Show(owner, kPrintFailedText, CPrinterSettings::kCaption, MB_OK | MB_ICONEXCLAMATION);
     return printed;
 }
 

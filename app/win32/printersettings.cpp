@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "app/win32/messagebox.h"
 #include "app/win32/widetext.h"
 
 namespace {
@@ -15,8 +16,7 @@ constexpr DWORD kPrinterInfoLevel = 4;
 void Report(HWND owner, DWORD error) {
     const std::string text = CPrinterSettings::FailureText(error);
     if (text.empty()) return;
-    MessageBoxW(owner, CWideText::Wide(text).c_str(), CWideText::Wide(CPrinterSettings::kCaption).c_str(),
-                MB_OK | MB_ICONEXCLAMATION);
+    CMessageBox::Show(owner, text.c_str(), CPrinterSettings::kCaption, MB_OK | MB_ICONEXCLAMATION);
 }
 
 }  // namespace

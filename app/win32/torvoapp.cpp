@@ -29,7 +29,7 @@ int MessageLoop(CMainFrame& frame, const std::string& printFile) {
         const BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got == 0 || got == -1) break;
         if (message.message == kPrintAndQuit && message.hwnd == frame.Hwnd()) {
-            frame.View().OnCommand(0);  // printing comes with the print step
+            frame.PrintDirect();
             PostMessageW(frame.Hwnd(), WM_CLOSE, 0, 0);
             continue;
         }

@@ -6,6 +6,7 @@
 #include "app/core/commandids.h"
 #include "app/core/mainframetexts.h"
 #include "app/win32/gdiboard.h"
+#include "app/win32/gdinotation.h"
 #include "app/win32/legalmovesdlg.h"
 #include "app/win32/mainframe.h"
 #include "app/win32/messagebox.h"
@@ -158,7 +159,16 @@ void CTorvoView::PaintBoard(HDC dc, const RECT& client) {
         SetStatusText(DisplayText(facade->StatusText()));
 }
 
-void CTorvoView::PaintNotation(HDC, const RECT&) {}
+void CTorvoView::PaintNotation(HDC dc, const RECT& client) {
+    CGameFacade* facade = Facade();
+    if (!facade) return;
+    // The window's origin moves with the scroll bar; the text keeps its places.
+    POINT old;
+    SetWindowOrgEx(dc, 0, m_scrollY, &old);
+    const CNotationLayout::Extent extent = CGdiNotation::Draw(dc, *facade, client.right);
+    SetWindowOrgEx(dc, old.x, old.y, nullptr);
+    SetScrollRange(extent.height, client.bottom);
+}
 
 void CTorvoView::SetScrollRange(int height, int page) {
     m_notationHeight = height;

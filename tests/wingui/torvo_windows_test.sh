@@ -169,6 +169,77 @@ else
   fail "the clipboard holds: $record"
 fi
 
+# --- A refused move: the question, and "Ja" opens the list of legal moves -----
+REFUSED="Ungültiger Zug !"
+LEGAL="Mögliche Züge"
+click_square d2
+click_square d5
+if wait_window "$REFUSED"; then
+  screenshot box-refused-move
+  [ "$(last_status)" = "Ungültiger Zug: d2d5" ] && pass "status 'Ungültiger Zug: d2d5' under the question" \
+    || fail "status under the question: '$(last_status)'"
+  keys_to "$REFUSED" Return
+  if wait_window "$LEGAL"; then
+    pass "'Ja' opens '$LEGAL'"
+    screenshot dialog-legal-moves
+    keys_to "$LEGAL" Escape
+    wait_window_gone "$LEGAL" && pass "'$LEGAL' closes with Escape" || fail "'$LEGAL' stays after Escape"
+  else
+    fail "'Ja' did not open '$LEGAL'"
+  fi
+else
+  fail "no '$REFUSED' box for d2-d5"
+fi
+sleep 0.5
+board_shot after-refusal
+squares_are d2=red d5=empty && pass "the refused move left the board alone" || fail "the refused move changed the board"
+
+# --- The other dialogs and the print preview open and close -------------------
+open_and_close() {
+  local title=$1 shot=$2
+  shift 2
+  keys_to "$MAIN" "$@"
+  if wait_window "$title"; then
+    sleep 0.3
+    screenshot "$shot"
+    keys_to "$title" Escape
+    wait_window_gone "$title" && pass "'$title' opens and closes" || fail "'$title' stays after Escape"
+  else
+    fail "'$title' did not open"
+  fi
+}
+open_and_close "Haupt Einstellungen" dialog-settings alt+e h
+open_and_close "Zug" dialog-move-entry F2
+open_and_close "Über Torvo" dialog-about alt+h Return
+open_and_close "NeuesSpiel - Druck Vorschau" print-preview alt+d v
+n=$(status_lines)
+keys_to "$MAIN" F3
+if wait_window "$LEGAL"; then
+  # The first move of the sorted list, handed over with OK, is played and answered.
+  keys_to "$LEGAL" Home Tab Return
+  wait_window_gone "$LEGAL"
+  wait_for status_starting_since "$COMPUTER_MOVES" "$n" && pass "a move chosen from '$LEGAL' is played and answered" \
+    || fail "the move chosen from '$LEGAL' got no answer"
+  wait_status "Weiss ist am Zug"
+else
+  fail "F3 did not open '$LEGAL'"
+fi
+
+# --- The notation shown in the window, and the board back ----------------------
+canvas=$(canvas_rect)
+keys_to "$MAIN" alt+a g
+sleep 1
+board_shot notation
+read -r x0 y0 w h <"$TORVO_CANVAS_FILE"
+ink=$(convert "$BOARD_SHOT" -crop "${w}x$((h / 3))+$x0+$y0" +repage -threshold 50% -format "%[fx:mean]" info:)
+if awk -v m="$ink" 'BEGIN { exit !(m > 0.9 && m < 0.995) }'; then
+  pass "the notation: dark text on white ($ink white)"
+else
+  fail "the notation area is $ink white"
+fi
+keys_to "$MAIN" alt+a g
+sleep 1
+
 # --- A game pasted -----------------------------------------------------------
 PASTE_CAPTION="Einfügen des Spiels (PGN) vom Clipboard"
 printf '[Event "Kopiert"]\r\n\r\n1. d2d4 d7d5 2. c2c4 \r\n' | xclip -i -selection clipboard
