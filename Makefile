@@ -64,10 +64,12 @@ windows: deps
 	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
 # The prefix is made first: tests starting together would each try to. Its
-# windows go to Wine's null driver, as there is no display to show them.
+# windows go to Wine's null driver, as there is no display to show them;
+# the prefix's desktop, started without it, must go first.
 test-windows: windows
 	@$(WINE_ENV) wineboot -i >/dev/null 2>&1
 	@$(WINE_ENV) wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+	@$(WINE_ENV) wineserver -k; $(WINE_ENV) wineserver -w
 	@cd $(WINDOWS_BUILD) && $(WINE_ENV) ctest --output-on-failure -j $(JOBS)
 
 test: test-plain test-asan test-fuzz test-windows
