@@ -71,27 +71,9 @@ bool CTorvoDoc::OpenFile(const std::string& path) {
     return true;
 }
 
-void CTorvoDoc::Open() {
-    std::wstring name(kPathChars, L'\0');
-    const std::wstring filter = Filter();
-    const std::wstring extension = CWideText::Wide(CMainFrameTexts::kFileExtension + 1);
-    OPENFILENAMEW dialog = {};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = m_frame.Hwnd();
-    dialog.lpstrFilter = filter.c_str();
-    dialog.lpstrFile = &name[0];
-    dialog.nMaxFile = kPathChars;
-    dialog.lpstrDefExt = extension.c_str();
-    dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
-    if (!GetOpenFileNameW(&dialog)) return;
-    OpenFile(CWideText::Utf8(name.c_str()));
-}
-
-bool CTorvoDoc::Save() { return m_path.empty() ? SaveAs() : SaveTo(m_path); }
-
-bool CTorvoDoc::SaveAs() {
-    // The game's title is the proposed name: "NeuesSpiel" for a new game.
-    std::wstring name = CWideText::Wide(m_title);
+bool CTorvoDoc::AskFileName(bool save, std::string* path) {
+    // For saving, the game's title is the proposed name: "NeuesSpiel" for a new game.
+    std::wstring name = save ? CWideText::Wide(m_title) : std::wstring();
     name.resize(kPathChars, L'\0');
     const std::wstring filter = Filter();
     const std::wstring extension = CWideText::Wide(CMainFrameTexts::kFileExtension + 1);
@@ -102,9 +84,23 @@ bool CTorvoDoc::SaveAs() {
     dialog.lpstrFile = &name[0];
     dialog.nMaxFile = kPathChars;
     dialog.lpstrDefExt = extension.c_str();
-    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
-    if (!GetSaveFileNameW(&dialog)) return false;
-    return SaveTo(CWideText::Utf8(name.c_str()));
+    dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER |
+                   (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    if (!(save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog))) return false;
+    *path = CWideText::Utf8(name.c_str());
+    return true;
+}
+
+void CTorvoDoc::Open() {
+    std::string path;
+    if (AskFileName(false, &path)) OpenFile(path);
+}
+
+bool CTorvoDoc::Save() { return m_path.empty() ? SaveAs() : SaveTo(m_path); }
+
+bool CTorvoDoc::SaveAs() {
+    std::string path;
+    return AskFileName(true, &path) && SaveTo(path);
 }
 
 bool CTorvoDoc::SaveTo(const std::string& path) {

@@ -49,6 +49,8 @@ private:
     bool SetClipboardText(const std::string& text) override;
     void DocumentChanged() override;
 
+    // The system's open or save dialog; false when it was cancelled.
+    bool AskFileName(bool save, std::string* path);
     bool SaveTo(const std::string& path);
     void TitleFromPath(const std::string& path);
 
