@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # torvo-setup.exe /S in a Wine prefix of its own, then the uninstaller /S:
 # files, shortcut, file type and the entry in the installed programs come and
-# go; the user's games stay. Needs no display.
+# go; the user's games stay; a .pgn opened through the shell starts the
+# installed program with that game. Needs no display: Wine's null driver.
 #
 #     install_uninstall.sh WINE SETUP.exe BUILD_FOLDER WORK_FOLDER
 set -euo pipefail
@@ -49,6 +50,10 @@ rm -rf "$work"
 mkdir -p "$HOME"
 "$wine" wineboot -i >/dev/null 2>&1
 "$wineserver" -w
+# The desktop started by wineboot keeps its driver: restart it on the null one.
+"$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+"$wineserver" -k
+"$wineserver" -w
 
 # The prefix's folders as Windows and as Linux paths.
 read -r local_win profile_win < <("$wine" cmd /c 'echo %LOCALAPPDATA% %USERPROFILE%' 2>/dev/null | tr -d '\r')
@@ -90,6 +95,49 @@ expect_value "$uninstall" Publisher "Halvorn IT"
 expect_value "$uninstall" DisplayVersion "3.0.0.1"
 expect_value "$uninstall" DisplayIcon "$exe_win"
 expect_value "$uninstall" UninstallString "\"$instdir_win\\uninstall.exe\""
+
+# A value as reg export writes it, read as UTF-8 (reg query prints ANSI).
+exported_value() {
+  local key=$1 name=$2 out=$work/export.reg
+  rm -f "$out"
+  "$wine" reg export "$key" "$(winepath -w "$out")" /y >/dev/null 2>&1 || return 0
+  iconv -f UTF-16LE -t UTF-8 "$out" | tr -d '\r' | sed -nE "s/^\"$name\"=\"(.*)\"$/\1/p" | sed 's/\\\\/\\/g'
+}
+winepath() { "$wine" winepath "$@" 2>/dev/null | tr -d '\r'; }
+
+# Opening a game through the shell. Windows reads the user's file types
+# through HKEY_CLASSES_ROOT; Wine 8 does not merge HKCU\Software\Classes into
+# it (Wine bug 14771), so the keys the setup wrote are copied there as they are.
+for key in .pgn Torvo.Document; do
+  "$wine" reg export "$classes\\$key" "$(winepath -w "$work/$key.reg")" /y >/dev/null 2>&1
+  iconv -f UTF-16LE -t UTF-8 "$work/$key.reg" | sed '1s/^\xEF\xBB\xBF//' \
+    | sed 's/^\[HKEY_CURRENT_USER\\Software\\Classes/[HKEY_CLASSES_ROOT/' >"$work/$key-root.reg"
+  "$wine" reg import "$(winepath -w "$work/$key-root.reg")" >/dev/null 2>&1 || fail "$key not copied for the shell"
+done
+folder="$work/Schach Partien ä"
+mkdir -p "$folder"
+printf '[Event "Partie"]\r\n\r\n1. e4 *\r\n' >"$folder/Übung.pgn"
+export TORVO_STATUS_LOG=$work/status.log
+: >"$TORVO_STATUS_LOG"
+# start shows a message box when it finds no program, which nobody can close here.
+timeout 60 "$wine" start /unix "$folder/Übung.pgn" || fail "start /unix ended with status $?"
+opened=
+for _ in $(seq 100); do
+  if grep -qxF "Schwarz ist am Zug" "$TORVO_STATUS_LOG"; then opened=yes; break; fi
+  sleep 0.2
+done
+[ -n "$opened" ] || fail "the shell's open did not show the game: $(tr '\n' '|' <"$TORVO_STATUS_LOG")"
+# taskkill without /f closes the windows, and the program writes its recent files.
+"$wine" taskkill /im torvo.exe >/dev/null 2>&1 || fail "torvo.exe was not running"
+game_win=$(winepath -w "$folder/Übung.pgn")
+recent=
+for _ in $(seq 100); do
+  recent=$(exported_value 'HKCU\Software\Halvorn IT\torvo\Recent File List' File1)
+  [ "$recent" = "$game_win" ] && break
+  sleep 0.2
+done
+[ "$recent" = "$game_win" ] || fail "after the shell's open File1 is '$recent', not '$game_win'"
+unset TORVO_STATUS_LOG
 
 # What the program leaves in the registry when it has run.
 "$wine" reg add 'HKCU\Software\Halvorn IT\torvo\Settings' /v PreviewPages /t REG_DWORD /d 1 /f >/dev/null 2>&1
