@@ -45,8 +45,9 @@ void CGameRecord::Append(CGameFacade* facade, Form form, std::string* out) {
 
 void CGameRecord::AppendLines(CPgnText* text, std::string* out) {
     text->Rewind();
-    for (const std::string* line = text->NextLine(); line != nullptr; line = text->NextLine()) {
-        out->append(*line);
+    std::string_view line;
+    while (text->NextLine(&line)) {
+        out->append(line);
         out->push_back(kBlank);
         out->append(kLineEnd);
     }

@@ -1,8 +1,9 @@
 #include "notation/pgntext.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
-#include <utility>
+#include <stdexcept>
 
 #include "rules/gamefacade.h"
 
@@ -52,7 +53,6 @@ bool CPgnText::IsGlyph(const char* token) {
 
 CPgnText::CPgnText()
     : m_lineCount(0),
-      m_line(0),
       m_char(0),
       m_token(),
       m_inTag(0),
@@ -67,28 +67,35 @@ CPgnText::CPgnText()
 
 CPgnText::~CPgnText() = default;
 
-void CPgnText::AddLine(const char* line) { AddLine(std::string(line)); }
+void CPgnText::AddLine(const char* line) { AddLine(line, std::strlen(line)); }
 
-void CPgnText::AddLine(std::string line) {
-    m_lines.push_back(std::move(line));
-    ++m_lineCount;
+void CPgnText::AddLine(const std::string& line) { AddLine(line.data(), line.size()); }
+
+void CPgnText::AddLine(const char* line, size_t length) {
+    if (length >= kMaxSize - m_text.size()) throw std::length_error("PGN text too long");
+    m_text.append(line, length);
+    m_text.push_back(kLineFeed);
+    m_lineCount += 1 + static_cast<int>(std::count(line, line + length, kLineFeed));
 }
 
 void CPgnText::AddText(const char* text, size_t length, bool dropEmpty) {
+    // Reserved first, so that a long text is not copied as its string grows:
+    // it takes at most its own length and one line feed more.
+    if (length >= kMaxSize - m_text.size()) throw std::length_error("PGN text too long");
+    m_text.reserve(m_text.size() + length + 1);
     size_t start = 0;
     for (size_t i = 0; i < length; ++i) {
         if (text[i] != kLineFeed && text[i] != kReturn) continue;
         // Only LFs in a row count as one: an empty line ended by CR LF or CR stays.
         const bool emptyBeforeLf = text[i] == kLineFeed && i == start;
-        if (!dropEmpty || !emptyBeforeLf) AddLine(std::string(text + start, i - start));
+        if (!dropEmpty || !emptyBeforeLf) AddLine(text + start, i - start);
         if (text[i] == kReturn && i + 1 < length && text[i + 1] == kLineFeed) ++i;
         start = i + 1;
     }
-    if (start < length) AddLine(std::string(text + start, length - start));
+    if (start < length) AddLine(text + start, length - start);
 }
 
 void CPgnText::Rewind() {
-    m_line = 0;
     m_char = 0;
     m_inTag = 0;
     m_inVariation = 0;
@@ -100,20 +107,21 @@ void CPgnText::Rewind() {
     m_tagBeforeToken = false;
 }
 
-const std::string* CPgnText::NextLine() {
-    if (m_line >= m_lineCount) return nullptr;
-    return &m_lines[m_line++];
+bool CPgnText::NextLine(std::string_view* line) {
+    if (m_char >= m_text.size()) return false;
+    // Every line has its line feed, the last one too.
+    const size_t end = m_text.find(kLineFeed, m_char);
+    *line = std::string_view(m_text.data() + m_char, end - m_char);
+    m_char = end + 1;
+    return true;
 }
 
+// Lines are joined by one line feed; the last one's is not given.
 int CPgnText::NextChar() {
-    while (m_line < m_lineCount) {
-        const std::string& line = m_lines[m_line];
-        if (m_char < line.size()) return static_cast<unsigned char>(line[m_char++]);
-        ++m_line;
-        m_char = 0;
-        if (m_line < m_lineCount) return kLineFeed;
-    }
-    return kEndOfText;
+    if (m_char >= m_text.size()) return kEndOfText;
+    const char c = m_text[m_char++];
+    if (c == kLineFeed && m_char == m_text.size()) return kEndOfText;
+    return static_cast<unsigned char>(c);
 }
 
 void CPgnText::Collect(char c) {

@@ -4,7 +4,7 @@
 
 #include <cstddef>
 #include <string>
-#include <vector>
+#include <string_view>
 
 class CGameFacade;
 
@@ -12,14 +12,18 @@ class CPgnText {
 public:
     // A token with its closing blank and terminating zero fits this buffer.
     static constexpr int kTokenSize = 5000;
+    // The most bytes a text holds, line ends included, so that its line count
+    // fits an int. Adding more throws std::length_error.
+    static constexpr size_t kMaxSize = 0x7fffffff;
 
     CPgnText();
     virtual ~CPgnText();
     CPgnText(const CPgnText&) = delete;
     CPgnText& operator=(const CPgnText&) = delete;
 
+    // A line feed inside the line ends it there and starts another.
     void AddLine(const char* line);
-    void AddLine(std::string line);
+    void AddLine(const std::string& line);
     // Splits text at LF, CR LF or a lone CR and adds each line whole; a line
     // end at the very end opens no further line. dropEmpty lets LFs in a row
     // count as one, as a paste reads them: an empty line ended by a bare LF is left out.
@@ -27,8 +31,8 @@ public:
 
     // Back to the first line, outside any tag, comment or variation.
     void Rewind();
-    // The next stored line, or null when all have been given.
-    const std::string* NextLine();
+    // The next stored line into *line; false when all have been given.
+    bool NextLine(std::string_view* line);
     // The next token with one blank at its end; the empty text when exhausted.
     const char* NextToken();
     // True when a tag section opened between the previous token and the last one.
@@ -42,6 +46,8 @@ public:
     int ReplayCount();
 
     int LineCount() const { return m_lineCount; }
+    // The bytes the stored lines take in memory.
+    size_t HeldBytes() const { return m_text.capacity(); }
 
     // "1-0", "0-1", "1/2-1/2" or "*", each with its closing blank.
     static bool IsTermination(const char* token);
@@ -51,14 +57,16 @@ public:
 private:
     // The next character, a line feed between lines, or -1 at the end.
     int NextChar();
+    void AddLine(const char* line, size_t length);
     void Collect(char c);
     void ClearCollect();
     const char* CompleteToken();
 
-    std::vector<std::string> m_lines;
+    // Every line followed by a line feed, all in one string: a text of
+    // nothing but line ends costs one byte a line, not a string each.
+    std::string m_text;
     int m_lineCount;
-    int m_line;
-    size_t m_char;
+    size_t m_char;  // offset in m_text of the next character
     char m_token[kTokenSize];
     int m_inTag;
     int m_inVariation;  // nesting depth of (...)

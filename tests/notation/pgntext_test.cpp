@@ -35,7 +35,8 @@ Strings TokensOfLines(const Strings& lines) {
 Strings StoredLines(CPgnText& text) {
     Strings lines;
     text.Rewind();
-    for (const std::string* line = text.NextLine(); line != nullptr; line = text.NextLine()) lines.push_back(*line);
+    std::string_view line;
+    while (text.NextLine(&line)) lines.emplace_back(line);
     return lines;
 }
 
@@ -118,7 +119,7 @@ TEST(PgnTextTest, RewindStartsAfreshOutsideAnyComment) {
     EXPECT_EQ(text.ReplayCount(), 1);
 }
 
-TEST(PgnTextTest, NextLineGivesEveryLineWholeThenNull) {
+TEST(PgnTextTest, NextLineGivesEveryLineWholeThenNothing) {
     const std::string longLine(1 << 20, 'x');
     CPgnText text;
     text.AddLine("[Event \"a\"]");
@@ -126,7 +127,28 @@ TEST(PgnTextTest, NextLineGivesEveryLineWholeThenNull) {
     text.AddLine(longLine.c_str());
     EXPECT_EQ(text.LineCount(), 3);
     EXPECT_EQ(StoredLines(text), (Strings{"[Event \"a\"]", "", longLine}));
-    EXPECT_EQ(text.NextLine(), nullptr);
+    std::string_view after;
+    EXPECT_FALSE(text.NextLine(&after));
+}
+
+// A text of nothing but line ends once cost a string per line, forty times its size.
+TEST(PgnTextTest, HeldTextIsNoLargerThanItsFile) {
+    for (const std::string& unit : {std::string("\n"), std::string("\r\n"), std::string("\r"), std::string("e4\n")}) {
+        std::string content;
+        for (int i = 0; i < 100000; ++i) content += unit;
+        const auto text = FromText(content);
+        EXPECT_EQ(text->LineCount(), 100000) << unit;
+        EXPECT_LE(text->HeldBytes(), content.size() + 1) << unit;
+    }
+}
+
+TEST(PgnTextTest, ALineFeedInsideAnAddedLineStartsAnotherLine) {
+    CPgnText text;
+    text.AddLine("1.e4\ne5");
+    text.AddLine(std::string("2.Nf3"));
+    EXPECT_EQ(text.LineCount(), 3);
+    EXPECT_EQ(StoredLines(text), (Strings{"1.e4", "e5", "2.Nf3"}));
+    EXPECT_EQ(text.ReplayCount(), 3);
 }
 
 TEST(PgnTextTest, AddTextEndsLinesAtLfCrLfAndALoneCr) {
