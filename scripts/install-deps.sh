@@ -10,6 +10,8 @@ packages=(
   libgtest-dev
   libgmock-dev
   libbenchmark-dev
+  # watching a save reach the disk in order (fsync, rename, fsync)
+  strace
   # the Windows programs: cross compiler, and Wine to run their tests
   g++-mingw-w64-x86-64-posix
   wine

@@ -1,6 +1,9 @@
 #include "app/core/gamedocument.h"
 
 #include <cstdio>
+#include <new>
+#include <stdexcept>
+#include <utility>
 
 #include "app/core/documentplatform.h"
 #include "app/core/pgnfile.h"
@@ -40,22 +43,56 @@ int CGameDocument::OnNewDocument() {
 }
 
 bool CGameDocument::OnOpenDocument(const std::string& path) {
+    std::unique_ptr<CPgnText> text;
+    int cause = CPgnFile::kNoError;
+    {
+        std::string content;
+        cause = CPgnFile::Read(path, CPgnText::kMaxSize, &content, &m_tooLarge);
+        if (cause == CPgnFile::kNoError) {
+            text = MakeText(content, false);
+            if (text == nullptr) cause = CPgnFile::kGeneric;
+        }
+    }
+    // A file too large to hold is refused before the game in progress is given up.
+    if (m_tooLarge) {
+        ShowFileError(kOpenErrorFormat, cause);
+        return false;
+    }
     // Without a fresh game the file's moves would be played on top of the old one.
     if (OnNewDocument() == 0) return false;
-    std::string content;
-    const int cause = CPgnFile::Read(path, &content);
     if (cause != CPgnFile::kNoError) {
         // Nothing of a half-read file is kept, so a later save cannot write a fragment.
         ShowFileError(kOpenErrorFormat, cause);
         return false;
     }
-    OpenContent(content);
+    Install(std::move(text));
     return true;
 }
 
-void CGameDocument::OpenContent(const std::string& content) {
-    auto text = std::make_unique<CPgnText>();
-    text->AddText(content.data(), content.size(), false);
+bool CGameDocument::OpenContent(const std::string& content) {
+    std::unique_ptr<CPgnText> text = MakeText(content, false);
+    if (text == nullptr) {
+        ShowFileError(kOpenErrorFormat, CPgnFile::kGeneric);
+        return false;
+    }
+    Install(std::move(text));
+    return true;
+}
+
+std::unique_ptr<CPgnText> CGameDocument::MakeText(const std::string& content, bool dropEmpty) {
+    m_tooLarge = false;
+    try {
+        auto text = std::make_unique<CPgnText>();
+        text->AddText(content.data(), content.size(), dropEmpty);
+        return text;
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    m_tooLarge = true;
+    return nullptr;
+}
+
+void CGameDocument::Install(std::unique_ptr<CPgnText> text) {
     text->Replay(m_gameFacade.get());
     m_storedText = std::move(text);
     m_platform->DocumentChanged();
@@ -63,15 +100,23 @@ void CGameDocument::OpenContent(const std::string& content) {
 
 bool CGameDocument::OnSaveDocument(const std::string& path) {
     bool whileWriting = false;
-    const int cause = CPgnFile::Write(path, SaveText(), &whileWriting);
+    std::string content;
+    try {
+        content = SaveText();
+    } catch (const std::bad_alloc&) {
+        // Nothing was written: the file on disk stays as it was.
+        ShowFileError(kWriteErrorFormat, CPgnFile::kGeneric);
+        return false;
+    }
+    const int cause = CPgnFile::Write(path, content, &whileWriting);
     if (cause == CPgnFile::kNoError) return true;
     ShowFileError(whileWriting ? kWriteErrorFormat : kOpenErrorFormat, cause);
     return false;
 }
 
 bool CGameDocument::LoadFromText(const std::string& text) {
-    auto pasted = std::make_unique<CPgnText>();
-    pasted->AddText(text.data(), text.size(), true);
+    std::unique_ptr<CPgnText> pasted = MakeText(text, true);
+    if (pasted == nullptr) return false;
     pasted->Rewind();
     const char* first = pasted->NextToken();
     if (*first == '\0' || CPgnText::IsGlyph(first)) return false;
@@ -85,7 +130,15 @@ bool CGameDocument::LoadFromText(const std::string& text) {
     return true;
 }
 
-void CGameDocument::OnEditCopy() { m_platform->SetClipboardText(CopyText()); }
+void CGameDocument::OnEditCopy() {
+    std::string text;
+    try {
+        text = CopyText();
+    } catch (const std::bad_alloc&) {
+        return;  // the clipboard stays as it was
+    }
+    m_platform->SetClipboardText(text);
+}
 
 void CGameDocument::OnEditPaste() {
     const std::string text = m_platform->ClipboardText();

@@ -35,8 +35,11 @@ public:
     // The new-game step: 1, or 0 when the framework's own step fails.
     int OnNewDocument();
     bool OnOpenDocument(const std::string& path);
-    // Opening once the file's bytes are read.
-    void OpenContent(const std::string& content);
+    // Opening once the file's bytes are read; false, with the file message,
+    // when the text is too large to hold.
+    bool OpenContent(const std::string& content);
+    // The last open or paste was refused as too large for the memory.
+    bool RefusedAsTooLarge() const { return m_tooLarge; }
     bool OnSaveDocument(const std::string& path);
     // Loads a pasted text when its first token is a legal first move; true then.
     bool LoadFromText(const std::string& text);
@@ -51,9 +54,13 @@ public:
 
 private:
     std::string StoredForm(bool clipboard);
+    // Null, with m_tooLarge set, when the memory cannot hold the text.
+    std::unique_ptr<CPgnText> MakeText(const std::string& content, bool dropEmpty);
+    void Install(std::unique_ptr<CPgnText> text);
     void ShowFileError(const char* format, int cause);
 
     CDocumentPlatform* m_platform;
     std::unique_ptr<CGameFacade> m_gameFacade;
     std::unique_ptr<CPgnText> m_storedText;
+    bool m_tooLarge = false;
 };

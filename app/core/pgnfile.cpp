@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <new>
+#include <stdexcept>
 #include <system_error>
 
 #ifdef _WIN32
@@ -17,6 +19,9 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -64,7 +69,7 @@ bool RenameOver(const std::string& from, const std::string& to) {
 #ifdef _WIN32
     // The C library's rename refuses a target that exists.
     // The cause is read from GetLastError.
-    return MoveFileExW(PathOf(from).c_str(), PathOf(to).c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    return MoveFileExW(PathOf(from).c_str(), PathOf(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 #else
     return std::rename(from.c_str(), to.c_str()) == 0;
 #endif
@@ -93,10 +98,36 @@ int LastCause() {
     return errno != 0 ? CPgnFile::CauseOf(errno) : CPgnFile::kGeneric;
 }
 
+// The bytes reach the disk before the file takes the old one's place: a
+// power cut after the rename must not leave an empty file under the name.
+bool SyncFile(std::FILE* file) {
+#ifdef _WIN32
+    return _commit(_fileno(file)) == 0;
+#else
+    return fsync(fileno(file)) == 0;
+#endif
+}
+
+// The folder's entry for the renamed file; without it the rename itself can
+// be lost. Windows writes it through with MOVEFILE_WRITE_THROUGH. A folder
+// that cannot be synced (some file systems refuse) leaves the save as done.
+void SyncFolderOf(const std::string& path) {
+#ifndef _WIN32
+    const std::string folder = PathOf(path).parent_path().u8string();
+    const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
+#else
+    (void)path;
+#endif
+}
+
 int WriteAll(std::FILE* file, const std::string& content) {
     ClearCause();
     if (std::fwrite(content.data(), 1, content.size(), file) != content.size()) return LastCause();
     if (std::fflush(file) != 0) return LastCause();
+    if (!SyncFile(file)) return LastCause();
     return CPgnFile::kNoError;
 }
 
@@ -203,8 +234,9 @@ int CPgnFile::CauseOfWindowsError(unsigned long code) {
     }
 }
 
-int CPgnFile::Read(const std::string& path, std::string* content) {
+int CPgnFile::Read(const std::string& path, size_t maxSize, std::string* content, bool* tooLarge) {
     content->clear();
+    *tooLarge = false;
     std::error_code error;
     const fs::file_status status = fs::status(PathOf(path), error);
     if (fs::is_directory(status)) return kAccessDenied;
@@ -214,14 +246,27 @@ int CPgnFile::Read(const std::string& path, std::string* content) {
     ClearCause();
     FilePtr file = OpenFile(path, kReadMode);
     if (!file) return LastCause();
-    const uintmax_t size = fs::file_size(PathOf(path), error);
-    if (!error) content->reserve(static_cast<size_t>(size));
-    char chunk[kReadChunk];
-    for (;;) {
-        ClearCause();
-        const size_t got = std::fread(chunk, 1, sizeof chunk, file.get());
-        content->append(chunk, got);
-        if (got < sizeof chunk) break;
+    try {
+        const uintmax_t size = fs::file_size(PathOf(path), error);
+        if (!error && size > maxSize) throw std::length_error("file too large");
+        if (!error) content->reserve(static_cast<size_t>(size));
+        char chunk[kReadChunk];
+        for (;;) {
+            ClearCause();
+            const size_t got = std::fread(chunk, 1, sizeof chunk, file.get());
+            // The file may grow while it is read.
+            if (got > maxSize - content->size()) throw std::length_error("file too large");
+            content->append(chunk, got);
+            if (got < sizeof chunk) break;
+        }
+    } catch (const std::bad_alloc&) {
+        *tooLarge = true;
+    } catch (const std::length_error&) {
+        *tooLarge = true;
+    }
+    if (*tooLarge) {
+        std::string().swap(*content);
+        return kGeneric;
     }
     if (std::ferror(file.get())) {
         content->clear();
@@ -264,7 +309,10 @@ int CPgnFile::Write(const std::string& path, const std::string& content, bool* w
     if (cause == kNoError && existed) fs::permissions(PathOf(temporary), status.permissions(), error);
     if (cause == kNoError) {
         ClearCause();
-        if (!RenameOver(temporary, target)) cause = LastCause();
+        if (!RenameOver(temporary, target))
+            cause = LastCause();
+        else
+            SyncFolderOf(target);
     }
     if (cause != kNoError) RemoveFile(temporary);
     return cause;

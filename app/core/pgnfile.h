@@ -2,6 +2,7 @@
 // that the file messages show.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 class CPgnFile {
@@ -26,7 +27,9 @@ public:
     static int CauseOfWindowsError(unsigned long code);
 
     // Reads the whole file into content; the cause number, kNoError on success.
-    static int Read(const std::string& path, std::string* content);
+    // A file of more than maxSize bytes, or one the memory cannot hold, is not
+    // read: kGeneric, with *tooLarge set.
+    static int Read(const std::string& path, size_t maxSize, std::string* content, bool* tooLarge);
 
     // Writes content to a new file beside path (beside the file a link names)
     // and puts it in place of that file only when everything was written, so a

@@ -241,6 +241,27 @@ TEST_F(GameDocumentTest, OpenFailuresShowTheCauseAndLeaveANewGameWithoutText) {
     }
 }
 
+// Reading a file larger than the memory once ended the program. It is
+// refused before the game in progress is given up.
+TEST_F(GameDocumentTest, AFileTooLargeToHoldIsRefusedAndTheGameInProgressStays) {
+    Play({"e4", "e5"});
+    {
+        std::ofstream(File("huge.pgn"), std::ios::binary) << "1.d4 ";
+    }
+    // Sparse: it takes no room on the disk.
+    fs::resize_file(File("huge.pgn"), CPgnText::kMaxSize + 1);
+    EXPECT_FALSE(document.OnOpenDocument(File("huge.pgn").string()));
+    EXPECT_TRUE(document.RefusedAsTooLarge());
+    EXPECT_EQ(platform.messages, (std::vector<Message>{{"File open error: 1", CGameDocument::kFileErrorCaption}}));
+    EXPECT_EQ(Ply(), 2);
+    EXPECT_NE(platform.title, "huge.pgn");
+
+    // An ordinary failure after it is not taken for one.
+    EXPECT_FALSE(document.OnOpenDocument(File("missing.pgn").string()));
+    EXPECT_FALSE(document.RefusedAsTooLarge());
+    EXPECT_EQ(Ply(), 0);
+}
+
 TEST_F(GameDocumentTest, OddFilesOpenWithoutHarm) {
     std::string binary;
     for (int i = 0; i < 70000; ++i) binary.push_back(static_cast<char>((i * 7919) >> 3));

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -87,6 +89,19 @@ TEST(Replay, MissingFileGivesTheOpenErrorAndStatusOne) {
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("File open error: 2"), std::string::npos) << run.err;
+}
+
+TEST(Replay, AFileTooLargeToReadGetsAClearLineAndStatusOne) {
+    const std::string path = TestFile(".pgn");
+    std::ofstream(path, std::ios::binary) << "1.e4 ";
+    // Sparse, larger than any text can be: refused without being read.
+    std::filesystem::resize_file(path, std::uintmax_t{3} << 30);
+    const ReplayRun run = RunReplay("'" + path + "'");
+    std::filesystem::remove(path);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("File open error: 1"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(path + ": too large to read"), std::string::npos) << run.err;
 }
 
 TEST(Replay, BadArgumentsAreUsageErrors) {

@@ -2,16 +2,19 @@
 
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <string>
 
 #include "app/core/documentplatform.h"
 #include "app/core/gamedocument.h"
 #include "notation/gamerecord.h"
+#include "notation/pgntext.h"
 
 namespace {
 
 constexpr int kOpenFailed = 1;
 constexpr size_t kReadChunk = 1 << 16;
+constexpr const char* kStandardInputName = "standard input";
 
 // Messages go to standard error; there is no clipboard and no window.
 class CCliPlatform : public CDocumentPlatform {
@@ -25,11 +28,25 @@ public:
     void DocumentChanged() override {}
 };
 
-std::string ReadStandardInput() {
-    std::string content;
+// False when the input is longer than a text can be or the memory can hold;
+// /dev/zero would otherwise be read until the program is killed.
+bool ReadStandardInput(std::string* content) {
     char chunk[kReadChunk];
-    for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, stdin)) > 0;) content.append(chunk, got);
-    return content;
+    try {
+        for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, stdin)) > 0;) {
+            if (got > CPgnText::kMaxSize - content->size()) return false;
+            content->append(chunk, got);
+        }
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return true;
+}
+
+int TooLarge(const char* name) {
+    std::fprintf(stderr, "torvo-cli: %s: too large to read (the limit is %zu bytes, or what the memory holds)\n",
+                 name, CPgnText::kMaxSize);
+    return kOpenFailed;
 }
 
 }  // namespace
@@ -51,10 +68,12 @@ int RunReplay(int argc, char** argv, int (*usageError)(const std::string&)) {
     CCliPlatform platform;
     CGameDocument document(&platform);
     if (path != nullptr) {
-        if (!document.OnOpenDocument(path)) return kOpenFailed;
+        if (!document.OnOpenDocument(path)) return document.RefusedAsTooLarge() ? TooLarge(path) : kOpenFailed;
     } else {
         document.OnNewDocument();
-        document.OpenContent(ReadStandardInput());
+        std::string content;
+        if (!ReadStandardInput(&content)) return TooLarge(kStandardInputName);
+        if (!document.OpenContent(content)) return TooLarge(kStandardInputName);
     }
 
     std::string out;
