@@ -173,28 +173,75 @@ TEST(Uci, MalformedCommandsAreExplainedAndIgnored) {
     ASSERT_TRUE(uci.Started());
     const char* bad[] = {
         "frobnicate",
-        "position",
-        "position fen not a fen",
-        "position startpos moves e2e5",
-        "position startpos e2e4",
         "setoption name Level value 9",
         "setoption name Hash value 16",
         "setoption",
-        "go movetime",
-        "go movetime soon",
-        "go depth -3",
-        "go sideways 3",
     };
     for (const char* command : bad) {
         uci.Send(command);
         const std::string line = uci.Line();
         EXPECT_EQ(line.rfind("info string ", 0), 0u) << command << " -> " << line;
     }
-    // The position is still the initial one: after the refused commands a
-    // depth-limited search answers for White.
+    // The position is still the initial one: a depth-limited search answers for White.
     uci.Send("go depth 1");
     const std::string last = uci.Until("bestmove ").back();
     EXPECT_EQ(last, "bestmove e2e3");
+    uci.Send("quit");
+    EXPECT_EQ(uci.Wait(), 0);
+}
+
+// The moves of a game longer than the program keeps.
+std::string ShuffledKnights() {
+    std::string moves;
+    for (int i = 0; i < 1500; ++i) moves += " g1f3 g8f6 f3g1 f6g8";
+    return "position startpos moves" + moves;
+}
+
+TEST(Uci, RefusedPositionIsNeverSearched) {
+    UciProcess uci;
+    ASSERT_TRUE(uci.Started());
+    const std::string refused[] = {
+        "position startpos moves e2e4 e2e4",
+        "position startpos moves e2e5",
+        "position startpos e2e4",
+        "position fen not a fen",
+        "position",
+        "position startpos moves f2f3 e7e5 g2g4 d8h4 a2a3",
+        ShuffledKnights(),
+    };
+    for (const std::string& command : refused) {
+        const std::string shown = command.substr(0, 60);
+        uci.Send("position startpos moves e2e4 e7e5 g1f3");
+        uci.Send(command);
+        EXPECT_EQ(uci.Line().rfind("info string ", 0), 0u) << shown;
+        // Twice: the refusal lasts until a position is taken.
+        for (int go = 0; go < 2; ++go) {
+            uci.Send("go depth 1");
+            const std::vector<std::string> lines = uci.Until("bestmove ");
+            EXPECT_EQ(lines, (std::vector<std::string>{lines[0], "bestmove 0000"})) << shown;
+            EXPECT_EQ(lines[0].rfind("info string ", 0), 0u) << shown;
+        }
+    }
+    // A position taken again is searched: Black's move after 1.e4.
+    uci.Send("position startpos moves e2e4");
+    uci.Send("go depth 1");
+    const std::string last = uci.Until("bestmove ").back();
+    ASSERT_EQ(last.rfind("bestmove ", 0), 0u) << last;
+    EXPECT_TRUE(last.size() > 10 && (last[10] == '7' || last[10] == '8')) << last;
+    uci.Send("quit");
+    EXPECT_EQ(uci.Wait(), 0);
+}
+
+TEST(Uci, PositionSentDuringASearchIsRefused) {
+    UciProcess uci;
+    ASSERT_TRUE(uci.Started());
+    uci.Send("go infinite");
+    EXPECT_EQ(uci.Line().rfind("info depth 1 ", 0), 0u);
+    uci.Send("position startpos moves e2e4");
+    uci.Send("stop");
+    EXPECT_EQ(uci.Until("bestmove ", 5000).back().rfind("bestmove ", 0), 0u);
+    uci.Send("go depth 1");
+    EXPECT_EQ(uci.Until("bestmove ").back(), "bestmove 0000");
     uci.Send("quit");
     EXPECT_EQ(uci.Wait(), 0);
 }
@@ -250,6 +297,19 @@ TEST(Uci, OverlongLineIsIgnoredWhole) {
     uci.Send("isready");
     EXPECT_EQ(uci.Line(), "info string line too long, ignored");
     EXPECT_EQ(uci.Line(), "readyok");
+    uci.Send("quit");
+    EXPECT_EQ(uci.Wait(), 0);
+}
+
+TEST(Uci, OverlongPositionIsRefused) {
+    UciProcess uci;
+    ASSERT_TRUE(uci.Started());
+    std::string line = "position startpos moves";
+    while (line.size() < (3u << 20) / 2) line += " g1f3 g8f6 f3g1 f6g8";
+    uci.Send(line);
+    EXPECT_EQ(uci.Line(), "info string line too long, ignored");
+    uci.Send("go depth 1");
+    EXPECT_EQ(uci.Until("bestmove ").back(), "bestmove 0000");
     uci.Send("quit");
     EXPECT_EQ(uci.Wait(), 0);
 }

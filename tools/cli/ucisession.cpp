@@ -19,6 +19,10 @@ namespace {
 
 constexpr const char* kEngineName = "Torvo";
 constexpr const char* kEngineAuthor = "Halvorn IT";
+constexpr const char* kPositionCommand = "position";
+constexpr const char* kBestMove = "bestmove ";
+// The move sent when there is none to play.
+constexpr const char* kNullMove = "0000";
 constexpr const char* kStartFen = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
 constexpr int kCentipawns = 100;
 // Moves assumed still to come when the clock gives no "movestogo".
@@ -53,6 +57,13 @@ std::string Quoted(const std::string& word) {
 
 bool g_clockStopped = false;
 std::chrono::steady_clock::time_point g_epoch = std::chrono::steady_clock::now();
+
+std::string FirstWord(const std::string& line) {
+    std::istringstream in(line);
+    std::string word;
+    in >> word;
+    return word;
+}
 
 std::vector<std::string> Words(const std::string& line) {
     std::istringstream in(line);
@@ -115,12 +126,16 @@ void CUciSession::StopSearch() {
 
 bool CUciSession::Handle(const std::string& line, bool searching) {
     if (line.size() >= CLineReader::kMaxLine) {
+        // A position cut short is refused like any other.
+        if (FirstWord(line) == kPositionCommand) m_positionRefused = true;
         InfoString("line too long, ignored");
         return true;
     }
     const std::vector<std::string> words = Words(line);
     if (words.empty()) return true;
     const std::string& command = words[0];
+    // A position left untaken during a search is refused all the same.
+    if (searching && command == kPositionCommand) m_positionRefused = true;
     if (command == "quit") {
         m_quit = true;
         if (searching) StopSearch();
@@ -142,7 +157,7 @@ bool CUciSession::Handle(const std::string& line, bool searching) {
         m_facade = std::make_unique<CGameFacade>();
     } else if (command == "setoption") {
         SetOption(words);
-    } else if (command == "position") {
+    } else if (command == kPositionCommand) {
         SetPosition(words);
     } else if (command == "go") {
         Go(words);
@@ -173,6 +188,8 @@ void CUciSession::SetOption(const std::vector<std::string>& words) {
 }
 
 void CUciSession::SetPosition(const std::vector<std::string>& words) {
+    // Until the new one stands, the client's position is unknown.
+    m_positionRefused = true;
     size_t at = 1;
     std::string fen;
     if (at < words.size() && words[at] == "startpos") {
@@ -206,9 +223,17 @@ void CUciSession::SetPosition(const std::vector<std::string>& words) {
         }
     }
     m_facade = std::move(facade);
+    m_positionRefused = false;
 }
 
+void CUciSession::SayBestMove(const std::string& move) { Say(kBestMove + (move.empty() ? kNullMove : move)); }
+
 void CUciSession::Go(const std::vector<std::string>& words) {
+    if (m_positionRefused) {
+        InfoString("no search: the last position was refused");
+        SayBestMove("");
+        return;
+    }
     long movetime = -1, wtime = kNoClock, btime = kNoClock, winc = 0, binc = 0, movestogo = 0, depth = 0, unused = 0;
     bool infinite = false;
     for (size_t i = 1; i < words.size(); ++i) {
@@ -270,7 +295,7 @@ void CUciSession::Go(const std::vector<std::string>& words) {
     char result[CGame::kTextSize];
     if (m_facade->GameOver(result) == 1 && m_facade->GetGame()->Current()->m_count == 0) {
         InfoString(std::string("no move: ") + result);
-        Say("bestmove 0000");
+        SayBestMove("");
         return;
     }
 
@@ -288,7 +313,7 @@ void CUciSession::Go(const std::vector<std::string>& words) {
     while (infinite && !m_stopped && m_reader.ReadLine(&line)) Handle(line, true);
     m_infinite = false;
     g_clockStopped = false;
-    Say("bestmove " + (move.empty() ? std::string("0000") : move));
+    SayBestMove(move);
 }
 
 void CUciSession::OnIteration(CSearch& search, void* context) {

@@ -45,6 +45,7 @@ private:
     void SetOption(const std::vector<std::string>& words);
     void SetPosition(const std::vector<std::string>& words);
     void Go(const std::vector<std::string>& words);
+    void SayBestMove(const std::string& move);
     void StopSearch();
     void ReportIteration(CSearch& search);
     static void OnIteration(CSearch& search, void* context);
@@ -56,6 +57,9 @@ private:
     bool m_quit = false;
     bool m_stopped = false;   // "stop" or "quit" during a search
     bool m_infinite = false;  // the search runs until told to stop
+    // The client's last position was not taken: the one held is not the
+    // client's, so no search may answer for it.
+    bool m_positionRefused = false;
     int m_reported = -1;      // last iteration reported with "info"
     int64_t m_goStart = 0;    // clock reading and node count when "go" came
     int64_t m_goNodes = 0;
