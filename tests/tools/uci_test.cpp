@@ -263,6 +263,34 @@ TEST(Uci, GoParametersItDoesNotUseStillGetAMove) {
     EXPECT_EQ(uci.Wait(), 0);
 }
 
+TEST(Uci, MalformedGoIsExplainedAndSearchedAsABareGo) {
+    UciProcess uci;
+    ASSERT_TRUE(uci.Started());
+    // Level 1 keeps each bare search to its one second.
+    uci.Send("setoption name Level value 1");
+    for (const char* go : {"go movetime -1", "go depth -3", "go depth", "go movetime abc", "go foo 3",
+                           "go movetime 99999999999999999999", "go movetime soon", "go sideways 3 4 5"}) {
+        uci.Send("position startpos");
+        uci.Send(go);
+        const std::vector<std::string> lines = uci.Until("bestmove ");
+        EXPECT_EQ(lines.front().rfind("info string ", 0), 0u) << go << " -> " << lines.front();
+        ASSERT_EQ(lines.back().rfind("bestmove ", 0), 0u) << go << " -> " << lines.back();
+        EXPECT_NE(lines.back(), "bestmove 0000") << go;
+        ASSERT_GE(lines.size(), 3u) << go;
+        EXPECT_EQ(lines[lines.size() - 2].rfind("info depth ", 0), 0u) << go;
+        // Exactly one answer: the next line is the one to the next command.
+        uci.Send("isready");
+        EXPECT_EQ(uci.Line(), "readyok") << go;
+    }
+    // The parameters that can be read still count.
+    uci.Send("go movetime abc depth 2");
+    const std::vector<std::string> lines = uci.Until("bestmove ");
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[lines.size() - 2].rfind("info depth 2 ", 0), 0u) << lines[lines.size() - 2];
+    uci.Send("quit");
+    EXPECT_EQ(uci.Wait(), 0);
+}
+
 TEST(Uci, BareGoThinksForTheLevelsTime) {
     UciProcess uci;
     ASSERT_TRUE(uci.Started());

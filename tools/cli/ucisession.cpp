@@ -42,15 +42,6 @@ constexpr long kNoClock = LONG_MIN;
 // Longer words are cut when they are quoted back.
 constexpr size_t kLongestQuote = 40;
 
-const char* const kGoParameters[] = {"searchmoves", "ponder", "wtime", "btime",    "winc",    "binc",
-                                     "movestogo",   "depth",  "nodes", "mate",     "movetime", "infinite"};
-
-bool IsGoParameter(const std::string& word) {
-    for (const char* parameter : kGoParameters)
-        if (word == parameter) return true;
-    return false;
-}
-
 std::string Quoted(const std::string& word) {
     return word.size() <= kLongestQuote ? word : word.substr(0, kLongestQuote) + "...";
 }
@@ -79,6 +70,106 @@ void Say(const std::string& text) {
 }
 
 void InfoString(const std::string& text) { Say("info string " + text); }
+
+// What one "go" asks for; a parameter not given keeps the value here.
+struct GoRequest {
+    long movetime = -1;
+    long wtime = kNoClock, btime = kNoClock, winc = 0, binc = 0, movestogo = 0;
+    long depth = 0, nodes = 0, mate = 0;
+    bool infinite = false;
+};
+
+struct GoNumber {
+    const char* name;
+    long GoRequest::*field;
+    long lowest;
+};
+
+constexpr const char* kInfinite = "infinite";
+constexpr const char* kPonder = "ponder";
+constexpr const char* kSearchMoves = "searchmoves";
+// Larger numbers are not read; the clock readings are cut to a budget anyway.
+constexpr long kLargestNumber = LONG_MAX / 2;
+
+// Interfaces send a clock that has run out as a negative time.
+const GoNumber kGoNumbers[] = {
+    {"movetime", &GoRequest::movetime, 0},
+    {"wtime", &GoRequest::wtime, -kLongestBudget},
+    {"btime", &GoRequest::btime, -kLongestBudget},
+    {"winc", &GoRequest::winc, -kLongestBudget},
+    {"binc", &GoRequest::binc, -kLongestBudget},
+    {"movestogo", &GoRequest::movestogo, 0},
+    {"depth", &GoRequest::depth, 0},
+    {"nodes", &GoRequest::nodes, 0},
+    {"mate", &GoRequest::mate, 0},
+};
+
+const GoNumber* FindGoNumber(const std::string& word) {
+    for (const GoNumber& number : kGoNumbers)
+        if (word == number.name) return &number;
+    return nullptr;
+}
+
+bool IsGoParameter(const std::string& word) {
+    return FindGoNumber(word) || word == kInfinite || word == kPonder || word == kSearchMoves;
+}
+
+// A parameter that cannot be read is explained and left out with its words
+// up to the next parameter: the search still owes its move.
+GoRequest ReadGo(const std::vector<std::string>& words) {
+    GoRequest request;
+    for (size_t i = 1; i < words.size(); ++i) {
+        const std::string& key = words[i];
+        const GoNumber* number = FindGoNumber(key);
+        if (key == kInfinite) {
+            request.infinite = true;
+            continue;
+        }
+        if (number && i + 1 < words.size() &&
+            ReadNumber(words[i + 1].c_str(), number->lowest, kLargestNumber, &(request.*number->field))) {
+            ++i;
+            if (&(request.*number->field) == &request.nodes || &(request.*number->field) == &request.mate)
+                InfoString("'" + key + "' is not supported and ignored");
+            continue;
+        }
+        if (key == kPonder || key == kSearchMoves)
+            InfoString("'" + key + "' is not supported and ignored");
+        else if (number)
+            InfoString("'" + key + "' needs a number: ignored");
+        else
+            InfoString("unknown parameter '" + Quoted(key) + "' ignored");
+        while (i + 1 < words.size() && !IsGoParameter(words[i + 1])) ++i;
+    }
+    // No clock reading may grow a budget past what the search can count.
+    for (long* reading : {&request.movetime, &request.wtime, &request.btime, &request.winc, &request.binc})
+        *reading = std::min(*reading, kLongestBudget);
+    return request;
+}
+
+// Milliseconds for the search: the move time, a share of the clock, or for a
+// bare "go" the level's own time, as the program would take.
+long Budget(const GoRequest& request, bool white, const PlayingLevel& level) {
+    const long clock = white ? request.wtime : request.btime;
+    const long increment = std::max(white ? request.winc : request.binc, 0L);
+    long budget = kLongestBudget;
+    if (request.movetime >= 0) {
+        budget = request.movetime - kSafetyMillis;
+    } else if (clock != kNoClock) {
+        const long left = std::max(clock, 0L);
+        const long share = left / (request.movestogo > 0 ? request.movestogo : kDefaultMovesToGo) + increment * 3 / 4;
+        budget = std::min(share, left / 2) - kSafetyMillis;
+    } else if (request.depth == 0 && !request.infinite) {
+        budget = level.seconds * kMillisPerSecond;
+    }
+    return std::max(budget, 1L);
+}
+
+// Iterations after the first.
+int Iterations(const GoRequest& request, const PlayingLevel& level) {
+    if (request.infinite) return CSearch::kMaxIterations - 2;
+    if (request.depth > 0) return int(std::min<long>(request.depth - 1, CSearch::kMaxIterations - 2));
+    return level.iterations;
+}
 
 }  // namespace
 
@@ -234,71 +325,19 @@ void CUciSession::Go(const std::vector<std::string>& words) {
         SayBestMove("");
         return;
     }
-    long movetime = -1, wtime = kNoClock, btime = kNoClock, winc = 0, binc = 0, movestogo = 0, depth = 0, unused = 0;
-    bool infinite = false;
-    for (size_t i = 1; i < words.size(); ++i) {
-        const std::string& key = words[i];
-        long* target = key == "movetime"    ? &movetime
-                       : key == "wtime"     ? &wtime
-                       : key == "btime"     ? &btime
-                       : key == "winc"      ? &winc
-                       : key == "binc"      ? &binc
-                       : key == "movestogo" ? &movestogo
-                       : key == "depth"     ? &depth
-                       : key == "nodes"     ? &unused
-                       : key == "mate"      ? &unused
-                                            : nullptr;
-        // Interfaces send a clock that has run out as a negative time.
-        const long lowest = key == "wtime" || key == "btime" || key == "winc" || key == "binc" ? -kLongestBudget : 0;
-        if (key == "infinite") {
-            infinite = true;
-        } else if (key == "ponder") {
-            InfoString("'ponder' is not supported and ignored");
-        } else if (key == "searchmoves") {
-            // The moves run up to the next parameter.
-            InfoString("'searchmoves' is not supported and ignored");
-            while (i + 1 < words.size() && !IsGoParameter(words[i + 1])) ++i;
-        } else if (!target) {
-            InfoString("go ignored: unknown parameter '" + Quoted(key) + "'");
-            return;
-        } else if (i + 1 >= words.size() || !ReadNumber(words[i + 1].c_str(), lowest, LONG_MAX / 2, target)) {
-            InfoString("go ignored: '" + key + "' needs a number");
-            return;
-        } else {
-            if (target == &unused) InfoString("'" + key + "' is not supported and ignored");
-            ++i;
-        }
-    }
-
-    // No clock reading may grow a budget past what the search can count.
-    for (long* reading : {&movetime, &wtime, &btime, &winc, &binc}) *reading = std::min(*reading, kLongestBudget);
-
-    const bool white = m_facade->GetGame()->Current()->IsWhiteToMove();
-    const long clock = white ? wtime : btime, increment = std::max(white ? winc : binc, 0L);
-    const PlayingLevel& level = LevelLimits(Level());
-    long budget = kLongestBudget;
-    if (movetime >= 0) {
-        budget = movetime - kSafetyMillis;
-    } else if (clock != kNoClock) {
-        const long left = std::max(clock, 0L);
-        const long share = left / (movestogo > 0 ? movestogo : kDefaultMovesToGo) + increment * 3 / 4;
-        budget = std::min(share, left / 2) - kSafetyMillis;
-    } else if (depth == 0 && !infinite) {
-        // A bare "go": the level's own time, as the program would take.
-        budget = level.seconds * kMillisPerSecond;
-    }
-    if (budget < 1) budget = 1;
-    int iterations = level.iterations;
-    if (depth > 0) iterations = int(std::min<long>(depth - 1, CSearch::kMaxIterations - 2));
-    if (infinite) iterations = CSearch::kMaxIterations - 2;
-
+    const GoRequest request = ReadGo(words);
     char result[CGame::kTextSize];
     if (m_facade->GameOver(result) == 1 && m_facade->GetGame()->Current()->m_count == 0) {
         InfoString(std::string("no move: ") + result);
         SayBestMove("");
         return;
     }
+    const PlayingLevel& level = LevelLimits(Level());
+    const bool white = m_facade->GetGame()->Current()->IsWhiteToMove();
+    Search(Budget(request, white, level), Iterations(request, level), request.infinite);
+}
 
+void CUciSession::Search(long budget, int iterations, bool infinite) {
     m_stopped = false;
     m_infinite = infinite;
     g_clockStopped = false;

@@ -45,6 +45,8 @@ private:
     void SetOption(const std::vector<std::string>& words);
     void SetPosition(const std::vector<std::string>& words);
     void Go(const std::vector<std::string>& words);
+    // Thinks for at most budget milliseconds and answers with the move.
+    void Search(long budget, int iterations, bool infinite);
     void SayBestMove(const std::string& move);
     void StopSearch();
     void ReportIteration(CSearch& search);
