@@ -9,6 +9,7 @@
 #include <chrono>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -89,6 +90,20 @@ public:
         CloseInput();
         int status = 0;
         waitpid(m_pid, &status, 0);
+        m_reaped = true;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    // Like Wait, but a program still running after millis is killed: kNotEnded.
+    static constexpr int kNotEnded = -2;
+    int WaitAtMost(int millis) {
+        CloseInput();
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(millis);
+        int status = 0;
+        while (waitpid(m_pid, &status, WNOHANG) == 0) {
+            if (std::chrono::steady_clock::now() > deadline) return kNotEnded;  // the destructor kills it
+            poll(nullptr, 0, 20);
+        }
         m_reaped = true;
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
@@ -313,6 +328,30 @@ TEST(Uci, EndOfInputStopsAnInfiniteSearch) {
     const std::string last = uci.Until("bestmove ", 5000).back();
     EXPECT_EQ(last.rfind("bestmove ", 0), 0u) << last;
     EXPECT_EQ(uci.Wait(), 0);
+}
+
+TEST(Uci, EndOfInputOrQuitStopsAnySearch) {
+    // The last command the client sends, then nothing more.
+    const std::pair<const char*, const char*> cases[] = {
+        {"go depth 99999", nullptr},
+        {"go movetime 600000", nullptr},
+        {"go wtime 600000 btime 600000", nullptr},
+        {"go depth 99999", "quit"},
+        {"go movetime 600000", "quit"},
+    };
+    for (const auto& [go, last] : cases) {
+        const std::string shown = std::string(go) + (last ? std::string(", ") + last : "");
+        UciProcess uci;
+        ASSERT_TRUE(uci.Started());
+        uci.Send("position startpos");
+        uci.Send(go);
+        if (last) uci.Send(last);
+        uci.CloseInput();
+        const std::string answer = uci.Until("bestmove ", 30000).back();
+        EXPECT_EQ(answer.rfind("bestmove ", 0), 0u) << shown << " -> " << answer;
+        EXPECT_NE(answer, "bestmove 0000") << shown;
+        EXPECT_EQ(uci.WaitAtMost(30000), 0) << shown;
+    }
 }
 
 TEST(Uci, OverlongLineIsIgnoredWhole) {

@@ -206,8 +206,8 @@ void CUciSession::DispatchOne() {
     if (m_stopped || ++m_polls % kPollInterval != 0) return;
     std::string line;
     while (!m_stopped && m_reader.PollLine(&line)) Handle(line, true);
-    // Nobody is left to send "stop": an endless search ends as if told to.
-    if (m_infinite && !m_stopped && m_reader.AtEnd()) StopSearch();
+    // Nobody is left to wait for the move: any search ends as if told to.
+    if (!m_stopped && m_reader.AtEnd()) StopSearch();
 }
 
 void CUciSession::StopSearch() {

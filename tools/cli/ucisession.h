@@ -57,7 +57,7 @@ private:
     std::unique_ptr<CGameFacade> m_facade;
     int m_level = kDefaultLevel;
     bool m_quit = false;
-    bool m_stopped = false;   // "stop" or "quit" during a search
+    bool m_stopped = false;   // "stop", "quit" or the end of the input during a search
     bool m_infinite = false;  // the search runs until told to stop
     // The client's last position was not taken: the one held is not the
     // client's, so no search may answer for it.
