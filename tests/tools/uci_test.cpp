@@ -261,7 +261,7 @@ TEST(Uci, PositionSentDuringASearchIsRefused) {
     EXPECT_EQ(uci.Wait(), 0);
 }
 
-TEST(Uci, GoParametersItDoesNotUseStillGetAMove) {
+TEST(Uci, GoParametersOfEveryKindStillGetAMove) {
     UciProcess uci;
     ASSERT_TRUE(uci.Started());
     // A clock that has run out comes as a negative time; the move is still owed.
@@ -284,7 +284,8 @@ TEST(Uci, MalformedGoIsExplainedAndSearchedAsABareGo) {
     // Level 1 keeps each bare search to its one second.
     uci.Send("setoption name Level value 1");
     for (const char* go : {"go movetime -1", "go depth -3", "go depth", "go movetime abc", "go foo 3",
-                           "go movetime 99999999999999999999", "go movetime soon", "go sideways 3 4 5"}) {
+                           "go movetime 99999999999999999999", "go movetime soon", "go sideways 3 4 5",
+                           "go nodes 0", "go mate 0"}) {
         uci.Send("position startpos");
         uci.Send(go);
         const std::vector<std::string> lines = uci.Until("bestmove ");
@@ -302,6 +303,70 @@ TEST(Uci, MalformedGoIsExplainedAndSearchedAsABareGo) {
     const std::vector<std::string> lines = uci.Until("bestmove ");
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[lines.size() - 2].rfind("info depth 2 ", 0), 0u) << lines[lines.size() - 2];
+    uci.Send("quit");
+    EXPECT_EQ(uci.Wait(), 0);
+}
+
+// The depth and node count of an "info depth" line.
+std::pair<int, long long> DepthAndNodes(const std::string& info) {
+    std::istringstream in(info);
+    int depth = -1;
+    long long nodes = -1;
+    for (std::string word; in >> word;) {
+        if (word == "depth") in >> depth;
+        if (word == "nodes") in >> nodes;
+    }
+    return {depth, nodes};
+}
+
+// The last "info depth" line of one search of the position.
+std::string LastInfo(UciProcess& uci, const std::string& position, const std::string& go) {
+    uci.Send(position);
+    uci.Send(go);
+    const std::vector<std::string> lines = uci.Until("bestmove ");
+    EXPECT_EQ(lines.back().rfind("bestmove ", 0), 0u) << go << " -> " << lines.back();
+    EXPECT_NE(lines.back(), "bestmove 0000") << go;
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line)
+        if (line->rfind("info depth ", 0) == 0) return *line;
+    ADD_FAILURE() << go << ": no info line";
+    return "";
+}
+
+TEST(Uci, GoNodesEndsTheSearchAtTheCount) {
+    UciProcess uci;
+    ASSERT_TRUE(uci.Started());
+    const std::string start = "position startpos";
+    const auto [depth, nodes] = DepthAndNodes(LastInfo(uci, start, "go nodes 5000"));
+    EXPECT_GE(depth, 1);
+    EXPECT_LE(nodes, 5000 + 1000);
+    // The counts of whole iterations: a limit just past depth 4 ends there, one
+    // between depths 3 and 4 keeps depth 3.
+    const long long third = DepthAndNodes(LastInfo(uci, start, "go depth 3")).second;
+    const long long fourth = DepthAndNodes(LastInfo(uci, start, "go depth 4")).second;
+    ASSERT_LT(third, fourth);
+    EXPECT_EQ(DepthAndNodes(LastInfo(uci, start, "go nodes " + std::to_string(fourth + 1))),
+              std::make_pair(4, fourth));
+    EXPECT_EQ(DepthAndNodes(LastInfo(uci, start, "go nodes " + std::to_string((third + fourth) / 2))),
+              std::make_pair(3, third));
+    uci.Send("quit");
+    EXPECT_EQ(uci.Wait(), 0);
+}
+
+TEST(Uci, GoMateSearchesTwiceTheMovesLessOnePly) {
+    UciProcess uci;
+    ASSERT_TRUE(uci.Started());
+    const std::string mateInOne = "position fen r1bqkbnr/pppp1ppp/2n5/4p3/2B1P3/5Q2/PPPP1PPP/RNB1K1NR w KQkq - 4 4";
+    uci.Send(mateInOne);
+    uci.Send("go mate 1");
+    const std::vector<std::string> lines = uci.Until("bestmove ");
+    EXPECT_EQ(lines.back(), "bestmove f3f7");
+    std::vector<int> depths;
+    for (const std::string& line : lines) {
+        if (line.rfind("info depth ", 0) == 0) depths.push_back(DepthAndNodes(line).first);
+    }
+    EXPECT_EQ(depths, std::vector<int>{1});
+    EXPECT_EQ(DepthAndNodes(LastInfo(uci, mateInOne, "go mate 2")).first, 3);
+    EXPECT_EQ(DepthAndNodes(LastInfo(uci, mateInOne, "go mate 3 depth 2")).first, 2);
     uci.Send("quit");
     EXPECT_EQ(uci.Wait(), 0);
 }

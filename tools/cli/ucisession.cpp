@@ -100,8 +100,8 @@ const GoNumber kGoNumbers[] = {
     {"binc", &GoRequest::binc, -kLongestBudget},
     {"movestogo", &GoRequest::movestogo, 0},
     {"depth", &GoRequest::depth, 0},
-    {"nodes", &GoRequest::nodes, 0},
-    {"mate", &GoRequest::mate, 0},
+    {"nodes", &GoRequest::nodes, 1},
+    {"mate", &GoRequest::mate, 1},
 };
 
 const GoNumber* FindGoNumber(const std::string& word) {
@@ -128,8 +128,6 @@ GoRequest ReadGo(const std::vector<std::string>& words) {
         if (number && i + 1 < words.size() &&
             ReadNumber(words[i + 1].c_str(), number->lowest, kLargestNumber, &(request.*number->field))) {
             ++i;
-            if (&(request.*number->field) == &request.nodes || &(request.*number->field) == &request.mate)
-                InfoString("'" + key + "' is not supported and ignored");
             continue;
         }
         if (key == kPonder || key == kSearchMoves)
@@ -146,6 +144,14 @@ GoRequest ReadGo(const std::vector<std::string>& words) {
     return request;
 }
 
+// The deepest search asked for, in plies; 0 when none is.
+long DepthAsked(const GoRequest& request) {
+    // A mate in N lies within 2N - 1 plies.
+    const long mateDepth = request.mate > 0 ? 2 * request.mate - 1 : 0;
+    if (request.depth > 0 && mateDepth > 0) return std::min(request.depth, mateDepth);
+    return request.depth > 0 ? request.depth : mateDepth;
+}
+
 // Milliseconds for the search: the move time, a share of the clock, or for a
 // bare "go" the level's own time, as the program would take.
 long Budget(const GoRequest& request, bool white, const PlayingLevel& level) {
@@ -156,9 +162,11 @@ long Budget(const GoRequest& request, bool white, const PlayingLevel& level) {
         budget = request.movetime - kSafetyMillis;
     } else if (clock != kNoClock) {
         const long left = std::max(clock, 0L);
-        const long share = left / (request.movestogo > 0 ? request.movestogo : kDefaultMovesToGo) + increment * 3 / 4;
-        budget = std::min(share, left / 2) - kSafetyMillis;
-    } else if (request.depth == 0 && !request.infinite) {
+        // In 64 bits: three increments overflow a Windows long.
+        const int64_t share =
+            left / (request.movestogo > 0 ? request.movestogo : kDefaultMovesToGo) + int64_t(increment) * 3 / 4;
+        budget = long(std::min<int64_t>(share, left / 2)) - kSafetyMillis;
+    } else if (DepthAsked(request) == 0 && request.nodes == 0 && !request.infinite) {
         budget = level.seconds * kMillisPerSecond;
     }
     return std::max(budget, 1L);
@@ -166,8 +174,12 @@ long Budget(const GoRequest& request, bool white, const PlayingLevel& level) {
 
 // Iterations after the first.
 int Iterations(const GoRequest& request, const PlayingLevel& level) {
-    if (request.infinite) return CSearch::kMaxIterations - 2;
-    if (request.depth > 0) return int(std::min<long>(request.depth - 1, CSearch::kMaxIterations - 2));
+    constexpr long kMostIterations = CSearch::kMaxIterations - 2;
+    const long depth = DepthAsked(request);
+    if (request.infinite) return kMostIterations;
+    if (depth > 0) return int(std::min(depth - 1, kMostIterations));
+    // Only the node count limits the search.
+    if (request.nodes > 0) return kMostIterations;
     return level.iterations;
 }
 
@@ -203,7 +215,14 @@ int CUciSession::Run() {
 }
 
 void CUciSession::DispatchOne() {
-    if (m_stopped || ++m_polls % kPollInterval != 0) return;
+    if (m_stopped) return;
+    // Looked at on every call, as the search looks at its clock: a node list
+    // at most goes past the limit.
+    if (m_nodeLimit > 0 && g_searchNodes - m_goNodes >= m_nodeLimit) {
+        StopSearch();
+        return;
+    }
+    if (++m_polls % kPollInterval != 0) return;
     std::string line;
     while (!m_stopped && m_reader.PollLine(&line)) Handle(line, true);
     // Nobody is left to wait for the move: any search ends as if told to.
@@ -334,11 +353,12 @@ void CUciSession::Go(const std::vector<std::string>& words) {
     }
     const PlayingLevel& level = LevelLimits(Level());
     const bool white = m_facade->GetGame()->Current()->IsWhiteToMove();
-    Search(Budget(request, white, level), Iterations(request, level), request.infinite);
+    Search(Budget(request, white, level), Iterations(request, level), request.infinite, request.nodes);
 }
 
-void CUciSession::Search(long budget, int iterations, bool infinite) {
+void CUciSession::Search(long budget, int iterations, bool infinite, long nodes) {
     m_stopped = false;
+    m_nodeLimit = nodes;
     m_infinite = infinite;
     g_clockStopped = false;
     m_reported = -1;
@@ -351,6 +371,7 @@ void CUciSession::Search(long budget, int iterations, bool infinite) {
     std::string line;
     while (infinite && !m_stopped && m_reader.ReadLine(&line)) Handle(line, true);
     m_infinite = false;
+    m_nodeLimit = 0;
     g_clockStopped = false;
     SayBestMove(move);
 }
