@@ -281,7 +281,7 @@ TEST(Uci, GoParametersOfEveryKindStillGetAMove) {
 TEST(Uci, MalformedGoIsExplainedAndSearchedAsABareGo) {
     UciProcess uci;
     ASSERT_TRUE(uci.Started());
-    // Level 1 keeps each bare search to its one second.
+    // Level 1 keeps each bare search short.
     uci.Send("setoption name Level value 1");
     for (const char* go : {"go movetime -1", "go depth -3", "go depth", "go movetime abc", "go foo 3",
                            "go movetime 99999999999999999999", "go movetime soon", "go sideways 3 4 5",
