@@ -9,6 +9,7 @@
 #include <chrono>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -93,6 +94,20 @@ public:
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
+    // Like Wait, but a program still running after millis is killed: kNotEnded.
+    static constexpr int kNotEnded = -2;
+    int WaitAtMost(int millis) {
+        CloseInput();
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(millis);
+        int status = 0;
+        while (waitpid(m_pid, &status, WNOHANG) == 0) {
+            if (std::chrono::steady_clock::now() > deadline) return kNotEnded;  // the destructor kills it
+            poll(nullptr, 0, 20);
+        }
+        m_reaped = true;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
 private:
     pid_t m_pid = -1;
     int m_in = -1, m_out = -1;
@@ -173,25 +188,16 @@ TEST(Uci, MalformedCommandsAreExplainedAndIgnored) {
     ASSERT_TRUE(uci.Started());
     const char* bad[] = {
         "frobnicate",
-        "position",
-        "position fen not a fen",
-        "position startpos moves e2e5",
-        "position startpos e2e4",
         "setoption name Level value 9",
         "setoption name Hash value 16",
         "setoption",
-        "go movetime",
-        "go movetime soon",
-        "go depth -3",
-        "go sideways 3",
     };
     for (const char* command : bad) {
         uci.Send(command);
         const std::string line = uci.Line();
         EXPECT_EQ(line.rfind("info string ", 0), 0u) << command << " -> " << line;
     }
-    // The position is still the initial one: after the refused commands a
-    // depth-limited search answers for White.
+    // The position is still the initial one: a depth-limited search answers for White.
     uci.Send("go depth 1");
     const std::string last = uci.Until("bestmove ").back();
     EXPECT_EQ(last, "bestmove e2e3");
@@ -199,7 +205,63 @@ TEST(Uci, MalformedCommandsAreExplainedAndIgnored) {
     EXPECT_EQ(uci.Wait(), 0);
 }
 
-TEST(Uci, GoParametersItDoesNotUseStillGetAMove) {
+// The moves of a game longer than the program keeps.
+std::string ShuffledKnights() {
+    std::string moves;
+    for (int i = 0; i < 1500; ++i) moves += " g1f3 g8f6 f3g1 f6g8";
+    return "position startpos moves" + moves;
+}
+
+TEST(Uci, RefusedPositionIsNeverSearched) {
+    UciProcess uci;
+    ASSERT_TRUE(uci.Started());
+    const std::string refused[] = {
+        "position startpos moves e2e4 e2e4",
+        "position startpos moves e2e5",
+        "position startpos e2e4",
+        "position fen not a fen",
+        "position",
+        "position startpos moves f2f3 e7e5 g2g4 d8h4 a2a3",
+        ShuffledKnights(),
+    };
+    for (const std::string& command : refused) {
+        const std::string shown = command.substr(0, 60);
+        uci.Send("position startpos moves e2e4 e7e5 g1f3");
+        uci.Send(command);
+        EXPECT_EQ(uci.Line().rfind("info string ", 0), 0u) << shown;
+        // Twice: the refusal lasts until a position is taken.
+        for (int go = 0; go < 2; ++go) {
+            uci.Send("go depth 1");
+            const std::vector<std::string> lines = uci.Until("bestmove ");
+            EXPECT_EQ(lines, (std::vector<std::string>{lines[0], "bestmove 0000"})) << shown;
+            EXPECT_EQ(lines[0].rfind("info string ", 0), 0u) << shown;
+        }
+    }
+    // A position taken again is searched: Black's move after 1.e4.
+    uci.Send("position startpos moves e2e4");
+    uci.Send("go depth 1");
+    const std::string last = uci.Until("bestmove ").back();
+    ASSERT_EQ(last.rfind("bestmove ", 0), 0u) << last;
+    EXPECT_TRUE(last.size() > 10 && (last[10] == '7' || last[10] == '8')) << last;
+    uci.Send("quit");
+    EXPECT_EQ(uci.Wait(), 0);
+}
+
+TEST(Uci, PositionSentDuringASearchIsRefused) {
+    UciProcess uci;
+    ASSERT_TRUE(uci.Started());
+    uci.Send("go infinite");
+    EXPECT_EQ(uci.Line().rfind("info depth 1 ", 0), 0u);
+    uci.Send("position startpos moves e2e4");
+    uci.Send("stop");
+    EXPECT_EQ(uci.Until("bestmove ", 5000).back().rfind("bestmove ", 0), 0u);
+    uci.Send("go depth 1");
+    EXPECT_EQ(uci.Until("bestmove ").back(), "bestmove 0000");
+    uci.Send("quit");
+    EXPECT_EQ(uci.Wait(), 0);
+}
+
+TEST(Uci, GoParametersOfEveryKindStillGetAMove) {
     UciProcess uci;
     ASSERT_TRUE(uci.Started());
     // A clock that has run out comes as a negative time; the move is still owed.
@@ -212,6 +274,99 @@ TEST(Uci, GoParametersItDoesNotUseStillGetAMove) {
         EXPECT_EQ(last.rfind("bestmove ", 0), 0u) << go << " -> " << last;
         EXPECT_NE(last, "bestmove 0000") << go;
     }
+    uci.Send("quit");
+    EXPECT_EQ(uci.Wait(), 0);
+}
+
+TEST(Uci, MalformedGoIsExplainedAndSearchedAsABareGo) {
+    UciProcess uci;
+    ASSERT_TRUE(uci.Started());
+    // Level 1 keeps each bare search short.
+    uci.Send("setoption name Level value 1");
+    for (const char* go : {"go movetime -1", "go depth -3", "go depth", "go movetime abc", "go foo 3",
+                           "go movetime 99999999999999999999", "go movetime soon", "go sideways 3 4 5",
+                           "go nodes 0", "go mate 0"}) {
+        uci.Send("position startpos");
+        uci.Send(go);
+        const std::vector<std::string> lines = uci.Until("bestmove ");
+        EXPECT_EQ(lines.front().rfind("info string ", 0), 0u) << go << " -> " << lines.front();
+        ASSERT_EQ(lines.back().rfind("bestmove ", 0), 0u) << go << " -> " << lines.back();
+        EXPECT_NE(lines.back(), "bestmove 0000") << go;
+        ASSERT_GE(lines.size(), 3u) << go;
+        EXPECT_EQ(lines[lines.size() - 2].rfind("info depth ", 0), 0u) << go;
+        // Exactly one answer: the next line is the one to the next command.
+        uci.Send("isready");
+        EXPECT_EQ(uci.Line(), "readyok") << go;
+    }
+    // The parameters that can be read still count.
+    uci.Send("go movetime abc depth 2");
+    const std::vector<std::string> lines = uci.Until("bestmove ");
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[lines.size() - 2].rfind("info depth 2 ", 0), 0u) << lines[lines.size() - 2];
+    uci.Send("quit");
+    EXPECT_EQ(uci.Wait(), 0);
+}
+
+// The depth and node count of an "info depth" line.
+std::pair<int, long long> DepthAndNodes(const std::string& info) {
+    std::istringstream in(info);
+    int depth = -1;
+    long long nodes = -1;
+    for (std::string word; in >> word;) {
+        if (word == "depth") in >> depth;
+        if (word == "nodes") in >> nodes;
+    }
+    return {depth, nodes};
+}
+
+// The last "info depth" line of one search of the position.
+std::string LastInfo(UciProcess& uci, const std::string& position, const std::string& go) {
+    uci.Send(position);
+    uci.Send(go);
+    const std::vector<std::string> lines = uci.Until("bestmove ");
+    EXPECT_EQ(lines.back().rfind("bestmove ", 0), 0u) << go << " -> " << lines.back();
+    EXPECT_NE(lines.back(), "bestmove 0000") << go;
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line)
+        if (line->rfind("info depth ", 0) == 0) return *line;
+    ADD_FAILURE() << go << ": no info line";
+    return "";
+}
+
+TEST(Uci, GoNodesEndsTheSearchAtTheCount) {
+    UciProcess uci;
+    ASSERT_TRUE(uci.Started());
+    const std::string start = "position startpos";
+    const auto [depth, nodes] = DepthAndNodes(LastInfo(uci, start, "go nodes 5000"));
+    EXPECT_GE(depth, 1);
+    EXPECT_LE(nodes, 5000 + 1000);
+    // The counts of whole iterations: a limit just past depth 4 ends there, one
+    // between depths 3 and 4 keeps depth 3.
+    const long long third = DepthAndNodes(LastInfo(uci, start, "go depth 3")).second;
+    const long long fourth = DepthAndNodes(LastInfo(uci, start, "go depth 4")).second;
+    ASSERT_LT(third, fourth);
+    EXPECT_EQ(DepthAndNodes(LastInfo(uci, start, "go nodes " + std::to_string(fourth + 1))),
+              std::make_pair(4, fourth));
+    EXPECT_EQ(DepthAndNodes(LastInfo(uci, start, "go nodes " + std::to_string((third + fourth) / 2))),
+              std::make_pair(3, third));
+    uci.Send("quit");
+    EXPECT_EQ(uci.Wait(), 0);
+}
+
+TEST(Uci, GoMateSearchesTwiceTheMovesLessOnePly) {
+    UciProcess uci;
+    ASSERT_TRUE(uci.Started());
+    const std::string mateInOne = "position fen r1bqkbnr/pppp1ppp/2n5/4p3/2B1P3/5Q2/PPPP1PPP/RNB1K1NR w KQkq - 4 4";
+    uci.Send(mateInOne);
+    uci.Send("go mate 1");
+    const std::vector<std::string> lines = uci.Until("bestmove ");
+    EXPECT_EQ(lines.back(), "bestmove f3f7");
+    std::vector<int> depths;
+    for (const std::string& line : lines) {
+        if (line.rfind("info depth ", 0) == 0) depths.push_back(DepthAndNodes(line).first);
+    }
+    EXPECT_EQ(depths, std::vector<int>{1});
+    EXPECT_EQ(DepthAndNodes(LastInfo(uci, mateInOne, "go mate 2")).first, 3);
+    EXPECT_EQ(DepthAndNodes(LastInfo(uci, mateInOne, "go mate 3 depth 2")).first, 2);
     uci.Send("quit");
     EXPECT_EQ(uci.Wait(), 0);
 }
@@ -240,6 +395,30 @@ TEST(Uci, EndOfInputStopsAnInfiniteSearch) {
     EXPECT_EQ(uci.Wait(), 0);
 }
 
+TEST(Uci, EndOfInputOrQuitStopsAnySearch) {
+    // The last command the client sends, then nothing more.
+    const std::pair<const char*, const char*> cases[] = {
+        {"go depth 99999", nullptr},
+        {"go movetime 600000", nullptr},
+        {"go wtime 600000 btime 600000", nullptr},
+        {"go depth 99999", "quit"},
+        {"go movetime 600000", "quit"},
+    };
+    for (const auto& [go, last] : cases) {
+        const std::string shown = std::string(go) + (last ? std::string(", ") + last : "");
+        UciProcess uci;
+        ASSERT_TRUE(uci.Started());
+        uci.Send("position startpos");
+        uci.Send(go);
+        if (last) uci.Send(last);
+        uci.CloseInput();
+        const std::string answer = uci.Until("bestmove ", 30000).back();
+        EXPECT_EQ(answer.rfind("bestmove ", 0), 0u) << shown << " -> " << answer;
+        EXPECT_NE(answer, "bestmove 0000") << shown;
+        EXPECT_EQ(uci.WaitAtMost(30000), 0) << shown;
+    }
+}
+
 TEST(Uci, OverlongLineIsIgnoredWhole) {
     UciProcess uci;
     ASSERT_TRUE(uci.Started());
@@ -250,6 +429,19 @@ TEST(Uci, OverlongLineIsIgnoredWhole) {
     uci.Send("isready");
     EXPECT_EQ(uci.Line(), "info string line too long, ignored");
     EXPECT_EQ(uci.Line(), "readyok");
+    uci.Send("quit");
+    EXPECT_EQ(uci.Wait(), 0);
+}
+
+TEST(Uci, OverlongPositionIsRefused) {
+    UciProcess uci;
+    ASSERT_TRUE(uci.Started());
+    std::string line = "position startpos moves";
+    while (line.size() < (3u << 20) / 2) line += " g1f3 g8f6 f3g1 f6g8";
+    uci.Send(line);
+    EXPECT_EQ(uci.Line(), "info string line too long, ignored");
+    uci.Send("go depth 1");
+    EXPECT_EQ(uci.Until("bestmove ").back(), "bestmove 0000");
     uci.Send("quit");
     EXPECT_EQ(uci.Wait(), 0);
 }

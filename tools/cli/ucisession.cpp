@@ -19,6 +19,10 @@ namespace {
 
 constexpr const char* kEngineName = "Torvo";
 constexpr const char* kEngineAuthor = "Halvorn IT";
+constexpr const char* kPositionCommand = "position";
+constexpr const char* kBestMove = "bestmove ";
+// The move sent when there is none to play.
+constexpr const char* kNullMove = "0000";
 constexpr const char* kStartFen = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
 constexpr int kCentipawns = 100;
 // Moves assumed still to come when the clock gives no "movestogo".
@@ -38,21 +42,19 @@ constexpr long kNoClock = LONG_MIN;
 // Longer words are cut when they are quoted back.
 constexpr size_t kLongestQuote = 40;
 
-const char* const kGoParameters[] = {"searchmoves", "ponder", "wtime", "btime",    "winc",    "binc",
-                                     "movestogo",   "depth",  "nodes", "mate",     "movetime", "infinite"};
-
-bool IsGoParameter(const std::string& word) {
-    for (const char* parameter : kGoParameters)
-        if (word == parameter) return true;
-    return false;
-}
-
 std::string Quoted(const std::string& word) {
     return word.size() <= kLongestQuote ? word : word.substr(0, kLongestQuote) + "...";
 }
 
 bool g_clockStopped = false;
 std::chrono::steady_clock::time_point g_epoch = std::chrono::steady_clock::now();
+
+std::string FirstWord(const std::string& line) {
+    std::istringstream in(line);
+    std::string word;
+    in >> word;
+    return word;
+}
 
 std::vector<std::string> Words(const std::string& line) {
     std::istringstream in(line);
@@ -68,6 +70,118 @@ void Say(const std::string& text) {
 }
 
 void InfoString(const std::string& text) { Say("info string " + text); }
+
+// What one "go" asks for; a parameter not given keeps the value here.
+struct GoRequest {
+    long movetime = -1;
+    long wtime = kNoClock, btime = kNoClock, winc = 0, binc = 0, movestogo = 0;
+    long depth = 0, nodes = 0, mate = 0;
+    bool infinite = false;
+};
+
+struct GoNumber {
+    const char* name;
+    long GoRequest::*field;
+    long lowest;
+};
+
+constexpr const char* kInfinite = "infinite";
+constexpr const char* kPonder = "ponder";
+constexpr const char* kSearchMoves = "searchmoves";
+// Larger numbers are not read; the clock readings are cut to a budget anyway.
+constexpr long kLargestNumber = LONG_MAX / 2;
+
+// Interfaces send a clock that has run out as a negative time.
+const GoNumber kGoNumbers[] = {
+    {"movetime", &GoRequest::movetime, 0},
+    {"wtime", &GoRequest::wtime, -kLongestBudget},
+    {"btime", &GoRequest::btime, -kLongestBudget},
+    {"winc", &GoRequest::winc, -kLongestBudget},
+    {"binc", &GoRequest::binc, -kLongestBudget},
+    {"movestogo", &GoRequest::movestogo, 0},
+    {"depth", &GoRequest::depth, 0},
+    {"nodes", &GoRequest::nodes, 1},
+    {"mate", &GoRequest::mate, 1},
+};
+
+const GoNumber* FindGoNumber(const std::string& word) {
+    for (const GoNumber& number : kGoNumbers)
+        if (word == number.name) return &number;
+    return nullptr;
+}
+
+bool IsGoParameter(const std::string& word) {
+    return FindGoNumber(word) || word == kInfinite || word == kPonder || word == kSearchMoves;
+}
+
+// A parameter that cannot be read is explained and left out with its words
+// up to the next parameter: the search still owes its move.
+GoRequest ReadGo(const std::vector<std::string>& words) {
+    GoRequest request;
+    for (size_t i = 1; i < words.size(); ++i) {
+        const std::string& key = words[i];
+        const GoNumber* number = FindGoNumber(key);
+        if (key == kInfinite) {
+            request.infinite = true;
+            continue;
+        }
+        if (number && i + 1 < words.size() &&
+            ReadNumber(words[i + 1].c_str(), number->lowest, kLargestNumber, &(request.*number->field))) {
+            ++i;
+            continue;
+        }
+        if (key == kPonder || key == kSearchMoves)
+            InfoString("'" + key + "' is not supported and ignored");
+        else if (number)
+            InfoString("'" + key + "' needs a number: ignored");
+        else
+            InfoString("unknown parameter '" + Quoted(key) + "' ignored");
+        while (i + 1 < words.size() && !IsGoParameter(words[i + 1])) ++i;
+    }
+    // No clock reading may grow a budget past what the search can count.
+    for (long* reading : {&request.movetime, &request.wtime, &request.btime, &request.winc, &request.binc})
+        *reading = std::min(*reading, kLongestBudget);
+    return request;
+}
+
+// The deepest search asked for, in plies; 0 when none is.
+long DepthAsked(const GoRequest& request) {
+    // A mate in N lies within 2N - 1 plies.
+    const long mateDepth = request.mate > 0 ? 2 * request.mate - 1 : 0;
+    if (request.depth > 0 && mateDepth > 0) return std::min(request.depth, mateDepth);
+    return request.depth > 0 ? request.depth : mateDepth;
+}
+
+// Milliseconds for the search: the move time, a share of the clock, or for a
+// bare "go" the level's own time, as the program would take.
+long Budget(const GoRequest& request, bool white, const PlayingLevel& level) {
+    const long clock = white ? request.wtime : request.btime;
+    const long increment = std::max(white ? request.winc : request.binc, 0L);
+    long budget = kLongestBudget;
+    if (request.movetime >= 0) {
+        budget = request.movetime - kSafetyMillis;
+    } else if (clock != kNoClock) {
+        const long left = std::max(clock, 0L);
+        // In 64 bits: three increments overflow a Windows long.
+        const int64_t share =
+            left / (request.movestogo > 0 ? request.movestogo : kDefaultMovesToGo) + int64_t(increment) * 3 / 4;
+        budget = long(std::min<int64_t>(share, left / 2)) - kSafetyMillis;
+    } else if (DepthAsked(request) == 0 && request.nodes == 0 && !request.infinite) {
+        budget = level.seconds * kMillisPerSecond;
+    }
+    return std::max(budget, 1L);
+}
+
+// Iterations after the first.
+int Iterations(const GoRequest& request, const PlayingLevel& level) {
+    constexpr long kMostIterations = CSearch::kMaxIterations - 2;
+    const long depth = DepthAsked(request);
+    if (request.infinite) return kMostIterations;
+    if (depth > 0) return int(std::min(depth - 1, kMostIterations));
+    // Only the node count limits the search.
+    if (request.nodes > 0) return kMostIterations;
+    return level.iterations;
+}
 
 }  // namespace
 
@@ -101,11 +215,18 @@ int CUciSession::Run() {
 }
 
 void CUciSession::DispatchOne() {
-    if (m_stopped || ++m_polls % kPollInterval != 0) return;
+    if (m_stopped) return;
+    // Looked at on every call, as the search looks at its clock: a node list
+    // at most goes past the limit.
+    if (m_nodeLimit > 0 && g_searchNodes - m_goNodes >= m_nodeLimit) {
+        StopSearch();
+        return;
+    }
+    if (++m_polls % kPollInterval != 0) return;
     std::string line;
     while (!m_stopped && m_reader.PollLine(&line)) Handle(line, true);
-    // Nobody is left to send "stop": an endless search ends as if told to.
-    if (m_infinite && !m_stopped && m_reader.AtEnd()) StopSearch();
+    // Nobody is left to wait for the move: any search ends as if told to.
+    if (!m_stopped && m_reader.AtEnd()) StopSearch();
 }
 
 void CUciSession::StopSearch() {
@@ -115,12 +236,16 @@ void CUciSession::StopSearch() {
 
 bool CUciSession::Handle(const std::string& line, bool searching) {
     if (line.size() >= CLineReader::kMaxLine) {
+        // A position cut short is refused like any other.
+        if (FirstWord(line) == kPositionCommand) m_positionRefused = true;
         InfoString("line too long, ignored");
         return true;
     }
     const std::vector<std::string> words = Words(line);
     if (words.empty()) return true;
     const std::string& command = words[0];
+    // A position left untaken during a search is refused all the same.
+    if (searching && command == kPositionCommand) m_positionRefused = true;
     if (command == "quit") {
         m_quit = true;
         if (searching) StopSearch();
@@ -142,7 +267,7 @@ bool CUciSession::Handle(const std::string& line, bool searching) {
         m_facade = std::make_unique<CGameFacade>();
     } else if (command == "setoption") {
         SetOption(words);
-    } else if (command == "position") {
+    } else if (command == kPositionCommand) {
         SetPosition(words);
     } else if (command == "go") {
         Go(words);
@@ -173,6 +298,8 @@ void CUciSession::SetOption(const std::vector<std::string>& words) {
 }
 
 void CUciSession::SetPosition(const std::vector<std::string>& words) {
+    // Until the new one stands, the client's position is unknown.
+    m_positionRefused = true;
     size_t at = 1;
     std::string fen;
     if (at < words.size() && words[at] == "startpos") {
@@ -206,75 +333,32 @@ void CUciSession::SetPosition(const std::vector<std::string>& words) {
         }
     }
     m_facade = std::move(facade);
+    m_positionRefused = false;
 }
 
+void CUciSession::SayBestMove(const std::string& move) { Say(kBestMove + (move.empty() ? kNullMove : move)); }
+
 void CUciSession::Go(const std::vector<std::string>& words) {
-    long movetime = -1, wtime = kNoClock, btime = kNoClock, winc = 0, binc = 0, movestogo = 0, depth = 0, unused = 0;
-    bool infinite = false;
-    for (size_t i = 1; i < words.size(); ++i) {
-        const std::string& key = words[i];
-        long* target = key == "movetime"    ? &movetime
-                       : key == "wtime"     ? &wtime
-                       : key == "btime"     ? &btime
-                       : key == "winc"      ? &winc
-                       : key == "binc"      ? &binc
-                       : key == "movestogo" ? &movestogo
-                       : key == "depth"     ? &depth
-                       : key == "nodes"     ? &unused
-                       : key == "mate"      ? &unused
-                                            : nullptr;
-        // Interfaces send a clock that has run out as a negative time.
-        const long lowest = key == "wtime" || key == "btime" || key == "winc" || key == "binc" ? -kLongestBudget : 0;
-        if (key == "infinite") {
-            infinite = true;
-        } else if (key == "ponder") {
-            InfoString("'ponder' is not supported and ignored");
-        } else if (key == "searchmoves") {
-            // The moves run up to the next parameter.
-            InfoString("'searchmoves' is not supported and ignored");
-            while (i + 1 < words.size() && !IsGoParameter(words[i + 1])) ++i;
-        } else if (!target) {
-            InfoString("go ignored: unknown parameter '" + Quoted(key) + "'");
-            return;
-        } else if (i + 1 >= words.size() || !ReadNumber(words[i + 1].c_str(), lowest, LONG_MAX / 2, target)) {
-            InfoString("go ignored: '" + key + "' needs a number");
-            return;
-        } else {
-            if (target == &unused) InfoString("'" + key + "' is not supported and ignored");
-            ++i;
-        }
+    if (m_positionRefused) {
+        InfoString("no search: the last position was refused");
+        SayBestMove("");
+        return;
     }
-
-    // No clock reading may grow a budget past what the search can count.
-    for (long* reading : {&movetime, &wtime, &btime, &winc, &binc}) *reading = std::min(*reading, kLongestBudget);
-
-    const bool white = m_facade->GetGame()->Current()->IsWhiteToMove();
-    const long clock = white ? wtime : btime, increment = std::max(white ? winc : binc, 0L);
-    const PlayingLevel& level = LevelLimits(Level());
-    long budget = kLongestBudget;
-    if (movetime >= 0) {
-        budget = movetime - kSafetyMillis;
-    } else if (clock != kNoClock) {
-        const long left = std::max(clock, 0L);
-        const long share = left / (movestogo > 0 ? movestogo : kDefaultMovesToGo) + increment * 3 / 4;
-        budget = std::min(share, left / 2) - kSafetyMillis;
-    } else if (depth == 0 && !infinite) {
-        // A bare "go": the level's own time, as the program would take.
-        budget = level.seconds * kMillisPerSecond;
-    }
-    if (budget < 1) budget = 1;
-    int iterations = level.iterations;
-    if (depth > 0) iterations = int(std::min<long>(depth - 1, CSearch::kMaxIterations - 2));
-    if (infinite) iterations = CSearch::kMaxIterations - 2;
-
+    const GoRequest request = ReadGo(words);
     char result[CGame::kTextSize];
     if (m_facade->GameOver(result) == 1 && m_facade->GetGame()->Current()->m_count == 0) {
         InfoString(std::string("no move: ") + result);
-        Say("bestmove 0000");
+        SayBestMove("");
         return;
     }
+    const PlayingLevel& level = LevelLimits(Level());
+    const bool white = m_facade->GetGame()->Current()->IsWhiteToMove();
+    Search(Budget(request, white, level), Iterations(request, level), request.infinite, request.nodes);
+}
 
+void CUciSession::Search(long budget, int iterations, bool infinite, long nodes) {
     m_stopped = false;
+    m_nodeLimit = nodes;
     m_infinite = infinite;
     g_clockStopped = false;
     m_reported = -1;
@@ -287,8 +371,9 @@ void CUciSession::Go(const std::vector<std::string>& words) {
     std::string line;
     while (infinite && !m_stopped && m_reader.ReadLine(&line)) Handle(line, true);
     m_infinite = false;
+    m_nodeLimit = 0;
     g_clockStopped = false;
-    Say("bestmove " + (move.empty() ? std::string("0000") : move));
+    SayBestMove(move);
 }
 
 void CUciSession::OnIteration(CSearch& search, void* context) {

@@ -36,7 +36,8 @@ public:
     void Invalidate() override {}
     void WaitCursor(int) override {}
 
-    // CMessagePump::Platform: one look at the input per call.
+    // CMessagePump::Platform: called at every search node; looks at the node
+    // count and, now and then, at the input.
     void DispatchOne() override;
 
 private:
@@ -45,6 +46,10 @@ private:
     void SetOption(const std::vector<std::string>& words);
     void SetPosition(const std::vector<std::string>& words);
     void Go(const std::vector<std::string>& words);
+    // Thinks for at most budget milliseconds (and nodes, unless 0) and
+    // answers with the move.
+    void Search(long budget, int iterations, bool infinite, long nodes);
+    void SayBestMove(const std::string& move);
     void StopSearch();
     void ReportIteration(CSearch& search);
     static void OnIteration(CSearch& search, void* context);
@@ -54,11 +59,17 @@ private:
     std::unique_ptr<CGameFacade> m_facade;
     int m_level = kDefaultLevel;
     bool m_quit = false;
-    bool m_stopped = false;   // "stop" or "quit" during a search
+    // The search is to end at once: "stop", "quit", the end of the input or
+    // the node limit came.
+    bool m_stopped = false;
     bool m_infinite = false;  // the search runs until told to stop
+    // The client's last position was not taken: the one held is not the
+    // client's, so no search may answer for it.
+    bool m_positionRefused = false;
     int m_reported = -1;      // last iteration reported with "info"
     int64_t m_goStart = 0;    // clock reading and node count when "go" came
     int64_t m_goNodes = 0;
+    int64_t m_nodeLimit = 0;  // "go nodes": the search ends there; 0 for none
     unsigned m_polls = 0;
 };
 
