@@ -17,8 +17,8 @@ using namespace cli;
 
 namespace {
 
-constexpr long kDefaultDepth = 5;
-constexpr long kMaxDepth = CSearch::kMaxIterations - 2;
+constexpr int64_t kDefaultDepth = 5;
+constexpr int64_t kMaxDepth = CSearch::kMaxIterations - 2;
 
 struct BenchPosition {
     const char* name;
@@ -75,7 +75,7 @@ int RunLevel(uint16_t level) {
 }  // namespace
 
 int RunBench(int argc, char** argv) {
-    long depth = kDefaultDepth, level = 0;
+    int64_t depth = kDefaultDepth, level = 0;
     for (int i = 2; i < argc; ++i) {
         if (std::strcmp(argv[i], "--depth") == 0 && i + 1 < argc) {
             if (!ReadNumber(argv[++i], 0, kMaxDepth, &depth))

@@ -59,11 +59,11 @@ std::string StartPosition(const Options& options, CMoveGen* start, int* halfMove
     return "";
 }
 
-bool ReadNumber(const char* text, long low, long high, long* value) {
+bool ReadNumber(const char* text, int64_t low, int64_t high, int64_t* value) {
     if (!text || ((*text < '0' || *text > '9') && *text != '-')) return false;
     char* end = nullptr;
     errno = 0;
-    const long v = std::strtol(text, &end, 10);
+    const long long v = std::strtoll(text, &end, 10);
     if (errno || *end != '\0' || v < low || v > high) return false;
     *value = v;
     return true;

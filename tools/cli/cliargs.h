@@ -2,6 +2,7 @@
 // start position from --fen.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 class CMoveGen;
@@ -28,6 +29,6 @@ std::string ReadOptions(int argc, char** argv, int first, bool allowDivide, Opti
 std::string StartPosition(const Options& options, CMoveGen* start, int* halfMoves);
 
 // Reads a whole number from low to high; false when the text is anything else.
-bool ReadNumber(const char* text, long low, long high, long* value);
+bool ReadNumber(const char* text, int64_t low, int64_t high, int64_t* value);
 
 }  // namespace cli

@@ -25,7 +25,7 @@ int RunThink(int argc, char** argv) {
             options.fen = argv[++i];
             options.haveFen = true;
         } else if (std::strcmp(argv[i], "--level") == 0) {
-            long value = 0;
+            int64_t value = 0;
             if (i + 1 >= argc || !ReadNumber(argv[i + 1], kLevel1, kLevel4, &value))
                 return UsageError("--level needs one of 1013, 1014, 1015, 1016");
             level = static_cast<uint16_t>(value);

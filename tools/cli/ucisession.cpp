@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <sstream>
 
@@ -35,10 +36,10 @@ constexpr int kSafetyMillis = 30;
 constexpr unsigned kPollInterval = 64;
 // The stopped clock jumps this far ahead, past any limit a search is given.
 constexpr int64_t kStoppedJump = INT_MAX;
-constexpr long kLongestBudget = INT_MAX - 1;
-constexpr long kMillisPerSecond = 1000;
+constexpr int64_t kLongestBudget = INT_MAX - 1;
+constexpr int64_t kMillisPerSecond = 1000;
 // "go" without this side's clock.
-constexpr long kNoClock = LONG_MIN;
+constexpr int64_t kNoClock = INT64_MIN;
 // Longer words are cut when they are quoted back.
 constexpr size_t kLongestQuote = 40;
 
@@ -73,23 +74,23 @@ void InfoString(const std::string& text) { Say("info string " + text); }
 
 // What one "go" asks for; a parameter not given keeps the value here.
 struct GoRequest {
-    long movetime = -1;
-    long wtime = kNoClock, btime = kNoClock, winc = 0, binc = 0, movestogo = 0;
-    long depth = 0, nodes = 0, mate = 0;
+    int64_t movetime = -1;
+    int64_t wtime = kNoClock, btime = kNoClock, winc = 0, binc = 0, movestogo = 0;
+    int64_t depth = 0, nodes = 0, mate = 0;
     bool infinite = false;
 };
 
 struct GoNumber {
     const char* name;
-    long GoRequest::*field;
-    long lowest;
+    int64_t GoRequest::*field;
+    int64_t lowest;
 };
 
 constexpr const char* kInfinite = "infinite";
 constexpr const char* kPonder = "ponder";
 constexpr const char* kSearchMoves = "searchmoves";
 // Larger numbers are not read; the clock readings are cut to a budget anyway.
-constexpr long kLargestNumber = LONG_MAX / 2;
+constexpr int64_t kLargestNumber = INT64_MAX / 2;
 
 // Interfaces send a clock that has run out as a negative time.
 const GoNumber kGoNumbers[] = {
@@ -139,43 +140,42 @@ GoRequest ReadGo(const std::vector<std::string>& words) {
         while (i + 1 < words.size() && !IsGoParameter(words[i + 1])) ++i;
     }
     // No clock reading may grow a budget past what the search can count.
-    for (long* reading : {&request.movetime, &request.wtime, &request.btime, &request.winc, &request.binc})
+    for (int64_t* reading : {&request.movetime, &request.wtime, &request.btime, &request.winc, &request.binc})
         *reading = std::min(*reading, kLongestBudget);
     return request;
 }
 
 // The deepest search asked for, in plies; 0 when none is.
-long DepthAsked(const GoRequest& request) {
+int64_t DepthAsked(const GoRequest& request) {
     // A mate in N lies within 2N - 1 plies.
-    const long mateDepth = request.mate > 0 ? 2 * request.mate - 1 : 0;
+    const int64_t mateDepth = request.mate > 0 ? 2 * request.mate - 1 : 0;
     if (request.depth > 0 && mateDepth > 0) return std::min(request.depth, mateDepth);
     return request.depth > 0 ? request.depth : mateDepth;
 }
 
 // Milliseconds for the search: the move time, a share of the clock, or for a
 // bare "go" the level's own time, as the program would take.
-long Budget(const GoRequest& request, bool white, const PlayingLevel& level) {
-    const long clock = white ? request.wtime : request.btime;
-    const long increment = std::max(white ? request.winc : request.binc, 0L);
-    long budget = kLongestBudget;
+int64_t Budget(const GoRequest& request, bool white, const PlayingLevel& level) {
+    const int64_t clock = white ? request.wtime : request.btime;
+    const int64_t increment = std::max(white ? request.winc : request.binc, int64_t{0});
+    int64_t budget = kLongestBudget;
     if (request.movetime >= 0) {
         budget = request.movetime - kSafetyMillis;
     } else if (clock != kNoClock) {
-        const long left = std::max(clock, 0L);
-        // In 64 bits: three increments overflow a Windows long.
+        const int64_t left = std::max(clock, int64_t{0});
         const int64_t share =
-            left / (request.movestogo > 0 ? request.movestogo : kDefaultMovesToGo) + int64_t(increment) * 3 / 4;
-        budget = long(std::min<int64_t>(share, left / 2)) - kSafetyMillis;
+            left / (request.movestogo > 0 ? request.movestogo : kDefaultMovesToGo) + increment * 3 / 4;
+        budget = std::min(share, left / 2) - kSafetyMillis;
     } else if (DepthAsked(request) == 0 && request.nodes == 0 && !request.infinite) {
         budget = level.seconds * kMillisPerSecond;
     }
-    return std::max(budget, 1L);
+    return std::max(budget, int64_t{1});
 }
 
 // Iterations after the first.
 int Iterations(const GoRequest& request, const PlayingLevel& level) {
-    constexpr long kMostIterations = CSearch::kMaxIterations - 2;
-    const long depth = DepthAsked(request);
+    constexpr int64_t kMostIterations = CSearch::kMaxIterations - 2;
+    const int64_t depth = DepthAsked(request);
     if (request.infinite) return kMostIterations;
     if (depth > 0) return int(std::min(depth - 1, kMostIterations));
     // Only the node count limits the search.
@@ -289,8 +289,8 @@ void CUciSession::SetOption(const std::vector<std::string>& words) {
         InfoString("no option '" + Quoted(words[2]) + "'");
         return;
     }
-    long level = 0;
-    if (!ReadNumber(words[4].c_str(), 1, long(std::size(kPlayingLevels)), &level)) {
+    int64_t level = 0;
+    if (!ReadNumber(words[4].c_str(), 1, int64_t(std::size(kPlayingLevels)), &level)) {
         InfoString("Level must be a number from 1 to 4");
         return;
     }
@@ -356,7 +356,7 @@ void CUciSession::Go(const std::vector<std::string>& words) {
     Search(Budget(request, white, level), Iterations(request, level), request.infinite, request.nodes);
 }
 
-void CUciSession::Search(long budget, int iterations, bool infinite, long nodes) {
+void CUciSession::Search(int64_t budget, int iterations, bool infinite, int64_t nodes) {
     m_stopped = false;
     m_nodeLimit = nodes;
     m_infinite = infinite;

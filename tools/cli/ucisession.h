@@ -48,7 +48,7 @@ private:
     void Go(const std::vector<std::string>& words);
     // Thinks for at most budget milliseconds (and nodes, unless 0) and
     // answers with the move.
-    void Search(long budget, int iterations, bool infinite, long nodes);
+    void Search(int64_t budget, int iterations, bool infinite, int64_t nodes);
     void SayBestMove(const std::string& move);
     void StopSearch();
     void ReportIteration(CSearch& search);
