@@ -1,19 +1,29 @@
-// Any bytes, opened as a file and pasted: the reader, the replay and both
-// writers must neither crash nor break the "unchanged" rule.
+// Any bytes, opened as a file or pasted: the reader and the replay must not
+// crash, a game just opened must save as its own text, and after one more
+// move the record written (SAN moves and all) must paste back as the same game.
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "app/core/documentplatform.h"
 #include "app/core/gamedocument.h"
+#include "notation/gamerecord.h"
 #include "notation/pgntext.h"
 #include "rules/game.h"
 #include "rules/gamefacade.h"
+#include "rules/position.h"
 
 namespace {
 
 class CSilentPlatform : public CDocumentPlatform {
 public:
+    // Counted so that a paste can be seen to have loaded: only then does the
+    // document start a new game.
+    bool BeginNewDocument() override {
+        ++m_newDocuments;
+        return true;
+    }
     void SetTitle(const char*) override {}
     void ShowMessage(const char*, const char*) override {}
     std::string ClipboardText() override { return m_clipboard; }
@@ -24,31 +34,145 @@ public:
     void DocumentChanged() override {}
 
     std::string m_clipboard;
+    int m_newDocuments = 0;
 };
+
+// The input's length picks the way in, what is done to the game and the
+// form written, so a mutation that only adds or drops a byte reaches the
+// other branches. Each branch pastes one text back.
+constexpr size_t kOpenModes = 2;   // opened as a file, or pasted
+constexpr size_t kRoundTrips = 2;  // copied as it is, or after one move more
+constexpr size_t kWriteForms = 2;  // after the move: saved, or copied
+
+void Fail() { __builtin_trap(); }
+
+// What a document holding text writes behind any record of its game.
+std::string StoredLines(CPgnText* text) {
+    std::string out;
+    CGameRecord::AppendLines(text, &out);
+    return out;
+}
+
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+std::string PositionText(const CGameFacade* facade) {
+    char text[CPosition::kTextSize];
+    return facade->GetGame()->Current()->ToText(text);
+}
+
+// A game just opened is unchanged: what it writes is its text alone, with no
+// record in front.
+void CheckUnchanged(CGameDocument& document, const std::string& written) {
+    CPgnText* stored = document.GetStoredText();
+    if (written != StoredLines(stored)) Fail();
+    if (stored->LineCount() > 0 && written.empty()) Fail();
+}
+
+// Pastes text; true when it was loaded, which a loaded paste tells by starting
+// a new game. A refused one keeps the old game and its text.
+bool Paste(CSilentPlatform& platform, CGameDocument& document, const std::string& text) {
+    platform.m_clipboard = text;
+    const int before = platform.m_newDocuments;
+    const CPgnText* oldText = document.GetStoredText();
+    document.OnEditPaste();
+    const bool loaded = platform.m_newDocuments != before;
+    if (loaded ? document.GetStoredText() == nullptr : document.GetStoredText() != oldText) Fail();
+    return loaded;
+}
+
+// One input on a document holding a new game.
+void Run(CSilentPlatform& platform, CGameDocument& document, const uint8_t* data, size_t size) {
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    size_t choice = size;
+    const bool pasted = choice % kOpenModes == 1;
+    choice /= kOpenModes;
+    const bool moveMore = choice % kRoundTrips == 1;
+    choice /= kRoundTrips;
+    const bool copied = choice % kWriteForms == 1;
+    choice /= kWriteForms;
+
+    bool loaded = true;
+    if (pasted) {
+        loaded = Paste(platform, document, bytes);
+    } else {
+        document.OpenContent(bytes);
+        if (document.GetStoredText() == nullptr) Fail();
+    }
+    CGameFacade* facade = document.GetFacade();
+    const CGame* game = facade->GetGame();
+    // A pasted game, copied and pasted again, is the same game. A text
+    // opened as a file may start with a token the paste refuses.
+    if (!moveMore) {
+        if (!loaded) return;
+        document.OnEditCopy();
+        const std::string copy = platform.m_clipboard;
+        CheckUnchanged(document, copy);
+        const int ply = game->GetPly();
+        const std::string position = PositionText(facade);
+        if (!Paste(platform, document, copy)) {
+            if (pasted) Fail();
+            return;
+        }
+        facade = document.GetFacade();
+        if (facade->GetGame()->GetPly() != ply || PositionText(facade) != position) Fail();
+        return;
+    }
+
+    CPgnText* stored = document.GetStoredText();
+    if (stored != nullptr) CheckUnchanged(document, document.SaveText());
+    const int moves = facade->LegalMoveCount();
+    if (moves == 0) return;
+
+    // One move more, given as the legal list writes it; the answer text
+    // overwrites the list's, hence the copy.
+    const std::string move = facade->LegalMoveText(static_cast<int>(choice % static_cast<size_t>(moves)));
+    const int ply = game->GetPly();
+    const bool room = game->HasRoom();
+    const char* answer = facade->EnterMove(move.c_str());
+    if (!room) {
+        if (std::strcmp(answer, CGameFacade::kHistoryFullText) != 0 || game->GetPly() != ply) Fail();
+        return;
+    }
+    if (*answer != '\0' || game->GetPly() != ply + 1) Fail();
+
+    // A changed game writes its record first, then the text it came from.
+    std::string written;
+    if (copied) {
+        document.OnEditCopy();
+        written = platform.m_clipboard;
+    } else {
+        written = document.SaveText();
+    }
+    if (stored != nullptr) {
+        const std::string lines = StoredLines(stored);
+        if (written.size() <= lines.size() || !EndsWith(written, lines)) Fail();
+    }
+
+    // Pasted back, the record is the same game: its first move is legal, so
+    // the paste loads, and every move replays to the same position.
+    const int played = game->GetPly();
+    const std::string position = PositionText(facade);
+    if (!Paste(platform, document, written)) Fail();
+    facade = document.GetFacade();
+    if (facade->GetGame()->GetPly() != played || PositionText(facade) != position) Fail();
+}
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::string bytes(reinterpret_cast<const char*>(data), size);
-    CSilentPlatform platform;
-    CGameDocument document(&platform);
-    document.OnNewDocument();
+    // Every document step makes a new game, a large object, so the document
+    // itself is made once and handed each input as a new game.
+    static CSilentPlatform platform;
+    static CGameDocument document(&platform);
+    static const bool started = document.OnNewDocument() == 1;
+    if (!started) Fail();
 
-    document.OpenContent(bytes);
-    // A game just opened is the game of its text.
-    if (!document.IsUnchanged()) __builtin_trap();
-    const std::string saved = document.SaveText();
-    if (document.GetStoredText()->LineCount() > 0 && saved.empty()) __builtin_trap();
-
-    // A pasted game, copied and pasted again, is the same game.
-    if (document.LoadFromText(bytes)) {
-        if (!document.IsUnchanged()) __builtin_trap();
-        const int ply = document.GetFacade()->GetGame()->GetPly();
-        document.OnEditCopy();
-        if (!document.LoadFromText(platform.m_clipboard)) __builtin_trap();
-        if (document.GetFacade()->GetGame()->GetPly() != ply) __builtin_trap();
-    }
-    platform.m_clipboard = bytes;
-    document.OnEditPaste();
+    platform.m_clipboard.clear();
+    Run(platform, document, data, size);
+    // Back to a new game: what an input allocates it frees again, so the
+    // fuzzer's leak check need not run the input a second time.
+    if (document.OnNewDocument() == 0) Fail();
     return 0;
 }
