@@ -43,12 +43,14 @@ build-fuzz: deps
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
 
 # Each fuzz target for FUZZ_SECONDS on the kept seed corpus; new inputs go to
-# the build folder, so the kept corpus only changes by hand.
+# the build folder, so the kept corpus only changes by hand. A target's own
+# libFuzzer flags, if it has any, are in fuzz/<target>.options.
 fuzz: build-fuzz
 	@for t in $(FUZZ_TARGETS); do \
 		mkdir -p $(FUZZ_BUILD)/corpus/$$t; \
 		echo "fuzz_$$t: $(FUZZ_SECONDS) s"; \
-		./$(FUZZ_BUILD)/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+		./$(FUZZ_BUILD)/fuzz/fuzz_$$t $$(cat fuzz/$$t.options 2>/dev/null) \
+			-max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 			-artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus/$$t fuzz/corpus/$$t \
 			>$(FUZZ_BUILD)/fuzz_$$t.log 2>&1 || { tail -n 60 $(FUZZ_BUILD)/fuzz_$$t.log; exit 1; }; \
 		grep -E "stat::number_of_executed_units" $(FUZZ_BUILD)/fuzz_$$t.log; \
