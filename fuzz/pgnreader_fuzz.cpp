@@ -1,13 +1,19 @@
-// Any bytes, opened as a file or pasted: the reader and the replay must not
-// crash, a game just opened must save as its own text, and after one more
-// move the record written (SAN moves and all) must paste back as the same game.
+// Any bytes, opened from a file, as a file's content or pasted: the reader
+// and the replay must not crash, a game just opened must save as its own
+// text, and after one more move the record written (SAN moves and all) must
+// paste back as the same game.
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "app/core/documentplatform.h"
 #include "app/core/gamedocument.h"
+#include "app/core/pgnfile.h"
 #include "notation/gamerecord.h"
 #include "notation/pgntext.h"
 #include "rules/game.h"
@@ -40,11 +46,31 @@ public:
 // The input's length picks the way in, what is done to the game and the
 // form written, so a mutation that only adds or drops a byte reaches the
 // other branches. Each branch pastes one text back.
-constexpr size_t kOpenModes = 2;   // opened as a file, or pasted
+enum OpenMode : size_t { kFromDisk, kFromContent, kPasted, kOpenModes };
 constexpr size_t kRoundTrips = 2;  // copied as it is, or after one move more
 constexpr size_t kWriteForms = 2;  // after the move: saved, or copied
 
 void Fail() { __builtin_trap(); }
+
+// This process's own file, so that two fuzzing runs do not share one.
+const std::string& DiskPath() {
+    static const std::string path = [] {
+        const char* folder = std::getenv("TMPDIR");
+        return std::string(folder != nullptr && *folder != '\0' ? folder : "/tmp") +
+               "/torvo_fuzz_pgnreader_" + std::to_string(getpid()) + ".pgn";
+    }();
+    return path;
+}
+
+// Removed after each use: the fuzzer ends without running exit handlers.
+void RemoveDiskFile() { std::remove(DiskPath().c_str()); }
+
+std::string ReadDisk() {
+    std::string content;
+    if (CPgnFile::Read(DiskPath(), &content) != CPgnFile::kNoError) Fail();
+    RemoveDiskFile();
+    return content;
+}
 
 // What a document holding text writes behind any record of its game.
 std::string StoredLines(CPgnText* text) {
@@ -86,7 +112,8 @@ bool Paste(CSilentPlatform& platform, CGameDocument& document, const std::string
 void Run(CSilentPlatform& platform, CGameDocument& document, const uint8_t* data, size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     size_t choice = size;
-    const bool pasted = choice % kOpenModes == 1;
+    const size_t mode = choice % kOpenModes;
+    const bool pasted = mode == kPasted;
     choice /= kOpenModes;
     const bool moveMore = choice % kRoundTrips == 1;
     choice /= kRoundTrips;
@@ -96,6 +123,15 @@ void Run(CSilentPlatform& platform, CGameDocument& document, const uint8_t* data
     bool loaded = true;
     if (pasted) {
         loaded = Paste(platform, document, bytes);
+    } else if (mode == kFromDisk) {
+        bool whileWriting = false;
+        if (CPgnFile::Write(DiskPath(), bytes, &whileWriting) != CPgnFile::kNoError) Fail();
+        if (!document.OnOpenDocument(DiskPath()) || document.GetStoredText() == nullptr) Fail();
+        RemoveDiskFile();
+        // Read byte for byte: the lines are those of the bytes themselves.
+        CPgnText direct;
+        direct.AddText(bytes.data(), bytes.size(), false);
+        if (StoredLines(document.GetStoredText()) != StoredLines(&direct)) Fail();
     } else {
         document.OpenContent(bytes);
         if (document.GetStoredText() == nullptr) Fail();
@@ -142,6 +178,9 @@ void Run(CSilentPlatform& platform, CGameDocument& document, const uint8_t* data
     if (copied) {
         document.OnEditCopy();
         written = platform.m_clipboard;
+    } else if (mode == kFromDisk) {
+        if (!document.OnSaveDocument(DiskPath())) Fail();
+        written = ReadDisk();
     } else {
         written = document.SaveText();
     }
