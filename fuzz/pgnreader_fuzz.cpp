@@ -67,7 +67,8 @@ void RemoveDiskFile() { std::remove(DiskPath().c_str()); }
 
 std::string ReadDisk() {
     std::string content;
-    if (CPgnFile::Read(DiskPath(), &content) != CPgnFile::kNoError) Fail();
+    bool tooLarge = false;
+    if (CPgnFile::Read(DiskPath(), CPgnText::kMaxSize, &content, &tooLarge) != CPgnFile::kNoError) Fail();
     RemoveDiskFile();
     return content;
 }
