@@ -41,7 +41,8 @@ CGame::CGame(const CPosition& start, int fiftyCount)
 }
 
 CGame::~CGame() {
-    for (CMoveGen* entry : m_positions) delete entry;
+    // Positions exist up to the current ply only.
+    for (int ply = 0; ply <= m_ply; ++ply) delete m_positions[ply];
     m_repetitions.clear();
 }
 
