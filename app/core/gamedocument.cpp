@@ -34,6 +34,7 @@ int CGameDocument::OnNewDocument() {
     m_platform->SetTitle(kNewGameTitle);
     m_gameFacade.reset();
     m_storedText.reset();
+    m_storedMoves = kNotCounted;
     m_gameFacade = std::make_unique<CGameFacade>();
     m_gameFacade->UpdateResultTag()->SetDefaults();
     // A search running below us gives up at its next look at the pump.
@@ -93,9 +94,18 @@ std::unique_ptr<CPgnText> CGameDocument::MakeText(const std::string& content, bo
 }
 
 void CGameDocument::Install(std::unique_ptr<CPgnText> text) {
-    text->Replay(m_gameFacade.get());
-    m_storedText = std::move(text);
+    KeepReplayed(std::move(text));
     m_platform->DocumentChanged();
+}
+
+// Played on a game at its start, the text's moves count as a fresh game's:
+// the count is kept, so that asking whether the game is unchanged does not
+// replay the whole text again.
+void CGameDocument::KeepReplayed(std::unique_ptr<CPgnText> text) {
+    const bool atStart = m_gameFacade->GetGame()->GetPly() == 0;
+    const int moves = text->Replay(m_gameFacade.get());
+    m_storedText = std::move(text);
+    m_storedMoves = atStart ? moves : kNotCounted;
 }
 
 bool CGameDocument::OnSaveDocument(const std::string& path) {
@@ -125,8 +135,7 @@ bool CGameDocument::LoadFromText(const std::string& text) {
         if (*probe->EnterMove(first) != '\0') return false;
     }
     if (OnNewDocument() == 0) return false;
-    pasted->Replay(m_gameFacade.get());
-    m_storedText = std::move(pasted);
+    KeepReplayed(std::move(pasted));
     return true;
 }
 
@@ -149,7 +158,9 @@ void CGameDocument::OnEditPaste() {
 }
 
 bool CGameDocument::IsUnchanged() {
-    return m_storedText != nullptr && m_storedText->ReplayCount() == m_gameFacade->GetGame()->GetPly();
+    if (m_storedText == nullptr) return false;
+    if (m_storedMoves == kNotCounted) m_storedMoves = m_storedText->ReplayCount();
+    return m_storedMoves == m_gameFacade->GetGame()->GetPly();
 }
 
 std::string CGameDocument::SaveText() { return StoredForm(false); }

@@ -57,10 +57,14 @@ private:
     // Null, with m_tooLarge set, when the memory cannot hold the text.
     std::unique_ptr<CPgnText> MakeText(const std::string& content, bool dropEmpty);
     void Install(std::unique_ptr<CPgnText> text);
+    void KeepReplayed(std::unique_ptr<CPgnText> text);
+
+    static constexpr int kNotCounted = -1;
     void ShowFileError(const char* format, int cause);
 
     CDocumentPlatform* m_platform;
     std::unique_ptr<CGameFacade> m_gameFacade;
     std::unique_ptr<CPgnText> m_storedText;
     bool m_tooLarge = false;
+    int m_storedMoves = kNotCounted;  // moves a fresh game takes from m_storedText
 };
