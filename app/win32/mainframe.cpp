@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
+
 #include "app/core/commandids.h"
 #include "app/core/mainframetexts.h"
 #include "app/core/recentfiles.h"
@@ -76,7 +78,8 @@ bool CMainFrame::RegisterClass(HINSTANCE instance) {
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kClassName;
-    return RegisterClassExW(&windowClass) != 0 && CTorvoView::RegisterClass(instance);
+    return RegisterClassExW(&windowClass) != 0 && CTorvoView::RegisterClass(instance) &&
+           CDockingToolbar::RegisterClass(instance);
 }
 
 bool CMainFrame::Create() {
@@ -97,7 +100,8 @@ bool CMainFrame::Create() {
 
 bool CMainFrame::CreateToolbar() {
     m_toolbar = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
-                                WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS | TBSTYLE_FLAT | CCS_TOP,
+                                WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS | TBSTYLE_FLAT | CCS_NORESIZE |
+                                    CCS_NOPARENTALIGN | CCS_NODIVIDER,
                                 0, 0, 0, 0, m_hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kToolbarId)),
                                 m_instance, nullptr);
     if (!m_toolbar) return false;
@@ -124,8 +128,7 @@ bool CMainFrame::CreateToolbar() {
         }
         SendMessageW(m_toolbar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
     }
-    SendMessageW(m_toolbar, TB_AUTOSIZE, 0, 0);
-    return true;
+    return m_docking.Attach(m_hwnd, m_toolbar);
 }
 
 bool CMainFrame::CreateStatusBar() {
@@ -139,13 +142,7 @@ void CMainFrame::Layout() {
     if (!m_hwnd) return;
     RECT client;
     GetClientRect(m_hwnd, &client);
-    int top = 0, bottom = client.bottom;
-    if (m_toolbar && IsWindowVisible(m_toolbar)) {
-        SendMessageW(m_toolbar, TB_AUTOSIZE, 0, 0);
-        RECT bar;
-        GetWindowRect(m_toolbar, &bar);
-        top = bar.bottom - bar.top;
-    }
+    int bottom = client.bottom;
     if (m_statusBar && IsWindowVisible(m_statusBar)) {
         SendMessageW(m_statusBar, WM_SIZE, 0, 0);
         RECT bar;
@@ -168,7 +165,8 @@ void CMainFrame::Layout() {
         ReleaseDC(m_statusBar, dc);
         SendMessageW(m_statusBar, SB_SETPARTS, kPaneCount, reinterpret_cast<LPARAM>(edges));
     }
-    if (m_view->Hwnd()) MoveWindow(m_view->Hwnd(), 0, top, client.right, bottom > top ? bottom - top : 0, TRUE);
+    const CDockLayout::Rect view = m_docking.Arrange({0, 0, client.right, std::max(bottom, 0)});
+    if (m_view->Hwnd()) MoveWindow(m_view->Hwnd(), view.left, view.top, view.right - view.left, view.bottom - view.top, TRUE);
 }
 
 LRESULT CALLBACK CMainFrame::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -255,7 +253,8 @@ void CMainFrame::OnCommand(int id) {
             return;
         }
         case cmd::kViewToolbar:
-            ToggleBar(m_toolbar);
+            m_docking.SetShown(!m_docking.IsShown());
+            Layout();
             return;
         case cmd::kViewStatusBar:
             ToggleBar(m_statusBar);
@@ -291,7 +290,7 @@ void CMainFrame::ToggleBar(HWND bar) {
 }
 
 void CMainFrame::OnInitMenuPopup(HMENU menu) {
-    CheckMenuItem(menu, cmd::kViewToolbar, MF_BYCOMMAND | (IsWindowVisible(m_toolbar) ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(menu, cmd::kViewToolbar, MF_BYCOMMAND | (m_docking.IsShown() ? MF_CHECKED : MF_UNCHECKED));
     CheckMenuItem(menu, cmd::kViewStatusBar,
                   MF_BYCOMMAND | (IsWindowVisible(m_statusBar) ? MF_CHECKED : MF_UNCHECKED));
 }

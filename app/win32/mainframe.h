@@ -14,6 +14,7 @@
 #include <string>
 
 #include "app/core/deferredclose.h"
+#include "app/win32/dockingtoolbar.h"
 #include "app/win32/printersettings.h"
 
 class CRecentFiles;
@@ -89,6 +90,7 @@ private:
     CRecentFiles& m_recent;
     HWND m_hwnd = nullptr;
     HWND m_toolbar = nullptr;
+    CDockingToolbar m_docking;
     HWND m_statusBar = nullptr;
     HIMAGELIST m_toolImages = nullptr;
     HACCEL m_keys = nullptr;

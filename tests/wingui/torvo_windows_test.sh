@@ -137,6 +137,43 @@ wait_canvas_change "$canvas"
 read -r _ y1 _ _ <"$TORVO_CANVAS_FILE"
 [ "$y1" = "$y0" ] && pass "both bars come back" || fail "after showing both bars again the board starts at $y1, not $y0"
 
+# --- The toolbar docked at the left edge, floated, and docked at the top again -
+# Dragged by its empty part with the button held, as a user moves it.
+drag() {
+  xdotool mousemove --sync "$1" "$2" mousedown 1
+  xdotool mousemove --sync $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 ))
+  xdotool mousemove --sync "$3" "$4"
+  sleep 0.2
+  xdotool mouseup 1
+}
+read -r x0 y0 w0 h0 <"$TORVO_CANVAS_FILE"
+canvas=$(canvas_rect)
+drag $((x0 + w0 - 20)) $((y0 - 10)) $((x0 + 5)) $((y0 + h0 / 2))
+wait_canvas_change "$canvas"
+read -r x1 y1 w1 h1 <"$TORVO_CANVAS_FILE"
+screenshot toolbar-left
+[ "$x1" -gt "$x0" ] && [ "$y1" -lt "$y0" ] && [ $((x1 + w1)) = $((x0 + w0)) ] \
+  && pass "the toolbar docks at the left edge: the board moves right and up" \
+  || fail "after the drag to the left edge the board stands at $x1 $y1 $w1 $h1, was $x0 $y0 $w0 $h0"
+canvas=$(canvas_rect)
+drop_x=$((x0 + w0 / 2)) drop_y=$((y0 + h0 / 2))
+drag $((x0 + 8)) $((y1 + h1 - 15)) "$drop_x" "$drop_y"
+wait_canvas_change "$canvas"
+read -r x2 y2 w2 h2 <"$TORVO_CANVAS_FILE"
+screenshot toolbar-floating
+[ "$x2" = "$x0" ] && [ "$y2" = "$y1" ] && [ "$w2" = "$w0" ] \
+  && pass "dropped over the board the toolbar floats, and the board takes the whole client area" \
+  || fail "after the drop over the board it stands at $x2 $y2 $w2 $h2"
+n=$(status_lines)
+xdotool mousemove --sync $((drop_x + 25)) "$drop_y"
+wait_status_since "Neues Spiel starten" "$n" && pass "the floating toolbar's first button gives its prompt" \
+  || fail "no prompt from the floating toolbar's first button"
+canvas=$(canvas_rect)
+xdotool mousemove --sync "$drop_x" "$drop_y" click --repeat 2 --delay 100 1
+wait_canvas_change "$canvas"
+[ "$(canvas_rect)" = "$x0 $y0 $w0 $h0" ] && pass "a double-click on its grip docks the toolbar at the top again" \
+  || fail "after the double-click the board stands at $(canvas_rect), not $x0 $y0 $w0 $h0"
+
 # --- e2-e4 with the mouse, and the computer's answer -------------------------
 n=$(status_lines)
 click_square e2
