@@ -103,6 +103,10 @@ int16_t ParseSan(const CMoveGen& gen, const char* text) {
         }
     }
 
+    // A text that names no part of a destination is no move: otherwise a word
+    // such as "xxx", or a lone "N", would stand for any move of its kind.
+    if (toFile == kUnset && toRank == kUnset) return kNoMove;
+
     int16_t found = kNoMove;
     for (int16_t i = 0; i < gen.m_count; ++i) {
         const Move& move = gen.m_moves[i];

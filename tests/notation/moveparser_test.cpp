@@ -78,6 +78,16 @@ TEST(ParseMove, CaptureMarkIsOptionalAndStrayValuesMatchNothing) {
                         {"e9", nullptr}});
 }
 
+TEST(ParseMove, TextWithoutDestinationMatchesNothing) {
+    // Each of these once stood for the last legal move of its kind.
+    CheckAll(kInitial, {{"xxx", nullptr}, {"x", nullptr}, {"N", nullptr}, {"P", nullptr},
+                        {"Nx+", nullptr}, {"=Q", nullptr}, {"!?", nullptr},
+                        // Half a destination still narrows the move down.
+                        {"Nh", "g1h3"}, {"Na", "b1a3"}, {"Nc", "b1c3"}});
+    CheckAll(kPromotion, {{"=N", nullptr}, {"P=Q", nullptr}, {"x=R+", nullptr}});
+    CheckAll(kPawnCapture, {{"exd", "e4d5"}, {"PxP", nullptr}});
+}
+
 TEST(ParseMove, SurvivesLongAndNonAsciiText) {
     const CMoveGen gen = Legal(kInitial);
     // Bytes from 0x80 up are neither letters nor digits and are passed over.

@@ -222,6 +222,14 @@ TEST(PgnTextTest, ReplayStopsAtTheFirstGamesEnd) {
     }
 }
 
+TEST(PgnTextTest, ReplayPassesOverWordsThatAreNoMoves) {
+    // "xxx" names no square; it was once read as Black's last pawn move, h5.
+    const auto text = FromText("1. e4 xxx e5 2. Nf3 N Nc6");
+    CGameFacade game;
+    EXPECT_EQ(text->Replay(&game), 4);
+    EXPECT_EQ(MoveTexts(game), (Strings{"1.e4", "e5", "2.Nf3", "Nc6"}));
+}
+
 TEST(PgnTextTest, ReplaySkipsAnnotationGlyphs) {
     // Unskipped, $4 and $5 would be read as pawn moves to those ranks.
     const auto text = FromText("1.d4 $4 d5 $14 2.c4 $5 e6 $ 3.Nc3");
