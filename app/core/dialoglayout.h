@@ -12,7 +12,8 @@ enum class ControlKind {
     kListBox,
     kPicture,
     kIcon,
-    kText,
+    kText,          // an & marks the key of the next control, as labels do
+    kTextNoPrefix,  // shown exactly as it stands, & included
 };
 
 struct DialogControl {

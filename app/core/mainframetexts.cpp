@@ -52,7 +52,7 @@ constexpr int Count(const T (&)[N]) {
 
 constexpr DialogControl kAboutControls[] = {
     {dlg::kIdStatic, ControlKind::kIcon, CMainFrameTexts::kAboutIcon, 27, 29, 20, 20},
-    {dlg::kIdStatic, ControlKind::kText, CMainFrameTexts::kAboutProgramLine, 27, 13, 145, 8},
+    {dlg::kIdStatic, ControlKind::kTextNoPrefix, CMainFrameTexts::kAboutProgramLine, 27, 13, 145, 8},
     {dlg::kIdStatic, ControlKind::kText, CMainFrameTexts::kCopyrightLine, 26, 54, 119, 8},
     {dlg::kIdOk, ControlKind::kDefaultPushButton, dlg::kOkText, 179, 7, 32, 14},
     {dlg::kIdStatic, ControlKind::kText, CMainFrameTexts::kHomepageText, 59, 29, 63, 8},

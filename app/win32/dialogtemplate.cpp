@@ -58,6 +58,7 @@ WORD CDialogTemplate::ClassOf(ControlKind kind) {
         case ControlKind::kPicture:
         case ControlKind::kIcon:
         case ControlKind::kText:
+        case ControlKind::kTextNoPrefix:
             return kStaticClass;
     }
     return kStaticClass;
@@ -89,7 +90,8 @@ DWORD CDialogTemplate::StyleOf(ControlKind kind, bool startsGroup) {
         case ControlKind::kIcon:
             return style | SS_ICON;
         case ControlKind::kText:
-            // Our labels never name a key: an & is shown as it stands.
+            return style | SS_LEFT;
+        case ControlKind::kTextNoPrefix:
             return style | SS_LEFT | SS_NOPREFIX;
     }
     return style;

@@ -1,7 +1,9 @@
 #include "app/win32/dialogwindow.h"
 
 #include <algorithm>
+#include <string>
 
+#include "app/core/dialogfit.h"
 #include "app/win32/dibbitmap.h"
 #include "app/win32/resourceids.h"
 
@@ -36,6 +38,7 @@ INT_PTR CALLBACK CDialogWindow::DialogProc(HWND window, UINT message, WPARAM wPa
         SetWindowLongPtrW(window, DWLP_USER, lParam);
         self->m_window = window;
         self->ShowPictures();
+        self->FitLabels();
         self->CentreOnParent();
         return self->OnInitDialog() ? TRUE : FALSE;
     }
@@ -87,6 +90,50 @@ void CDialogWindow::ShowPictures() {
             // The program's icon from the executable; shared, so never destroyed.
             HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(TORVO_IDI_ABOUT));
             if (icon) SendMessageW(control, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+        }
+    }
+}
+
+int CDialogWindow::LabelWidth(HWND control, ControlKind kind) {
+    const int length = GetWindowTextLengthW(control);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(control, &text[0], length + 1)));
+    HDC dc = GetDC(control);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    RECT rect = {0, 0, 0, 0};
+    const UINT prefix = kind == ControlKind::kText ? 0 : DT_NOPREFIX;
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_CALCRECT | DT_SINGLELINE | prefix);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    int width = rect.right - rect.left;
+    // A check box or radio button draws its mark and a gap before the text.
+    if (kind == ControlKind::kCheckBox || kind == ControlKind::kRadioButton)
+        width += GetSystemMetrics(SM_CXMENUCHECK) + 2 * GetSystemMetrics(SM_CXEDGE);
+    return width;
+}
+
+void CDialogWindow::FitLabels() {
+    RECT margin = {CDialogFit::kMarginUnits, 0, 0, 0};
+    MapDialogRect(m_window, &margin);
+    HWND control = GetWindow(m_window, GW_CHILD);
+    for (int i = 0; i < m_layout.count && control; ++i, control = GetWindow(control, GW_HWNDNEXT)) {
+        const ControlKind kind = m_layout.controls[i].kind;
+        if (!CDialogFit::HasLabel(kind)) continue;
+        RECT own;
+        GetWindowRect(control, &own);
+        MapWindowPoints(nullptr, m_window, reinterpret_cast<POINT*>(&own), 2);
+        RECT client;
+        GetClientRect(m_window, &client);
+        const CDialogFit::Widths widths =
+            CDialogFit::Widen(own.left, own.right - own.left, LabelWidth(control, kind), client.right, margin.left);
+        if (widths.control != own.right - own.left)
+            SetWindowPos(control, nullptr, 0, 0, widths.control, own.bottom - own.top,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        if (widths.client != client.right) {
+            RECT frame;
+            GetWindowRect(m_window, &frame);
+            SetWindowPos(m_window, nullptr, 0, 0, frame.right - frame.left + widths.client - client.right,
+                         frame.bottom - frame.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
     }
 }

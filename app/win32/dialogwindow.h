@@ -43,6 +43,9 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void CentreOnParent();
     void ShowPictures();
+    // A label wider than its row gets the room it needs, and the dialog too.
+    void FitLabels();
+    static int LabelWidth(HWND control, ControlKind kind);
     void FreePictures();
 
     HWND m_parent;

@@ -12,12 +12,12 @@
 #include <wx/textctrl.h>
 
 #include "app/core/commandids.h"
+#include "app/core/dialogfit.h"
 #include "app/core/resourcestore.h"
 #include "app/wx/resources.h"
 
 namespace {
 
-constexpr int kMarginUnits = 7;
 constexpr int kIconPixels = 32;
 
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
@@ -98,21 +98,22 @@ wxWindow* CDialogBuilder::Create(const DialogControl& c, bool firstRadio) {
         }
         case ControlKind::kText:
             return new wxStaticText(parent, id, text, pos, size, wxST_NO_AUTORESIZE);
+        case ControlKind::kTextNoPrefix:
+            return new wxStaticText(parent, id, wxControl::EscapeMnemonics(text), pos, size, wxST_NO_AUTORESIZE);
     }
     return nullptr;
 }
 
 void CDialogBuilder::WidenToText(ControlKind kind, wxWindow* window) {
-    // Our font is not the one the layout was made for; a label that does not
-    // fit gets the room it needs instead of being cut, and so does the dialog.
-    if (kind != ControlKind::kText && kind != ControlKind::kCheckBox && kind != ControlKind::kRadioButton) return;
-    const wxSize best = window->GetBestSize();
+    // Our font is not the one the layout was made for.
+    if (!CDialogFit::HasLabel(kind)) return;
     const wxRect rect = window->GetRect();
-    if (best.x <= rect.width) return;
-    window->SetSize(best.x, rect.height);
     const wxSize client = m_dialog->GetClientSize();
-    const int right = rect.x + best.x + m_dialog->ConvertDialogToPixels(wxSize(kMarginUnits, 0)).x;
-    if (right > client.x) m_dialog->SetClientSize(right, client.y);
+    const int margin = m_dialog->ConvertDialogToPixels(wxSize(CDialogFit::kMarginUnits, 0)).x;
+    const CDialogFit::Widths widths =
+        CDialogFit::Widen(rect.x, rect.width, window->GetBestSize().x, client.x, margin);
+    if (widths.control != rect.width) window->SetSize(widths.control, rect.height);
+    if (widths.client != client.x) m_dialog->SetClientSize(widths.client, client.y);
 }
 
 wxWindow* CDialogBuilder::Control(int id) const {

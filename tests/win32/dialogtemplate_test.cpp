@@ -32,6 +32,7 @@ struct KindExpectation {
     DWORD typeMask;  // the bits that pick the control's type
     DWORD type;
     DWORD styles;  // further bits that must be set
+    DWORD absent = 0;  // and bits that must not
 };
 
 const KindExpectation kKinds[] = {
@@ -45,7 +46,8 @@ const KindExpectation kKinds[] = {
      LBS_SORT | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
     {ControlKind::kPicture, 0x0082, L"static", SS_TYPEMASK, SS_BITMAP, 0},
     {ControlKind::kIcon, 0x0082, L"static", SS_TYPEMASK, SS_ICON, 0},
-    {ControlKind::kText, 0x0082, L"static", SS_TYPEMASK, SS_LEFT, SS_NOPREFIX},
+    {ControlKind::kText, 0x0082, L"static", SS_TYPEMASK, SS_LEFT, 0, SS_NOPREFIX},
+    {ControlKind::kTextNoPrefix, 0x0082, L"static", SS_TYPEMASK, SS_LEFT, SS_NOPREFIX},
 };
 
 const KindExpectation& Expected(ControlKind kind) {
@@ -197,6 +199,7 @@ TEST(DialogTemplate, EachItemIsItsTableRowDwordAlignedWithItsKindsClassAndStyle)
             EXPECT_EQ(item.classAtom, kind.classAtom);
             EXPECT_EQ(item.style & kind.typeMask, kind.type);
             EXPECT_EQ(item.style & kind.styles, kind.styles);
+            EXPECT_EQ(item.style & kind.absent, 0u);
             EXPECT_EQ(item.style & (WS_CHILD | WS_VISIBLE), static_cast<DWORD>(WS_CHILD | WS_VISIBLE));
             EXPECT_EQ(item.title, ShowsAPicture(row.kind) ? L"" : CWideText::Wide(row.text));
             EXPECT_EQ(item.extraBytes, 0);
