@@ -147,8 +147,9 @@ GoRequest ReadGo(const std::vector<std::string>& words) {
 
 // The deepest search asked for, in plies; 0 when none is.
 int64_t DepthAsked(const GoRequest& request) {
-    // A mate in N lies within 2N - 1 plies.
-    const int64_t mateDepth = request.mate > 0 ? 2 * request.mate - 1 : 0;
+    // A mate in N is made 2N - 1 plies down, but the search sees it only when
+    // it looks for replies in the mated position, one ply further: at 2N.
+    const int64_t mateDepth = request.mate > 0 ? 2 * request.mate : 0;
     if (request.depth > 0 && mateDepth > 0) return std::min(request.depth, mateDepth);
     return request.depth > 0 ? request.depth : mateDepth;
 }
