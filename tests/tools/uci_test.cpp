@@ -396,6 +396,58 @@ TEST(Uci, GoMateSearchesTwicePliesAsMoves) {
     EXPECT_EQ(uci.Wait(), 0);
 }
 
+TEST(Uci, GoDuringASearchEndsItAndStartsTheNewOne) {
+    // Each list is sent at once; every go gets its own bestmove, in order, and
+    // the last search runs to its depth.
+    const std::vector<std::string> bursts[] = {
+        {"go depth 6", "go depth 2"},
+        {"go infinite", "go depth 2"},
+        {"go infinite", "go depth 6", "go infinite", "go movetime 600000", "go depth 2"},
+    };
+    UciProcess uci;
+    ASSERT_TRUE(uci.Started());
+    for (const auto& burst : bursts) {
+        uci.Send("position startpos");
+        for (const std::string& go : burst) uci.Send(go);
+        std::vector<std::string> lines;
+        for (size_t answer = 0; answer < burst.size(); ++answer) {
+            lines = uci.Until("bestmove ");
+            ASSERT_EQ(lines.back().rfind("bestmove ", 0), 0u) << burst[answer] << " -> " << lines.back();
+            EXPECT_NE(lines.back(), "bestmove 0000") << burst[answer];
+        }
+        std::vector<int> depths;
+        for (const std::string& line : lines)
+            if (line.rfind("info depth ", 0) == 0) depths.push_back(DepthAndNodes(line).first);
+        EXPECT_EQ(depths, (std::vector<int>{1, 2})) << burst.back();
+        // No answer more: the next line is the one to the next command.
+        uci.Send("isready");
+        EXPECT_EQ(uci.Line(), "readyok") << burst.back();
+    }
+    uci.Send("quit");
+    EXPECT_EQ(uci.Wait(), 0);
+}
+
+TEST(Uci, PositionAndGoDuringASearchAnswerForTheRefusedPosition) {
+    UciProcess uci;
+    ASSERT_TRUE(uci.Started());
+    uci.Send("go infinite");
+    EXPECT_EQ(uci.Line().rfind("info depth 1 ", 0), 0u);
+    uci.Send("position startpos moves e2e4");
+    uci.Send("go depth 1");
+    const std::string first = uci.Until("bestmove ", 5000).back();
+    EXPECT_EQ(first.rfind("bestmove ", 0), 0u) << first;
+    EXPECT_NE(first, "bestmove 0000");
+    // The position came while searching and was not taken: nothing to search for.
+    EXPECT_EQ(uci.Until("bestmove ").back(), "bestmove 0000");
+    uci.Send("position startpos moves e2e4");
+    uci.Send("go depth 1");
+    const std::string last = uci.Until("bestmove ").back();
+    ASSERT_EQ(last.rfind("bestmove ", 0), 0u) << last;
+    EXPECT_TRUE(last.size() > 10 && (last[10] == '7' || last[10] == '8')) << last;
+    uci.Send("quit");
+    EXPECT_EQ(uci.Wait(), 0);
+}
+
 TEST(Uci, BareGoThinksForTheLevelsTime) {
     UciProcess uci;
     ASSERT_TRUE(uci.Started());

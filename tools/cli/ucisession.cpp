@@ -21,6 +21,7 @@ namespace {
 constexpr const char* kEngineName = "Torvo";
 constexpr const char* kEngineAuthor = "Halvorn IT";
 constexpr const char* kPositionCommand = "position";
+constexpr const char* kGoCommand = "go";
 constexpr const char* kBestMove = "bestmove ";
 // The move sent when there is none to play.
 constexpr const char* kNullMove = "0000";
@@ -256,6 +257,11 @@ bool CUciSession::Handle(const std::string& line, bool searching) {
         Say("readyok");
     } else if (command == "stop") {
         if (searching) StopSearch();
+    } else if (searching && command == kGoCommand) {
+        // The client wants another search: the running one answers now, and
+        // the new one starts once it has.
+        m_nextGo = words;
+        StopSearch();
     } else if (command == "uci") {
         Say(std::string("id name ") + kEngineName);
         Say(std::string("id author ") + kEngineAuthor);
@@ -270,8 +276,14 @@ bool CUciSession::Handle(const std::string& line, bool searching) {
         SetOption(words);
     } else if (command == kPositionCommand) {
         SetPosition(words);
-    } else if (command == "go") {
+    } else if (command == kGoCommand) {
         Go(words);
+        // Reading stops at a go that ends a search, so at most one waits.
+        while (m_nextGo) {
+            const std::vector<std::string> next = std::move(*m_nextGo);
+            m_nextGo.reset();
+            Go(next);
+        }
     } else if (command == "debug" || command == "register" || command == "ponderhit") {
         // Nothing to do: no debug mode, no registration, no pondering.
     } else {
