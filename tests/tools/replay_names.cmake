@@ -35,15 +35,16 @@ foreach(name IN LISTS names)
   if(NOT status EQUAL 1 OR NOT out STREQUAL "" OR found EQUAL -1)
     string(APPEND failures "replay of the missing '${name}' ended with ${status}:\n${out}${err}\n")
   endif()
-
-  execute_process(COMMAND ${EMULATOR} ${CLI} replay --${name}
-    WORKING_DIRECTORY ${DIR}
-    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status TIMEOUT 60)
-  string(FIND "${err}" "unknown argument '--${name}'" found)
-  if(NOT status EQUAL 2 OR found EQUAL -1)
-    string(APPEND failures "replay --${name} ended with ${status}:\n${err}\n")
-  endif()
 endforeach()
+
+list(JOIN names "," all)
+execute_process(COMMAND ${EMULATOR} ${CLI} replay --${all}
+  WORKING_DIRECTORY ${DIR}
+  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status TIMEOUT 60)
+string(FIND "${err}" "unknown argument '--${all}'" found)
+if(NOT status EQUAL 2 OR found EQUAL -1)
+  string(APPEND failures "replay --${all} ended with ${status}:\n${err}\n")
+endif()
 if(failures)
   message(FATAL_ERROR "${failures}")
 endif()
