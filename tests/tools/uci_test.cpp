@@ -352,21 +352,98 @@ TEST(Uci, GoNodesEndsTheSearchAtTheCount) {
     EXPECT_EQ(uci.Wait(), 0);
 }
 
-TEST(Uci, GoMateSearchesTwiceTheMovesLessOnePly) {
+// The depths of the "info depth" lines of a search, in order, and its move.
+std::pair<std::vector<int>, std::string> DepthsAndMove(UciProcess& uci, const std::string& position,
+                                                       const std::string& go) {
+    uci.Send(position);
+    uci.Send(go);
+    std::vector<int> depths;
+    for (const std::string& line : uci.Until("bestmove ", 60000)) {
+        if (line.rfind("info depth ", 0) == 0) depths.push_back(DepthAndNodes(line).first);
+        if (line.rfind("bestmove ", 0) == 0) return {depths, line.substr(9)};
+    }
+    ADD_FAILURE() << go << ": no bestmove";
+    return {depths, ""};
+}
+
+TEST(Uci, GoMateSearchesTwicePliesAsMoves) {
+    // The mated position must itself be searched for its lack of replies, one
+    // ply below the mating move: a mate in N shows from depth 2N on.
+    const struct {
+        const char* fen;
+        const char* go;
+        std::vector<int> depths;
+        const char* move;
+    } cases[] = {
+        // The back rank: the rook's quiet move to e1 scores best until the mate is seen.
+        {"6k1/5ppp/8/8/8/8/5PPP/3R2K1 w - - 0 1", "go mate 1", {1, 2}, "d1d8"},
+        // The queen takes on f7 at once, mate seen or not.
+        {"r1bqkbnr/pppp1ppp/2n5/4p3/2B1P3/5Q2/PPPP1PPP/RNB1K1NR w KQkq - 4 4", "go mate 1", {1, 2}, "f3f7"},
+        // Nf6+ gxf6 Bxf7#: a knight given away, which depth 3 still refuses.
+        {"r2qkb1r/pp2nppp/3p4/2pNN1B1/2BnP3/3P4/PPP2PPP/R2bK2R w KQkq - 1 10", "go mate 2", {1, 2, 3, 4}, "d5f6"},
+        // Given both, the smaller depth wins.
+        {"6k1/5ppp/8/8/8/8/5PPP/3R2K1 w - - 0 1", "go mate 3 depth 2", {1, 2}, "d1d8"},
+        {"6k1/5ppp/8/8/8/8/5PPP/3R2K1 w - - 0 1", "go depth 1 mate 2", {1}, "d1e1"},
+    };
     UciProcess uci;
     ASSERT_TRUE(uci.Started());
-    const std::string mateInOne = "position fen r1bqkbnr/pppp1ppp/2n5/4p3/2B1P3/5Q2/PPPP1PPP/RNB1K1NR w KQkq - 4 4";
-    uci.Send(mateInOne);
-    uci.Send("go mate 1");
-    const std::vector<std::string> lines = uci.Until("bestmove ");
-    EXPECT_EQ(lines.back(), "bestmove f3f7");
-    std::vector<int> depths;
-    for (const std::string& line : lines) {
-        if (line.rfind("info depth ", 0) == 0) depths.push_back(DepthAndNodes(line).first);
+    for (const auto& c : cases) {
+        const auto [depths, move] = DepthsAndMove(uci, std::string("position fen ") + c.fen, c.go);
+        EXPECT_EQ(depths, c.depths) << c.fen << ", " << c.go;
+        EXPECT_EQ(move, c.move) << c.fen << ", " << c.go;
     }
-    EXPECT_EQ(depths, std::vector<int>{1});
-    EXPECT_EQ(DepthAndNodes(LastInfo(uci, mateInOne, "go mate 2")).first, 3);
-    EXPECT_EQ(DepthAndNodes(LastInfo(uci, mateInOne, "go mate 3 depth 2")).first, 2);
+    uci.Send("quit");
+    EXPECT_EQ(uci.Wait(), 0);
+}
+
+TEST(Uci, GoDuringASearchEndsItAndStartsTheNewOne) {
+    // Each list is sent at once; every go gets its own bestmove, in order, and
+    // the last search runs to its depth.
+    const std::vector<std::string> bursts[] = {
+        {"go depth 6", "go depth 2"},
+        {"go infinite", "go depth 2"},
+        {"go infinite", "go depth 6", "go infinite", "go movetime 600000", "go depth 2"},
+    };
+    UciProcess uci;
+    ASSERT_TRUE(uci.Started());
+    for (const auto& burst : bursts) {
+        uci.Send("position startpos");
+        for (const std::string& go : burst) uci.Send(go);
+        std::vector<std::string> lines;
+        for (size_t answer = 0; answer < burst.size(); ++answer) {
+            lines = uci.Until("bestmove ");
+            ASSERT_EQ(lines.back().rfind("bestmove ", 0), 0u) << burst[answer] << " -> " << lines.back();
+            EXPECT_NE(lines.back(), "bestmove 0000") << burst[answer];
+        }
+        std::vector<int> depths;
+        for (const std::string& line : lines)
+            if (line.rfind("info depth ", 0) == 0) depths.push_back(DepthAndNodes(line).first);
+        EXPECT_EQ(depths, (std::vector<int>{1, 2})) << burst.back();
+        // No answer more: the next line is the one to the next command.
+        uci.Send("isready");
+        EXPECT_EQ(uci.Line(), "readyok") << burst.back();
+    }
+    uci.Send("quit");
+    EXPECT_EQ(uci.Wait(), 0);
+}
+
+TEST(Uci, PositionAndGoDuringASearchAnswerForTheRefusedPosition) {
+    UciProcess uci;
+    ASSERT_TRUE(uci.Started());
+    uci.Send("go infinite");
+    EXPECT_EQ(uci.Line().rfind("info depth 1 ", 0), 0u);
+    uci.Send("position startpos moves e2e4");
+    uci.Send("go depth 1");
+    const std::string first = uci.Until("bestmove ", 5000).back();
+    EXPECT_EQ(first.rfind("bestmove ", 0), 0u) << first;
+    EXPECT_NE(first, "bestmove 0000");
+    // The position came while searching and was not taken: nothing to search for.
+    EXPECT_EQ(uci.Until("bestmove ").back(), "bestmove 0000");
+    uci.Send("position startpos moves e2e4");
+    uci.Send("go depth 1");
+    const std::string last = uci.Until("bestmove ").back();
+    ASSERT_EQ(last.rfind("bestmove ", 0), 0u) << last;
+    EXPECT_TRUE(last.size() > 10 && (last[10] == '7' || last[10] == '8')) << last;
     uci.Send("quit");
     EXPECT_EQ(uci.Wait(), 0);
 }

@@ -12,6 +12,7 @@
 #include "engine/thinkingcontrol.h"
 #include "tools/cli/cliargs.h"
 #include "tools/cli/consoleview.h"
+#include "tools/cli/platform.h"
 
 using namespace cli;
 
@@ -98,7 +99,7 @@ int RunBench(int argc, char** argv) {
         CMoveGen root;
         const std::string error = root.SetupFen(position.fen);
         if (!error.empty()) {
-            std::fprintf(stderr, "torvo-cli: bench position %s: %s\n", position.name, error.c_str());
+            WriteError(std::string("torvo-cli: bench position ") + position.name + ": " + error + "\n");
             return 1;
         }
         root.Generate();

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "rules/movegen.h"
+#include "tools/cli/platform.h"
 
 namespace cli {
 
@@ -27,7 +28,7 @@ const char* const kUsage =
     "      talk the Universal Chess Interface on standard input and output\n";
 
 int UsageError(const std::string& message) {
-    std::fprintf(stderr, "torvo-cli: %s\n%s", message.c_str(), kUsage);
+    WriteError("torvo-cli: " + message + "\n" + kUsage);
     return kUsageError;
 }
 

@@ -2,10 +2,11 @@
 // facade of its own, status texts go to standard error when asked for.
 #pragma once
 
-#include <cstdio>
+#include <string>
 
 #include "engine/thinkingview.h"
 #include "rules/gamefacade.h"
+#include "tools/cli/platform.h"
 
 namespace cli {
 
@@ -18,23 +19,23 @@ public:
     CMessagePump* Pump() override { return m_pump; }
     uint16_t Level() const override { return m_level; }
     void SetStatusText(const char* text) override {
-        if (m_statusStream) std::fprintf(m_statusStream, "status %s\n", text);
+        if (m_statusShown) WriteError(std::string("status ") + text + "\n");
     }
     void ShowMessage(const char* text, const char* caption) override {
-        std::fprintf(stderr, "%s: %s\n", caption, text);
+        WriteError(std::string(caption) + ": " + text + "\n");
     }
     void ShowBoard() override {}
     void Invalidate() override {}
     void WaitCursor(int) override {}
 
     void SetFacade(CGameFacade* facade) { m_facade = facade; }
-    void SetStatusStream(std::FILE* stream) { m_statusStream = stream; }
+    void SetStatusShown(bool shown) { m_statusShown = shown; }
 
 private:
     CGameFacade* m_facade;
     CMessagePump* m_pump;
     uint16_t m_level;
-    std::FILE* m_statusStream = nullptr;
+    bool m_statusShown = false;
 };
 
 }  // namespace cli

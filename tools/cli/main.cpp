@@ -4,19 +4,18 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <iostream>
 #include <string>
-
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
+#include <vector>
 
 #include "rules/gamefacade.h"
 #include "rules/movegen.h"
 #include "rules/perft.h"
 #include "tools/cli/bench.h"
 #include "tools/cli/cliargs.h"
+#include "tools/cli/main.h"
+#include "tools/cli/platform.h"
 #include "tools/cli/replay.h"
 #include "tools/cli/think.h"
 #include "tools/cli/uci.h"
@@ -26,6 +25,9 @@ using namespace cli;
 namespace {
 
 constexpr int kMaxPerftDepth = 20;
+// What no command expected ends the tool with a line, not a crash.
+constexpr int kUnexpectedError = 1;
+constexpr const char* kUnexpectedErrorText = "stopped by an unexpected error";
 
 int RunPerft(int argc, char** argv) {
     if (argc < 3) return UsageError("perft needs a depth");
@@ -93,16 +95,7 @@ int RunPlay(int argc, char** argv) {
     return 0;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-#ifdef _WIN32
-    // Records and engine lines end in LF alone, as on every other platform;
-    // text mode would make CR LF of them, and take CRs out of input.
-    _setmode(_fileno(stdin), _O_BINARY);
-    _setmode(_fileno(stdout), _O_BINARY);
-    _setmode(_fileno(stderr), _O_BINARY);
-#endif
+int RunCommand(int argc, char** argv) {
     if (argc < 2) {
         std::fputs(kUsage, stdout);
         return 0;
@@ -119,3 +112,22 @@ int main(int argc, char** argv) {
     }
     return UsageError(std::string("unknown command '") + argv[1] + "'");
 }
+
+}  // namespace
+
+namespace cli {
+
+int Main(const std::vector<std::string>& args) {
+    try {
+        std::vector<char*> pointers;
+        for (const std::string& arg : args) pointers.push_back(const_cast<char*>(arg.c_str()));
+        return RunCommand(static_cast<int>(pointers.size()), pointers.data());
+    } catch (const std::exception& error) {
+        WriteError(std::string("torvo-cli: ") + kUnexpectedErrorText + ": " + error.what() + "\n");
+    } catch (...) {
+        WriteError(std::string("torvo-cli: ") + kUnexpectedErrorText + "\n");
+    }
+    return kUnexpectedError;
+}
+
+}  // namespace cli

@@ -9,6 +9,7 @@
 #include "app/core/gamedocument.h"
 #include "notation/gamerecord.h"
 #include "notation/pgntext.h"
+#include "tools/cli/platform.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ class CCliPlatform : public CDocumentPlatform {
 public:
     void SetTitle(const char*) override {}
     void ShowMessage(const char* text, const char* caption) override {
-        std::fprintf(stderr, "torvo-cli: %s: %s\n", caption, text);
+        cli::WriteError(std::string("torvo-cli: ") + caption + ": " + text + "\n");
     }
     std::string ClipboardText() override { return ""; }
     bool SetClipboardText(const std::string&) override { return false; }
@@ -44,8 +45,8 @@ bool ReadStandardInput(std::string* content) {
 }
 
 int TooLarge(const char* name) {
-    std::fprintf(stderr, "torvo-cli: %s: too large to read (the limit is %zu bytes, or what the memory holds)\n",
-                 name, CPgnText::kMaxSize);
+    cli::WriteError(std::string("torvo-cli: ") + name + ": too large to read (the limit is " +
+                    std::to_string(CPgnText::kMaxSize) + " bytes, or what the memory holds)\n");
     return kOpenFailed;
 }
 

@@ -11,6 +11,7 @@
 #include "rules/displaytext.h"
 #include "tools/cli/cliargs.h"
 #include "tools/cli/consoleview.h"
+#include "tools/cli/platform.h"
 
 using namespace cli;
 
@@ -52,13 +53,13 @@ int RunThink(int argc, char** argv) {
     }
     char result[CGame::kTextSize];
     if (facade.GameOver(result) == 1) {
-        std::fprintf(stderr, "%s: %s\n", CThinkingControl::kGameOverCaption, DisplayText(result));
+        WriteError(std::string(CThinkingControl::kGameOverCaption) + ": " + DisplayText(result) + "\n");
         std::printf("bestmove (none)\n");
         return 0;
     }
 
     CConsoleView view(&facade, &TheMessagePump(), level);
-    if (verbose) view.SetStatusStream(stderr);
+    view.SetStatusShown(verbose);
     CThinkingControl control(view);
     const PlayingLevel& limits = suggest ? kSuggestionLimits : LevelLimits(level);
     const char* move = control.Think(limits.seconds, limits.iterations);

@@ -21,6 +21,7 @@ namespace {
 constexpr const char* kEngineName = "Torvo";
 constexpr const char* kEngineAuthor = "Halvorn IT";
 constexpr const char* kPositionCommand = "position";
+constexpr const char* kGoCommand = "go";
 constexpr const char* kBestMove = "bestmove ";
 // The move sent when there is none to play.
 constexpr const char* kNullMove = "0000";
@@ -147,8 +148,9 @@ GoRequest ReadGo(const std::vector<std::string>& words) {
 
 // The deepest search asked for, in plies; 0 when none is.
 int64_t DepthAsked(const GoRequest& request) {
-    // A mate in N lies within 2N - 1 plies.
-    const int64_t mateDepth = request.mate > 0 ? 2 * request.mate - 1 : 0;
+    // A mate in N is made 2N - 1 plies down, but the search sees it only when
+    // it looks for replies in the mated position, one ply further: at 2N.
+    const int64_t mateDepth = request.mate > 0 ? 2 * request.mate : 0;
     if (request.depth > 0 && mateDepth > 0) return std::min(request.depth, mateDepth);
     return request.depth > 0 ? request.depth : mateDepth;
 }
@@ -255,6 +257,11 @@ bool CUciSession::Handle(const std::string& line, bool searching) {
         Say("readyok");
     } else if (command == "stop") {
         if (searching) StopSearch();
+    } else if (searching && command == kGoCommand) {
+        // The client wants another search: the running one answers now, and
+        // the new one starts once it has.
+        m_nextGo = words;
+        StopSearch();
     } else if (command == "uci") {
         Say(std::string("id name ") + kEngineName);
         Say(std::string("id author ") + kEngineAuthor);
@@ -269,8 +276,14 @@ bool CUciSession::Handle(const std::string& line, bool searching) {
         SetOption(words);
     } else if (command == kPositionCommand) {
         SetPosition(words);
-    } else if (command == "go") {
+    } else if (command == kGoCommand) {
         Go(words);
+        // Reading stops at a go that ends a search, so at most one waits.
+        while (m_nextGo) {
+            const std::vector<std::string> next = std::move(*m_nextGo);
+            m_nextGo.reset();
+            Go(next);
+        }
     } else if (command == "debug" || command == "register" || command == "ponderhit") {
         // Nothing to do: no debug mode, no registration, no pondering.
     } else {

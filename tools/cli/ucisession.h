@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,8 @@ private:
     int64_t m_goNodes = 0;
     int64_t m_nodeLimit = 0;  // "go nodes": the search ends there; 0 for none
     unsigned m_polls = 0;
+    // A "go" that came during a search, to be run once that search has answered.
+    std::optional<std::vector<std::string>> m_nextGo;
 };
 
 }  // namespace cli

@@ -1,0 +1,14 @@
+// torvo-cli's commands, the same on every platform once the system's entry
+// point (platform_posix.cpp, platform_win32.cpp) has its arguments as UTF-8.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace cli {
+
+// Runs the command that args (the program's name first) name; the exit status.
+// No exception leaves it.
+int Main(const std::vector<std::string>& args);
+
+}  // namespace cli
