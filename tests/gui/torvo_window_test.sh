@@ -190,6 +190,24 @@ else
   screenshot deleted-recent-file
 fi
 
+# --- The user's mating move --------------------------------------------------
+# The computer's turn finds the game over and shows "Spielende"; the board's
+# paint has put the result into the status bar before it.
+MATE_GAME="$WORK_DIR/mate.pgn"
+printf '1.e4 e5 2.Bc4 Nc6 3.Qh5 Nf6 *\n' >"$MATE_GAME"
+close_torvo "$MAIN"
+start_torvo "$EXE" "$MATE_GAME"
+MAIN="mate.pgn$TITLE_TAIL"
+if wait_window "$MAIN" && wait_for grep -Fqx "Weiss ist am Zug" "$TORVO_STATUS_LOG"; then
+  click_square h5
+  click_square f7
+  check_box "Spielende" "1-0 {Weiss setzt matt und gewinnt}" box-mate
+  keys_to "Spielende" Return
+  wait_window_gone "Spielende" || fail "the game-over box after the mate did not close"
+else
+  fail "the game before the mate did not open"
+fi
+
 # --- A long game in the notation view --------------------------------------
 LONG_GAME="$WORK_DIR/long.pgn"
 printf '%s\n' "e2e3 e7e6 d1h5 g8f6 f1b5 f6h5 g1f3 b8c6 e1g1 f8b4 b1c3 b4c3 b2c3 e8g8 c1b2 f8e8 f1e1 h5f6 f3g5 f6g4" \
