@@ -188,6 +188,53 @@ pixel_at() {
   import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -n 1 | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
 }
 
+# Whether a vertical scroll bar stands beside the white area (a list's, the
+# notation's) in the rectangle LEFT TOP WIDTH HEIGHT of the screenshot SHOT:
+# right of the white, along its whole height, a band of columns with no
+# white in them and the darker slider, shorter than the band, on it. Says
+# where, or what is missing.
+scroll_bar_beside_white() {
+  convert "$1" -crop "$4x$5+$2+$3" +repage -depth 8 rgb:- | python3 -c '
+import sys
+w, h = int(sys.argv[1]), int(sys.argv[2])
+data = sys.stdin.buffer.read()
+def px(x, y):
+    i = 3 * (y * w + x)
+    return data[i:i + 3]
+white = b"\xff\xff\xff"
+# The longest white run across the middle row is the list or the page.
+mid, best, start = h // 2, (0, 0, -1), None
+for x in range(w + 1):
+    if x < w and px(x, mid) == white:
+        start = x if start is None else start
+    elif start is not None:
+        best = max(best, (x - start, start, x - 1))
+        start = None
+length, x0, x1 = best
+if length < 10:
+    sys.exit("no white area across the middle")
+top, bottom = mid, mid
+while top > 0 and px(x1, top - 1) == white:
+    top -= 1
+while bottom < h - 1 and px(x1, bottom + 1) == white:
+    bottom += 1
+band = []
+for x in range(x1 + 1, min(w, x1 + 31)):
+    column = [px(x, y) for y in range(top, bottom + 1)]
+    if white in column:
+        break
+    band.append(column)
+if len(band) < 6:
+    sys.exit("no bar: %d columns without white right of the white area at x %d" % (len(band), x1))
+# The slider is shorter than its trough; a dark line along the whole height is a border.
+darks = [sum(1 for p in column if max(p) < 160) for column in band]
+slider = max(d for d in darks + [0] if d < bottom - top + 1)
+if slider < 10:
+    sys.exit("no slider in the %d columns right of the white area at x %d" % (len(band), x1))
+print("%d px wide right of x %d, %d px tall, slider %d px" % (len(band), x1, bottom - top + 1, slider))
+' "$4" "$5"
+}
+
 # Picks a menu item by its letters: window title, menu letter, the prompt of
 # the menu's first item (seen once the menu is open), item letter.
 menu_command() {

@@ -3,8 +3,9 @@
 # show their whole caption and keep their status text (and the picked square)
 # while they are up, the idle text after a menu, the prompt of the greyed
 # recent-file item, four recent files kept in a settings folder the program
-# makes itself, a recent file gone missing, Scroll Lock, Enter in the list of
-# legal moves, and a long game's notation fitted to the window and scrolled.
+# makes itself, a recent file gone missing, Scroll Lock, the list of legal
+# moves with its scroll bar and Enter in it, and a long game's notation
+# fitted to the window, with its scroll bar, and scrolled.
 # Usage: torvo_window_test.sh TORVO_EXE OUTPUT_DIR   (OUTPUT_DIR keeps the screenshots)
 set -uo pipefail
 
@@ -97,10 +98,21 @@ wait_status_since "indicator SCRL on" "$n" && pass "SCRL shown with Scroll Lock 
 keys_to "$MAIN" Scroll_Lock
 wait_status_since "indicator SCRL off" "$n" && pass "SCRL gone with Scroll Lock off" || fail "SCRL stayed"
 
-# Enter in the legal-moves list closes it with no move.
+# The legal-moves list shows 14 of its 20 moves, with its scroll bar in
+# sight beside them; Enter in the list closes it with no move.
 n=$(status_lines)
 keys_to "$MAIN" F3
 if wait_window "Mögliche Züge"; then
+  xdotool mousemove 5 5
+  sleep 0.5
+  screenshot legal-moves-list
+  eval "$(xdotool getwindowgeometry --shell "$(window_named "Mögliche Züge")")"
+  # The list lies in the left part of the dialog, the coordinates' picture right of it.
+  if bar=$(scroll_bar_beside_white "$SHOT_DIR/legal-moves-list.png" "$X" "$Y" "$((WIDTH * 2 / 5))" "$HEIGHT" 2>&1); then
+    pass "the legal-moves list shows its scroll bar ($bar)"
+  else
+    fail "the legal-moves list shows no scroll bar: $bar"
+  fi
   keys_to "Mögliche Züge" Down Return
   wait_window_gone "Mögliche Züge" && pass "Enter closes the legal-moves list" || fail "Enter left the legal-moves list open"
   keys_to "$MAIN" F7 F7
@@ -225,6 +237,12 @@ read -r cx cy cw ch <"$TORVO_CANVAS_FILE"
 xdotool mousemove 5 5
 sleep 0.5
 screenshot notation-top
+eval "$(xdotool getwindowgeometry --shell "$(window_named "$MAIN")")"
+if bar=$(scroll_bar_beside_white "$SHOT_DIR/notation-top.png" "$cx" "$cy" "$((X + WIDTH - cx))" "$ch" 2>&1); then
+  pass "the notation shows its scroll bar ($bar)"
+else
+  fail "the notation shows no scroll bar: $bar"
+fi
 # A line cut off by the window's edge leaves black text pixels in its last columns.
 edge=$(convert "$SHOT_DIR/notation-top.png" -crop "3x$ch+$((cx + cw - 3))+$cy" +repage -depth 8 \
   -format %c histogram:info:- | grep -c '#000000')
