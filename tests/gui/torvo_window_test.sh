@@ -3,9 +3,11 @@
 # show their whole caption and keep their status text (and the picked square)
 # while they are up, the idle text after a menu, the prompt of the greyed
 # recent-file item, four recent files kept in a settings folder the program
-# makes itself, a recent file gone missing, Scroll Lock, the list of legal
-# moves with its scroll bar and Enter in it, and a long game's notation
-# fitted to the window, with its scroll bar, and scrolled.
+# makes itself, a recent file gone missing, Scroll Lock and the indicators
+# shown whole, the list of legal moves with its scroll bar and Enter in it,
+# the result in the status bar under the box after the user's mating move,
+# and a long game's notation fitted to the window, with its scroll bar, and
+# scrolled.
 # Usage: torvo_window_test.sh TORVO_EXE OUTPUT_DIR   (OUTPUT_DIR keeps the screenshots)
 set -uo pipefail
 
@@ -91,12 +93,26 @@ screenshot greyed-recent-file
 xdotool key Escape
 sleep 0.3
 
-# Scroll Lock turns its indicator on and off.
+# Scroll Lock turns its indicator on and off. With Caps and Num Lock on as
+# well, every indicator shows its whole text, SCRL too beside the size grip.
 n=$(status_lines)
 keys_to "$MAIN" Scroll_Lock
 wait_status_since "indicator SCRL on" "$n" && pass "SCRL shown with Scroll Lock on" || fail "no SCRL with Scroll Lock on"
-keys_to "$MAIN" Scroll_Lock
+# Not through keys_to: xdotool's --clearmodifiers would put Caps Lock back.
+xdotool key --delay 60 Caps_Lock Num_Lock
+wait_status_since "indicator CAP on" "$n" && wait_status_since "indicator NUM on" "$n" \
+  || fail "Caps and Num Lock did not turn their indicators on"
+sleep 0.5
+screenshot indicators-on
+if indicators_whole "$SHOT_DIR/indicators-on.png" CAP NUM SCRL; then
+  pass "CAP, NUM and SCRL shown whole"
+else
+  fail "an indicator is cut: panes $(tr '\n' '|' <"$TORVO_PANES_FILE")"
+fi
+n=$(status_lines)
+xdotool key --delay 60 Caps_Lock Num_Lock Scroll_Lock
 wait_status_since "indicator SCRL off" "$n" && pass "SCRL gone with Scroll Lock off" || fail "SCRL stayed"
+wait_status_since "indicator CAP off" "$n" && wait_status_since "indicator NUM off" "$n" || fail "CAP or NUM stayed"
 
 # The legal-moves list shows 14 of its 20 moves, with its scroll bar in
 # sight beside them; Enter in the list closes it with no move.
