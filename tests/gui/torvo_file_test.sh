@@ -154,6 +154,18 @@ if wait_window "$CAPTION" && wait_for grep -Fqx "Weiss ist am Zug" "$TORVO_STATU
     fail "the clipboard after copying the Latin-1 file differs"
     diff <(echo "$expected") <(echo "$copied") >&2
   fi
+  # Pasted back, the preview box shows the letters.
+  keys_to "$CAPTION" ctrl+v
+  if wait_window "$PASTE_BOX"; then
+    sleep 0.3
+    screenshot paste-latin1-copy
+    keys_to "$PASTE_BOX" Return
+    wait_window_gone "$PASTE_BOX" || fail "the preview box of the copied text did not close"
+  else
+    fail "no preview box for the copied text"
+  fi
+  CAPTION="NeuesSpiel$TITLE_TAIL"
+  wait_window "$CAPTION" || fail "the copied text did not paste as a new game"
   close_torvo "$CAPTION" || fail "the program did not close after the copy"
 else
   fail "the Latin-1 file did not open"
