@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/core/documentplatform.h"
+#include "app/core/latin1text.h"
 #include "app/core/pgnfile.h"
 #include "engine/messagepump.h"
 #include "notation/gamerecord.h"
@@ -165,7 +166,8 @@ bool CGameDocument::IsUnchanged() {
 
 std::string CGameDocument::SaveText() { return StoredForm(false); }
 
-std::string CGameDocument::CopyText() { return StoredForm(true); }
+// The clipboard takes text; a stored text's bytes may be Latin-1.
+std::string CGameDocument::CopyText() { return CLatin1Text::ToUtf8(StoredForm(true)); }
 
 // A changed game puts its record first; the stored text follows, so that a
 // file collects games, the newest first.

@@ -48,7 +48,8 @@ public:
 
     // The game is still the one of the stored text.
     bool IsUnchanged();
-    // What saving writes and what copying puts on the clipboard.
+    // What saving writes, byte for byte, and what copying puts on the
+    // clipboard, as UTF-8.
     std::string SaveText();
     std::string CopyText();
 

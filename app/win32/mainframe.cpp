@@ -280,7 +280,8 @@ void CMainFrame::PrintDirect() {
 }
 
 void CMainFrame::OnShortHelp() {
-    SetStatusText(CShortHelp::kStatusText);
+    // Through the view, whose paints then leave the text to the box.
+    m_view->SetStatusText(CShortHelp::kStatusText);
     CMessageBox::Show(m_hwnd, CShortHelp::Text(), CShortHelp::kCaption);
 }
 

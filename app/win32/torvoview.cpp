@@ -105,7 +105,11 @@ CMessagePump* CTorvoView::Pump() { return m_doc.GetPump(); }
 
 long CTorvoView::GameNumber() { return m_doc.GameNumber(); }
 
-void CTorvoView::SetStatusText(const char* text) { m_frame.SetStatusText(text); }
+void CTorvoView::SetStatusText(const char* text) {
+    // A command's own text: a box shown with it keeps it (see CPaintStatus).
+    m_paintStatus.TextWritten();
+    m_frame.SetStatusText(text);
+}
 
 void CTorvoView::ShowMessage(const char* text, const char* caption) {
     CMessageBox::Show(m_frame.Hwnd(), text, caption);
@@ -156,7 +160,7 @@ void CTorvoView::PaintBoard(HDC dc, const RECT& client) {
     StretchBlt(dc, 0, 0, client.right, client.bottom, m_board->Dc(), 0, 0, CBoardGeometry::kPictureSize,
                CBoardGeometry::kPictureSize, SRCCOPY);
     if (m_paintStatus.OnPaint(client.right, client.bottom, CMessageBox::Showing()))
-        SetStatusText(DisplayText(facade->StatusText()));
+        m_frame.SetStatusText(DisplayText(facade->StatusText()));
 }
 
 void CTorvoView::PaintNotation(HDC dc, const RECT& client) {

@@ -6,6 +6,7 @@
 #include <wx/ffile.h>
 #include <wx/utils.h>
 
+#include "app/wx/gtkglue.h"
 #include "app/wx/torvoview.h"
 
 namespace {
@@ -19,6 +20,7 @@ CBoardCanvas::CBoardCanvas(wxWindow* parent, CTorvoView* view)
                            wxFULL_REPAINT_ON_RESIZE | wxHSCROLL | wxVSCROLL),
       m_view(view) {
     SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
+    CGtkGlue::KeepScrollBarsInSight(this);
     ShowScrollbars(wxSHOW_SB_NEVER, wxSHOW_SB_NEVER);
     Bind(wxEVT_PAINT, &CBoardCanvas::OnPaint, this);
     Bind(wxEVT_LEFT_DOWN, &CBoardCanvas::OnLeftDown, this);

@@ -14,6 +14,7 @@
 #include "app/core/commandids.h"
 #include "app/core/dialogfit.h"
 #include "app/core/resourcestore.h"
+#include "app/wx/gtkglue.h"
 #include "app/wx/resources.h"
 
 namespace {
@@ -76,8 +77,11 @@ wxWindow* CDialogBuilder::Create(const DialogControl& c, bool firstRadio) {
             return new wxStaticBox(parent, id, text, pos, size);
         case ControlKind::kEdit:
             return new wxTextCtrl(parent, id, wxEmptyString, pos, size);
-        case ControlKind::kListBox:
-            return new wxListBox(parent, id, pos, size, 0, nullptr, wxLB_SINGLE | wxLB_ALWAYS_SB);
+        case ControlKind::kListBox: {
+            auto* list = new wxListBox(parent, id, pos, size, 0, nullptr, wxLB_SINGLE | wxLB_ALWAYS_SB);
+            CGtkGlue::KeepScrollBarsInSight(list);
+            return list;
+        }
         case ControlKind::kPicture: {
             wxBitmap bitmap = StoredBitmap(c.text);
             if (!bitmap.IsOk()) bitmap = CResources::LoadBitmap(text);

@@ -1,6 +1,7 @@
 #include "app/wx/gtkglue.h"
 
 #include <wx/menu.h>
+#include <wx/window.h>
 
 #include <gtk/gtk.h>
 
@@ -60,4 +61,11 @@ void CGtkGlue::WatchPointing(wxMenu* menu, int id, std::function<void()> pointed
     g_object_set_data_full(G_OBJECT(widget), "torvo-pointing-controller", controller, g_object_unref);
     g_object_set_data_full(G_OBJECT(widget), "torvo-pointing-watch", watch,
                            [](gpointer data) { delete static_cast<PointingWatch*>(data); });
+}
+
+void CGtkGlue::KeepScrollBarsInSight(wxWindow* window) {
+    // A scrolling window's outer widget is the scrolled window that holds its bars.
+    GtkWidget* widget = window ? window->GetHandle() : nullptr;
+    if (widget && GTK_IS_SCROLLED_WINDOW(widget))
+        gtk_scrolled_window_set_overlay_scrolling(GTK_SCROLLED_WINDOW(widget), FALSE);
 }

@@ -1,12 +1,13 @@
 // The few things the program asks of GTK itself, where wx does not reach:
-// the keyboard map's Scroll Lock, where an event came from, and the pointer
+// the keyboard map's Scroll Lock, where an event came from, the pointer
 // over a greyed menu item (GTK highlights no insensitive item, so wx gives
-// no prompt for it).
+// no prompt for it), and scroll bars that stay in sight.
 #pragma once
 
 #include <functional>
 
 class wxMenu;
+class wxWindow;
 
 class CGtkGlue {
 public:
@@ -17,4 +18,9 @@ public:
     // Calls `pointed` when the pointer moves onto the item `id` of `menu`,
     // greyed or not; the item may be made anew at any time.
     static void WatchPointing(wxMenu* menu, int id, std::function<void()> pointed);
+    // GTK's overlay scroll bars show only while the pointer moves over the
+    // window, so a list cut off at its bottom looks complete: the window's
+    // bars get their own room beside the content and are always drawn
+    // there, as far as its scroll-bar policy shows them.
+    static void KeepScrollBarsInSight(wxWindow* window);
 };

@@ -231,7 +231,11 @@ void CMainFrame::OnFrameworkCommand(wxCommandEvent& event) {
 }
 
 void CMainFrame::OnShortHelp(wxCommandEvent&) {
-    SetStatusText(U(CShortHelp::kStatusText));
+    // Through the view, whose paints then leave the text to the box.
+    if (CTorvoView* view = ActiveView())
+        view->SetStatusText(U(CShortHelp::kStatusText));
+    else
+        SetStatusText(U(CShortHelp::kStatusText));
     CMessageBox::Show(this, U(CShortHelp::Text()), U(CShortHelp::kCaption));
 }
 

@@ -9,15 +9,23 @@
 namespace {
 
 constexpr int kMessageWidth = -1;  // takes what the indicators leave
-constexpr int kIndicatorWidth = 48;
+// Beside an indicator's text, within its pane's border, on either side.
+constexpr int kIndicatorPadding = 6;
+constexpr int kFirstIndicator = 1;
+
+const char* const kIndicatorTexts[CStatusBar::kPaneCount] = {
+    "", CMainFrameTexts::kCapsIndicator, CMainFrameTexts::kNumIndicator, CMainFrameTexts::kScrollIndicator};
 
 }  // namespace
 
 CStatusBar::CStatusBar(wxWindow* parent) : wxStatusBar(parent, wxID_ANY) {
-    const int widths[kPaneCount] = {kMessageWidth, kIndicatorWidth, kIndicatorWidth, kIndicatorWidth};
+    const int widths[kPaneCount] = {kMessageWidth, 0, 0, 0};
     SetFieldsCount(kPaneCount, widths);
+    FitIndicators();
     wxGetEnv(kLogVariable, &m_logPath);
+    wxGetEnv(kPanesVariable, &m_panesPath);
     Bind(wxEVT_IDLE, &CStatusBar::OnIdle, this);
+    Bind(wxEVT_SIZE, &CStatusBar::OnSize, this);
 }
 
 void CStatusBar::ShowMessage(const wxString& text) {
@@ -42,27 +50,55 @@ void CStatusBar::OnScrollLockKey(bool down) {
 void CStatusBar::UpdateIndicators() {
     // Caps and Num Lock are modifiers the toolkit reads; Scroll Lock is not,
     // so its state comes from the keyboard map's indicator.
-    const bool scrollLock = m_scrollLock.IsOn(CGtkGlue::ScrollLockOn());
-    const struct {
-        bool on;
-        const char* text;
-    } indicators[] = {
-        {wxGetKeyState(WXK_CAPITAL), CMainFrameTexts::kCapsIndicator},
-        {wxGetKeyState(WXK_NUMLOCK), CMainFrameTexts::kNumIndicator},
-        {scrollLock, CMainFrameTexts::kScrollIndicator},
-    };
-    int pane = 1;
-    for (const auto& indicator : indicators) {
-        const wxString text = indicator.on ? wxString(indicator.text) : wxString();
-        if (GetStatusText(pane) != text) {
-            SetStatusText(text, pane);
-            Log(wxString::Format("%s %s", kIndicatorLogPrefix, indicator.text) + (indicator.on ? " on" : " off"));
-        }
-        ++pane;
+    const bool on[kPaneCount] = {false, wxGetKeyState(WXK_CAPITAL), wxGetKeyState(WXK_NUMLOCK),
+                                 m_scrollLock.IsOn(CGtkGlue::ScrollLockOn())};
+    bool changed = false;
+    for (int pane = kFirstIndicator; pane < kPaneCount; ++pane) {
+        const wxString text = on[pane] ? wxString(kIndicatorTexts[pane]) : wxString();
+        if (GetStatusText(pane) == text) continue;
+        SetStatusText(text, pane);
+        Log(wxString::Format("%s %s", kIndicatorLogPrefix, kIndicatorTexts[pane]) + (on[pane] ? " on" : " off"));
+        changed = true;
+    }
+    if (changed) WritePanes();
+}
+
+void CStatusBar::FitIndicators() {
+    int widths[kPaneCount] = {kMessageWidth};
+    for (int pane = kFirstIndicator; pane < kPaneCount; ++pane)
+        widths[pane] = GetTextExtent(kIndicatorTexts[pane]).GetWidth() + 2 * (GetBorderX() + kIndicatorPadding);
+    if (ShowsSizeGrip()) widths[kPaneCount - 1] += GetSizeGripRect().GetWidth();
+    bool same = true;
+    for (int pane = kFirstIndicator; pane < kPaneCount; ++pane) same = same && GetStatusWidth(pane) == widths[pane];
+    if (same) return;
+    SetStatusWidths(kPaneCount, widths);
+    WritePanes();
+}
+
+void CStatusBar::WritePanes() {
+    // Screen places are known once the window is shown.
+    if (m_panesPath.empty() || !IsShownOnScreen()) return;
+    wxFFile file(m_panesPath, "w");
+    if (!file.IsOpened()) return;
+    for (int pane = kFirstIndicator; pane < kPaneCount; ++pane) {
+        wxRect room;
+        if (!GetFieldRect(pane, room)) return;
+        // The bar keeps the grip's width of the last pane free of text.
+        if (pane == kPaneCount - 1 && ShowsSizeGrip()) room.width -= GetSizeGripRect().GetWidth();
+        const wxPoint origin = ClientToScreen(room.GetPosition());
+        file.Write(wxString::Format("%s %d %d %d %d %d\n", kIndicatorTexts[pane], origin.x, origin.y, room.GetWidth(),
+                                    room.GetHeight(), GetTextExtent(kIndicatorTexts[pane]).GetWidth()));
     }
 }
 
 void CStatusBar::OnIdle(wxIdleEvent& event) {
     UpdateIndicators();
+    event.Skip();
+}
+
+void CStatusBar::OnSize(wxSizeEvent& event) {
+    // The size grip comes and goes with the window's size (none when maximised).
+    FitIndicators();
+    WritePanes();
     event.Skip();
 }

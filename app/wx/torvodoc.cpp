@@ -74,9 +74,13 @@ bool CTorvoDoc::DoSaveDocument(const wxString& path) {
 }
 
 bool CTorvoDoc::PutClipboardText(const std::string& text) {
+    // Taking the clipboard empties it: the data is made first, and a text
+    // that cannot be converted leaves the clipboard as it was.
+    const wxString data = wxString::FromUTF8(text.data(), text.size());
+    if (data.empty() && !text.empty()) return false;
     wxClipboardLocker locker;
     if (!locker) return false;
-    return wxTheClipboard->SetData(new wxTextDataObject(wxString::FromUTF8(text.c_str())));
+    return wxTheClipboard->SetData(new wxTextDataObject(data));
 }
 
 bool CTorvoDoc::GetClipboardText(std::string* text) {

@@ -36,7 +36,8 @@ public:
     void PasteFromClipboard() { m_game.OnEditPaste(); }
 
     // The clipboard's plain text (UTF-8), for the PGN exchange. False when the
-    // clipboard cannot be opened or holds no text.
+    // clipboard cannot be opened or holds no text, or when the text to put is
+    // not UTF-8; the clipboard then keeps what it had.
     static bool PutClipboardText(const std::string& text);
     static bool GetClipboardText(std::string* text);
 

@@ -135,6 +135,8 @@ void CTorvoView::Repaint(bool eraseBackground) {
 }
 
 void CTorvoView::SetStatusText(const wxString& text) {
+    // A command's own text: a box shown with it keeps it (see CPaintStatus).
+    m_paintStatus.TextWritten();
     if (m_statusBar) m_statusBar->ShowMessage(text);
 }
 
@@ -171,8 +173,8 @@ void CTorvoView::DrawBoard(wxDC& dc) {
     const wxSize size = m_canvas->GetClientSize();
     dc.StretchBlit(0, 0, size.GetWidth(), size.GetHeight(), &source, 0, 0, picture.Width(), picture.Height(),
                    wxCOPY);
-    if (m_paintStatus.OnPaint(size.GetWidth(), size.GetHeight(), CMessageBox::Showing()))
-        SetStatusText(U(DisplayText(facade->StatusText())));
+    if (m_paintStatus.OnPaint(size.GetWidth(), size.GetHeight(), CMessageBox::Showing()) && m_statusBar)
+        m_statusBar->ShowMessage(U(DisplayText(facade->StatusText())));
 }
 
 namespace {

@@ -42,6 +42,7 @@ public:
     void OnActivateView(bool activate, wxView* activeView, wxView* deactiveView) override;
     wxPrintout* OnCreatePrintout() override;
 
+    // A text of a command's own, which a box shown after it keeps in sight.
     virtual void SetStatusText(const wxString& text);
     virtual void SetStatusBar(CStatusBar* statusBar) { m_statusBar = statusBar; }
 

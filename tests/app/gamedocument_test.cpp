@@ -455,6 +455,20 @@ TEST_F(GameDocumentTest, CopyAfterPasteWritesTheTextAgainWithoutItsLfOnlyEmptyLi
                                       "\r\n\r\n[Event \"x\"] \r\n1.e4 e5 \r\n");
 }
 
+TEST_F(GameDocumentTest, ALatin1FileIsCopiedAsUtf8AndSavedByteForByte) {
+    // Tags in Latin-1, as older files have them, beside a comment in UTF-8.
+    const std::string file = "[Site \"M\xFC" "nchen\"]\r\n[White \"J\xE4ger, B\xF6hm\"]\r\n\r\n"
+                             "1.e4 {gro\xC3\x9F" "artig} e5 *\r\n";
+    WriteBytes(File("alt.pgn"), file);
+    ASSERT_TRUE(document.OnOpenDocument(File("alt.pgn").string()));
+    platform.clipboard = "before";
+    document.OnEditCopy();
+    EXPECT_EQ(platform.clipboard,
+              "[Site \"M\xC3\xBC" "nchen\"] \r\n[White \"J\xC3\xA4ger, B\xC3\xB6hm\"] \r\n \r\n"
+              "1.e4 {gro\xC3\x9F" "artig} e5 * \r\n");
+    EXPECT_EQ(Saved("again.pgn"), WithBlanks(file));
+}
+
 TEST_F(GameDocumentTest, CopyGrowsToTheWholeText) {
     const std::string bigLine = "{" + std::string(50000, 'c') + "}";
     platform.clipboard = "1.e4\n" + bigLine + "\ne5";

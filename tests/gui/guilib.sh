@@ -1,9 +1,10 @@
 # Helpers for driving the real program under an X server (xvfb-run) with
 # xdotool and reading back what it shows. Sourced by the GUI tests.
 #
-# The program writes every status-bar message to $TORVO_STATUS_LOG and the
-# board's screen rectangle to $TORVO_CANVAS_FILE; that is how the tests read
-# the status bar and find the squares.
+# The program writes every status-bar message to $TORVO_STATUS_LOG, the
+# board's screen rectangle to $TORVO_CANVAS_FILE and its indicator panes to
+# $TORVO_PANES_FILE; that is how the tests read the status bar and find the
+# squares.
 
 GUI_TIMEOUT=${GUI_TIMEOUT:-15}
 NEW_GAME_CAPTION="NeuesSpiel - Torvo Halvorn Schach Programm"
@@ -35,10 +36,11 @@ start_torvo() {
   # NO_CONFIG_DIR=1: a fresh account, without a settings folder.
   if [ "${NO_CONFIG_DIR:-0}" = 1 ]; then mkdir -p "$HOME"; else mkdir -p "$XDG_CONFIG_HOME"; fi
   export TORVO_STATUS_LOG="$WORK_DIR/status.log" TORVO_CANVAS_FILE="$WORK_DIR/canvas.txt"
+  export TORVO_PANES_FILE="$WORK_DIR/panes.txt"
   # No session bus here: keep the toolkit's settings in memory.
   export GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1
   : >"$TORVO_STATUS_LOG"
-  rm -f "$TORVO_CANVAS_FILE"
+  rm -f "$TORVO_CANVAS_FILE" "$TORVO_PANES_FILE"
   "$exe" "$@" >"$WORK_DIR/torvo.out" 2>&1 &
   TORVO_PID=$!
 }
@@ -186,6 +188,92 @@ squares_are() {
 # Colour of one screen pixel as "r,g,b".
 pixel_at() {
   import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -n 1 | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
+}
+
+# Whether a vertical scroll bar stands beside the white area (a list's, the
+# notation's) in the rectangle LEFT TOP WIDTH HEIGHT of the screenshot SHOT:
+# right of the white, along its whole height, a band of columns with no
+# white in them and the darker slider, shorter than the band, on it. Says
+# where, or what is missing.
+scroll_bar_beside_white() {
+  convert "$1" -crop "$4x$5+$2+$3" +repage -depth 8 rgb:- | python3 -c '
+import sys
+w, h = int(sys.argv[1]), int(sys.argv[2])
+data = sys.stdin.buffer.read()
+def px(x, y):
+    i = 3 * (y * w + x)
+    return data[i:i + 3]
+white = b"\xff\xff\xff"
+# The longest white run across the middle row is the list or the page.
+mid, best, start = h // 2, (0, 0, -1), None
+for x in range(w + 1):
+    if x < w and px(x, mid) == white:
+        start = x if start is None else start
+    elif start is not None:
+        best = max(best, (x - start, start, x - 1))
+        start = None
+length, x0, x1 = best
+if length < 10:
+    sys.exit("no white area across the middle")
+top, bottom = mid, mid
+while top > 0 and px(x1, top - 1) == white:
+    top -= 1
+while bottom < h - 1 and px(x1, bottom + 1) == white:
+    bottom += 1
+band = []
+for x in range(x1 + 1, min(w, x1 + 31)):
+    column = [px(x, y) for y in range(top, bottom + 1)]
+    if white in column:
+        break
+    band.append(column)
+if len(band) < 6:
+    sys.exit("no bar: %d columns without white right of the white area at x %d" % (len(band), x1))
+# The slider is shorter than its trough; a dark line along the whole height is a border.
+darks = [sum(1 for p in column if max(p) < 160) for column in band]
+slider = max(d for d in darks + [0] if d < bottom - top + 1)
+if slider < 10:
+    sys.exit("no slider in the %d columns right of the white area at x %d" % (len(band), x1))
+print("%d px wide right of x %d, %d px tall, slider %d px" % (len(band), x1, bottom - top + 1, slider))
+' "$4" "$5"
+}
+
+# Whether the indicator panes give each text its whole width: the rooms the
+# program reports (TORVO_PANES_FILE) against the texts' widths, and, for the
+# indicators named (those switched on), the ink in the screenshot SHOT as
+# wide as the text, with none at the room's right edge (no "S...", no cut).
+# The status bar keeps 2 pixels on either side of a text.
+PANE_TEXT_MARGIN=2
+indicators_whole() {
+  local shot=$1 name left top width height text on ink first last ok=0
+  shift
+  for on in "$@"; do
+    grep -q "^$on " "$TORVO_PANES_FILE" 2>/dev/null || { echo "the program gave no pane for $on" >&2; return 1; }
+  done
+  while read -r name left top width height text; do
+    if [ $((text + 2 * PANE_TEXT_MARGIN)) -gt "$width" ]; then
+      echo "$name is $text px wide, its pane has room for $((width - 2 * PANE_TEXT_MARGIN))" >&2
+      ok=1
+    fi
+    for on in "$@"; do
+      [ "$on" = "$name" ] || continue
+      ink=$(convert "$shot" -crop "${width}x${height}+${left}+${top}" +repage -depth 8 rgb:- | python3 -c '
+import sys
+w, h = int(sys.argv[1]), int(sys.argv[2])
+data = sys.stdin.buffer.read()
+dark = [x for x in range(w) if any(sum(data[3 * (y * w + x):3 * (y * w + x) + 3]) < 3 * 128 for y in range(h))]
+print("%d %d" % (dark[0], dark[-1]) if dark else "none")
+' "$width" "$height")
+      read -r first last <<<"$ink"
+      if [ "$first" = none ]; then
+        echo "$name: no text in its pane" >&2
+        ok=1
+      elif [ $((last - first + 1)) -lt $((text - 3)) ] || [ "$last" -ge $((width - 1)) ]; then
+        echo "$name: ink from $first to $last in a room of $width, the text is $text wide" >&2
+        ok=1
+      fi
+    done
+  done <"$TORVO_PANES_FILE"
+  return $ok
 }
 
 # Picks a menu item by its letters: window title, menu letter, the prompt of

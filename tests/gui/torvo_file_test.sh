@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Games in and out of the real program: a .pgn file named on the command
 # line, a move played and saved back with Ctrl+S, the file opened again, a
-# game pasted from the clipboard, and -p printing a file.
+# game pasted from the clipboard, a file with Latin-1 letters copied, and -p
+# printing a file.
 # Usage: torvo_file_test.sh TORVO_EXE OUTPUT_DIR   (OUTPUT_DIR keeps the screenshots)
 set -uo pipefail
 
@@ -132,6 +133,43 @@ else
   fail "the caption after the paste is not '$CAPTION'"
 fi
 close_torvo "$CAPTION" || fail "the program did not close after the paste"
+
+# A file with Latin-1 letters, as older programs write them: Ctrl+C puts
+# its text on the clipboard with those letters in UTF-8.
+LATIN_GAME="$WORK_DIR/alt.pgn"
+printf '[Event "Stadtmeisterschaft M\xfcnchen"]\r\n[White "J\xe4ger"]\r\n[Black "B\xf6hm"]\r\n\r\n1.e4 e5 *\r\n' \
+  >"$LATIN_GAME"
+CAPTION="alt.pgn$TITLE_TAIL"
+printf 'vorher' | xclip -selection clipboard
+start_torvo "$EXE" "$LATIN_GAME"
+if wait_window "$CAPTION" && wait_for grep -Fqx "Weiss ist am Zug" "$TORVO_STATUS_LOG"; then
+  keys_to "$CAPTION" ctrl+c
+  clipboard_changed() { [ "$(timeout 5 xclip -o -selection clipboard 2>/dev/null)" != vorher ]; }
+  wait_for clipboard_changed
+  copied=$(timeout 5 xclip -o -selection clipboard 2>/dev/null | od -c)
+  expected=$(printf '[Event "Stadtmeisterschaft München"] \r\n[White "Jäger"] \r\n[Black "Böhm"] \r\n \r\n1.e4 e5 * \r\n' | od -c)
+  if [ "$copied" = "$expected" ]; then
+    pass "Ctrl+C on a Latin-1 file put its text on the clipboard in UTF-8"
+  else
+    fail "the clipboard after copying the Latin-1 file differs"
+    diff <(echo "$expected") <(echo "$copied") >&2
+  fi
+  # Pasted back, the preview box shows the letters.
+  keys_to "$CAPTION" ctrl+v
+  if wait_window "$PASTE_BOX"; then
+    sleep 0.3
+    screenshot paste-latin1-copy
+    keys_to "$PASTE_BOX" Return
+    wait_window_gone "$PASTE_BOX" || fail "the preview box of the copied text did not close"
+  else
+    fail "no preview box for the copied text"
+  fi
+  CAPTION="NeuesSpiel$TITLE_TAIL"
+  wait_window "$CAPTION" || fail "the copied text did not paste as a new game"
+  close_torvo "$CAPTION" || fail "the program did not close after the copy"
+else
+  fail "the Latin-1 file did not open"
+fi
 
 # -p prints the file through the platform's print dialog and ends; here the
 # only printer is the toolkit's print to a file (output.pdf in the folder, or

@@ -3,8 +3,11 @@
 # show their whole caption and keep their status text (and the picked square)
 # while they are up, the idle text after a menu, the prompt of the greyed
 # recent-file item, four recent files kept in a settings folder the program
-# makes itself, a recent file gone missing, Scroll Lock, Enter in the list of
-# legal moves, and a long game's notation fitted to the window and scrolled.
+# makes itself, a recent file gone missing, Scroll Lock and the indicators
+# shown whole, the list of legal moves with its scroll bar and Enter in it,
+# the result in the status bar under the box after the user's mating move,
+# and a long game's notation fitted to the window, with its scroll bar, and
+# scrolled.
 # Usage: torvo_window_test.sh TORVO_EXE OUTPUT_DIR   (OUTPUT_DIR keeps the screenshots)
 set -uo pipefail
 
@@ -90,17 +93,42 @@ screenshot greyed-recent-file
 xdotool key Escape
 sleep 0.3
 
-# Scroll Lock turns its indicator on and off.
+# Scroll Lock turns its indicator on and off. With Caps and Num Lock on as
+# well, every indicator shows its whole text, SCRL too beside the size grip.
 n=$(status_lines)
 keys_to "$MAIN" Scroll_Lock
 wait_status_since "indicator SCRL on" "$n" && pass "SCRL shown with Scroll Lock on" || fail "no SCRL with Scroll Lock on"
-keys_to "$MAIN" Scroll_Lock
+# Not through keys_to: xdotool's --clearmodifiers would put Caps Lock back.
+xdotool key --delay 60 Caps_Lock Num_Lock
+wait_status_since "indicator CAP on" "$n" && wait_status_since "indicator NUM on" "$n" \
+  || fail "Caps and Num Lock did not turn their indicators on"
+sleep 0.5
+screenshot indicators-on
+if indicators_whole "$SHOT_DIR/indicators-on.png" CAP NUM SCRL; then
+  pass "CAP, NUM and SCRL shown whole"
+else
+  fail "an indicator is cut: panes $(tr '\n' '|' <"$TORVO_PANES_FILE")"
+fi
+n=$(status_lines)
+xdotool key --delay 60 Caps_Lock Num_Lock Scroll_Lock
 wait_status_since "indicator SCRL off" "$n" && pass "SCRL gone with Scroll Lock off" || fail "SCRL stayed"
+wait_status_since "indicator CAP off" "$n" && wait_status_since "indicator NUM off" "$n" || fail "CAP or NUM stayed"
 
-# Enter in the legal-moves list closes it with no move.
+# The legal-moves list shows 14 of its 20 moves, with its scroll bar in
+# sight beside them; Enter in the list closes it with no move.
 n=$(status_lines)
 keys_to "$MAIN" F3
 if wait_window "Mögliche Züge"; then
+  xdotool mousemove 5 5
+  sleep 0.5
+  screenshot legal-moves-list
+  eval "$(xdotool getwindowgeometry --shell "$(window_named "Mögliche Züge")")"
+  # The list lies in the left part of the dialog, the coordinates' picture right of it.
+  if bar=$(scroll_bar_beside_white "$SHOT_DIR/legal-moves-list.png" "$X" "$Y" "$((WIDTH * 2 / 5))" "$HEIGHT" 2>&1); then
+    pass "the legal-moves list shows its scroll bar ($bar)"
+  else
+    fail "the legal-moves list shows no scroll bar: $bar"
+  fi
   keys_to "Mögliche Züge" Down Return
   wait_window_gone "Mögliche Züge" && pass "Enter closes the legal-moves list" || fail "Enter left the legal-moves list open"
   keys_to "$MAIN" F7 F7
@@ -190,6 +218,24 @@ else
   screenshot deleted-recent-file
 fi
 
+# --- The user's mating move --------------------------------------------------
+# The computer's turn finds the game over and shows "Spielende"; the board's
+# paint has put the result into the status bar before it.
+MATE_GAME="$WORK_DIR/mate.pgn"
+printf '1.e4 e5 2.Bc4 Nc6 3.Qh5 Nf6 *\n' >"$MATE_GAME"
+close_torvo "$MAIN"
+start_torvo "$EXE" "$MATE_GAME"
+MAIN="mate.pgn$TITLE_TAIL"
+if wait_window "$MAIN" && wait_for grep -Fqx "Weiss ist am Zug" "$TORVO_STATUS_LOG"; then
+  click_square h5
+  click_square f7
+  check_box "Spielende" "1-0 {Weiss setzt matt und gewinnt}" box-mate
+  keys_to "Spielende" Return
+  wait_window_gone "Spielende" || fail "the game-over box after the mate did not close"
+else
+  fail "the game before the mate did not open"
+fi
+
 # --- A long game in the notation view --------------------------------------
 LONG_GAME="$WORK_DIR/long.pgn"
 printf '%s\n' "e2e3 e7e6 d1h5 g8f6 f1b5 f6h5 g1f3 b8c6 e1g1 f8b4 b1c3 b4c3 b2c3 e8g8 c1b2 f8e8 f1e1 h5f6 f3g5 f6g4" \
@@ -207,6 +253,12 @@ read -r cx cy cw ch <"$TORVO_CANVAS_FILE"
 xdotool mousemove 5 5
 sleep 0.5
 screenshot notation-top
+eval "$(xdotool getwindowgeometry --shell "$(window_named "$MAIN")")"
+if bar=$(scroll_bar_beside_white "$SHOT_DIR/notation-top.png" "$cx" "$cy" "$((X + WIDTH - cx))" "$ch" 2>&1); then
+  pass "the notation shows its scroll bar ($bar)"
+else
+  fail "the notation shows no scroll bar: $bar"
+fi
 # A line cut off by the window's edge leaves black text pixels in its last columns.
 edge=$(convert "$SHOT_DIR/notation-top.png" -crop "3x$ch+$((cx + cw - 3))+$cy" +repage -depth 8 \
   -format %c histogram:info:- | grep -c '#000000')

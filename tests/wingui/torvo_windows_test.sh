@@ -363,6 +363,33 @@ else
 fi
 wineserver -w
 
+# --- The user's mating move: the result stands in the status bar under the box -
+MATE_FILE="$WORK_DIR/matt.pgn"
+printf '1.e4 e5 2.Bc4 Nc6 3.Qh5 Nf6 *\r\n' >"$MATE_FILE"
+MATE_MAIN="matt.pgn$TITLE_TAIL"
+start_windows_torvo "Z:$(tr / '\\' <<<"$MATE_FILE")"
+if wait_window "$MATE_MAIN" && wait_for canvas_known && wait_status "Weiss ist am Zug"; then
+  sleep 0.5
+  click_square h5
+  click_square f7
+  if wait_window "Spielende"; then
+    sleep 0.5
+    screenshot box-mate
+    [ "$(last_status)" = "1-0 {Weiss setzt matt und gewinnt}" ] \
+      && pass "the result in the status bar while 'Spielende' is up after the mating move" \
+      || fail "status under 'Spielende' after the mating move: '$(last_status)'"
+    keys_to "Spielende" Return
+    wait_window_gone "Spielende" || fail "'Spielende' stays after Enter"
+  else
+    fail "no 'Spielende' box after the mating move"
+  fi
+  wm_close "$MATE_MAIN"
+  wait_program_end || fail "the program did not end after the mate"
+else
+  fail "the game before the mate did not open"
+fi
+wineserver -w
+
 # --- A file on the command line that cannot be opened ends the program --------
 start_windows_torvo "$WORK_DIR/fehlt.pgn"
 if wait_window "File - error"; then
