@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "bench/benchpositions.h"
+#include "engine/blockpool.h"
 #include "engine/evaluator.h"
 #include "engine/nodelist.h"
 #include "engine/search.h"
@@ -38,18 +39,22 @@ BENCHMARK(BM_ExchangeValueAfterEveryMove);
 
 void BM_RootListInitial(benchmark::State& state) {
     const CMoveGen g = Legal(nullptr);
+    CBlockPool pool;
     for (auto _ : state) {
-        CNodeList list(g);
-        benchmark::DoNotOptimize(list.m_head);
+        CNodeList* list = CNodeList::Make(g, pool);
+        benchmark::DoNotOptimize(list->m_head);
+        CNodeList::Free(list, pool);
     }
 }
 BENCHMARK(BM_RootListInitial);
 
 void BM_RootListMiddlegame(benchmark::State& state) {
     const CMoveGen g = Legal(kMiddlegame);
+    CBlockPool pool;
     for (auto _ : state) {
-        CNodeList list(g);
-        benchmark::DoNotOptimize(list.m_head);
+        CNodeList* list = CNodeList::Make(g, pool);
+        benchmark::DoNotOptimize(list->m_head);
+        CNodeList::Free(list, pool);
     }
 }
 BENCHMARK(BM_RootListMiddlegame);

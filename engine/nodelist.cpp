@@ -2,44 +2,53 @@
 
 #include <new>
 
+#include "engine/blockpool.h"
 #include "engine/evaluator.h"
-#include "engine/freelist.h"
 #include "engine/search.h"
 #include "rules/movegen.h"
 
-namespace {
-using ListBlocks = CFreeList<sizeof(CNodeList), 1>;
-using NodeBlocks = CFreeList<sizeof(CSearchNode), CMoveGen::kMaxMoves>;
-}  // namespace
+static_assert(sizeof(CNodeList) % alignof(CSearchNode) == 0, "the nodes behind a list are aligned");
+static_assert(alignof(CNodeList) <= CBlockPool::kUnit && alignof(CSearchNode) <= CBlockPool::kUnit,
+              "a block's alignment serves both");
 
-CNodeList::CNodeList(const CMoveGen& pos) : m_count(pos.m_count) {
-    if (m_count > 0) m_nodes = static_cast<CSearchNode*>(NodeBlocks::Take(m_count));
+int CNodeList::Units(int count) {
+    const std::size_t bytes = sizeof(CNodeList) + sizeof(CSearchNode) * static_cast<std::size_t>(count);
+    return static_cast<int>((bytes + CBlockPool::kUnit - 1) / CBlockPool::kUnit);
+}
+
+CNodeList* CNodeList::Make(const CMoveGen& pos, CBlockPool& pool) {
+    static_assert(sizeof(CNodeList) + sizeof(CSearchNode) * CMoveGen::kMaxMoves <=
+                      CBlockPool::kUnit * CBlockPool::kMaxUnits,
+                  "the longest list fits in a block");
+    CNodeList* list = new (pool.Take(Units(pos.m_count))) CNodeList(pos.m_count);
+    CSearchNode* nodes = list->Nodes();
     CEvaluator evaluator;
     for (int16_t i = 0; i < pos.m_count; ++i) {
         ++evaluator.m_nodes;
         const int v = evaluator.ExchangeValueAfter(pos, pos.m_moves[i], pos.m_count, CSearch::kExchangeDepth,
                                                    -CSearch::kInfinity, CSearch::kInfinity);
-        CSearchNode* node = new (m_nodes + i) CSearchNode;
+        CSearchNode* node = new (nodes + i) CSearchNode;
         node->m_moveIndex = i;
         pos.CoordText(i, node->m_text);
         node->m_score = -v;
         node->m_next = nullptr;
         node->m_subtree = nullptr;
         // In front of the first lower score: equal scores keep generation order.
-        CSearchNode** link = &m_head;
+        CSearchNode** link = &list->m_head;
         while (*link && (*link)->m_score >= node->m_score) link = &(*link)->m_next;
         node->m_next = *link;
         *link = node;
     }
-    m_best = m_head;
+    list->m_best = list->m_head;
     g_searchNodes += evaluator.m_nodes;
+    return list;
 }
 
-CNodeList::~CNodeList() {
-    for (int i = 0; i < m_count; ++i) delete m_nodes[i].m_subtree;
-    if (m_count > 0) NodeBlocks::Give(m_nodes, m_count);
+void CNodeList::Free(CNodeList* list, CBlockPool& pool) noexcept {
+    if (!list) return;
+    CSearchNode* nodes = list->Nodes();
+    for (int i = 0; i < list->m_count; ++i) Free(nodes[i].m_subtree, pool);
+    const int units = Units(list->m_count);
+    list->~CNodeList();
+    pool.Give(list, units);
 }
-
-void* CNodeList::operator new(std::size_t) { return ListBlocks::Take(1); }
-
-void CNodeList::operator delete(void* p) noexcept { ListBlocks::Give(p, 1); }

@@ -17,7 +17,7 @@ constexpr int kHundredths = 100;
 }  // namespace
 
 CSearch::CSearch(const CMoveGen& root, CMessagePump* pump) : m_rootPos(root), m_pump(pump) {
-    m_root = new CNodeList(m_rootPos);
+    m_root = CNodeList::Make(m_rootPos, m_pool);
     m_clock.Start();
     Reset();
     m_results[0] = new CSearchResult(m_root);
@@ -72,7 +72,7 @@ int CSearch::SearchNode(const CMoveGen& pos, CNodeList** slot, CSearchResult* re
             result->m_score = pos.InCheck() ? -kMateScore - depth : 0;
             return result->m_score;
         }
-        *slot = new CNodeList(pos);
+        *slot = CNodeList::Make(pos, m_pool);
     }
     CNodeList* list = *slot;
     CMoveGen child;
@@ -95,7 +95,7 @@ int CSearch::SearchNode(const CMoveGen& pos, CNodeList** slot, CSearchResult* re
         if (alpha >= beta || m_abort) break;
     }
     if (m_depth - depth > kKeptPlies) {
-        delete list;
+        CNodeList::Free(list, m_pool);
         *slot = nullptr;
     }
     return result->m_score;
@@ -112,8 +112,10 @@ const CSearchResult* CSearch::Result(int depth) const {
 }
 
 void CSearch::Release() {
-    delete m_root;
+    // The whole tree lives in the pool: its pages go at once, with no walk
+    // through millions of lists.
     m_root = nullptr;
+    m_pool.Clear();
     // The records pointed into the tree; none may lead there any more.
     for (CSearchResult* record : m_results)
         for (CSearchResult* r = record; r; r = r->m_next) r->m_best = nullptr;

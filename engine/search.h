@@ -2,10 +2,12 @@
 // between iterations at plies 0 to 5. One search serves one thinking request.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string>
 
+#include "engine/blockpool.h"
 #include "engine/clock.h"
 #include "engine/nodelist.h"
 #include "engine/searchresult.h"
@@ -42,6 +44,7 @@ public:
     void Iterate();
     int16_t BestMoveIndex() const;
     bool IsAborted() const { return m_abort; }
+    // Frees the tree: its pages go back to the system at once.
     void Release();
     bool CheckTime();
     void PrintInfo();
@@ -51,6 +54,8 @@ public:
     CNodeList* RootList() const { return m_root; }
     int Depth() const { return m_depth; }
     int LastDone() const { return m_lastDone; }
+    // Bytes the tree holds from the system.
+    std::size_t HeldBytes() const { return m_pool.HeldBytes(); }
     // Root record of a completed iteration, or null.
     const CSearchResult* Result(int depth) const;
     // Where information lines go; null writes none.
@@ -66,6 +71,8 @@ private:
     int SearchNode(const CMoveGen& pos, CNodeList** slot, CSearchResult* result, int depth, int alpha, int beta);
 
     CMoveGen m_rootPos;
+    // Where the tree lives; it goes with the search.
+    CBlockPool m_pool;
     CNodeList* m_root = nullptr;
     CClock m_clock;
     int m_limit = 0;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <random>
 
+#include "engine/blockpool.h"
 #include "engine/nodelist.h"
 #include "engine/search.h"
 #include "reference.h"
@@ -113,7 +114,8 @@ TEST(ExchangeValue, KingRecaptureIntoAttackLosesTheKing) {
 
 TEST(NodeList, InitialPositionOrder) {
     const CMoveGen root = Legal();
-    CNodeList list(root);
+    CBlockPool pool;
+    const CNodeList& list = *CNodeList::Make(root, pool);
     std::vector<std::string> texts;
     std::vector<int> scores;
     for (CSearchNode* n = list.m_head; n; n = n->m_next) {
@@ -206,11 +208,12 @@ TEST(CountReplies, MatchesTheListedRepliesOnPseudoLegalWalks) {
 }
 
 TEST(NodeList, ScoresAndNodesMatchThePlainWayOnRandomPositions) {
+    CBlockPool pool;
     for (const CMoveGen& pos : RandomPositions(12, 100, 11)) {
         long referenceNodes = 0;
         auto expected = reference::Build(pos, &referenceNodes);
         const int64_t before = g_searchNodes;
-        CNodeList list(pos);
+        CNodeList& list = *CNodeList::Make(pos, pool);
         EXPECT_EQ(g_searchNodes - before, referenceNodes);
         size_t k = 0;
         for (CSearchNode* n = list.m_head; n; n = n->m_next, ++k) {
@@ -220,6 +223,7 @@ TEST(NodeList, ScoresAndNodesMatchThePlainWayOnRandomPositions) {
             EXPECT_EQ(n->m_text, expected->nodes[k].text);
         }
         EXPECT_EQ(k, expected->nodes.size());
+        CNodeList::Free(&list, pool);
     }
 }
 

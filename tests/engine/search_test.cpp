@@ -75,9 +75,11 @@ TEST(Search, ReleasedSearchHasNoBestMove) {
     CSearch search(Legal(), nullptr);
     search.Iterate();
     ASSERT_GE(search.BestMoveIndex(), 0);
+    EXPECT_GT(search.HeldBytes(), 0u);
     search.Release();
     EXPECT_EQ(search.RootList(), nullptr);
     EXPECT_EQ(search.BestMoveIndex(), -1);
+    EXPECT_EQ(search.HeldBytes(), 0u) << "the tree's pages went back at once";
 }
 
 TEST(Search, NoLegalMoveGivesNoBestMove) {

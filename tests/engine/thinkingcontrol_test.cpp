@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "engine/blockpool.h"
 #include "engine/clock.h"
 #include "engine/levels.h"
 #include "engine/messagepump.h"
@@ -54,6 +56,12 @@ public:
     std::function<void(const std::string&)> onStatus;
     std::function<void(int)> onDispatch;
 };
+
+// Search hook: the most bytes all search trees together held after any iteration.
+void KeepMostHeld(CSearch&, void* most) {
+    std::size_t& bytes = *static_cast<std::size_t*>(most);
+    bytes = std::max(bytes, CBlockPool::HeldByAllPools());
+}
 
 class Thinking : public ::testing::Test {
 protected:
@@ -226,6 +234,40 @@ TEST_F(Thinking, MoveFoundForAnOldPositionIsRefused) {
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].rfind("move|Ungültiger Zug: ", 0), 0u) << view.messages[0];
     EXPECT_EQ(view.facade->GetGame()->GetPly(), 1);
+}
+
+// What a thinking request's search used goes back to the system when it ends.
+TEST_F(Thinking, RequestEndsHoldingNoPages) {
+    std::size_t most = 0;
+    control.SetSearchHook(KeepMostHeld, &most);
+    view.level = kLevel2;
+    control.OnComputerMove();
+    EXPECT_GT(most, 0u);
+    EXPECT_EQ(CBlockPool::HeldByAllPools(), 0u);
+    control.OnSuggestion();
+    EXPECT_EQ(CBlockPool::HeldByAllPools(), 0u);
+}
+
+// A request run inside another gives back its own pages only; the outer one
+// still searches its tree and gives back the rest when it ends.
+TEST_F(Thinking, NestedRequestGivesBackOnlyItsOwnPages) {
+    std::size_t most = 0, outerHeld = 0, afterInner = 0;
+    control.SetSearchHook(KeepMostHeld, &most);
+    view.level = kLevel1;
+    view.onDispatch = [&](int n) {
+        if (n != 5) return;
+        outerHeld = CBlockPool::HeldByAllPools();
+        control.OnSuggestion();
+        afterInner = CBlockPool::HeldByAllPools();
+    };
+    ASSERT_STREQ(view.facade->EnterMove("e2e4"), "");
+    control.OnComputerMove();
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].rfind("Vorschlag|Vorschlag: ", 0), 0u) << view.messages[0];
+    EXPECT_GT(outerHeld, 0u);
+    EXPECT_GT(most, outerHeld) << "both trees were held during the inner request";
+    EXPECT_EQ(afterInner, outerHeld);
+    EXPECT_EQ(CBlockPool::HeldByAllPools(), 0u);
 }
 
 }  // namespace
