@@ -523,6 +523,32 @@ TEST(Uci, OverlongPositionIsRefused) {
     EXPECT_EQ(uci.Wait(), 0);
 }
 
+TEST(Uci, OverlongGoIsReadUpToItsLastWholeWordAndAnswered) {
+    const struct {
+        const char* start;
+        const char* filler;
+    } cases[] = {
+        {"go depth 1", " depth 1"},
+        {"go depth 1 searchmoves", " e2e4"},
+        {"go depth 1", " xyzzy"},
+    };
+    for (const auto& c : cases) {
+        UciProcess uci;
+        ASSERT_TRUE(uci.Started());
+        std::string line = c.start;
+        while (line.size() < (3u << 20) / 2) line += c.filler;
+        uci.Send(line);
+        EXPECT_EQ(uci.Line(), "info string line too long, read up to its last whole word") << c.filler;
+        const std::string answer = uci.Until("bestmove ", 30000).back();
+        EXPECT_EQ(answer.rfind("bestmove ", 0), 0u) << c.filler;
+        EXPECT_NE(answer, "bestmove 0000") << c.filler;
+        uci.Send("isready");
+        EXPECT_EQ(uci.Until("readyok", 30000).back(), "readyok") << c.filler;
+        uci.Send("quit");
+        EXPECT_EQ(uci.Wait(), 0);
+    }
+}
+
 TEST(Uci, NoMoveInAFinishedGame) {
     UciProcess uci;
     ASSERT_TRUE(uci.Started());

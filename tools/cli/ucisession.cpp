@@ -237,13 +237,21 @@ void CUciSession::StopSearch() {
 }
 
 bool CUciSession::Handle(const std::string& line, bool searching) {
-    if (line.size() >= CLineReader::kMaxLine) {
+    std::vector<std::string> words;
+    if (line.size() < CLineReader::kMaxLine) {
+        words = Words(line);
+    } else if (FirstWord(line) == kGoCommand) {
+        // Every go gets its bestmove: the one cut short goes as far as its
+        // last whole word, and what cannot be read of it is left out as usual.
+        InfoString("line too long, read up to its last whole word");
+        words = Words(line);
+        words.pop_back();
+    } else {
         // A position cut short is refused like any other.
         if (FirstWord(line) == kPositionCommand) m_positionRefused = true;
         InfoString("line too long, ignored");
         return true;
     }
-    const std::vector<std::string> words = Words(line);
     if (words.empty()) return true;
     const std::string& command = words[0];
     // A position left untaken during a search is refused all the same.
