@@ -13,6 +13,7 @@
 
 #include "app/core/documentplatform.h"
 #include "app/core/gamedocument.h"
+#include "app/core/latin1text.h"
 #include "app/core/pgnfile.h"
 #include "notation/gamerecord.h"
 #include "notation/pgntext.h"
@@ -94,11 +95,18 @@ std::string PositionText(const CGameFacade* facade) {
     return facade->GetGame()->Current()->ToText(text);
 }
 
+// What a game writes of its stored text: a file gets its bytes, the clipboard
+// the same text with any byte that is no UTF-8 read as Latin-1.
+std::string WrittenLines(CPgnText* stored, bool copied) {
+    const std::string lines = StoredLines(stored);
+    return copied ? CLatin1Text::ToUtf8(lines) : lines;
+}
+
 // A game just opened is unchanged: what it writes is its text alone, with no
 // record in front.
-void CheckUnchanged(CGameDocument& document, const std::string& written) {
+void CheckUnchanged(CGameDocument& document, const std::string& written, bool copied) {
     CPgnText* stored = document.GetStoredText();
-    if (written != StoredLines(stored)) Fail();
+    if (written != WrittenLines(stored, copied)) Fail();
     if (stored->LineCount() > 0 && written.empty()) Fail();
 }
 
@@ -150,7 +158,7 @@ void Run(CSilentPlatform& platform, CGameDocument& document, const uint8_t* data
         if (!loaded) return;
         document.OnEditCopy();
         const std::string copy = platform.m_clipboard;
-        CheckUnchanged(document, copy);
+        CheckUnchanged(document, copy, true);
         const int ply = game->GetPly();
         const std::string position = PositionText(facade);
         if (!Paste(platform, document, copy)) {
@@ -163,7 +171,7 @@ void Run(CSilentPlatform& platform, CGameDocument& document, const uint8_t* data
     }
 
     CPgnText* stored = document.GetStoredText();
-    if (stored != nullptr) CheckUnchanged(document, document.SaveText());
+    if (stored != nullptr) CheckUnchanged(document, document.SaveText(), false);
     const int moves = facade->LegalMoveCount();
     if (moves == 0) return;
 
@@ -191,7 +199,7 @@ void Run(CSilentPlatform& platform, CGameDocument& document, const uint8_t* data
         written = document.SaveText();
     }
     if (stored != nullptr) {
-        const std::string lines = StoredLines(stored);
+        const std::string lines = WrittenLines(stored, copied);
         if (written.size() <= lines.size() || !EndsWith(written, lines)) Fail();
     }
 
