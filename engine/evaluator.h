@@ -12,6 +12,8 @@ class CEvaluator {
 public:
     // One pawn of material in score units.
     static constexpr int kPawnScore = 32;
+    // Beyond any score: the widest window a search or a list build gives.
+    static constexpr int kInfinity = 999999;
     // Development counts during full moves 1 to 31 only.
     static constexpr int kDevelopmentMoves = 32;
 

@@ -4,8 +4,9 @@
 
 #include "engine/blockpool.h"
 #include "engine/evaluator.h"
-#include "engine/search.h"
 #include "rules/movegen.h"
+
+int64_t g_searchNodes = 0;
 
 static_assert(sizeof(CNodeList) % alignof(CSearchNode) == 0, "the nodes behind a list are aligned");
 static_assert(alignof(CNodeList) <= CBlockPool::kUnit && alignof(CSearchNode) <= CBlockPool::kUnit,
@@ -25,8 +26,8 @@ CNodeList* CNodeList::Make(const CMoveGen& pos, CBlockPool& pool) {
     CEvaluator evaluator;
     for (int16_t i = 0; i < pos.m_count; ++i) {
         ++evaluator.m_nodes;
-        const int v = evaluator.ExchangeValueAfter(pos, pos.m_moves[i], pos.m_count, CSearch::kExchangeDepth,
-                                                   -CSearch::kInfinity, CSearch::kInfinity);
+        const int v = evaluator.ExchangeValueAfter(pos, pos.m_moves[i], pos.m_count, kExchangeDepth,
+                                                   -CEvaluator::kInfinity, CEvaluator::kInfinity);
         CSearchNode* node = new (nodes + i) CSearchNode;
         node->m_moveIndex = i;
         pos.CoordText(i, node->m_text);

@@ -11,8 +11,15 @@
 class CBlockPool;
 class CMoveGen;
 
+// Nodes made by all searches since the program started (list children plus
+// exchange moves). 64 bits: a long session overflows 32.
+extern int64_t g_searchNodes;
+
 class CNodeList {
 public:
+    // How deep the exchange search behind each child looks.
+    static constexpr int kExchangeDepth = 4;
+
     // Builds and scores the list of pos, which holds its legal moves.
     static CNodeList* Make(const CMoveGen& pos, CBlockPool& pool);
     // Frees list and everything below it; null is allowed.

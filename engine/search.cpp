@@ -7,7 +7,6 @@
 #include "engine/evaluator.h"
 #include "engine/messagepump.h"
 
-int64_t g_searchNodes = 0;
 
 namespace {
 // Iterations are recorded up to this depth; later ones repeat the next depth.

@@ -9,21 +9,17 @@
 
 #include "engine/blockpool.h"
 #include "engine/clock.h"
+#include "engine/evaluator.h"
 #include "engine/nodelist.h"
 #include "engine/searchresult.h"
 #include "rules/movegen.h"
 
 class CMessagePump;
 
-// Nodes made by all searches since the program started (list children plus
-// exchange moves). 64 bits: a long session overflows 32.
-extern int64_t g_searchNodes;
-
 class CSearch {
 public:
-    static constexpr int kInfinity = 999999;
+    static constexpr int kInfinity = CEvaluator::kInfinity;
     static constexpr int kMateScore = 987654;
-    static constexpr int kExchangeDepth = 4;
     static constexpr int kMaxIterations = 50;
     // Lists of positions up to this ply stay between iterations.
     static constexpr int kKeptPlies = 5;
