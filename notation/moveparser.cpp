@@ -75,7 +75,7 @@ int16_t ParseCoordinate(const CMoveGen& gen, const char* text) {
 
 int16_t ParseSan(const CMoveGen& gen, const char* text) {
     if (text == nullptr) return kNoMove;
-    const bool white = gen.m_moveNumber > 0;
+    const bool white = gen.IsWhiteToMove();
     if (StartsWith(text, kQueenSideO) || StartsWith(text, kQueenSideZero))
         return ParseCoordinate(gen, white ? kWhiteQueenSide : kBlackQueenSide);
     if (StartsWith(text, kKingSideO) || StartsWith(text, kKingSideZero))

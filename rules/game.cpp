@@ -79,7 +79,7 @@ const char* CGame::MoveText(int ply, char* out) const {
     // Black to move afterwards means White moved: that move carries the number.
     int numberLength = 0;
     if (!after->IsWhiteToMove())
-        numberLength = std::snprintf(out, kTextSize, "%d.", std::abs(after->m_moveNumber));
+        numberLength = std::snprintf(out, kTextSize, "%d.", after->FullMoveNumber());
     std::snprintf(out + numberLength, kTextSize - numberLength, "%s", san);
     return out;
 }

@@ -57,9 +57,8 @@ void CMoveGen::AddMove(uint8_t from, uint8_t to, uint8_t piece, uint8_t flags) {
 template <class Sink>
 void CMoveGen::GenerateInto(const CPosition& p, Sink& sink) {
     const uint8_t* m_board = p.m_board;
-    const int16_t m_moveNumber = p.m_moveNumber;
     const uint8_t m_flags = p.m_flags;
-    const uint8_t us = m_moveNumber > 0 ? 0 : kBlack;
+    const uint8_t us = p.SideToMove();
     const uint8_t rights = m_flags & kCastlingMask;
     const uint8_t capture = rights | kCaptureFlag;
 
@@ -253,7 +252,7 @@ int16_t CMoveGen::CountReplies(const CPosition& p, uint8_t target, Move* onTarge
         *kept = sink.kept;
         return sink.count;
     }
-    const uint8_t us = p.m_moveNumber > 0 ? 0 : kBlack;
+    const uint8_t us = p.SideToMove();
     const uint8_t rights = p.m_flags & kCastlingMask;
     Mask occupied, black;
     Occupancy(p.m_board, &occupied, &black);
@@ -320,7 +319,7 @@ void CMoveGen::MakeChild(const CMoveGen& parent, int16_t index) {
 }
 
 bool CMoveGen::InCheck() const {
-    const uint8_t us = m_moveNumber > 0 ? 0 : kBlack;
+    const uint8_t us = SideToMove();
     const int king = KingSquare(us);
     return king >= 0 && IsAttacked(king, us ^ kBlack);
 }
@@ -372,7 +371,7 @@ bool CMoveGen::LeavesKingAttacked(const Move& move, int king, bool inCheck, cons
 }
 
 void CMoveGen::FilterLegal() {
-    const uint8_t us = m_moveNumber > 0 ? 0 : kBlack;
+    const uint8_t us = SideToMove();
     const int king = KingSquare(us);
     const bool inCheck = king >= 0 && IsAttacked(king, us ^ kBlack);
     bool kingSide = !inCheck, queenSide = !inCheck;
@@ -432,7 +431,7 @@ void CMoveGen::FilterLegal() {
 char* CMoveGen::ResultText(char* out) const {
     out[0] = '\0';
     if (m_count > 0) return out;
-    const char* text = !InCheck() ? kStalemateText : m_moveNumber > 0 ? kBlackMatesText : kWhiteMatesText;
+    const char* text = !InCheck() ? kStalemateText : IsWhiteToMove() ? kBlackMatesText : kWhiteMatesText;
     std::strcpy(out, text);
     return out;
 }

@@ -81,7 +81,8 @@ void CPosition::SetupInitial() {
 }
 
 void CPosition::Apply(Move move) {
-    m_moveNumber = static_cast<int16_t>(m_moveNumber < 0 ? 1 - m_moveNumber : -m_moveNumber);
+    // After White's move the sign turns; after Black's the next full move begins.
+    m_moveNumber = static_cast<int16_t>(IsWhiteToMove() ? -m_moveNumber : 1 - m_moveNumber);
     m_lastFrom = move.from;
     m_lastTo = move.to;
     m_flags = move.flags;
@@ -159,9 +160,9 @@ char* CPosition::ToText(char* out) const {
         *p++ = '/';
     }
     p[-1] = ' ';
-    *p++ = m_moveNumber > 0 ? 'w' : 'b';
+    *p++ = IsWhiteToMove() ? 'w' : 'b';
     *p++ = ' ';
-    std::snprintf(p, kTextSize - (p - out), "%s%d", kFixedTextFields, std::abs(m_moveNumber));
+    std::snprintf(p, kTextSize - (p - out), "%s%d", kFixedTextFields, FullMoveNumber());
     return out;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "rules/chess.h"
 #include "rules/move.h"
 
 class CPosition {
@@ -29,7 +30,11 @@ public:
     void Apply(Move move);
     // value plus the opening development term, both from White's side.
     int AdjustForDevelopment(int value) const;
-    bool IsWhiteToMove() const { return m_moveNumber >= 0; }
+    // The move number's sign is the side to move; it is never 0.
+    bool IsWhiteToMove() const { return m_moveNumber > 0; }
+    // Colour bit of the side to move: 0 for White, chess::kBlack for Black.
+    uint8_t SideToMove() const { return IsWhiteToMove() ? 0 : chess::kBlack; }
+    int FullMoveNumber() const { return m_moveNumber < 0 ? -m_moveNumber : m_moveNumber; }
     // Position text: board and side to move, then the fixed "KQkq - 0 " and the move number.
     char* ToText(char* out) const;
 
