@@ -447,7 +447,7 @@ char* CMoveGen::CoordText(int16_t index, char* out) const {
     *p++ = RankDigit(m.from);
     *p++ = FileLetter(m.to);
     *p++ = RankDigit(m.to);
-    if (m.flags & kPromotionFlag) *p++ = static_cast<char>(PieceLetter(KindOf(m.piece)) - 'A' + 'a');
+    if (m.flags & kPromotionFlag) *p++ = SmallLetter(PieceLetter(KindOf(m.piece)));
     *p = '\0';
     return out;
 }

@@ -33,24 +33,6 @@ void TakeMaterial(CPosition& p, uint8_t code, uint8_t value) {
         p.m_whiteMaterial = static_cast<uint8_t>(p.m_whiteMaterial - value);
 }
 
-uint8_t CodeOfFenLetter(char c) {
-    switch (c) {
-    case 'K': return kKing;
-    case 'Q': return kQueen;
-    case 'B': return kBishop;
-    case 'N': return kKnight;
-    case 'R': return kRook;
-    case 'P': return kPawn;
-    case 'k': return kKing | kBlack;
-    case 'q': return kQueen | kBlack;
-    case 'b': return kBishop | kBlack;
-    case 'n': return kKnight | kBlack;
-    case 'r': return kRook | kBlack;
-    case 'p': return kPawn | kBlack;
-    default: return kEmpty;
-    }
-}
-
 bool ParseCount(const std::string& text, int low, int high, int* value) {
     if (text.empty() || text.size() > 6) return false;
     for (char c : text)
@@ -221,7 +203,7 @@ std::string CPosition::SetupFen(const std::string& fen, int* halfMoveClock) {
             file += c - '0';
             if (file > 8) return "FEN rank " + std::to_string(rank + 1) + " has more than 8 squares";
         } else {
-            const uint8_t code = CodeOfFenLetter(c);
+            const uint8_t code = FenLetterCode(c);
             if (code == kEmpty) return std::string("FEN board has an unknown character '") + c + "'";
             if (file >= 8) return "FEN rank " + std::to_string(rank + 1) + " has more than 8 squares";
             if (KindOf(code) == kPawn && (rank == 0 || rank == 7))
