@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "rules/bitboards.h"
+#include "rules/castling.h"
 #include "rules/chess.h"
 #include "rules/geometry.h"
 
@@ -11,29 +12,6 @@ using namespace chess;
 using geometry::kTables;
 
 namespace {
-
-// Rights lost by a piece leaving a square.
-struct RightsMasks {
-    uint8_t leaving[64];
-    uint8_t landing[64];
-};
-
-constexpr RightsMasks MakeRightsMasks() {
-    RightsMasks m{};
-    for (int sq = 0; sq < 64; ++sq) m.leaving[sq] = m.landing[sq] = 0xFF;
-    m.leaving[kA1] = 0xFD;
-    m.leaving[kE1] = 0xFC;
-    m.leaving[kH1] = 0xFE;
-    m.leaving[kA8] = 0xF7;
-    m.leaving[kE8] = 0xF3;
-    m.leaving[kH8] = 0xFB;
-    // A move onto a corner captures or replaces the rook there, so that corner's
-    // right goes too; otherwise another rook reaching it later could castle.
-    for (uint8_t corner : {kA1, kH1, kA8, kH8}) m.landing[corner] = m.leaving[corner];
-    return m;
-}
-
-constexpr RightsMasks kRightsMasks = MakeRightsMasks();
 
 constexpr uint8_t kPromotionKinds[4] = {kQueen, kRook, kBishop, kKnight};
 
@@ -48,7 +26,7 @@ void CMoveGen::AddMove(uint8_t from, uint8_t to, uint8_t piece, uint8_t flags) {
     m.from = from;
     m.to = to;
     m.piece = piece;
-    m.flags = flags & kRightsMasks.leaving[from] & kRightsMasks.landing[to];
+    m.flags = FlagsAfter(from, to, flags);
 }
 
 // The generator's one body; the sink decides what a move costs. Generate
@@ -57,9 +35,8 @@ void CMoveGen::AddMove(uint8_t from, uint8_t to, uint8_t piece, uint8_t flags) {
 template <class Sink>
 void CMoveGen::GenerateInto(const CPosition& p, Sink& sink) {
     const uint8_t* m_board = p.m_board;
-    const uint8_t m_flags = p.m_flags;
     const uint8_t us = p.SideToMove();
-    const uint8_t rights = m_flags & kCastlingMask;
+    const uint8_t rights = p.CastlingRights();
     const uint8_t capture = rights | kCaptureFlag;
 
     for (int sq = 0; sq < 64; ++sq) {
@@ -93,39 +70,32 @@ void CMoveGen::GenerateInto(const CPosition& p, Sink& sink) {
                 else if ((target & kBlack) != us)
                     sink.Add(from, steps[i], piece, capture);
             }
-            if (kind == kKing) {
-                if (sq == kE1) {
-                    if (!m_board[kF1] && !m_board[kG1] && m_board[kH1] == kRook && (rights & kWhiteKingSide))
-                        sink.Add(kE1, kG1, piece, rights);
-                    if (!m_board[kD1] && !m_board[kC1] && !m_board[kB1] && m_board[kA1] == kRook &&
-                        (rights & kWhiteQueenSide))
-                        sink.Add(kE1, kC1, piece, rights);
-                } else if (sq == kE8) {
-                    if (!m_board[kF8] && !m_board[kG8] && m_board[kH8] == (kRook | kBlack) &&
-                        (rights & kBlackKingSide))
-                        sink.Add(kE8, kG8, piece, rights);
-                    if (!m_board[kD8] && !m_board[kC8] && !m_board[kB8] && m_board[kA8] == (kRook | kBlack) &&
-                        (rights & kBlackQueenSide))
-                        sink.Add(kE8, kC8, piece, rights);
-                }
-            }
+            if (kind == kKing) GenerateCastling(p, sq, piece, sink);
         } else if (kind == kPawn) {
             GeneratePawn(p, sq, piece, sink);
         }
     }
 }
 
+// After the king's steps, for a king on its castling square.
+template <class Sink>
+void CMoveGen::GenerateCastling(const CPosition& p, int sq, uint8_t piece, Sink& sink) {
+    const uint8_t rights = p.CastlingRights();
+    for (const Castling& c : kCastlings)
+        if (c.kingFrom == sq && CastlingOpen(c, p.m_board, rights)) sink.Add(c.kingFrom, c.kingTo, piece, rights);
+}
+
 template <class Sink>
 void CMoveGen::GeneratePawn(const CPosition& p, int sq, uint8_t piece, Sink& sink) {
     const uint8_t* m_board = p.m_board;
-    const uint8_t m_flags = p.m_flags, m_lastFrom = p.m_lastFrom, m_lastTo = p.m_lastTo;
+    const uint8_t m_lastFrom = p.m_lastFrom, m_lastTo = p.m_lastTo;
     const uint8_t us = piece & kBlack;
     const bool white = us == 0;
     const int forward = white ? 8 : -8;
     const int file = FileOf(sq), rank = RankOf(sq);
     const int doubleRank = white ? 1 : 6, promotionRank = white ? 6 : 1;
     const int passantRank = white ? 4 : 3, enemyStartRank = white ? 6 : 1;
-    const uint8_t rights = m_flags & kCastlingMask;
+    const uint8_t rights = p.CastlingRights();
     const uint8_t from = static_cast<uint8_t>(sq);
 
     if (rank == passantRank && RankOf(m_lastFrom) == enemyStartRank && RankOf(m_lastTo) == rank &&
@@ -166,6 +136,11 @@ struct StoreSink {
     void Add(uint8_t from, uint8_t to, uint8_t piece, uint8_t flags) { gen.AddMove(from, to, piece, flags); }
 };
 
+struct CastlingCounter {
+    int count;
+    void Add(uint8_t, uint8_t, uint8_t, uint8_t) { ++count; }
+};
+
 struct CountSink {
     uint8_t target;
     int16_t count;
@@ -178,7 +153,7 @@ struct CountSink {
         m.from = from;
         m.to = to;
         m.piece = piece;
-        m.flags = flags & kRightsMasks.leaving[from] & kRightsMasks.landing[to];
+        m.flags = FlagsAfter(from, to, flags);
     }
 };
 
@@ -201,7 +176,7 @@ int CountPawn(const CPosition& p, int sq, uint8_t piece, uint8_t target, Keep&& 
     const int file = FileOf(sq), rank = RankOf(sq);
     const int doubleRank = white ? 1 : 6, promotionRank = white ? 6 : 1;
     const int passantRank = white ? 4 : 3, enemyStartRank = white ? 6 : 1;
-    const uint8_t rights = p.m_flags & kCastlingMask;
+    const uint8_t rights = p.CastlingRights();
     const uint8_t* board = p.m_board;
     int count = 0;
 
@@ -253,7 +228,7 @@ int16_t CMoveGen::CountReplies(const CPosition& p, uint8_t target, Move* onTarge
         return sink.count;
     }
     const uint8_t us = p.SideToMove();
-    const uint8_t rights = p.m_flags & kCastlingMask;
+    const uint8_t rights = p.CastlingRights();
     Mask occupied, black;
     Occupancy(p.m_board, &occupied, &black);
     const Mask own = us ? black : occupied & ~black;
@@ -273,7 +248,7 @@ int16_t CMoveGen::CountReplies(const CPosition& p, uint8_t target, Move* onTarge
             m.from = from;
             m.to = target;
             m.piece = newPiece;
-            m.flags = flags & kRightsMasks.leaving[from] & kRightsMasks.landing[target];
+            m.flags = FlagsAfter(from, target, flags);
         };
         Mask reach;
         if (kind & (kQueen | kBishop | kRook)) {
@@ -286,14 +261,10 @@ int16_t CMoveGen::CountReplies(const CPosition& p, uint8_t target, Move* onTarge
             reach = bitboards::kTables.knight[sq] & free;
         } else if (kind == kKing) {
             reach = bitboards::kTables.king[sq] & free;
-            if (sq == kE1) {
-                count += !board[kF1] && !board[kG1] && board[kH1] == kRook && (rights & kWhiteKingSide);
-                count += !board[kD1] && !board[kC1] && !board[kB1] && board[kA1] == kRook && (rights & kWhiteQueenSide);
-            } else if (sq == kE8) {
-                count += !board[kF8] && !board[kG8] && board[kH8] == (kRook | kBlack) && (rights & kBlackKingSide);
-                count += !board[kD8] && !board[kC8] && !board[kB8] && board[kA8] == (kRook | kBlack) &&
-                         (rights & kBlackQueenSide);
-            }
+            // Castling lands on an empty square, never on target.
+            CastlingCounter castlings{0};
+            GenerateCastling(p, sq, piece, castlings);
+            count += castlings.count;
         } else if (kind == kPawn) {
             count += CountPawn(p, sq, piece, target, keep);
             continue;
@@ -340,7 +311,7 @@ bool CMoveGen::LeavesKingAttacked(const Move& move, int king, bool inCheck, cons
     const uint8_t them = (m_board[king] & kBlack) ^ kBlack;
     const uint8_t mover = m_board[move.from];
     const bool kingMove = move.from == king;
-    const bool castling = kingMove && (FileOf(move.to) - FileOf(move.from) == 2 || FileOf(move.from) - FileOf(move.to) == 2);
+    const bool castling = kingMove && IsCastling(mover, move.from, move.to);
     const bool enPassant = KindOf(mover) == kPawn && FileOf(move.from) != FileOf(move.to) && m_board[move.to] == kEmpty;
 
     if (castling || enPassant) {
@@ -374,7 +345,9 @@ void CMoveGen::FilterLegal() {
     const uint8_t us = SideToMove();
     const int king = KingSquare(us);
     const bool inCheck = king >= 0 && IsAttacked(king, us ^ kBlack);
-    bool kingSide = !inCheck, queenSide = !inCheck;
+    // No castling out of check, nor across a square the king may not step onto.
+    const uint8_t rights = CastlingRights();
+    uint8_t castlingAllowed = inCheck ? 0 : rights;
 
     // Pieces pinned against the king may only move along the pin line.
     int8_t pinDirection[64];
@@ -401,22 +374,21 @@ void CMoveGen::FilterLegal() {
     for (int i = 0; i < m_count; ++i) {
         Move& m = m_moves[i];
         if (!LeavesKingAttacked(m, king, inCheck, pinDirection)) continue;
-        if ((m.from == kE1 && m.to == kF1 && m.piece == kKing) ||
-            (m.from == kE8 && m.to == kF8 && m.piece == (kKing | kBlack)))
-            kingSide = false;
-        if ((m.from == kE1 && m.to == kD1 && m.piece == kKing) ||
-            (m.from == kE8 && m.to == kD8 && m.piece == (kKing | kBlack)))
-            queenSide = false;
+        if (m.from == king)
+            for (const Castling& c : kCastlings)
+                if (m.from == c.kingFrom && m.to == c.kingCrosses && m.piece == c.king)
+                    castlingAllowed &= static_cast<uint8_t>(~c.right);
         m.to = kNoSquare;
     }
 
-    if (!kingSide || !queenSide) {
+    // After every move was tried, so that the order of the king's steps does not matter.
+    if (castlingAllowed != rights) {
         for (int i = 0; i < m_count; ++i) {
             Move& m = m_moves[i];
-            const bool kingOnHome = (m.from == kE1 && m.piece == kKing) || (m.from == kE8 && m.piece == (kKing | kBlack));
-            if (!kingOnHome) continue;
-            if ((!kingSide && (m.to == kG1 || m.to == kG8)) || (!queenSide && (m.to == kC1 || m.to == kC8)))
-                m.to = kNoSquare;
+            if (m.from != king) continue;
+            for (const Castling& c : kCastlings)
+                if (m.from == c.kingFrom && m.to == c.kingTo && m.piece == c.king && !(castlingAllowed & c.right))
+                    m.to = kNoSquare;
         }
     }
 

@@ -53,5 +53,7 @@ private:
     template <class Sink>
     static void GenerateInto(const CPosition& position, Sink& sink);
     template <class Sink>
+    static void GenerateCastling(const CPosition& position, int square, uint8_t piece, Sink& sink);
+    template <class Sink>
     static void GeneratePawn(const CPosition& position, int square, uint8_t piece, Sink& sink);
 };

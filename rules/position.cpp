@@ -6,6 +6,7 @@
 #include <sstream>
 #include <vector>
 
+#include "rules/castling.h"
 #include "rules/chess.h"
 #include "rules/geometry.h"
 
@@ -74,21 +75,12 @@ void CPosition::Apply(Move move) {
     if (captured) TakeMaterial(*this, captured, MaterialValue(captured));
 
     const uint8_t mover = m_board[move.from];
-    const int fileStep = FileOf(move.to) - FileOf(move.from);
-    if (KindOf(mover) == kKing && (fileStep == 2 || fileStep == -2)) {
-        int rookFrom = -1, rookTo = -1;
-        switch (move.to) {
-        case kC1: rookFrom = kA1; rookTo = kD1; break;
-        case kG1: rookFrom = kH1; rookTo = kF1; break;
-        case kC8: rookFrom = kA8; rookTo = kD8; break;
-        case kG8: rookFrom = kH8; rookTo = kF8; break;
-        default: break;
+    if (IsCastling(mover, move.from, move.to)) {
+        if (const Castling* castling = CastlingByKingTo(move.to)) {
+            m_board[castling->rookTo] = m_board[castling->rookFrom];
+            m_board[castling->rookFrom] = kEmpty;
         }
-        if (rookFrom >= 0) {
-            m_board[rookTo] = m_board[rookFrom];
-            m_board[rookFrom] = kEmpty;
-        }
-    } else if (KindOf(mover) == kPawn && fileStep != 0 && captured == kEmpty) {
+    } else if (KindOf(mover) == kPawn && FileOf(move.to) != FileOf(move.from) && captured == kEmpty) {
         const int victim = SquareOf(FileOf(move.to), RankOf(move.from));
         TakeMaterial(*this, m_board[victim], kPawnValue);
         m_board[victim] = kEmpty;
@@ -234,17 +226,11 @@ std::string CPosition::SetupFen(const std::string& fen, int* halfMoveClock) {
     uint8_t rights = 0;
     if (fields.size() > 2 && fields[2] != "-") {
         for (char c : fields[2]) {
-            uint8_t bit = 0, kingSquare = kE1, rookSquare = 0, colour = 0;
-            switch (c) {
-            case 'K': bit = kWhiteKingSide; rookSquare = kH1; break;
-            case 'Q': bit = kWhiteQueenSide; rookSquare = kA1; break;
-            case 'k': bit = kBlackKingSide; kingSquare = kE8; rookSquare = kH8; colour = kBlack; break;
-            case 'q': bit = kBlackQueenSide; kingSquare = kE8; rookSquare = kA8; colour = kBlack; break;
-            default: return std::string("FEN castling field has an unknown letter '") + c + "'";
-            }
-            if (rights & bit) return std::string("FEN castling field repeats '") + c + "'";
-            if (p.m_board[kingSquare] == (kKing | colour) && p.m_board[rookSquare] == (kRook | colour))
-                rights |= bit;
+            const Castling* castling = CastlingByFenLetter(c);
+            if (castling == nullptr) return std::string("FEN castling field has an unknown letter '") + c + "'";
+            if (rights & castling->right) return std::string("FEN castling field repeats '") + c + "'";
+            if (p.m_board[castling->kingFrom] == castling->king && p.m_board[castling->rookFrom] == castling->rook)
+                rights |= castling->right;
         }
     }
     p.m_flags = rights;

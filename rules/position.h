@@ -34,6 +34,8 @@ public:
     bool IsWhiteToMove() const { return m_moveNumber > 0; }
     // Colour bit of the side to move: 0 for White, chess::kBlack for Black.
     uint8_t SideToMove() const { return IsWhiteToMove() ? 0 : chess::kBlack; }
+    // The castling rights in force: the low bits of the last move's flags.
+    uint8_t CastlingRights() const { return m_flags & chess::kCastlingMask; }
     int FullMoveNumber() const { return m_moveNumber < 0 ? -m_moveNumber : m_moveNumber; }
     // Position text: board and side to move, then the fixed "KQkq - 0 " and the move number.
     char* ToText(char* out) const;
