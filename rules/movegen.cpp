@@ -246,8 +246,7 @@ void CMoveGen::MakeChild(const CMoveGen& parent, int16_t index) {
 
 bool CMoveGen::InCheck() const {
     const uint8_t us = SideToMove();
-    const int king = KingSquare(us);
-    return king >= 0 && IsAttacked(king, us ^ kBlack);
+    return KingAttacked(KingSquare(us), us);
 }
 
 bool CMoveGen::KingCapturable() const {
@@ -267,9 +266,8 @@ bool CMoveGen::LeavesKingAttacked(const Move& move, int king, bool inCheck, cons
     const uint8_t mover = m_board[move.from];
     const bool kingMove = move.from == king;
     const bool castling = kingMove && IsCastling(mover, move.from, move.to);
-    const bool enPassant = KindOf(mover) == kPawn && FileOf(move.from) != FileOf(move.to) && m_board[move.to] == kEmpty;
 
-    if (castling || enPassant) {
+    if (castling || IsEnPassant(move)) {
         // Rare and with side effects beyond two squares: play it on a copy.
         CPosition child;
         child.CopyFrom(*this);
@@ -299,7 +297,7 @@ bool CMoveGen::LeavesKingAttacked(const Move& move, int king, bool inCheck, cons
 void CMoveGen::FilterLegal() {
     const uint8_t us = SideToMove();
     const int king = KingSquare(us);
-    const bool inCheck = king >= 0 && IsAttacked(king, us ^ kBlack);
+    const bool inCheck = KingAttacked(king, us);
     // No castling out of check, nor across a square the king may not step onto.
     const uint8_t rights = CastlingRights();
     uint8_t castlingAllowed = inCheck ? 0 : rights;

@@ -80,7 +80,7 @@ void CPosition::Apply(Move move) {
             m_board[castling->rookTo] = m_board[castling->rookFrom];
             m_board[castling->rookFrom] = kEmpty;
         }
-    } else if (KindOf(mover) == kPawn && FileOf(move.to) != FileOf(move.from) && captured == kEmpty) {
+    } else if (IsEnPassant(move)) {
         const int victim = SquareOf(FileOf(move.to), RankOf(move.from));
         TakeMaterial(*this, m_board[victim], kPawnValue);
         m_board[victim] = kEmpty;
@@ -262,7 +262,7 @@ std::string CPosition::SetupFen(const std::string& fen, int* halfMoveClock) {
     p.m_moveNumber = static_cast<int16_t>(white ? moveNumber : -moveNumber);
 
     const uint8_t waiting = white ? kBlack : 0;
-    if (p.IsAttacked(p.KingSquare(waiting), waiting ^ kBlack))
+    if (p.KingAttacked(p.KingSquare(waiting), waiting))
         return "FEN side not to move is in check";
 
     *this = p;

@@ -44,5 +44,15 @@ public:
     bool IsAttacked(int square, uint8_t byColour) const;
     // Square of the king of that colour, or -1.
     int KingSquare(uint8_t colour) const;
+    // True when the king of colour, found on kingSquare, is attacked; a
+    // missing king (-1) never is.
+    bool KingAttacked(int kingSquare, uint8_t colour) const {
+        return kingSquare >= 0 && IsAttacked(kingSquare, colour ^ chess::kBlack);
+    }
+    // A pawn that changes its file onto an empty square takes en passant.
+    bool IsEnPassant(Move move) const {
+        return chess::KindOf(m_board[move.from]) == chess::kPawn &&
+               chess::FileOf(move.from) != chess::FileOf(move.to) && m_board[move.to] == chess::kEmpty;
+    }
 };
 static_assert(sizeof(CPosition) == 72, "the position record is 72 bytes");
