@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "notation/pieceletters.h"
+#include "rules/castling.h"
 #include "rules/chess.h"
 
 namespace {
@@ -12,14 +13,9 @@ constexpr size_t kCoordinateLength = 4;
 // Index of the optional promotion letter in coordinate text.
 constexpr size_t kPromotionIndex = 4;
 
-constexpr char kQueenSideO[] = "O-O-O";
-constexpr char kQueenSideZero[] = "0-0-0";
-constexpr char kKingSideO[] = "O-O";
-constexpr char kKingSideZero[] = "0-0";
-constexpr char kWhiteKingSide[] = "e1g1";
-constexpr char kWhiteQueenSide[] = "e1c1";
-constexpr char kBlackKingSide[] = "e8g8";
-constexpr char kBlackQueenSide[] = "e8c8";
+// Castling may also be written with the digit zero, though not mixed (O-0).
+constexpr char kCastlingLetter = 'O';
+constexpr char kCastlingDigit = '0';
 
 // Wider than any value a character can produce, so '0' (rank -1) still
 // counts as set and matches nothing.
@@ -28,8 +24,37 @@ constexpr int kUnset = -1000;
 bool IsFile(char c) { return c >= 'a' && c <= 'h'; }
 bool IsRank(char c) { return c >= '1' && c <= '8'; }
 
-bool StartsWith(const char* text, const char* prefix) {
-    return std::strncmp(text, prefix, std::strlen(prefix)) == 0;
+// Whether text begins with the castling's SAN, its O written as `o`.
+bool StartsWithCastling(const char* text, const char* san, char o) {
+    for (; *san != '\0'; ++san, ++text)
+        if (*text != (*san == kCastlingLetter ? o : *san)) return false;
+    return true;
+}
+
+// The castling of the side to move that text begins with; the longest
+// matches, as O-O-O begins with O-O.
+const chess::Castling* CastlingText(const CMoveGen& gen, const char* text) {
+    const chess::Castling* found = nullptr;
+    for (const chess::Castling& c : chess::kCastlings) {
+        if (c.king != (chess::kKing | gen.SideToMove())) continue;
+        if (!StartsWithCastling(text, c.san, kCastlingLetter) && !StartsWithCastling(text, c.san, kCastlingDigit))
+            continue;
+        if (found == nullptr || std::strlen(c.san) > std::strlen(found->san)) found = &c;
+    }
+    return found;
+}
+
+// The last move of the list from one square to another; a promotion must be
+// to the kind given.
+int16_t FindMove(const CMoveGen& gen, int from, int to, uint8_t promotion) {
+    int16_t found = kNoMove;
+    for (int16_t i = 0; i < gen.m_count; ++i) {
+        const Move& move = gen.m_moves[i];
+        if (move.from != from || move.to != to) continue;
+        if ((move.flags & chess::kPromotionFlag) && chess::KindOf(move.piece) != promotion) continue;
+        found = i;
+    }
+    return found;
 }
 
 // The kind a promotion letter asks for. The letter goes through German so that
@@ -62,24 +87,13 @@ int16_t ParseCoordinate(const CMoveGen& gen, const char* text) {
     const int to = chess::SquareOf(text[2] - 'a', text[3] - '1');
     const uint8_t promotion =
         text[kCoordinateLength] == '\0' ? 0 : PromotionKind(text[kPromotionIndex]);
-
-    int16_t found = kNoMove;
-    for (int16_t i = 0; i < gen.m_count; ++i) {
-        const Move& move = gen.m_moves[i];
-        if (move.from != from || move.to != to) continue;
-        if ((move.flags & chess::kPromotionFlag) && chess::KindOf(move.piece) != promotion) continue;
-        found = i;
-    }
-    return found;
+    return FindMove(gen, from, to, promotion);
 }
 
 int16_t ParseSan(const CMoveGen& gen, const char* text) {
     if (text == nullptr) return kNoMove;
-    const bool white = gen.m_moveNumber > 0;
-    if (StartsWith(text, kQueenSideO) || StartsWith(text, kQueenSideZero))
-        return ParseCoordinate(gen, white ? kWhiteQueenSide : kBlackQueenSide);
-    if (StartsWith(text, kKingSideO) || StartsWith(text, kKingSideZero))
-        return ParseCoordinate(gen, white ? kWhiteKingSide : kBlackKingSide);
+    if (const chess::Castling* castling = CastlingText(gen, text))
+        return FindMove(gen, castling->kingFrom, castling->kingTo, 0);
 
     int pieceKind = chess::kPawn;
     int promotionKind = 0;

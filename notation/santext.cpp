@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "rules/castling.h"
 #include "rules/chess.h"
 
 namespace {
@@ -17,8 +18,6 @@ constexpr char kPawnFormat[] = "%c%c";
 constexpr char kPieceFormat[] = "%c%s%s%c%c";
 constexpr char kCaptureMark[] = "x";
 constexpr char kNoMark[] = "";
-constexpr char kKingSideCastling[] = "O-O";
-constexpr char kQueenSideCastling[] = "O-O-O";
 constexpr size_t kDisambiguationSize = 3;
 
 // Capital letter of a kind, whatever the piece's colour.
@@ -60,12 +59,8 @@ void SanText(const CPosition& after, char* out, const CMoveGen& before) {
         out[0] = '\0';
     } else if (kind == chess::kKing) {
         std::snprintf(out, kOutSize, kKingFormat, capture ? kCaptureMark : kNoMark, toFile, toRank);
-        if (from == chess::kE1 || from == chess::kE8) {
-            if (to == chess::kG1 || to == chess::kG8)
-                std::snprintf(out, kOutSize, "%s", kKingSideCastling);
-            else if (to == chess::kC1 || to == chess::kC8)
-                std::snprintf(out, kOutSize, "%s", kQueenSideCastling);
-        }
+        if (const chess::Castling* castling = chess::CastlingByKingMove(from, to))
+            std::snprintf(out, kOutSize, "%s", castling->san);
     } else if (promotion) {
         const char letter = KindLetter(kind);
         if (capture)

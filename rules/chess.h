@@ -30,10 +30,55 @@ constexpr bool IsBlackPiece(uint8_t code) { return (code & kBlack) != 0; }
 // Material values; the king's 144 makes the kings cancel while both stand.
 constexpr uint8_t kKingValue = 144, kQueenValue = 9, kBishopValue = 3, kKnightValue = 3,
                   kRookValue = 5, kPawnValue = 1;
-uint8_t MaterialValue(uint8_t code);
 
-// English letter of a piece code: capital for White, small for Black, blank for empty.
-char PieceLetter(uint8_t code);
+// Each kind's letters and value. The English letter is also the FEN letter,
+// a capital for White and a small letter for Black.
+struct PieceKind {
+    uint8_t kind;
+    char english;
+    char german;
+    uint8_t value;
+};
+constexpr PieceKind kPieceKinds[] = {
+    {kKing, 'K', 'K', kKingValue},       {kQueen, 'Q', 'D', kQueenValue}, {kBishop, 'B', 'L', kBishopValue},
+    {kKnight, 'N', 'S', kKnightValue},   {kRook, 'R', 'T', kRookValue},   {kPawn, 'P', 'B', kPawnValue},
+};
+
+constexpr char kSmallLetterOffset = 'a' - 'A';
+constexpr char SmallLetter(char capital) { return static_cast<char>(capital + kSmallLetterOffset); }
+
+// kPieceKinds indexed by kind, for the inner loops.
+struct PieceKindIndex {
+    uint8_t value[kKindMask + 1];
+    char english[kKindMask + 1];
+};
+constexpr PieceKindIndex MakePieceKindIndex() {
+    PieceKindIndex index{};
+    for (const PieceKind& piece : kPieceKinds) {
+        index.value[piece.kind] = piece.value;
+        index.english[piece.kind] = piece.english;
+    }
+    return index;
+}
+inline constexpr PieceKindIndex kPieceKindIndex = MakePieceKindIndex();
+
+constexpr uint8_t MaterialValue(uint8_t code) { return kPieceKindIndex.value[KindOf(code)]; }
+
+// English (FEN) letter of a piece code: capital for White, small for Black, blank for empty.
+constexpr char PieceLetter(uint8_t code) {
+    const char capital = kPieceKindIndex.english[KindOf(code)];
+    if (capital == '\0') return ' ';
+    return IsBlackPiece(code) ? SmallLetter(capital) : capital;
+}
+
+// Piece code of a FEN letter; 0 for any other character.
+constexpr uint8_t FenLetterCode(char letter) {
+    for (const PieceKind& piece : kPieceKinds) {
+        if (letter == piece.english) return piece.kind;
+        if (letter == SmallLetter(piece.english)) return piece.kind | kBlack;
+    }
+    return kEmpty;
+}
 
 // Castling rights, the low four bits of a move's flags.
 constexpr uint8_t kWhiteKingSide = 1, kWhiteQueenSide = 2, kBlackKingSide = 4, kBlackQueenSide = 8;

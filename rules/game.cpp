@@ -1,7 +1,6 @@
 #include "rules/game.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "notation/santext.h"
@@ -79,7 +78,7 @@ const char* CGame::MoveText(int ply, char* out) const {
     // Black to move afterwards means White moved: that move carries the number.
     int numberLength = 0;
     if (!after->IsWhiteToMove())
-        numberLength = std::snprintf(out, kTextSize, "%d.", std::abs(after->m_moveNumber));
+        numberLength = std::snprintf(out, kTextSize, "%d.", after->FullMoveNumber());
     std::snprintf(out + numberLength, kTextSize - numberLength, "%s", san);
     return out;
 }
@@ -142,21 +141,13 @@ std::string CGame::RepetitionKey(const char* positionText) {
 // Counts the letters of the board part: any pawn, queen or rook is enough
 // to mate; otherwise each side needs a second minor piece.
 bool CGame::InsufficientMaterial(const char* positionText) {
+    using namespace chess;
     int whiteMinors = 0;
     int blackMinors = 0;
     for (const char* p = positionText; *p != '\0' && *p != ' '; ++p) {
-        switch (*p) {
-            case 'P': case 'p': case 'Q': case 'q': case 'R': case 'r':
-                return false;
-            case 'B': case 'N':
-                ++whiteMinors;
-                break;
-            case 'b': case 'n':
-                ++blackMinors;
-                break;
-            default:
-                break;
-        }
+        const uint8_t code = FenLetterCode(*p);
+        if (KindOf(code) & (kPawn | kQueen | kRook)) return false;
+        if (KindOf(code) & (kBishop | kKnight)) ++(IsBlackPiece(code) ? blackMinors : whiteMinors);
     }
     return whiteMinors <= 1 && blackMinors <= 1;
 }

@@ -7,6 +7,7 @@
 #include "notation/gametags.h"
 #include "notation/moveparser.h"
 #include "rules/chess.h"
+#include "rules/utf8text.h"
 
 namespace {
 
@@ -26,36 +27,6 @@ constexpr PieceBitmaps kPieceBitmaps[] = {
 constexpr int kEmptyPicture = -1;
 constexpr int kEmptyMask = 0;
 constexpr int kLastIndex = 7;  // of a rank or a file
-
-// UTF-8 byte classes, for cutting a long answer without splitting a character.
-constexpr uint8_t kContinuationMask = 0xC0;
-constexpr uint8_t kContinuationBits = 0x80;
-constexpr uint8_t kTwoByteLead = 0xC0;
-constexpr uint8_t kThreeByteLead = 0xE0;
-constexpr uint8_t kFourByteLead = 0xF0;
-constexpr size_t kMaxContinuationBytes = 3;
-
-bool IsContinuationByte(char c) {
-    return (static_cast<uint8_t>(c) & kContinuationMask) == kContinuationBits;
-}
-
-size_t SequenceLength(uint8_t lead) {
-    if (lead >= kFourByteLead) return 4;
-    if (lead >= kThreeByteLead) return 3;
-    if (lead >= kTwoByteLead) return 2;
-    return 1;
-}
-
-// Removes a multi-byte character left incomplete at the end of a cut text.
-void DropCutCharacter(char* text) {
-    const size_t length = std::strlen(text);
-    size_t lead = length;
-    while (lead > 0 && length - lead < kMaxContinuationBytes && IsContinuationByte(text[lead - 1]))
-        --lead;
-    if (lead == 0) return;
-    --lead;
-    if (length - lead < SequenceLength(static_cast<uint8_t>(text[lead]))) text[lead] = '\0';
-}
 
 // Only ASCII letters and digits count; bytes of UTF-8 characters do not.
 bool HasLetterOrDigit(const char* text) {
@@ -97,7 +68,7 @@ const char* CGameFacade::EnterMove(const char* move) {
 // inside a character, so the answer stays valid UTF-8.
 void CGameFacade::FormatInvalidMove(const char* move) {
     const int written = std::snprintf(m_text, kTextSize, kInvalidMoveFormat, move);
-    if (written >= kTextSize) DropCutCharacter(m_text);
+    if (written >= kTextSize) m_text[utf8text::BytesOfWholeChars(m_text)] = '\0';
 }
 
 int CGameFacade::GameOver(char* out) const {

@@ -50,8 +50,4 @@ private:
     // The board is changed and restored around the test, hence not const.
     bool LeavesKingAttacked(const Move& move, int kingSquare, bool inCheck,
                             const int8_t* pinDirection);
-    template <class Sink>
-    static void GenerateInto(const CPosition& position, Sink& sink);
-    template <class Sink>
-    static void GeneratePawn(const CPosition& position, int square, uint8_t piece, Sink& sink);
 };

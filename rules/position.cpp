@@ -6,6 +6,7 @@
 #include <sstream>
 #include <vector>
 
+#include "rules/castling.h"
 #include "rules/chess.h"
 #include "rules/geometry.h"
 
@@ -18,6 +19,10 @@ constexpr uint8_t kBackRank[8] = {kRook, kKnight, kBishop, kQueen, kKing, kBisho
 constexpr const char* kFixedTextFields = "KQkq - 0 ";
 // Keeps the move number far from the 16-bit limit over the longest game.
 constexpr int kMaxFenMoveNumber = 9999;
+constexpr int kMaxFenHalfMoves = 99999;
+constexpr size_t kFenFields = 6;
+// An empty castling or en-passant field.
+constexpr const char* kFenNone = "-";
 
 void AddMaterial(CPosition& p, uint8_t code) {
     if (IsBlackPiece(code))
@@ -33,22 +38,94 @@ void TakeMaterial(CPosition& p, uint8_t code, uint8_t value) {
         p.m_whiteMaterial = static_cast<uint8_t>(p.m_whiteMaterial - value);
 }
 
-uint8_t CodeOfFenLetter(char c) {
-    switch (c) {
-    case 'K': return kKing;
-    case 'Q': return kQueen;
-    case 'B': return kBishop;
-    case 'N': return kKnight;
-    case 'R': return kRook;
-    case 'P': return kPawn;
-    case 'k': return kKing | kBlack;
-    case 'q': return kQueen | kBlack;
-    case 'b': return kBishop | kBlack;
-    case 'n': return kKnight | kBlack;
-    case 'r': return kRook | kBlack;
-    case 'p': return kPawn | kBlack;
-    default: return kEmpty;
+void SumMaterial(CPosition& p) {
+    p.m_whiteMaterial = 0;
+    p.m_blackMaterial = 0;
+    for (uint8_t code : p.m_board)
+        if (code) AddMaterial(p, code);
+}
+
+std::vector<std::string> FenFields(const std::string& fen) {
+    std::istringstream in(fen);
+    std::vector<std::string> fields;
+    for (std::string field; in >> field;) fields.push_back(field);
+    return fields;
+}
+
+std::string RankError(int rank, const char* what) { return "FEN rank " + std::to_string(rank + 1) + " " + what; }
+
+// Ranks 8 to 1, each of 8 squares, with exactly one king of each colour
+// and no pawn on the first or last rank; the material is summed up.
+std::string ReadFenBoard(const std::string& field, CPosition& p) {
+    int rank = 7, file = 0;
+    for (char c : field) {
+        if (c == '/') {
+            if (file != 8) return RankError(rank, "does not have 8 squares");
+            if (--rank < 0) return "FEN board has more than 8 ranks";
+            file = 0;
+        } else if (c >= '1' && c <= '8') {
+            file += c - '0';
+            if (file > 8) return RankError(rank, "has more than 8 squares");
+        } else {
+            const uint8_t code = FenLetterCode(c);
+            if (code == kEmpty) return std::string("FEN board has an unknown character '") + c + "'";
+            if (file >= 8) return RankError(rank, "has more than 8 squares");
+            if (KindOf(code) == kPawn && (rank == 0 || rank == 7))
+                return "FEN has a pawn on rank " + std::to_string(rank + 1);
+            p.m_board[SquareOf(file++, rank)] = code;
+        }
     }
+    if (rank != 0 || file != 8) return "FEN board does not have 8 ranks of 8 squares";
+    SumMaterial(p);
+
+    int whiteKings = 0, blackKings = 0;
+    for (uint8_t code : p.m_board) {
+        whiteKings += code == kKing;
+        blackKings += code == (kKing | kBlack);
+    }
+    if (whiteKings != 1 || blackKings != 1) return "FEN must have exactly one king of each colour";
+    return "";
+}
+
+std::string ReadFenSide(const std::string& field, bool* white) {
+    if (field != "w" && field != "b") return "FEN side to move must be w or b, not '" + field + "'";
+    *white = field == "w";
+    return "";
+}
+
+// Rights whose king or rook has left its square are dropped: they could never be used.
+std::string ReadFenCastling(const std::string& field, CPosition& p) {
+    if (field == kFenNone) return "";
+    uint8_t rights = 0;
+    for (char c : field) {
+        const Castling* castling = CastlingByFenLetter(c);
+        if (castling == nullptr) return std::string("FEN castling field has an unknown letter '") + c + "'";
+        if (rights & castling->right) return std::string("FEN castling field repeats '") + c + "'";
+        if (p.m_board[castling->kingFrom] == castling->king && p.m_board[castling->rookFrom] == castling->rook)
+            rights |= castling->right;
+    }
+    p.m_flags = rights;
+    return "";
+}
+
+// The square behind a pawn of the side that just moved, which becomes the
+// last move's double step.
+std::string ReadFenEnPassant(const std::string& field, bool white, CPosition& p) {
+    if (field == kFenNone) return "";
+    const int epRank = white ? 5 : 2;
+    if (field.size() != 2 || field[0] < 'a' || field[0] > 'h' || field[1] != '1' + epRank)
+        return "FEN en-passant square '" + field + "' must be on rank " + std::to_string(epRank + 1);
+    const int epFile = field[0] - 'a';
+    const int forward = white ? -1 : +1;  // direction the enemy pawn moved
+    const int from = SquareOf(epFile, epRank - forward);
+    const int to = SquareOf(epFile, epRank + forward);
+    const uint8_t pawn = kPawn | (white ? kBlack : 0);
+    if (p.m_board[to] != pawn || p.m_board[SquareOf(epFile, epRank)] != kEmpty || p.m_board[from] != kEmpty)
+        return "FEN en-passant square '" + field + "' does not follow a pawn's double step";
+    p.m_lastFrom = static_cast<uint8_t>(from);
+    p.m_lastTo = static_cast<uint8_t>(to);
+    p.m_lastPiece = pawn;
+    return "";
 }
 
 bool ParseCount(const std::string& text, int low, int high, int* value) {
@@ -57,6 +134,18 @@ bool ParseCount(const std::string& text, int low, int high, int* value) {
         if (c < '0' || c > '9') return false;
     *value = std::atoi(text.c_str());
     return *value >= low && *value <= high;
+}
+
+std::string ReadFenHalfMoves(const std::string& field, int* halfMoves) {
+    if (!ParseCount(field, 0, kMaxFenHalfMoves, halfMoves))
+        return "FEN half-move clock '" + field + "' is not a number from 0";
+    return "";
+}
+
+std::string ReadFenMoveNumber(const std::string& field, int* moveNumber) {
+    if (!ParseCount(field, 1, kMaxFenMoveNumber, moveNumber))
+        return "FEN full-move number '" + field + "' is not a number from 1 to " + std::to_string(kMaxFenMoveNumber);
+    return "";
 }
 
 }  // namespace
@@ -74,14 +163,12 @@ void CPosition::SetupInitial() {
     m_lastTo = 0;
     m_flags = kAllCastling;
     m_lastPiece = 0;
-    m_whiteMaterial = 0;
-    m_blackMaterial = 0;
-    for (uint8_t code : m_board)
-        if (code) AddMaterial(*this, code);
+    SumMaterial(*this);
 }
 
 void CPosition::Apply(Move move) {
-    m_moveNumber = static_cast<int16_t>(m_moveNumber < 0 ? 1 - m_moveNumber : -m_moveNumber);
+    // After White's move the sign turns; after Black's the next full move begins.
+    m_moveNumber = static_cast<int16_t>(IsWhiteToMove() ? -m_moveNumber : 1 - m_moveNumber);
     m_lastFrom = move.from;
     m_lastTo = move.to;
     m_flags = move.flags;
@@ -91,21 +178,12 @@ void CPosition::Apply(Move move) {
     if (captured) TakeMaterial(*this, captured, MaterialValue(captured));
 
     const uint8_t mover = m_board[move.from];
-    const int fileStep = FileOf(move.to) - FileOf(move.from);
-    if (KindOf(mover) == kKing && (fileStep == 2 || fileStep == -2)) {
-        int rookFrom = -1, rookTo = -1;
-        switch (move.to) {
-        case kC1: rookFrom = kA1; rookTo = kD1; break;
-        case kG1: rookFrom = kH1; rookTo = kF1; break;
-        case kC8: rookFrom = kA8; rookTo = kD8; break;
-        case kG8: rookFrom = kH8; rookTo = kF8; break;
-        default: break;
+    if (IsCastling(mover, move.from, move.to)) {
+        if (const Castling* castling = CastlingByKingTo(move.to)) {
+            m_board[castling->rookTo] = m_board[castling->rookFrom];
+            m_board[castling->rookFrom] = kEmpty;
         }
-        if (rookFrom >= 0) {
-            m_board[rookTo] = m_board[rookFrom];
-            m_board[rookFrom] = kEmpty;
-        }
-    } else if (KindOf(mover) == kPawn && fileStep != 0 && captured == kEmpty) {
+    } else if (IsEnPassant(move)) {
         const int victim = SquareOf(FileOf(move.to), RankOf(move.from));
         TakeMaterial(*this, m_board[victim], kPawnValue);
         m_board[victim] = kEmpty;
@@ -159,9 +237,9 @@ char* CPosition::ToText(char* out) const {
         *p++ = '/';
     }
     p[-1] = ' ';
-    *p++ = m_moveNumber > 0 ? 'w' : 'b';
+    *p++ = IsWhiteToMove() ? 'w' : 'b';
     *p++ = ' ';
-    std::snprintf(p, kTextSize - (p - out), "%s%d", kFixedTextFields, std::abs(m_moveNumber));
+    std::snprintf(p, kTextSize - (p - out), "%s%d", kFixedTextFields, FullMoveNumber());
     return out;
 }
 
@@ -202,99 +280,25 @@ bool CPosition::IsAttacked(int square, uint8_t byColour) const {
 }
 
 std::string CPosition::SetupFen(const std::string& fen, int* halfMoveClock) {
-    std::istringstream in(fen);
-    std::vector<std::string> fields;
-    for (std::string field; in >> field;) fields.push_back(field);
+    const std::vector<std::string> fields = FenFields(fen);
     if (fields.size() < 2) return "FEN needs at least the board and the side to move";
-    if (fields.size() > 6) return "FEN has more than six fields";
+    if (fields.size() > kFenFields) return "FEN has more than six fields";
 
     CPosition p{};
-    // Board, rank 8 first.
-    int rank = 7, file = 0;
-    for (char c : fields[0]) {
-        if (c == '/') {
-            if (file != 8) return "FEN rank " + std::to_string(rank + 1) + " does not have 8 squares";
-            if (--rank < 0) return "FEN board has more than 8 ranks";
-            file = 0;
-        } else if (c >= '1' && c <= '8') {
-            file += c - '0';
-            if (file > 8) return "FEN rank " + std::to_string(rank + 1) + " has more than 8 squares";
-        } else {
-            const uint8_t code = CodeOfFenLetter(c);
-            if (code == kEmpty) return std::string("FEN board has an unknown character '") + c + "'";
-            if (file >= 8) return "FEN rank " + std::to_string(rank + 1) + " has more than 8 squares";
-            if (KindOf(code) == kPawn && (rank == 0 || rank == 7))
-                return "FEN has a pawn on rank " + std::to_string(rank + 1);
-            p.m_board[SquareOf(file++, rank)] = code;
-        }
-    }
-    if (rank != 0 || file != 8) return "FEN board does not have 8 ranks of 8 squares";
-    for (uint8_t code : p.m_board)
-        if (code) AddMaterial(p, code);
-
-    int whiteKings = 0, blackKings = 0;
-    for (uint8_t code : p.m_board) {
-        whiteKings += code == kKing;
-        blackKings += code == (kKing | kBlack);
-    }
-    if (whiteKings != 1 || blackKings != 1) return "FEN must have exactly one king of each colour";
-
-    bool white;
-    if (fields[1] == "w")
-        white = true;
-    else if (fields[1] == "b")
-        white = false;
-    else
-        return "FEN side to move must be w or b, not '" + fields[1] + "'";
-
-    // Rights whose king or rook has left its square are dropped: they could never be used.
-    uint8_t rights = 0;
-    if (fields.size() > 2 && fields[2] != "-") {
-        for (char c : fields[2]) {
-            uint8_t bit = 0, kingSquare = kE1, rookSquare = 0, colour = 0;
-            switch (c) {
-            case 'K': bit = kWhiteKingSide; rookSquare = kH1; break;
-            case 'Q': bit = kWhiteQueenSide; rookSquare = kA1; break;
-            case 'k': bit = kBlackKingSide; kingSquare = kE8; rookSquare = kH8; colour = kBlack; break;
-            case 'q': bit = kBlackQueenSide; kingSquare = kE8; rookSquare = kA8; colour = kBlack; break;
-            default: return std::string("FEN castling field has an unknown letter '") + c + "'";
-            }
-            if (rights & bit) return std::string("FEN castling field repeats '") + c + "'";
-            if (p.m_board[kingSquare] == (kKing | colour) && p.m_board[rookSquare] == (kRook | colour))
-                rights |= bit;
-        }
-    }
-    p.m_flags = rights;
-
-    if (fields.size() > 3 && fields[3] != "-") {
-        const std::string& ep = fields[3];
-        const int epRank = white ? 5 : 2;  // behind a pawn of the side that just moved
-        if (ep.size() != 2 || ep[0] < 'a' || ep[0] > 'h' || ep[1] != '1' + epRank)
-            return "FEN en-passant square '" + ep + "' must be on rank " + std::to_string(epRank + 1);
-        const int epFile = ep[0] - 'a';
-        const int forward = white ? -1 : +1;  // direction the enemy pawn moved
-        const int from = SquareOf(epFile, epRank - forward);
-        const int to = SquareOf(epFile, epRank + forward);
-        const uint8_t pawn = kPawn | (white ? kBlack : 0);
-        if (p.m_board[to] != pawn || p.m_board[SquareOf(epFile, epRank)] != kEmpty || p.m_board[from] != kEmpty)
-            return "FEN en-passant square '" + ep + "' does not follow a pawn's double step";
-        p.m_lastFrom = static_cast<uint8_t>(from);
-        p.m_lastTo = static_cast<uint8_t>(to);
-        p.m_lastPiece = pawn;
-    }
-
+    bool white = true;
     int halfMoves = 0;
-    if (fields.size() > 4 && !ParseCount(fields[4], 0, 99999, &halfMoves))
-        return "FEN half-move clock '" + fields[4] + "' is not a number from 0";
     int moveNumber = 1;
-    if (fields.size() > 5 && !ParseCount(fields[5], 1, kMaxFenMoveNumber, &moveNumber))
-        return "FEN full-move number '" + fields[5] + "' is not a number from 1 to " +
-               std::to_string(kMaxFenMoveNumber);
+    // The first error found is the answer, in the order of the fields.
+    std::string error = ReadFenBoard(fields[0], p);
+    if (error.empty()) error = ReadFenSide(fields[1], &white);
+    if (error.empty() && fields.size() > 2) error = ReadFenCastling(fields[2], p);
+    if (error.empty() && fields.size() > 3) error = ReadFenEnPassant(fields[3], white, p);
+    if (error.empty() && fields.size() > 4) error = ReadFenHalfMoves(fields[4], &halfMoves);
+    if (error.empty() && fields.size() > 5) error = ReadFenMoveNumber(fields[5], &moveNumber);
+    if (!error.empty()) return error;
     p.m_moveNumber = static_cast<int16_t>(white ? moveNumber : -moveNumber);
-
-    const uint8_t waiting = white ? kBlack : 0;
-    if (p.IsAttacked(p.KingSquare(waiting), waiting ^ kBlack))
-        return "FEN side not to move is in check";
+    const uint8_t waiting = p.SideToMove() ^ kBlack;
+    if (p.KingAttacked(p.KingSquare(waiting), waiting)) return "FEN side not to move is in check";
 
     *this = p;
     if (halfMoveClock) *halfMoveClock = halfMoves;

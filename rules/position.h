@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "rules/chess.h"
 #include "rules/move.h"
 
 class CPosition {
@@ -29,7 +30,13 @@ public:
     void Apply(Move move);
     // value plus the opening development term, both from White's side.
     int AdjustForDevelopment(int value) const;
-    bool IsWhiteToMove() const { return m_moveNumber >= 0; }
+    // The move number's sign is the side to move; it is never 0.
+    bool IsWhiteToMove() const { return m_moveNumber > 0; }
+    // Colour bit of the side to move: 0 for White, chess::kBlack for Black.
+    uint8_t SideToMove() const { return IsWhiteToMove() ? 0 : chess::kBlack; }
+    // The castling rights in force: the low bits of the last move's flags.
+    uint8_t CastlingRights() const { return m_flags & chess::kCastlingMask; }
+    int FullMoveNumber() const { return m_moveNumber < 0 ? -m_moveNumber : m_moveNumber; }
     // Position text: board and side to move, then the fixed "KQkq - 0 " and the move number.
     char* ToText(char* out) const;
 
@@ -37,5 +44,15 @@ public:
     bool IsAttacked(int square, uint8_t byColour) const;
     // Square of the king of that colour, or -1.
     int KingSquare(uint8_t colour) const;
+    // True when the king of colour, found on kingSquare, is attacked; a
+    // missing king (-1) never is.
+    bool KingAttacked(int kingSquare, uint8_t colour) const {
+        return kingSquare >= 0 && IsAttacked(kingSquare, colour ^ chess::kBlack);
+    }
+    // A pawn that changes its file onto an empty square takes en passant.
+    bool IsEnPassant(Move move) const {
+        return chess::KindOf(m_board[move.from]) == chess::kPawn &&
+               chess::FileOf(move.from) != chess::FileOf(move.to) && m_board[move.to] == chess::kEmpty;
+    }
 };
 static_assert(sizeof(CPosition) == 72, "the position record is 72 bytes");

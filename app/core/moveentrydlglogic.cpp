@@ -1,11 +1,9 @@
 #include "app/core/moveentrydlglogic.h"
 
 #include "app/core/commandids.h"
+#include "rules/utf8text.h"
 
 namespace {
-
-constexpr unsigned char kContinuationMask = 0xC0;
-constexpr unsigned char kContinuationBits = 0x80;
 
 constexpr DialogControl kControls[] = {
     {dlg::kMoveEdit, ControlKind::kEdit, "", 39, 39, 83, 15},
@@ -20,13 +18,5 @@ const DialogLayout CMoveEntryDlgLogic::kLayout = {
     "Zug", 186, 110, kControls, static_cast<int>(sizeof kControls / sizeof kControls[0])};
 
 void CMoveEntryDlgLogic::Ok(const std::string& fieldText) {
-    int chars = 0;
-    size_t end = 0;
-    for (; end < fieldText.size(); ++end) {
-        const unsigned char byte = static_cast<unsigned char>(fieldText[end]);
-        if ((byte & kContinuationMask) == kContinuationBits) continue;
-        if (chars == kMaxChars) break;
-        ++chars;
-    }
-    m_moveText = fieldText.substr(0, end);
+    m_moveText = fieldText.substr(0, utf8text::BytesOfFirstChars(fieldText, kMaxChars));
 }

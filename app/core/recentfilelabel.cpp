@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/core/mainframetexts.h"
+#include "rules/utf8text.h"
 
 namespace {
 
@@ -16,12 +17,7 @@ std::string RootOf(const std::string& path, char separator) {
     return std::string();
 }
 
-int Chars(const std::string& utf8) {
-    int count = 0;
-    for (char c : utf8)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
-    return count;
-}
+int Chars(const std::string& utf8) { return static_cast<int>(utf8text::CharCount(utf8)); }
 
 }  // namespace
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "rules/utf8text.h"
+
 namespace {
 
 // How a line is filled out with blanks.
@@ -42,13 +44,6 @@ constexpr HelpLine kLines[] = {
 };
 static_assert(sizeof kLines / sizeof kLines[0] == CShortHelp::kLineCount, "sixteen lines");
 
-int CharCount(const std::string& utf8) {
-    int count = 0;
-    for (char c : utf8)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
-    return count;
-}
-
 std::string Build() {
     std::string text;
     for (const HelpLine& line : kLines) {
@@ -58,7 +53,7 @@ std::string Build() {
             case Padding::kOneBlank: row += ' '; break;
             case Padding::kBlankLine: row.assign(kBlankLineWidth, ' '); break;
             case Padding::kTrailing24: row.append(kTrailingBlanks, ' '); break;
-            case Padding::kWidth105: row.append(static_cast<size_t>(kPaddedWidth - CharCount(row)), ' '); break;
+            case Padding::kWidth105: row.append(kPaddedWidth - utf8text::CharCount(row), ' '); break;
         }
         text += row;
         text += '\n';
