@@ -7,8 +7,8 @@
 #include <random>
 #include <string>
 
-#include "app/core/documentplatform.h"
-#include "app/core/gamedocument.h"
+#include "app/core/document/documentplatform.h"
+#include "app/core/document/gamedocument.h"
 #include "notation/gamerecord.h"
 #include "notation/gametags.h"
 #include "rules/game.h"

@@ -3,7 +3,7 @@
 # (the files are separated by | because a semicolon would split the argument).
 string(REPLACE "|" ";" INPUTS "${INPUTS}")
 set(body "// Generated from res/ by cmake/EmbedResources.cmake; do not edit.\n")
-string(APPEND body "#include \"app/core/resourcestore.h\"\n\nnamespace {\n")
+string(APPEND body "#include \"app/core/picture/resourcestore.h\"\n\nnamespace {\n")
 set(entries "")
 set(index 0)
 foreach(input IN LISTS INPUTS)

@@ -11,10 +11,10 @@
 #include <cstring>
 #include <string>
 
-#include "app/core/documentplatform.h"
-#include "app/core/gamedocument.h"
-#include "app/core/latin1text.h"
-#include "app/core/pgnfile.h"
+#include "app/core/document/documentplatform.h"
+#include "app/core/document/gamedocument.h"
+#include "app/core/document/latin1text.h"
+#include "app/core/document/pgnfile.h"
 #include "notation/gamerecord.h"
 #include "notation/pgntext.h"
 #include "rules/game.h"

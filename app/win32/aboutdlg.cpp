@@ -1,7 +1,7 @@
 #include "app/win32/aboutdlg.h"
 
-#include "app/core/commandids.h"
-#include "app/core/mainframetexts.h"
+#include "app/core/frame/commandids.h"
+#include "app/core/frame/mainframetexts.h"
 
 CAboutDlg::CAboutDlg(HWND parent) : CDialogWindow(parent, CMainFrameTexts::kAboutLayout) {}
 

@@ -9,7 +9,7 @@
 
 #include <vector>
 
-#include "app/core/dialoglayout.h"
+#include "app/core/dialogs/dialoglayout.h"
 
 class CDialogTemplate {
 public:

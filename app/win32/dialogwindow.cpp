@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/core/dialogfit.h"
+#include "app/core/dialogs/dialogfit.h"
 #include "app/win32/dibbitmap.h"
 #include "app/win32/resourceids.h"
 

@@ -10,7 +10,7 @@
 
 #include <vector>
 
-#include "app/core/dialoglayout.h"
+#include "app/core/dialogs/dialoglayout.h"
 #include "app/win32/dialogtemplate.h"
 
 class CDialogWindow {

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/core/resourcestore.h"
+#include "app/core/picture/resourcestore.h"
 
 HBITMAP CDibBitmap::Create(int width, int height, void** bits) {
     BITMAPINFO info = {};

@@ -7,7 +7,7 @@
 #endif
 #include <windows.h>
 
-#include "app/core/pixelbuffer.h"
+#include "app/core/picture/pixelbuffer.h"
 
 class CDibBitmap {
 public:

@@ -9,7 +9,7 @@
 #endif
 #include <windows.h>
 
-#include "app/core/docklayout.h"
+#include "app/core/frame/docklayout.h"
 
 class CDockingToolbar {
 public:

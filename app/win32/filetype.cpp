@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "app/core/mainframetexts.h"
+#include "app/core/frame/mainframetexts.h"
 #include "app/win32/resourceids.h"
 #include "app/win32/widetext.h"
 

@@ -1,7 +1,7 @@
 #include "app/win32/gdiboard.h"
 
-#include "app/core/boardgeometry.h"
-#include "app/core/boardpicture.h"
+#include "app/core/view/boardgeometry.h"
+#include "app/core/picture/boardpicture.h"
 #include "app/win32/dibbitmap.h"
 #include "rules/gamefacade.h"
 

@@ -9,8 +9,8 @@
 #endif
 #include <windows.h>
 
-#include "app/core/piecebitmaps.h"
-#include "app/core/pixelbuffer.h"
+#include "app/core/picture/piecebitmaps.h"
+#include "app/core/picture/pixelbuffer.h"
 
 class CGameFacade;
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/core/textmeasurer.h"
+#include "app/core/view/textmeasurer.h"
 #include "app/win32/widetext.h"
 
 namespace {

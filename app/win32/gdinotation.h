@@ -8,7 +8,7 @@
 #endif
 #include <windows.h>
 
-#include "app/core/notationlayout.h"
+#include "app/core/view/notationlayout.h"
 
 class CGameFacade;
 

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/core/mainframetexts.h"
+#include "app/core/frame/mainframetexts.h"
 
 namespace {
 

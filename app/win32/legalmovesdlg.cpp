@@ -1,6 +1,6 @@
 #include "app/win32/legalmovesdlg.h"
 
-#include "app/core/commandids.h"
+#include "app/core/frame/commandids.h"
 #include "app/win32/widetext.h"
 
 CLegalMovesDlg::CLegalMovesDlg(HWND parent, CGameFacade* facade)

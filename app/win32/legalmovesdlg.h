@@ -2,7 +2,7 @@
 // user may pick, next to a picture of the board's coordinates.
 #pragma once
 
-#include "app/core/legalmovesdlglogic.h"
+#include "app/core/dialogs/legalmovesdlglogic.h"
 #include "app/win32/dialogwindow.h"
 
 class CLegalMovesDlg : public CDialogWindow {

@@ -5,10 +5,10 @@
 
 #include <algorithm>
 
-#include "app/core/commandids.h"
-#include "app/core/mainframetexts.h"
-#include "app/core/recentfiles.h"
-#include "app/core/shorthelp.h"
+#include "app/core/frame/commandids.h"
+#include "app/core/frame/mainframetexts.h"
+#include "app/core/document/recentfiles.h"
+#include "app/core/frame/shorthelp.h"
 #include "app/win32/aboutdlg.h"
 #include "app/win32/dibbitmap.h"
 #include "app/win32/keytable.h"

@@ -13,7 +13,7 @@
 #include <memory>
 #include <string>
 
-#include "app/core/deferredclose.h"
+#include "app/core/frame/deferredclose.h"
 #include "app/win32/dockingtoolbar.h"
 #include "app/win32/printersettings.h"
 

@@ -1,8 +1,8 @@
 #include "app/win32/menubar.h"
 
-#include "app/core/commandids.h"
-#include "app/core/mainframetexts.h"
-#include "app/core/recentfiles.h"
+#include "app/core/frame/commandids.h"
+#include "app/core/frame/mainframetexts.h"
+#include "app/core/document/recentfiles.h"
 #include "app/win32/widetext.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/core/commandids.h"
+#include "app/core/frame/commandids.h"
 #include "app/win32/widetext.h"
 
 CMoveEntryDlg::CMoveEntryDlg(HWND parent) : CDialogWindow(parent, CMoveEntryDlgLogic::kLayout) {}

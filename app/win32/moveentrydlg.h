@@ -1,7 +1,7 @@
 // "Zug": one move typed as text; only the OK button hands it over.
 #pragma once
 
-#include "app/core/moveentrydlglogic.h"
+#include "app/core/dialogs/moveentrydlglogic.h"
 #include "app/win32/dialogwindow.h"
 
 class CMoveEntryDlg : public CDialogWindow {

@@ -7,8 +7,8 @@
 #endif
 #include <windows.h>
 
-#include "app/core/notationlayout.h"
-#include "app/core/printpage.h"
+#include "app/core/view/notationlayout.h"
+#include "app/core/view/printpage.h"
 
 class CGameFacade;
 class CPrinterSettings;

@@ -1,6 +1,6 @@
 #include "app/win32/printpreview.h"
 
-#include "app/core/mainframetexts.h"
+#include "app/core/frame/mainframetexts.h"
 #include "app/win32/notationprint.h"
 #include "app/win32/printersettings.h"
 #include "app/win32/widetext.h"

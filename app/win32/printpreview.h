@@ -13,8 +13,8 @@
 
 #include <string>
 
-#include "app/core/commandids.h"
-#include "app/core/printpage.h"
+#include "app/core/frame/commandids.h"
+#include "app/core/view/printpage.h"
 
 class CGameFacade;
 class CPrinterSettings;

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/core/mainframetexts.h"
+#include "app/core/frame/mainframetexts.h"
 #include "app/win32/widetext.h"
 
 namespace {

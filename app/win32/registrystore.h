@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/core/settingsstore.h"
+#include "app/core/document/settingsstore.h"
 
 class CRegistryStore : public ISettingsStore {
 public:

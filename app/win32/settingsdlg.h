@@ -1,7 +1,7 @@
 // "Haupt Einstellungen": the automatic answer and the playing level.
 #pragma once
 
-#include "app/core/settingsdlglogic.h"
+#include "app/core/dialogs/settingsdlglogic.h"
 #include "app/win32/dialogwindow.h"
 
 class CSettingsDlg : public CDialogWindow {

@@ -3,9 +3,9 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include "app/core/commandline.h"
-#include "app/core/mainframetexts.h"
-#include "app/core/recentfiles.h"
+#include "app/core/document/commandline.h"
+#include "app/core/frame/mainframetexts.h"
+#include "app/core/document/recentfiles.h"
 #include "app/win32/filetype.h"
 #include "app/win32/mainframe.h"
 #include "app/win32/messagebox.h"

@@ -2,7 +2,7 @@
 
 #include <commdlg.h>
 
-#include "app/core/mainframetexts.h"
+#include "app/core/frame/mainframetexts.h"
 #include "app/win32/clipboard.h"
 #include "app/win32/mainframe.h"
 #include "app/win32/messagebox.h"

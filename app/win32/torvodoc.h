@@ -9,8 +9,8 @@
 
 #include <string>
 
-#include "app/core/documentplatform.h"
-#include "app/core/gamedocument.h"
+#include "app/core/document/documentplatform.h"
+#include "app/core/document/gamedocument.h"
 
 class CMainFrame;
 

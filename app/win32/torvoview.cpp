@@ -2,9 +2,9 @@
 
 #include <shellapi.h>
 
-#include "app/core/boardgeometry.h"
-#include "app/core/commandids.h"
-#include "app/core/mainframetexts.h"
+#include "app/core/view/boardgeometry.h"
+#include "app/core/frame/commandids.h"
+#include "app/core/frame/mainframetexts.h"
 #include "app/win32/gdiboard.h"
 #include "app/win32/gdinotation.h"
 #include "app/win32/legalmovesdlg.h"

@@ -12,10 +12,10 @@
 #include <memory>
 #include <string>
 
-#include "app/core/moveentrycontrol.h"
-#include "app/core/paintstatus.h"
-#include "app/core/piecebitmaps.h"
-#include "app/core/settingsdlglogic.h"
+#include "app/core/view/moveentrycontrol.h"
+#include "app/core/view/paintstatus.h"
+#include "app/core/picture/piecebitmaps.h"
+#include "app/core/dialogs/settingsdlglogic.h"
 #include "engine/thinkingcontrol.h"
 #include "engine/thinkingview.h"
 

@@ -1,7 +1,7 @@
 #include "app/wx/aboutdlg.h"
 
-#include "app/core/commandids.h"
-#include "app/core/mainframetexts.h"
+#include "app/core/frame/commandids.h"
+#include "app/core/frame/mainframetexts.h"
 
 CAboutDlg::CAboutDlg(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, wxEmptyString), m_builder(this, CMainFrameTexts::kAboutLayout) {

@@ -2,7 +2,7 @@
 // a group for each section.
 #pragma once
 
-#include "app/core/settingsstore.h"
+#include "app/core/document/settingsstore.h"
 
 class wxConfigBase;
 

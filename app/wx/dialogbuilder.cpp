@@ -11,9 +11,9 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "app/core/commandids.h"
-#include "app/core/dialogfit.h"
-#include "app/core/resourcestore.h"
+#include "app/core/frame/commandids.h"
+#include "app/core/dialogs/dialogfit.h"
+#include "app/core/picture/resourcestore.h"
 #include "app/wx/gtkglue.h"
 #include "app/wx/resources.h"
 

@@ -5,7 +5,7 @@
 
 #include <map>
 
-#include "app/core/dialoglayout.h"
+#include "app/core/dialogs/dialoglayout.h"
 
 class CDialogBuilder {
 public:

@@ -5,7 +5,7 @@
 #include <wx/filehistory.h>
 #include <wx/filename.h>
 
-#include "app/core/mainframetexts.h"
+#include "app/core/frame/mainframetexts.h"
 #include "app/wx/filehistory.h"
 
 wxBEGIN_EVENT_TABLE(CDocManager, wxDocManager)

@@ -2,7 +2,7 @@
 
 #include <wx/menu.h>
 
-#include "app/core/recentfilelabel.h"
+#include "app/core/document/recentfilelabel.h"
 
 void CFileHistory::AddFileToHistory(const wxString& file) {
     wxFileHistory::AddFileToHistory(file);

@@ -2,7 +2,7 @@
 
 #include <wx/listbox.h>
 
-#include "app/core/commandids.h"
+#include "app/core/frame/commandids.h"
 #include "app/wx/gtkglue.h"
 
 CLegalMovesDlg::CLegalMovesDlg(wxWindow* parent, CGameFacade* facade)

@@ -4,7 +4,7 @@
 
 #include <wx/dialog.h>
 
-#include "app/core/legalmovesdlglogic.h"
+#include "app/core/dialogs/legalmovesdlglogic.h"
 #include "app/wx/dialogbuilder.h"
 
 class CLegalMovesDlg : public wxDialog {

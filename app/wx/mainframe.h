@@ -4,7 +4,7 @@
 
 #include <wx/docview.h>
 
-#include "app/core/deferredclose.h"
+#include "app/core/frame/deferredclose.h"
 
 class CBoardCanvas;
 class CStatusBar;

@@ -2,7 +2,7 @@
 
 #include <wx/textctrl.h>
 
-#include "app/core/commandids.h"
+#include "app/core/frame/commandids.h"
 
 CMoveEntryDlg::CMoveEntryDlg(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, wxEmptyString), m_builder(this, CMoveEntryDlgLogic::kLayout) {

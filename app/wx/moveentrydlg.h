@@ -3,7 +3,7 @@
 
 #include <wx/dialog.h>
 
-#include "app/core/moveentrydlglogic.h"
+#include "app/core/dialogs/moveentrydlglogic.h"
 #include "app/wx/dialogbuilder.h"
 
 class CMoveEntryDlg : public wxDialog {

@@ -1,6 +1,6 @@
 #include "app/wx/notationprintout.h"
 
-#include "app/core/printpage.h"
+#include "app/core/view/printpage.h"
 #include "app/wx/torvoview.h"
 
 namespace {

@@ -6,8 +6,8 @@
 
 #include <cstring>
 
-#include "app/core/commandids.h"
-#include "app/core/resourcestore.h"
+#include "app/core/frame/commandids.h"
+#include "app/core/picture/resourcestore.h"
 
 namespace {
 

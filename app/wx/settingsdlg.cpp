@@ -3,7 +3,7 @@
 #include <wx/checkbox.h>
 #include <wx/radiobut.h>
 
-#include "app/core/commandids.h"
+#include "app/core/frame/commandids.h"
 
 CSettingsDlg::CSettingsDlg(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, wxEmptyString), m_builder(this, CSettingsDlgLogic::kLayout) {

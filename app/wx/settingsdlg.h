@@ -3,7 +3,7 @@
 
 #include <wx/dialog.h>
 
-#include "app/core/settingsdlglogic.h"
+#include "app/core/dialogs/settingsdlglogic.h"
 #include "app/wx/dialogbuilder.h"
 
 class CSettingsDlg : public wxDialog {

@@ -3,7 +3,7 @@
 #include <wx/ffile.h>
 #include <wx/utils.h>
 
-#include "app/core/mainframetexts.h"
+#include "app/core/frame/mainframetexts.h"
 #include "app/wx/gtkglue.h"
 
 namespace {

@@ -8,7 +8,7 @@
 
 #include <wx/statusbr.h>
 
-#include "app/core/lockkeystate.h"
+#include "app/core/frame/lockkeystate.h"
 
 class CStatusBar : public wxStatusBar {
 public:

@@ -13,9 +13,9 @@
 #include <cstdio>
 
 #include "app/wx/configstore.h"
-#include "app/core/mainframetexts.h"
-#include "app/core/recentfiles.h"
-#include "app/core/textlocale.h"
+#include "app/core/frame/mainframetexts.h"
+#include "app/core/document/recentfiles.h"
+#include "app/core/frame/textlocale.h"
 #include "app/wx/docmanager.h"
 #include "app/wx/mainframe.h"
 #include "app/wx/statusbar.h"

@@ -4,7 +4,7 @@
 #include <wx/filename.h>
 #include <wx/log.h>
 
-#include "app/core/mainframetexts.h"
+#include "app/core/frame/mainframetexts.h"
 #include "app/wx/messagebox.h"
 #include "engine/messagepump.h"
 #include "notation/gametags.h"

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "app/core/documentplatform.h"
-#include "app/core/gamedocument.h"
+#include "app/core/document/documentplatform.h"
+#include "app/core/document/gamedocument.h"
 #include "rules/gamefacade.h"
 
 class CMessagePump;

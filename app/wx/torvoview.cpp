@@ -9,10 +9,10 @@
 #include <wx/utils.h>
 
 #include "app/wx/boardcanvas.h"
-#include "app/core/notationlayout.h"
-#include "app/core/textmeasurer.h"
-#include "app/core/commandids.h"
-#include "app/core/mainframetexts.h"
+#include "app/core/view/notationlayout.h"
+#include "app/core/view/textmeasurer.h"
+#include "app/core/frame/commandids.h"
+#include "app/core/frame/mainframetexts.h"
 #include "app/wx/legalmovesdlg.h"
 #include "app/wx/mainframe.h"
 #include "app/wx/messagebox.h"

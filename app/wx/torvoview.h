@@ -8,12 +8,12 @@
 #include <memory>
 #include <string>
 
-#include "app/core/boardpicture.h"
-#include "app/core/notationlayout.h"
-#include "app/core/paintstatus.h"
-#include "app/core/piecebitmaps.h"
-#include "app/core/settingsdlglogic.h"
-#include "app/core/moveentrycontrol.h"
+#include "app/core/picture/boardpicture.h"
+#include "app/core/view/notationlayout.h"
+#include "app/core/view/paintstatus.h"
+#include "app/core/picture/piecebitmaps.h"
+#include "app/core/dialogs/settingsdlglogic.h"
+#include "app/core/view/moveentrycontrol.h"
 #include "engine/thinkingcontrol.h"
 #include "engine/thinkingview.h"
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/core/commandids.h"
-#include "app/core/mainframetexts.h"
+#include "app/core/frame/commandids.h"
+#include "app/core/frame/mainframetexts.h"
 #include "app/win32/widetext.h"
 #include "dialogdriver.h"
 

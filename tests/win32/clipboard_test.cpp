@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/core/documentplatform.h"
-#include "app/core/gamedocument.h"
+#include "app/core/document/documentplatform.h"
+#include "app/core/document/gamedocument.h"
 #include "app/win32/widetext.h"
 
 namespace {

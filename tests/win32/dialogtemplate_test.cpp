@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "app/core/commandids.h"
-#include "app/core/legalmovesdlglogic.h"
-#include "app/core/mainframetexts.h"
-#include "app/core/moveentrydlglogic.h"
-#include "app/core/settingsdlglogic.h"
+#include "app/core/frame/commandids.h"
+#include "app/core/dialogs/legalmovesdlglogic.h"
+#include "app/core/frame/mainframetexts.h"
+#include "app/core/dialogs/moveentrydlglogic.h"
+#include "app/core/dialogs/settingsdlglogic.h"
 #include "app/win32/widetext.h"
 #include "dialogdriver.h"
 

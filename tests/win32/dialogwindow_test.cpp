@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "app/core/mainframetexts.h"
+#include "app/core/frame/mainframetexts.h"
 #include "app/win32/aboutdlg.h"
 #include "app/win32/legalmovesdlg.h"
 #include "app/win32/moveentrydlg.h"

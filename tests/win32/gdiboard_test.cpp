@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/core/boardpicture.h"
-#include "app/core/piecebitmaps.h"
+#include "app/core/picture/boardpicture.h"
+#include "app/core/picture/piecebitmaps.h"
 #include "rules/gamefacade.h"
 
 namespace {

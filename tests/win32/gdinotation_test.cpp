@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/core/notationlayout.h"
+#include "app/core/view/notationlayout.h"
 #include "win32/inksurface.h"
 #include "win32/testgame.h"
 

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/core/pixelbuffer.h"
+#include "app/core/picture/pixelbuffer.h"
 #include "app/win32/dibbitmap.h"
 
 class CInkSurface {

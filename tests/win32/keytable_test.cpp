@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "app/core/commandids.h"
-#include "app/core/mainframetexts.h"
+#include "app/core/frame/commandids.h"
+#include "app/core/frame/mainframetexts.h"
 
 TEST(KeyTable, KeyTextsBecomeVirtualKeysWithTheirModifiers) {
     const struct {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/commandids.h"
+#include "app/core/frame/commandids.h"
 #include "app/win32/widetext.h"
 #include "dialogdriver.h"
 #include "rules/gamefacade.h"

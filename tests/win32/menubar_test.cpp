@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/core/commandids.h"
-#include "app/core/mainframetexts.h"
-#include "app/core/recentfiles.h"
+#include "app/core/frame/commandids.h"
+#include "app/core/frame/mainframetexts.h"
+#include "app/core/document/recentfiles.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/printpage.h"
+#include "app/core/view/printpage.h"
 #include "app/win32/printersettings.h"
 #include "win32/inksurface.h"
 #include "app/win32/printpreview.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/core/printpage.h"
+#include "app/core/view/printpage.h"
 #include "app/win32/printersettings.h"
 #include "app/win32/widetext.h"
 #include "win32/inksurface.h"

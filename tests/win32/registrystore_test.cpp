@@ -7,7 +7,7 @@
 #endif
 #include <windows.h>
 
-#include "app/core/recentfiles.h"
+#include "app/core/document/recentfiles.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <cstring>
 #include <string>
 
-#include "app/core/boardgeometry.h"
-#include "app/core/boardpicture.h"
-#include "app/core/piecebitmaps.h"
+#include "app/core/view/boardgeometry.h"
+#include "app/core/picture/boardpicture.h"
+#include "app/core/picture/piecebitmaps.h"
 #include "pngfile.h"
 #include "rules/gamefacade.h"
 

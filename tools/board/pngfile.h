@@ -2,7 +2,7 @@
 // picture can be looked at without any image library.
 #pragma once
 
-#include "app/core/pixelbuffer.h"
+#include "app/core/picture/pixelbuffer.h"
 
 class CPngFile {
 public:

@@ -5,8 +5,8 @@
 #include <new>
 #include <string>
 
-#include "app/core/documentplatform.h"
-#include "app/core/gamedocument.h"
+#include "app/core/document/documentplatform.h"
+#include "app/core/document/gamedocument.h"
 #include "notation/gamerecord.h"
 #include "notation/pgntext.h"
 #include "tools/cli/platform.h"

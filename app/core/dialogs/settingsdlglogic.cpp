@@ -1,0 +1,40 @@
+#include "app/core/dialogs/settingsdlglogic.h"
+
+#include "app/core/frame/commandids.h"
+#include "engine/levels.h"
+
+namespace {
+
+constexpr DialogControl kControls[] = {
+    {dlg::kAutoReplyCheck, ControlKind::kCheckBox, "Computer &Antwortet automatisch", 15, 15, 176, 15},
+    {dlg::kSettingsOk, ControlKind::kDefaultPushButton, dlg::kOkText, 185, 48, 56, 18},
+    {dlg::kIdCancel, ControlKind::kPushButton, dlg::kCancelText, 185, 129, 56, 17},
+    {dlg::kLevel1, ControlKind::kRadioButton, kPlayingLevels[0].text, 25, 65, 95, 12},
+    {dlg::kLevel2, ControlKind::kRadioButton, kPlayingLevels[1].text, 25, 85, 111, 12},
+    {dlg::kLevel3, ControlKind::kRadioButton, kPlayingLevels[2].text, 25, 103, 108, 12},
+    {dlg::kLevel4, ControlKind::kRadioButton, kPlayingLevels[3].text, 25, 123, 89, 12},
+    {dlg::kLevelGroup, ControlKind::kGroupBox, "Computer Stärke", 12, 43, 155, 103},
+};
+
+}  // namespace
+
+const DialogLayout CSettingsDlgLogic::kLayout = {
+    "Haupt Einstellungen", 257, 158, kControls, static_cast<int>(sizeof kControls / sizeof kControls[0])};
+
+void CSettingsDlgLogic::Open() {
+    m_autoReplyChecked = m_autoReply != 0 ? 1 : 0;
+    m_checkedLevel = IsLevel(m_level) ? m_level : kNoLevel;
+}
+
+void CSettingsDlgLogic::ClickAutoReply() { m_autoReplyChecked = m_autoReplyChecked != 0 ? 0 : 1; }
+
+void CSettingsDlgLogic::ClickLevel(int id) {
+    if (!IsLevel(id)) return;
+    m_level = static_cast<uint16_t>(id);
+    m_checkedLevel = id;
+}
+
+void CSettingsDlgLogic::Ok() {
+    m_autoReply = m_autoReplyChecked;
+    m_level = static_cast<uint16_t>(m_checkedLevel);
+}

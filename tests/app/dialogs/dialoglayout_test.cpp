@@ -1,0 +1,78 @@
+#include "app/core/dialogs/dialoglayout.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "app/core/frame/commandids.h"
+#include "app/core/dialogs/legalmovesdlglogic.h"
+#include "app/core/frame/mainframetexts.h"
+#include "app/core/dialogs/moveentrydlglogic.h"
+#include "app/core/picture/resourcestore.h"
+#include "app/core/dialogs/settingsdlglogic.h"
+
+namespace {
+
+const DialogLayout* const kLayouts[] = {
+    &CSettingsDlgLogic::kLayout,
+    &CMoveEntryDlgLogic::kLayout,
+    &CLegalMovesDlgLogic::kLayout,
+    &CMainFrameTexts::kAboutLayout,
+};
+
+}  // namespace
+
+TEST(DialogLayoutTest, ControlsLieInsideTheirDialog) {
+    for (const DialogLayout* layout : kLayouts) {
+        for (int i = 0; i < layout->count; ++i) {
+            const DialogControl& c = layout->controls[i];
+            EXPECT_GE(c.left, 0) << layout->caption << " " << i;
+            EXPECT_GE(c.top, 0) << layout->caption << " " << i;
+            EXPECT_LE(c.left + c.width, layout->width) << layout->caption << " " << i;
+            EXPECT_LE(c.top + c.height, layout->height) << layout->caption << " " << i;
+        }
+    }
+}
+
+TEST(DialogLayoutTest, ControlIdsAreUniqueApartFromStatics) {
+    for (const DialogLayout* layout : kLayouts) {
+        std::set<int> ids;
+        for (int i = 0; i < layout->count; ++i)
+            if (layout->controls[i].id != dlg::kIdStatic) {
+                EXPECT_TRUE(ids.insert(layout->controls[i].id).second) << layout->caption;
+            }
+    }
+}
+
+TEST(DialogLayoutTest, EachLevelButtonCarriesItsLevelAsId) {
+    const DialogLayout& layout = CSettingsDlgLogic::kLayout;
+    for (int id = CSettingsDlgLogic::kFirstLevel; id <= CSettingsDlgLogic::kLastLevel; ++id) {
+        const DialogControl* button = layout.Find(id);
+        ASSERT_NE(button, nullptr) << id;
+        EXPECT_EQ(button->kind, ControlKind::kRadioButton);
+    }
+    EXPECT_EQ(layout.Find(dlg::kSettingsOk)->kind, ControlKind::kDefaultPushButton);
+}
+
+TEST(DialogLayoutTest, MoveEntryOkIsNotTheDefaultButton) {
+    const DialogControl* ok = CMoveEntryDlgLogic::kLayout.Find(dlg::kMoveEntryOk);
+    ASSERT_NE(ok, nullptr);
+    EXPECT_EQ(ok->kind, ControlKind::kPushButton);
+    for (int i = 0; i < CMoveEntryDlgLogic::kLayout.count; ++i)
+        EXPECT_NE(CMoveEntryDlgLogic::kLayout.controls[i].kind, ControlKind::kDefaultPushButton);
+}
+
+// A picture or icon row names a picture that is built into the program; the
+// dialog shows nothing where the name finds none.
+TEST(DialogLayoutTest, PicturesAndIconsNameStoredPictures) {
+    int pictures = 0;
+    for (const DialogLayout* layout : kLayouts) {
+        for (int i = 0; i < layout->count; ++i) {
+            const DialogControl& c = layout->controls[i];
+            if (c.kind != ControlKind::kPicture && c.kind != ControlKind::kIcon) continue;
+            ++pictures;
+            EXPECT_NE(CResourceStore::Find(c.text), nullptr) << layout->caption << " " << c.text;
+        }
+    }
+    EXPECT_EQ(pictures, 2);  // KOORD and the about box's icon
+}
