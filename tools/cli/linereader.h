@@ -22,8 +22,11 @@ public:
     bool AtEnd() const { return m_end && m_buffer.empty(); }
 
 private:
+    static constexpr int kChunk = 4096;  // read at a time
+
     bool TakeLine(std::string* line);
-    // Reads what is there; waits only when asked to.
+    // Reads what is there; waits only when asked to. Each system its own way
+    // (posix/, win32/).
     void Fill(bool wait);
 
     // Where Windows cannot look into a pipe without reading it (Wine cannot

@@ -1,5 +1,5 @@
 // torvo-cli's commands, the same on every platform once the system's entry
-// point (platform_posix.cpp, platform_win32.cpp) has its arguments as UTF-8.
+// point (posix/platform.cpp, win32/platform.cpp) has its arguments as UTF-8.
 #pragma once
 
 #include <string>

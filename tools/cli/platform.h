@@ -1,5 +1,5 @@
 // What the tool does differently on each platform, in a file of its own
-// (platform_posix.cpp, platform_win32.cpp): the entry point, which hands
+// (posix/platform.cpp, win32/platform.cpp): the entry point, which hands
 // cli::Main the arguments as UTF-8, and the way messages reach a person.
 #pragma once
 

@@ -1,12 +1,12 @@
 #include "tools/cli/uci.h"
 
-#include <unistd.h>
+#include <cstdio>
 
 #include "tools/cli/linereader.h"
 #include "tools/cli/ucisession.h"
 
 int RunUci(int, char**) {
-    cli::CLineReader reader(STDIN_FILENO);
+    cli::CLineReader reader(fileno(stdin));
     cli::CUciSession session(reader);
     return session.Run();
 }
