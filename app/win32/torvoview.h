@@ -16,8 +16,8 @@
 #include "app/core/view/paintstatus.h"
 #include "app/core/picture/piecebitmaps.h"
 #include "app/core/dialogs/settingsdlglogic.h"
-#include "engine/thinkingcontrol.h"
-#include "engine/thinkingview.h"
+#include "app/core/view/thinkingcontrol.h"
+#include "app/core/view/thinkingview.h"
 
 class CGdiBoard;
 class CMainFrame;

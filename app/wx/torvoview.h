@@ -14,8 +14,8 @@
 #include "app/core/picture/piecebitmaps.h"
 #include "app/core/dialogs/settingsdlglogic.h"
 #include "app/core/view/moveentrycontrol.h"
-#include "engine/thinkingcontrol.h"
-#include "engine/thinkingview.h"
+#include "app/core/view/thinkingcontrol.h"
+#include "app/core/view/thinkingview.h"
 
 class CBoardCanvas;
 class CGameFacade;

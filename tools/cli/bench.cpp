@@ -9,7 +9,7 @@
 #include "engine/levels.h"
 #include "engine/messagepump.h"
 #include "engine/search.h"
-#include "engine/thinkingcontrol.h"
+#include "app/core/view/thinkingcontrol.h"
 #include "tools/cli/cliargs.h"
 #include "tools/cli/consoleview.h"
 #include "tools/cli/platform.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "engine/thinkingview.h"
+#include "app/core/view/thinkingview.h"
 #include "rules/gamefacade.h"
 #include "tools/cli/platform.h"
 

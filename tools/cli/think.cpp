@@ -7,7 +7,7 @@
 
 #include "engine/levels.h"
 #include "engine/messagepump.h"
-#include "engine/thinkingcontrol.h"
+#include "app/core/view/thinkingcontrol.h"
 #include "rules/displaytext.h"
 #include "tools/cli/cliargs.h"
 #include "tools/cli/consoleview.h"

@@ -11,7 +11,7 @@
 #include "engine/evaluator.h"
 #include "engine/levels.h"
 #include "engine/search.h"
-#include "engine/thinkingcontrol.h"
+#include "app/core/view/thinkingcontrol.h"
 #include "tools/cli/cliargs.h"
 
 namespace cli {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "engine/messagepump.h"
-#include "engine/thinkingview.h"
+#include "app/core/view/thinkingview.h"
 #include "rules/gamefacade.h"
 #include "tools/cli/linereader.h"
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "engine/thinkingcontrol.h"
+#include "app/core/view/thinkingcontrol.h"
 #include "rules/displaytext.h"
 #include "rules/gamefacade.h"
 

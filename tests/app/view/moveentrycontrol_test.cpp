@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/thinkingcontrol.h"
+#include "app/core/view/thinkingcontrol.h"
 #include "rules/gamefacade.h"
 
 namespace {

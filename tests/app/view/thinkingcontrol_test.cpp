@@ -1,4 +1,4 @@
-#include "engine/thinkingcontrol.h"
+#include "app/core/view/thinkingcontrol.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // and the move proposal. Operations of the view, built on IThinkingView.
 #pragma once
 
-#include "engine/thinkingview.h"
+#include "app/core/view/thinkingview.h"
 #include "rules/movegen.h"
 
 class CSearch;
