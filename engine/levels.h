@@ -1,32 +1,22 @@
-// The playing levels: the settings dialog's button ids, their texts and the
-// limits each hands to the thinking driver.
+// The playing levels as the thinking driver sees them: how long it may think
+// and how many iterations it runs after the first. Which control stands for
+// which level, and what the user reads, is the dialogs' and the view's.
 #pragma once
 
-#include <cstdint>
-
 struct PlayingLevel {
-    uint16_t id;
-    const char* text;
     int seconds;
     int iterations;  // iterations after the first, i.e. the greatest depth
 };
 
-constexpr uint16_t kLevel1 = 1013, kLevel2 = 1014, kLevel3 = 1015, kLevel4 = 1016;
-constexpr uint16_t kDefaultLevel = kLevel3;
+// Levels 1 to 4, in order.
+constexpr PlayingLevel kPlayingLevels[] = {{1, 1}, {1, 2}, {1, 12}, {2, 25}};
+constexpr int kLevelCount = static_cast<int>(sizeof kPlayingLevels / sizeof kPlayingLevels[0]);
 
-constexpr PlayingLevel kPlayingLevels[] = {
-    {kLevel1, "Level 1 (Schäfer)", 1, 1},
-    {kLevel2, "Level 2 (Beginner)", 1, 2},
-    {kLevel3, "Level 3 (Club Spieler)", 1, 12},
-    {kLevel4, "Level 4 (Meister)", 2, 25},
-};
+// Any other level plays like this; a suggestion always uses its own.
+constexpr PlayingLevel kUnknownLevel = {1, 1};
+constexpr PlayingLevel kSuggestionLimits = {1, 3};
 
-// Any other level value plays like this; a suggestion always uses its own.
-constexpr PlayingLevel kUnknownLevel = {0, "", 1, 1};
-constexpr PlayingLevel kSuggestionLimits = {0, "", 1, 3};
-
-constexpr const PlayingLevel& LevelLimits(uint16_t id) {
-    for (const PlayingLevel& level : kPlayingLevels)
-        if (level.id == id) return level;
-    return kUnknownLevel;
+// The limits of level 1 to kLevelCount; kUnknownLevel for any other number.
+constexpr const PlayingLevel& LevelLimits(int level) {
+    return level >= 1 && level <= kLevelCount ? kPlayingLevels[level - 1] : kUnknownLevel;
 }

@@ -6,10 +6,11 @@
 #include <cstring>
 #include <string>
 
+#include "app/core/dialogs/settingsdlglogic.h"
+#include "app/core/view/thinkingcontrol.h"
 #include "engine/levels.h"
 #include "engine/messagepump.h"
 #include "engine/search.h"
-#include "app/core/view/thinkingcontrol.h"
 #include "tools/cli/cliargs.h"
 #include "tools/cli/consoleview.h"
 #include "tools/cli/platform.h"
@@ -62,7 +63,7 @@ int RunLevel(uint16_t level) {
         CThinkingControl control(view);
         int depth = -1;
         control.SetSearchHook(KeepDepth, &depth);
-        const PlayingLevel& limits = LevelLimits(level);
+        const PlayingLevel& limits = LevelLimits(CSettingsDlgLogic::LevelNumber(level));
         const auto start = std::chrono::steady_clock::now();
         const std::string move = control.Think(limits.seconds, limits.iterations);
         const auto millis =
@@ -83,7 +84,7 @@ int RunBench(int argc, char** argv) {
                 return UsageError(std::string("depth '") + argv[i] + "' is not a number from 0 to " +
                                   std::to_string(kMaxDepth));
         } else if (std::strcmp(argv[i], "--level") == 0 && i + 1 < argc) {
-            if (!ReadNumber(argv[++i], kLevel1, kLevel4, &level))
+            if (!ReadNumber(argv[++i], CSettingsDlgLogic::kFirstLevel, CSettingsDlgLogic::kLastLevel, &level))
                 return UsageError("--level needs one of 1013, 1014, 1015, 1016");
         } else {
             return UsageError(std::string("unknown argument '") + argv[i] + "'");

@@ -5,9 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "app/core/dialogs/settingsdlglogic.h"
+#include "app/core/view/thinkingcontrol.h"
 #include "engine/levels.h"
 #include "engine/messagepump.h"
-#include "app/core/view/thinkingcontrol.h"
 #include "rules/displaytext.h"
 #include "tools/cli/cliargs.h"
 #include "tools/cli/consoleview.h"
@@ -17,7 +18,7 @@ using namespace cli;
 
 int RunThink(int argc, char** argv) {
     Options options;
-    uint16_t level = kDefaultLevel;
+    uint16_t level = CSettingsDlgLogic::kDefaultLevel;
     bool suggest = false, verbose = false;
     std::vector<const char*> moves;
     for (int i = 2; i < argc; ++i) {
@@ -27,7 +28,7 @@ int RunThink(int argc, char** argv) {
             options.haveFen = true;
         } else if (std::strcmp(argv[i], "--level") == 0) {
             int64_t value = 0;
-            if (i + 1 >= argc || !ReadNumber(argv[i + 1], kLevel1, kLevel4, &value))
+            if (i + 1 >= argc || !ReadNumber(argv[i + 1], CSettingsDlgLogic::kFirstLevel, CSettingsDlgLogic::kLastLevel, &value))
                 return UsageError("--level needs one of 1013, 1014, 1015, 1016");
             level = static_cast<uint16_t>(value);
             ++i;
@@ -61,7 +62,7 @@ int RunThink(int argc, char** argv) {
     CConsoleView view(&facade, &TheMessagePump(), level);
     view.SetStatusShown(verbose);
     CThinkingControl control(view);
-    const PlayingLevel& limits = suggest ? kSuggestionLimits : LevelLimits(level);
+    const PlayingLevel& limits = suggest ? kSuggestionLimits : LevelLimits(CSettingsDlgLogic::LevelNumber(level));
     const char* move = control.Think(limits.seconds, limits.iterations);
     std::printf("bestmove %s\n", move);
     return 0;

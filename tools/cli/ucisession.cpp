@@ -7,11 +7,12 @@
 #include <cstdio>
 #include <sstream>
 
+#include "app/core/dialogs/settingsdlglogic.h"
+#include "app/core/view/thinkingcontrol.h"
 #include "engine/clock.h"
 #include "engine/evaluator.h"
 #include "engine/levels.h"
 #include "engine/search.h"
-#include "app/core/view/thinkingcontrol.h"
 #include "tools/cli/cliargs.h"
 
 namespace cli {
@@ -203,7 +204,7 @@ CUciSession::~CUciSession() {
     CClock::SetSource(nullptr);
 }
 
-uint16_t CUciSession::Level() const { return static_cast<uint16_t>(kLevel1 + m_level - 1); }
+uint16_t CUciSession::Level() const { return CSettingsDlgLogic::LevelId(m_level); }
 
 void CUciSession::ShowMessage(const char* text, const char* caption) {
     InfoString(std::string(caption) + ": " + text);
@@ -372,7 +373,7 @@ void CUciSession::Go(const std::vector<std::string>& words) {
         SayBestMove("");
         return;
     }
-    const PlayingLevel& level = LevelLimits(Level());
+    const PlayingLevel& level = LevelLimits(m_level);
     const bool white = m_facade->GetGame()->Current()->IsWhiteToMove();
     Search(Budget(request, white, level), Iterations(request, level), request.infinite, request.nodes);
 }

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/messagepump.h"
 #include "app/core/view/thinkingview.h"
+#include "engine/messagepump.h"
 #include "rules/gamefacade.h"
 #include "tools/cli/linereader.h"
 

@@ -1,7 +1,6 @@
 #include "app/core/dialogs/settingsdlglogic.h"
 
 #include "app/core/frame/commandids.h"
-#include "engine/levels.h"
 
 namespace {
 
@@ -9,10 +8,10 @@ constexpr DialogControl kControls[] = {
     {dlg::kAutoReplyCheck, ControlKind::kCheckBox, "Computer &Antwortet automatisch", 15, 15, 176, 15},
     {dlg::kSettingsOk, ControlKind::kDefaultPushButton, dlg::kOkText, 185, 48, 56, 18},
     {dlg::kIdCancel, ControlKind::kPushButton, dlg::kCancelText, 185, 129, 56, 17},
-    {dlg::kLevel1, ControlKind::kRadioButton, kPlayingLevels[0].text, 25, 65, 95, 12},
-    {dlg::kLevel2, ControlKind::kRadioButton, kPlayingLevels[1].text, 25, 85, 111, 12},
-    {dlg::kLevel3, ControlKind::kRadioButton, kPlayingLevels[2].text, 25, 103, 108, 12},
-    {dlg::kLevel4, ControlKind::kRadioButton, kPlayingLevels[3].text, 25, 123, 89, 12},
+    {dlg::kLevel1, ControlKind::kRadioButton, "Level 1 (Schäfer)", 25, 65, 95, 12},
+    {dlg::kLevel2, ControlKind::kRadioButton, "Level 2 (Beginner)", 25, 85, 111, 12},
+    {dlg::kLevel3, ControlKind::kRadioButton, "Level 3 (Club Spieler)", 25, 103, 108, 12},
+    {dlg::kLevel4, ControlKind::kRadioButton, "Level 4 (Meister)", 25, 123, 89, 12},
     {dlg::kLevelGroup, ControlKind::kGroupBox, "Computer Stärke", 12, 43, 155, 103},
 };
 

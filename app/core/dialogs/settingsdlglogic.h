@@ -33,6 +33,10 @@ public:
     // Id of the checked level button, kNoLevel when none is.
     int CheckedLevel() const { return m_checkedLevel; }
     static bool IsLevel(int id) { return id >= kFirstLevel && id <= kLastLevel; }
+    // The engine's level, 1 to 4, that a level button stands for; 0 for any other id.
+    static int LevelNumber(int id) { return IsLevel(id) ? id - kFirstLevel + 1 : 0; }
+    // The button of the engine's level 1 to 4.
+    static uint16_t LevelId(int number) { return static_cast<uint16_t>(kFirstLevel + number - 1); }
 
 private:
     int m_autoReplyChecked = 0;

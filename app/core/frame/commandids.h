@@ -2,8 +2,6 @@
 // and the control ids of the dialogs.
 #pragma once
 
-#include "engine/levels.h"
-
 namespace cmd {
 
 // File, edit, view and help commands in the framework's number range.
@@ -81,11 +79,11 @@ constexpr int kIdStatic = -1;
 constexpr int kAutoReplyCheck = 200;
 constexpr int kSettingsOk = 1000;
 constexpr int kLevelGroup = 1001;
-// The level buttons' ids are the playing levels themselves.
-constexpr int kLevel1 = ::kLevel1;
-constexpr int kLevel2 = ::kLevel2;
-constexpr int kLevel3 = ::kLevel3;
-constexpr int kLevel4 = ::kLevel4;
+// The level buttons, Level 1 to 4; the view keeps the level as its button's id.
+constexpr int kLevel1 = 1013;
+constexpr int kLevel2 = 1014;
+constexpr int kLevel3 = 1015;
+constexpr int kLevel4 = 1016;
 
 // Move-entry dialog.
 constexpr int kMoveEdit = 131;

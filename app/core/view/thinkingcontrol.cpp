@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/core/dialogs/settingsdlglogic.h"
 #include "engine/clock.h"
 #include "engine/levels.h"
 #include "engine/messagepump.h"
@@ -66,7 +67,7 @@ bool CThinkingControl::ReportGameOver() {
 void CThinkingControl::OnComputerMove() {
     m_view.ShowBoard();
     if (ReportGameOver()) return;
-    const PlayingLevel& level = LevelLimits(m_view.Level());
+    const PlayingLevel& level = LevelLimits(CSettingsDlgLogic::LevelNumber(m_view.Level()));
     const std::string move = Think(level.seconds, level.iterations);
     if (move.empty()) return;
     const char* answer = m_view.Facade()->EnterMove(move.c_str());

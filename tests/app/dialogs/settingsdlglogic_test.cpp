@@ -81,3 +81,20 @@ TEST(SettingsDlgLogicTest, IdsOutsideTheLevelGroupAreIgnored) {
     EXPECT_EQ(logic.m_level, dlg::kLevel3);
     EXPECT_EQ(logic.CheckedLevel(), dlg::kLevel3);
 }
+
+// Each button stands for the engine's level of its place, and back; an id
+// that is no level button stands for none.
+TEST(SettingsDlgLogicTest, LevelButtonsStandForTheEnginesLevelsInOrder) {
+    struct Case {
+        int id;
+        int number;
+    };
+    const Case cases[] = {{dlg::kLevel1, 1}, {dlg::kLevel2, 2}, {dlg::kLevel3, 3}, {dlg::kLevel4, 4},
+                          {dlg::kLevel1 - 1, 0}, {dlg::kLevel4 + 1, 0}, {CSettingsDlgLogic::kNoLevel, 0}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(CSettingsDlgLogic::LevelNumber(c.id), c.number) << c.id;
+        if (c.number != 0) {
+            EXPECT_EQ(CSettingsDlgLogic::LevelId(c.number), c.id) << c.number;
+        }
+    }
+}

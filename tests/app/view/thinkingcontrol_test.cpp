@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "app/core/dialogs/settingsdlglogic.h"
 #include "engine/blockpool.h"
 #include "engine/clock.h"
-#include "engine/levels.h"
 #include "engine/messagepump.h"
 #include "engine/search.h"
 #include "rules/gamefacade.h"
@@ -50,7 +50,7 @@ public:
     }
 
     std::unique_ptr<CGameFacade> facade;
-    uint16_t level = kDefaultLevel;
+    uint16_t level = CSettingsDlgLogic::kDefaultLevel;
     std::vector<std::string> status, messages;
     int boardShown = 0, invalidated = 0, waitCursor = 0, dispatched = 0;
     std::function<void(const std::string&)> onStatus;
@@ -91,7 +91,7 @@ protected:
 };
 
 TEST_F(Thinking, LevelOneRunsTwoIterationsAndPlays) {
-    view.level = kLevel1;
+    view.level = dlg::kLevel1;
     ASSERT_STREQ(view.facade->EnterMove("e2e4"), "");
     const std::string expected = SearchedMove(*view.facade, 1);
     control.OnComputerMove();
@@ -105,7 +105,7 @@ TEST_F(Thinking, LevelOneRunsTwoIterationsAndPlays) {
 }
 
 TEST_F(Thinking, LevelTwoRunsThreeIterations) {
-    view.level = kLevel2;
+    view.level = dlg::kLevel2;
     control.OnComputerMove();
     EXPECT_EQ(view.Deepenings(), 2);
     EXPECT_EQ(view.status[2], "Computer ist am Denken ....");
@@ -118,7 +118,7 @@ TEST_F(Thinking, UnknownLevelPlaysLikeLevelOne) {
 }
 
 TEST_F(Thinking, NoIterationStartsOnceTheDriverClockShowsTheLimit) {
-    view.level = kLevel3;
+    view.level = dlg::kLevel3;
     // The second second begins while the third iteration runs.
     view.onStatus = [](const std::string& s) {
         if (s == "Computer ist am Denken ....") g_now = 1;
@@ -130,7 +130,7 @@ TEST_F(Thinking, NoIterationStartsOnceTheDriverClockShowsTheLimit) {
 }
 
 TEST_F(Thinking, LevelFourThinksIntoTheSecondSecond) {
-    view.level = kLevel4;
+    view.level = dlg::kLevel4;
     view.onStatus = [](const std::string& s) {
         if (s == "Computer ist am Denken ....") g_now = 1;
         if (s == "Computer ist am Denken ......") g_now = 2;
@@ -142,7 +142,7 @@ TEST_F(Thinking, LevelFourThinksIntoTheSecondSecond) {
 }
 
 TEST_F(Thinking, IterationPastTheSearchLimitIsAbandoned) {
-    view.level = kLevel3;
+    view.level = dlg::kLevel3;
     // Two seconds pass during the third iteration: the second one's move stands.
     view.onStatus = [this](const std::string& s) {
         if (s == "Computer ist am Denken ....") view.onDispatch = [](int) { g_now = 2; };
@@ -154,7 +154,7 @@ TEST_F(Thinking, IterationPastTheSearchLimitIsAbandoned) {
 }
 
 TEST_F(Thinking, SuggestionUsesItsOwnLimitsAndPlaysNothing) {
-    view.level = kLevel4;
+    view.level = dlg::kLevel4;
     const std::string expected = SearchedMove(*view.facade, 3);
     control.OnSuggestion();
     EXPECT_EQ(view.Deepenings(), 3);
@@ -196,7 +196,7 @@ TEST_F(Thinking, MateIsReportedInGerman) {
 }
 
 TEST_F(Thinking, NewGameInsideThePumpEndsThinkingWithoutAMove) {
-    view.level = kLevel4;
+    view.level = dlg::kLevel4;
     // What a new game does: the old facade goes, and thinking is switched off.
     view.onDispatch = [this](int n) {
         if (n != 20) return;
@@ -213,7 +213,7 @@ TEST_F(Thinking, NewGameInsideThePumpEndsThinkingWithoutAMove) {
 }
 
 TEST_F(Thinking, SecondRequestInsideThePumpWinsAndTheFirstGivesUp) {
-    view.level = kLevel1;
+    view.level = dlg::kLevel1;
     view.onDispatch = [this](int n) {
         if (n == 5) control.OnComputerMove();
     };
@@ -225,7 +225,7 @@ TEST_F(Thinking, SecondRequestInsideThePumpWinsAndTheFirstGivesUp) {
 }
 
 TEST_F(Thinking, MoveFoundForAnOldPositionIsRefused) {
-    view.level = kLevel1;
+    view.level = dlg::kLevel1;
     view.onDispatch = [this](int n) {
         if (n == 3) view.facade->EnterMove("e2e4");
     };
@@ -240,7 +240,7 @@ TEST_F(Thinking, MoveFoundForAnOldPositionIsRefused) {
 TEST_F(Thinking, RequestEndsHoldingNoPages) {
     std::size_t most = 0;
     control.SetSearchHook(KeepMostHeld, &most);
-    view.level = kLevel2;
+    view.level = dlg::kLevel2;
     control.OnComputerMove();
     EXPECT_GT(most, 0u);
     EXPECT_EQ(CBlockPool::HeldByAllPools(), 0u);
@@ -253,7 +253,7 @@ TEST_F(Thinking, RequestEndsHoldingNoPages) {
 TEST_F(Thinking, NestedRequestGivesBackOnlyItsOwnPages) {
     std::size_t most = 0, outerHeld = 0, afterInner = 0;
     control.SetSearchHook(KeepMostHeld, &most);
-    view.level = kLevel1;
+    view.level = dlg::kLevel1;
     view.onDispatch = [&](int n) {
         if (n != 5) return;
         outerHeld = CBlockPool::HeldByAllPools();
