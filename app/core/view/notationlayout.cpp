@@ -1,5 +1,6 @@
 #include "app/core/view/notationlayout.h"
 
+#include "app/core/view/notationsurface.h"
 #include "app/core/view/textmeasurer.h"
 #include "notation/notationwalk.h"
 
@@ -71,4 +72,21 @@ int CNotationLayout::FitPoints(const std::function<int(int points)>& widestAt, i
         }
     }
     return best;
+}
+
+CNotationLayout::Extent CNotationLayout::DrawFitted(CGameFacade& facade, INotationSurface& surface, int width) {
+    CNotationLayout layout;
+    // The lines' widths are asked at several sizes; their places follow
+    // from the size found, so they are laid out again at it.
+    surface.SetFontPoints(kMinPoints);
+    layout.Layout(facade, surface);
+    const int points = FitPoints(
+        [&](int size) {
+            surface.SetFontPoints(size);
+            return layout.WidestLine(surface);
+        },
+        width - kLeft);
+    surface.SetFontPoints(points);
+    for (const Draw& draw : layout.Layout(facade, surface)) surface.WriteText(draw.x, draw.y, draw.text.c_str());
+    return layout.Measure(surface);
 }

@@ -9,6 +9,7 @@
 
 class CGameFacade;
 class CTextMeasurer;
+class INotationSurface;
 
 class CNotationLayout {
 public:
@@ -44,6 +45,9 @@ public:
     // line, as `widestAt` measures it at a size, fits into `available`;
     // kMinPoints when none does.
     static int FitPoints(const std::function<int(int points)>& widestAt, int available);
+    // The whole text drawn on the surface in the size FitPoints finds for
+    // `width`; the area it took there.
+    static Extent DrawFitted(CGameFacade& facade, INotationSurface& surface, int width);
 
     // The distance from one line to the next: one and a half line heights.
     static int LineStep(int height) { return (3 * height + 1) / 2; }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/core/view/notationsurface.h"
 #include "app/core/view/textmeasurer.h"
 #include "notation/gamerecord.h"
 #include "notation/gametags.h"
@@ -31,6 +32,28 @@ public:
 };
 
 constexpr int kTagGap = 12;
+
+// A device whose characters are as wide as the font's size in points and
+// whose lines twice as high; records what is drawn at which size.
+class CFakeSurface : public INotationSurface {
+public:
+    struct Drawn {
+        int points;
+        int x;
+        int y;
+        std::string text;
+    };
+    static int CharWidth(int points) { return points; }
+    static int Height(int points) { return 2 * points; }
+
+    int TextHeight(const char*) override { return Height(points); }
+    int TextWidth(const char* text) override { return CharWidth(points) * static_cast<int>(std::strlen(text)); }
+    void SetFontPoints(int size) override { points = size; }
+    void WriteText(int x, int y, const char* text) override { drawn.push_back({points, x, y, text}); }
+
+    int points = 0;
+    std::vector<Drawn> drawn;
+};
 
 // A game as the document starts it: with the seven default tags.
 class CNewGame : public CGameFacade {
@@ -194,5 +217,46 @@ TEST(NotationLayoutTest, LinesAreTheClipboardRecordsLines) {
         std::vector<std::string> shown;
         for (const auto& draw : layout.Layout(facade, measurer)) shown.push_back(draw.text + " ");
         EXPECT_EQ(shown, lines) << halfMoves << " half-moves";
+    }
+}
+
+// The whole text goes on the device in the largest size at which its widest
+// line ends inside the width, less the margin, each line a step of that
+// size below the other.
+TEST(NotationLayoutTest, DrawnTextTakesTheLargestSizeThatFitsTheWidth) {
+    CNewGame facade;
+    EnterAll(facade, {"e4", "e5", "Nf3", "Nc6", "Bb5", "a6", "Ba4", "Nf6", "O-O", "Be7", "Re1", "b5", "Bb3"});
+    CFakeMeasurer measurer;
+    CNotationLayout layout;
+    size_t widest = 0;
+    for (const auto& draw : layout.Layout(facade, measurer)) widest = std::max(widest, draw.text.size());
+    const int chars = static_cast<int>(widest);
+    // Where the widest line ends at a size.
+    const auto rightAt = [&](int points) { return 4 + CFakeSurface::CharWidth(points) * chars; };
+    const struct {
+        int width;
+        int points;
+    } cases[] = {
+        {rightAt(14) + 4, 14},  // ends exactly at the margin
+        {rightAt(14) + 3, 13},  // a pixel short
+        {100000, CNotationLayout::kMaxPoints},
+        {10, CNotationLayout::kMinPoints},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.width);
+        CFakeSurface surface;
+        const CNotationLayout::Extent extent = CNotationLayout::DrawFitted(facade, surface, c.width);
+        ASSERT_EQ(surface.drawn.size(), layout.Draws().size());
+        const int step = CNotationLayout::LineStep(CFakeSurface::Height(c.points));
+        for (size_t i = 0; i < surface.drawn.size(); ++i) {
+            EXPECT_EQ(surface.drawn[i].points, c.points);
+            EXPECT_EQ(surface.drawn[i].text, layout.Draws()[i].text);
+            EXPECT_EQ(surface.drawn[i].x, 4);
+            // The gap after the tags, 12, in the one step from the last tag line.
+            const int gap = i >= 7 ? kTagGap : 0;
+            EXPECT_EQ(surface.drawn[i].y, 4 + static_cast<int>(i) * step + gap) << i;
+        }
+        EXPECT_EQ(extent.width, rightAt(c.points) + 4);
+        EXPECT_EQ(extent.height, surface.drawn.back().y + step + 4);
     }
 }
