@@ -1,0 +1,168 @@
+#include "app/core/view/viewcontroller.h"
+
+#include "app/core/frame/commandids.h"
+#include "app/core/frame/mainframetexts.h"
+#include "app/core/view/viewplatform.h"
+#include "app/core/view/viewsurface.h"
+#include "rules/displaytext.h"
+#include "rules/gamefacade.h"
+
+namespace {
+
+// A handler that may end in the computer's thinking, from its start to its return.
+class CThinkingScope {
+public:
+    explicit CThinkingScope(IViewPlatform& platform) : m_platform(platform) { m_platform.EnterThinking(); }
+    ~CThinkingScope() { m_platform.LeaveThinking(); }
+    CThinkingScope(const CThinkingScope&) = delete;
+    CThinkingScope& operator=(const CThinkingScope&) = delete;
+
+private:
+    IViewPlatform& m_platform;
+};
+
+}  // namespace
+
+const int CViewController::kCommands[] = {
+    cmd::kFlipBoard,    cmd::kToggleNotation, cmd::kSettings, cmd::kEnterMove, cmd::kLegalMoves,
+    cmd::kComputerMove, cmd::kSuggestion,     cmd::kEditCopy, cmd::kEditPaste, cmd::kHomepage,
+};
+const int CViewController::kCommandCount = static_cast<int>(sizeof kCommands / sizeof kCommands[0]);
+
+CViewController::CViewController(IViewPlatform& platform) : m_platform(platform) {}
+
+bool CViewController::OnCommand(int id) {
+    switch (id) {
+        case cmd::kFlipBoard:
+            m_moves.OnFlipBoard();
+            return true;
+        case cmd::kToggleNotation:
+            OnToggleNotation();
+            return true;
+        case cmd::kSettings:
+            OnSettings();
+            return true;
+        case cmd::kEnterMove: {
+            CThinkingScope scope(m_platform);
+            m_moves.OnEnterMove();
+            return true;
+        }
+        case cmd::kLegalMoves:
+            OnLegalMoves();
+            return true;
+        case cmd::kComputerMove: {
+            CThinkingScope scope(m_platform);
+            m_thinking.OnComputerMove();
+            return true;
+        }
+        case cmd::kSuggestion: {
+            CThinkingScope scope(m_platform);
+            m_thinking.OnSuggestion();
+            return true;
+        }
+        case cmd::kEditCopy:
+            m_platform.CopyGame();
+            return true;
+        case cmd::kEditPaste:
+            m_platform.PasteGame();
+            return true;
+        case cmd::kHomepage:
+            OnHomepage();
+            return true;
+    }
+    return false;
+}
+
+void CViewController::OnBoardClick(bool leftOnly, int x, int y, int width, int height) {
+    CThinkingScope scope(m_platform);
+    m_moves.OnBoardClick(leftOnly, x, y, width, height);
+}
+
+void CViewController::OnLegalMoves() {
+    CThinkingScope scope(m_platform);
+    m_moves.OnLegalMoves();
+}
+
+void CViewController::OnToggleNotation() {
+    m_showNotation = m_showNotation != kBoardNotation ? kBoardNotation : kUserNotation;
+    Repaint(true);
+}
+
+void CViewController::OnSettings() {
+    // Whatever button closes the dialog, the view takes what it leaves.
+    CSettingsDlgLogic settings;
+    settings.m_autoReply = m_moves.AutoReply();
+    settings.m_level = m_level;
+    m_platform.EditSettings(settings);
+    m_moves.SetAutoReply(settings.m_autoReply);
+    m_level = settings.m_level;
+}
+
+void CViewController::OnHomepage() {
+    if (m_platform.OpenAddress(CMainFrameTexts::kHomepage)) return;
+    ShowMessage((std::string(kHomepageFailure) + CMainFrameTexts::kHomepage).c_str(), CMainFrameTexts::kWindowTitle);
+}
+
+void CViewController::Paint(IViewSurface& surface, int width, int height) {
+    if (m_showNotation != kBoardNotation) {
+        const CNotationLayout::Extent extent = DrawNotation(surface, width);
+        m_platform.SetScrolledSize(extent.width, extent.height);
+        return;
+    }
+    // The board never scrolls; the room a notation took goes first.
+    m_platform.SetScrolledSize(0, 0);
+    CGameFacade* facade = Facade();
+    if (!facade || !surface.DrawBoard(*facade, m_moves.Picker())) return;
+    if (m_paintStatus.OnPaint(width, height, m_platform.MessageBoxShowing()))
+        m_platform.SetStatusText(DisplayText(facade->StatusText()));
+}
+
+CNotationLayout::Extent CViewController::DrawNotation(INotationSurface& surface, int width) {
+    CGameFacade* facade = Facade();
+    if (!facade) return {0, 0};
+    return CNotationLayout::DrawFitted(*facade, surface, width);
+}
+
+void CViewController::BeginPrinting() {
+    if (m_showNotation == kBoardNotation) m_showNotation = kPrintNotation;
+    Repaint(true);
+}
+
+void CViewController::EndPrinting() {
+    if (m_showNotation == kPrintNotation) m_showNotation = kBoardNotation;
+    Repaint(true);
+}
+
+CGameFacade* CViewController::Facade() { return m_platform.Facade(); }
+
+CMessagePump* CViewController::Pump() { return m_platform.Pump(); }
+
+long CViewController::GameNumber() { return m_platform.GameNumber(); }
+
+void CViewController::SetStatusText(const char* text) {
+    // A command's own text: a box shown with it keeps it (see CPaintStatus).
+    m_paintStatus.TextWritten();
+    m_platform.SetStatusText(text);
+}
+
+void CViewController::ShowMessage(const char* text, const char* caption) { m_platform.ShowMessage(text, caption); }
+
+bool CViewController::AskYesNo(const char* text, const char* caption) { return m_platform.AskYesNo(text, caption); }
+
+void CViewController::ShowBoard() {
+    // The notation goes; the board comes back on a clean area.
+    if (m_showNotation == kBoardNotation) return;
+    m_showNotation = kBoardNotation;
+    Repaint(true);
+}
+
+void CViewController::Repaint(bool eraseBackground) {
+    m_paintStatus.Requested();
+    m_platform.Repaint(eraseBackground);
+}
+
+void CViewController::WaitCursor(int step) { m_platform.WaitCursor(step); }
+
+std::string CViewController::ChooseLegalMove(CGameFacade* facade) { return m_platform.ChooseLegalMove(facade); }
+
+std::string CViewController::TypeMove() { return m_platform.TypeMove(); }

@@ -1,0 +1,91 @@
+// The view of the open game as both desktop programs run it: its display
+// mode, the commands it handles, its clicks, its paints and their status
+// text, and printing's notation. The thinking and move-entry controls work
+// through it; the platform does the toolkit's part.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/core/dialogs/settingsdlglogic.h"
+#include "app/core/view/moveentrycontrol.h"
+#include "app/core/view/moveentryview.h"
+#include "app/core/view/notationlayout.h"
+#include "app/core/view/paintstatus.h"
+#include "app/core/view/thinkingcontrol.h"
+#include "app/core/view/thinkingview.h"
+
+class INotationSurface;
+class IViewPlatform;
+class IViewSurface;
+
+class CViewController : public IThinkingView, public IMoveEntryView {
+public:
+    // m_showNotation: the board, the notation the user chose, the notation
+    // while printing runs.
+    static constexpr int kBoardNotation = 0;
+    static constexpr int kUserNotation = -1;
+    static constexpr int kPrintNotation = 1;
+    static constexpr const char* kHomepageFailure = "Die Homepage kann nicht geöffnet werden:\n";
+    // The commands the view handles, for the menus' and keys' wiring.
+    static const int kCommands[];
+    static const int kCommandCount;
+
+    // The platform is not owned and must outlive the controller.
+    explicit CViewController(IViewPlatform& platform);
+
+    // A command of the menu, the keys or the toolbar; false when it is not the view's.
+    bool OnCommand(int id);
+    // A press of the left button at a client point of a view of this size;
+    // leftOnly is false when a modifier or another button was held as well.
+    void OnBoardClick(bool leftOnly, int x, int y, int width, int height);
+    void OnLegalMoves();
+    // The document's game was replaced or reloaded.
+    void OnDocumentChanged() { Repaint(true); }
+
+    // One paint of the view's client area: the board, or the notation
+    // fitted to the width.
+    void Paint(IViewSurface& surface, int width, int height);
+    // The notation on a device, the screen's or the paper's, fitted to
+    // `width`; the area it took.
+    CNotationLayout::Extent DrawNotation(INotationSurface& surface, int width);
+    // Printing and its preview show the notation meanwhile.
+    void BeginPrinting();
+    void EndPrinting();
+
+    // The board and nothing else fills the view: no background to erase.
+    bool ShowsBoard() const { return m_showNotation == kBoardNotation; }
+    int ShowNotation() const { return m_showNotation; }
+    const CSquarePicker& Picker() { return m_moves.Picker(); }
+    int AutoReply() const { return m_moves.AutoReply(); }
+
+    // IThinkingView and IMoveEntryView
+    CGameFacade* Facade() override;
+    CMessagePump* Pump() override;
+    uint16_t Level() const override { return m_level; }
+    // A text of a command's own, which a box shown after it keeps in sight.
+    void SetStatusText(const char* text) override;
+    void ShowMessage(const char* text, const char* caption) override;
+    void ShowBoard() override;
+    void Invalidate() override { Repaint(false); }
+    void WaitCursor(int step) override;
+    long GameNumber() override;
+    bool AskYesNo(const char* text, const char* caption) override;
+    bool NotationShown() override { return m_showNotation != kBoardNotation; }
+    void Repaint(bool eraseBackground) override;
+    std::string ChooseLegalMove(CGameFacade* facade) override;
+    std::string TypeMove() override;
+    void ComputerMove() override { m_thinking.OnComputerMove(); }
+
+private:
+    void OnToggleNotation();
+    void OnSettings();
+    void OnHomepage();
+
+    IViewPlatform& m_platform;
+    CPaintStatus m_paintStatus;
+    CThinkingControl m_thinking{*this};
+    CMoveEntryControl m_moves{*this};
+    uint16_t m_level = CSettingsDlgLogic::kDefaultLevel;
+    int m_showNotation = kBoardNotation;
+};

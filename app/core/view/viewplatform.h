@@ -1,0 +1,53 @@
+// What the view's controller asks of the program around it: the document's
+// game, the frame's thinking scope, the view's window with its status bar,
+// boxes, dialogs and cursor, and the system's browser. Each shell's view
+// implements it with its toolkit's calls.
+#pragma once
+
+#include <string>
+
+class CGameFacade;
+class CMessagePump;
+class CSettingsDlgLogic;
+
+class IViewPlatform {
+public:
+    virtual ~IViewPlatform() = default;
+
+    // The document's current facade, its pump, and the number of its game,
+    // which changes with every new, opened or pasted game.
+    virtual CGameFacade* Facade() = 0;
+    virtual CMessagePump* Pump() = 0;
+    virtual long GameNumber() = 0;
+    // The document's clipboard exchange of the game.
+    virtual void CopyGame() = 0;
+    virtual void PasteGame() = 0;
+
+    // Around a handler that may run the computer's thinking: the frame holds
+    // a close request back until the outermost one has returned.
+    virtual void EnterThinking() = 0;
+    virtual void LeaveThinking() = 0;
+
+    // Asks for a paint of the whole view, erasing the background first or not.
+    virtual void Repaint(bool eraseBackground) = 0;
+    // The area the view's content takes, to scroll over; 0 x 0 for the
+    // board, which never scrolls.
+    virtual void SetScrolledSize(int width, int height) = 0;
+    // The first pane of the status bar.
+    virtual void SetStatusText(const char* text) = 0;
+    // Modal boxes: with an OK button, and with Yes and No (true for Yes).
+    virtual void ShowMessage(const char* text, const char* caption) = 0;
+    virtual bool AskYesNo(const char* text, const char* caption) = 0;
+    // One of the program's message boxes is up, whoever showed it.
+    virtual bool MessageBoxShowing() = 0;
+    // +1 switches the wait cursor on, -1 off.
+    virtual void WaitCursor(int step) = 0;
+
+    // The dialogs, shown modally: the text of the move the user chose or
+    // typed, "" for none; the settings take the dialog's fields as it leaves them.
+    virtual std::string ChooseLegalMove(CGameFacade* facade) = 0;
+    virtual std::string TypeMove() = 0;
+    virtual void EditSettings(CSettingsDlgLogic& settings) = 0;
+    // The address in the user's browser; false when the system could not open it.
+    virtual bool OpenAddress(const char* address) = 0;
+};

@@ -1,0 +1,16 @@
+// The device one paint of the view draws on: the board picture, or the
+// notation's text.
+#pragma once
+
+#include "app/core/view/notationsurface.h"
+
+class CGameFacade;
+class CSquarePicker;
+
+class IViewSurface : public INotationSurface {
+public:
+    // The board picture of the facade's position, with the picker's
+    // orientation and picked square, stretched over the whole client area;
+    // false when there is no picture to draw (its bitmaps failed).
+    virtual bool DrawBoard(const CGameFacade& facade, const CSquarePicker& picker) = 0;
+};

@@ -1,0 +1,357 @@
+#include "app/core/view/viewcontroller.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/core/dialogs/settingsdlglogic.h"
+#include "app/core/frame/commandids.h"
+#include "app/core/frame/mainframetexts.h"
+#include "app/core/view/viewplatform.h"
+#include "app/core/view/viewsurface.h"
+#include "engine/messagepump.h"
+#include "notation/gametags.h"
+#include "rules/gamefacade.h"
+
+namespace {
+
+constexpr int kSize = 400;  // a square is 50 pixels
+
+// Records, one line a call, what the controller asks of the platform and of
+// the device it paints on; answers as told.
+class FakePlatform : public IViewPlatform, public IViewSurface {
+public:
+    CGameFacade* Facade() override { return facade.get(); }
+    CMessagePump* Pump() override { return &TheMessagePump(); }
+    long GameNumber() override { return gameNumber; }
+    void CopyGame() override { Log("copy"); }
+    void PasteGame() override { Log("paste"); }
+    void EnterThinking() override { ++scopeDepth; }
+    void LeaveThinking() override { --scopeDepth; }
+    void Repaint(bool erase) override { Log(erase ? "repaint erased" : "repaint"); }
+    void SetScrolledSize(int width, int height) override {
+        Log("scroll " + std::to_string(width) + "x" + std::to_string(height));
+    }
+    void SetStatusText(const char* text) override { Log("status " + std::string(text)); }
+    void ShowMessage(const char* text, const char* caption) override {
+        Log("box " + std::string(caption) + ": " + text);
+    }
+    bool AskYesNo(const char* text, const char* caption) override {
+        Log("ask " + std::string(caption) + ": " + text);
+        return false;
+    }
+    bool MessageBoxShowing() override { return boxShowing; }
+    void WaitCursor(int step) override { waitCursor += step; }
+    std::string ChooseLegalMove(CGameFacade*) override {
+        Log("list");
+        return std::string();
+    }
+    std::string TypeMove() override {
+        Log("type");
+        return typedMove;
+    }
+    void EditSettings(CSettingsDlgLogic& settings) override {
+        Log("settings " + std::to_string(settings.m_autoReply) + " " + std::to_string(settings.m_level));
+        settings.m_autoReply = newAutoReply;
+        settings.m_level = newLevel;
+    }
+    bool OpenAddress(const char* address) override {
+        Log("open " + std::string(address));
+        return addressOpens;
+    }
+
+    // IViewSurface: texts five pixels a character and ten high at any size.
+    int TextHeight(const char*) override { return 10; }
+    int TextWidth(const char* text) override { return 5 * static_cast<int>(std::strlen(text)); }
+    void SetFontPoints(int) override {}
+    void WriteText(int, int, const char* text) override { Log("text " + std::string(text)); }
+    bool DrawBoard(const CGameFacade&, const CSquarePicker& picker) override {
+        Log(picker.HasSelection() ? "board picked" : "board");
+        return boardDrawn;
+    }
+
+    void Log(const std::string& line) {
+        log.push_back(line);
+        if (scopeDepth > deepestScope) deepestScope = scopeDepth;
+    }
+    // The lines that begin with the prefix.
+    std::vector<std::string> Lines(const std::string& prefix) const {
+        std::vector<std::string> lines;
+        for (const std::string& line : log)
+            if (line.rfind(prefix, 0) == 0) lines.push_back(line);
+        return lines;
+    }
+
+    std::unique_ptr<CGameFacade> facade = std::make_unique<CGameFacade>();
+    long gameNumber = 1;
+    bool boxShowing = false;
+    bool boardDrawn = true;
+    bool addressOpens = true;
+    std::string typedMove;
+    int newAutoReply = 1;
+    uint16_t newLevel = CSettingsDlgLogic::kDefaultLevel;
+    int scopeDepth = 0;
+    int deepestScope = 0;
+    int waitCursor = 0;
+    std::vector<std::string> log;
+};
+
+class ViewControllerTest : public testing::Test {
+protected:
+    void TearDown() override {
+        EXPECT_EQ(platform.scopeDepth, 0) << "every thinking scope is left";
+        EXPECT_EQ(platform.waitCursor, 0) << "the wait cursor is left as it was found";
+        TheMessagePump().SetThinking(CMessagePump::kThinkingOff);
+    }
+
+    void Paint(int width = kSize, int height = kSize) { view.Paint(platform, width, height); }
+    // Clicks the middle of a square given by its name, board not turned.
+    void Click(const char* square) {
+        const int column = square[0] - 'a', row = '8' - square[1];
+        view.OnBoardClick(true, column * kSize / 8 + kSize / 16, row * kSize / 8 + kSize / 16, kSize, kSize);
+    }
+
+    FakePlatform platform;
+    CViewController view{platform};
+};
+
+}  // namespace
+
+// The display mode's three values and what moves between them; the board
+// comes back on an erased area, and a command that changes nothing asks
+// for no paint.
+TEST_F(ViewControllerTest, NotationModeFollowsItsCommandsAndPrinting) {
+    enum Event { kToggle, kClick, kComputer, kBeginPrint, kEndPrint };
+    const int board = CViewController::kBoardNotation, user = CViewController::kUserNotation,
+              print = CViewController::kPrintNotation;
+    const struct {
+        std::vector<Event> events;
+        int mode;
+    } cases[] = {
+        {{kToggle}, user},
+        {{kToggle, kToggle}, board},
+        {{kToggle, kClick}, board},
+        {{kToggle, kComputer}, board},
+        {{kBeginPrint}, print},
+        {{kBeginPrint, kEndPrint}, board},
+        {{kBeginPrint, kToggle}, board},
+        {{kBeginPrint, kClick}, board},
+        {{kToggle, kBeginPrint}, user},
+        {{kToggle, kBeginPrint, kEndPrint}, user},
+        {{kEndPrint}, board},
+    };
+    for (const auto& c : cases) {
+        FakePlatform platform;
+        // Mated already: the computer's command only shows the box.
+        for (const char* move : {"f2f3", "e7e5", "g2g4", "d8h4"}) ASSERT_STREQ(platform.facade->EnterMove(move), "");
+        CViewController view(platform);
+        std::string trace;
+        for (Event event : c.events) {
+            trace += std::to_string(event) + " ";
+            switch (event) {
+                case kToggle: view.OnCommand(cmd::kToggleNotation); break;
+                case kClick: view.OnBoardClick(true, 10, 10, kSize, kSize); break;
+                case kComputer: view.OnCommand(cmd::kComputerMove); break;
+                case kBeginPrint: view.BeginPrinting(); break;
+                case kEndPrint: view.EndPrinting(); break;
+            }
+        }
+        EXPECT_EQ(view.ShowNotation(), c.mode) << trace;
+        EXPECT_EQ(view.NotationShown(), c.mode != board) << trace;
+        EXPECT_EQ(view.ShowsBoard(), c.mode == board) << trace;
+        // Every change of the mode repaints on an erased background.
+        for (const std::string& line : platform.Lines("repaint")) EXPECT_EQ(line, "repaint erased") << trace;
+    }
+}
+
+// A click while the notation shows brings the board back and nothing else;
+// so does the computer's command before it thinks.
+TEST_F(ViewControllerTest, ClickOnTheNotationOnlyBringsTheBoardBack) {
+    view.OnCommand(cmd::kToggleNotation);
+    platform.log.clear();
+    Click("e2");
+    EXPECT_EQ(platform.log, (std::vector<std::string>{"repaint erased"}));
+    EXPECT_FALSE(view.Picker().HasSelection());
+    Click("e2");
+    EXPECT_TRUE(view.Picker().HasSelection());
+}
+
+// The board's paint: the room a notation took goes first, then the board
+// with the pick, then the game's status text when the paint is due to
+// write it (CPaintStatus).
+TEST_F(ViewControllerTest, BoardPaintWritesTheStatusTextWhenDue) {
+    Paint();
+    EXPECT_EQ(platform.log, (std::vector<std::string>{"scroll 0x0", "board", "status Weiss ist am Zug"}));
+
+    // A paint the toolkit makes for its own reasons leaves the text alone.
+    platform.log.clear();
+    Paint();
+    EXPECT_EQ(platform.log, (std::vector<std::string>{"scroll 0x0", "board"}));
+
+    // A pick repaints, and that paint writes it again.
+    platform.log.clear();
+    Click("e2");
+    Paint();
+    EXPECT_EQ(platform.log,
+              (std::vector<std::string>{"repaint", "scroll 0x0", "board picked", "status Weiss ist am Zug"}));
+
+    // A new size writes it.
+    platform.log.clear();
+    Paint(kSize, kSize / 2);
+    EXPECT_EQ(platform.Lines("status"), (std::vector<std::string>{"status Weiss ist am Zug"}));
+
+    // A command's own text stays while its box is up; a repaint asked for
+    // before waits for the box to go.
+    platform.log.clear();
+    view.Repaint(false);
+    view.SetStatusText("Kurz - Hilfe");
+    platform.boxShowing = true;
+    Paint(kSize, kSize / 2);
+    EXPECT_EQ(platform.Lines("status"), (std::vector<std::string>{"status Kurz - Hilfe"}));
+    platform.boxShowing = false;
+    Paint(kSize, kSize / 2);
+    EXPECT_EQ(platform.Lines("status"), (std::vector<std::string>{"status Kurz - Hilfe", "status Weiss ist am Zug"}));
+
+    // Without a picture (its bitmaps failed) nothing is written.
+    platform.log.clear();
+    platform.boardDrawn = false;
+    view.Repaint(false);
+    Paint();
+    EXPECT_TRUE(platform.Lines("status").empty());
+}
+
+// A new game since the pick: the paint shows none.
+TEST_F(ViewControllerTest, PaintAfterANewGameShowsNoPick) {
+    Click("e2");
+    platform.gameNumber = 2;
+    platform.facade = std::make_unique<CGameFacade>();
+    platform.log.clear();
+    view.OnDocumentChanged();
+    Paint();
+    EXPECT_EQ(platform.log,
+              (std::vector<std::string>{"repaint erased", "scroll 0x0", "board", "status Weiss ist am Zug"}));
+}
+
+// The notation's paint writes the record's lines, no status text, and
+// gives the room they take to scroll over; printing draws the same lines.
+TEST_F(ViewControllerTest, NotationPaintWritesTheLinesAndTheirRoom) {
+    platform.facade->UpdateResultTag()->SetDefaults();
+    ASSERT_STREQ(platform.facade->EnterMove("e2e4"), "");
+    view.OnCommand(cmd::kToggleNotation);
+    platform.log.clear();
+    Paint();
+    const std::vector<std::string> texts = platform.Lines("text ");
+    ASSERT_EQ(texts.size(), 8u) << "seven tags and one move line";
+    EXPECT_EQ(texts.back(), "text 1.e4  * ");
+    EXPECT_TRUE(platform.Lines("status").empty());
+    EXPECT_TRUE(platform.Lines("board").empty());
+    ASSERT_FALSE(platform.log.empty());
+    const CNotationLayout::Extent extent = view.DrawNotation(platform, kSize);
+    EXPECT_GT(extent.height, 0);
+    EXPECT_EQ(platform.log.back(), "text 1.e4  * ");
+    EXPECT_EQ(platform.Lines("scroll"), (std::vector<std::string>{"scroll " + std::to_string(extent.width) + "x" +
+                                                                  std::to_string(extent.height)}));
+}
+
+// The commands that may end in the computer's thinking run inside the
+// frame's thinking scope; the others do not.
+TEST_F(ViewControllerTest, CommandsThatMayThinkHoldTheThinkingScope) {
+    const struct {
+        int id;
+        bool scoped;
+    } cases[] = {
+        {cmd::kFlipBoard, false},  {cmd::kToggleNotation, false}, {cmd::kSettings, false},
+        {cmd::kEnterMove, true},   {cmd::kLegalMoves, true},      {cmd::kComputerMove, true},
+        {cmd::kSuggestion, true},  {cmd::kEditCopy, false},       {cmd::kEditPaste, false},
+        {cmd::kHomepage, false},
+    };
+    ASSERT_EQ(sizeof cases / sizeof cases[0], static_cast<size_t>(CViewController::kCommandCount));
+    for (const auto& c : cases) {
+        platform.deepestScope = 0;
+        // Level 1, so that the thinking commands take little time.
+        platform.newLevel = dlg::kLevel1;
+        view.OnCommand(cmd::kSettings);
+        platform.deepestScope = 0;
+        EXPECT_TRUE(view.OnCommand(c.id)) << c.id;
+        EXPECT_EQ(platform.deepestScope, c.scoped ? 1 : 0) << c.id;
+        EXPECT_EQ(platform.scopeDepth, 0) << c.id;
+    }
+    platform.deepestScope = 0;
+    Click("e2");
+    EXPECT_EQ(platform.deepestScope, 1) << "a click";
+    platform.deepestScope = 0;
+    view.OnLegalMoves();
+    EXPECT_EQ(platform.deepestScope, 1) << "the list from the frame";
+}
+
+TEST_F(ViewControllerTest, CommandsOfOthersAreNotTheViews) {
+    for (int id : {cmd::kFileNew, cmd::kFileSave, cmd::kFilePrint, cmd::kShortHelp, cmd::kAppAbout, cmd::kEditUndo,
+                   cmd::kViewToolbar, 0}) {
+        EXPECT_FALSE(view.OnCommand(id)) << id;
+    }
+    EXPECT_TRUE(platform.log.empty());
+}
+
+TEST_F(ViewControllerTest, EditCommandsGoToTheDocument) {
+    view.OnCommand(cmd::kEditCopy);
+    view.OnCommand(cmd::kEditPaste);
+    EXPECT_EQ(platform.log, (std::vector<std::string>{"copy", "paste"}));
+}
+
+// The dialog shows the view's settings and the view takes what it leaves.
+TEST_F(ViewControllerTest, SettingsDialogRoundTrip) {
+    EXPECT_EQ(view.AutoReply(), 1);
+    EXPECT_EQ(view.Level(), dlg::kLevel3);
+    platform.newAutoReply = 0;
+    platform.newLevel = dlg::kLevel1;
+    view.OnCommand(cmd::kSettings);
+    EXPECT_EQ(platform.log, (std::vector<std::string>{"settings 1 1015"}));
+    EXPECT_EQ(view.AutoReply(), 0);
+    EXPECT_EQ(view.Level(), dlg::kLevel1);
+
+    // The automatic answer off: a typed move is not answered.
+    platform.typedMove = "e4";
+    view.OnCommand(cmd::kEnterMove);
+    EXPECT_EQ(platform.facade->GetGame()->GetPly(), 1);
+
+    platform.log.clear();
+    platform.newAutoReply = 1;
+    platform.newLevel = dlg::kLevel4;
+    view.OnCommand(cmd::kSettings);
+    EXPECT_EQ(platform.log, (std::vector<std::string>{"settings 0 1013"}));
+    EXPECT_EQ(view.Level(), dlg::kLevel4);
+}
+
+// The computer's move takes the level and repaints; the view's level goes
+// to the thinking driver.
+TEST_F(ViewControllerTest, ComputerMoveRepaintsWithItsStatus) {
+    platform.newLevel = dlg::kLevel1;
+    view.OnCommand(cmd::kSettings);
+    platform.log.clear();
+    view.OnCommand(cmd::kComputerMove);
+    EXPECT_EQ(platform.facade->GetGame()->GetPly(), 1);
+    const std::vector<std::string> status = platform.Lines("status");
+    ASSERT_EQ(status.size(), 3u);
+    EXPECT_EQ(status[0], "status Der Computer denkt");
+    EXPECT_EQ(status[1], "status Computer ist am Denken ..");
+    EXPECT_EQ(status[2].rfind("status Computer zieht ", 0), 0u);
+    EXPECT_EQ(platform.log.back(), "repaint");
+}
+
+// The homepage in the browser; where the system cannot open it, a box says so.
+TEST_F(ViewControllerTest, HomepageThatCannotBeOpenedIsReported) {
+    const std::string open = std::string("open ") + CMainFrameTexts::kHomepage;
+    view.OnCommand(cmd::kHomepage);
+    EXPECT_EQ(platform.log, (std::vector<std::string>{open}));
+
+    platform.log.clear();
+    platform.addressOpens = false;
+    view.OnCommand(cmd::kHomepage);
+    EXPECT_EQ(platform.log,
+              (std::vector<std::string>{open, std::string("box ") + CMainFrameTexts::kWindowTitle +
+                                                   ": Die Homepage kann nicht geöffnet werden:\n" +
+                                                   CMainFrameTexts::kHomepage}));
+}
