@@ -103,9 +103,9 @@ void CViewController::OnHomepage() {
     ShowMessage((std::string(kHomepageFailure) + CMainFrameTexts::kHomepage).c_str(), CMainFrameTexts::kWindowTitle);
 }
 
-void CViewController::Paint(IViewSurface& surface, int width, int height) {
+void CViewController::Paint(IViewSurface& surface) {
     if (m_showNotation != kBoardNotation) {
-        const CNotationLayout::Extent extent = DrawNotation(surface, width);
+        const CNotationLayout::Extent extent = DrawNotation(surface, surface.Width());
         m_platform.SetScrolledSize(extent.width, extent.height);
         return;
     }
@@ -113,7 +113,7 @@ void CViewController::Paint(IViewSurface& surface, int width, int height) {
     m_platform.SetScrolledSize(0, 0);
     CGameFacade* facade = Facade();
     if (!facade || !surface.DrawBoard(*facade, m_moves.Picker())) return;
-    if (m_paintStatus.OnPaint(width, height, m_platform.MessageBoxShowing()))
+    if (m_paintStatus.OnPaint(surface.Width(), surface.Height(), m_platform.MessageBoxShowing()))
         m_platform.SetStatusText(DisplayText(facade->StatusText()));
 }
 

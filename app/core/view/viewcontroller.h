@@ -44,8 +44,8 @@ public:
     void OnDocumentChanged() { Repaint(true); }
 
     // One paint of the view's client area: the board, or the notation
-    // fitted to the width.
-    void Paint(IViewSurface& surface, int width, int height);
+    // fitted to its width.
+    void Paint(IViewSurface& surface);
     // The notation on a device, the screen's or the paper's, fitted to
     // `width`; the area it took.
     CNotationLayout::Extent DrawNotation(INotationSurface& surface, int width);

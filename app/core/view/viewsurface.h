@@ -9,6 +9,10 @@ class CSquarePicker;
 
 class IViewSurface : public INotationSurface {
 public:
+    // The view's client area as it is when asked: a paint may change it, by
+    // taking away a scroll bar.
+    virtual int Width() = 0;
+    virtual int Height() = 0;
     // The board picture of the facade's position, with the picker's
     // orientation and picked square, stretched over the whole client area;
     // false when there is no picture to draw (its bitmaps failed).

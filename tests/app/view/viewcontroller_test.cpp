@@ -34,6 +34,7 @@ public:
     void Repaint(bool erase) override { Log(erase ? "repaint erased" : "repaint"); }
     void SetScrolledSize(int width, int height) override {
         Log("scroll " + std::to_string(width) + "x" + std::to_string(height));
+        if (width == 0 && height == 0) this->width += scrollBarWidth;
     }
     void SetStatusText(const char* text) override { Log("status " + std::string(text)); }
     void ShowMessage(const char* text, const char* caption) override {
@@ -64,6 +65,8 @@ public:
     }
 
     // IViewSurface: texts five pixels a character and ten high at any size.
+    int Width() override { return width; }
+    int Height() override { return height; }
     int TextHeight(const char*) override { return 10; }
     int TextWidth(const char* text) override { return 5 * static_cast<int>(std::strlen(text)); }
     void SetFontPoints(int) override {}
@@ -96,6 +99,10 @@ public:
     int scopeDepth = 0;
     int deepestScope = 0;
     int waitCursor = 0;
+    int width = kSize;
+    int height = kSize;
+    // What the area gains when the room to scroll goes.
+    int scrollBarWidth = 0;
     std::vector<std::string> log;
 };
 
@@ -107,7 +114,11 @@ protected:
         TheMessagePump().SetThinking(CMessagePump::kThinkingOff);
     }
 
-    void Paint(int width = kSize, int height = kSize) { view.Paint(platform, width, height); }
+    void Paint(int width = kSize, int height = kSize) {
+        platform.width = width;
+        platform.height = height;
+        view.Paint(platform);
+    }
     // Clicks the middle of a square given by its name, board not turned.
     void Click(const char* square) {
         const int column = square[0] - 'a', row = '8' - square[1];
@@ -220,6 +231,23 @@ TEST_F(ViewControllerTest, BoardPaintWritesTheStatusTextWhenDue) {
     platform.boardDrawn = false;
     view.Repaint(false);
     Paint();
+    EXPECT_TRUE(platform.Lines("status").empty());
+}
+
+// The paint that takes the notation's scroll bar away measures the area
+// without it, so the next paint at that size is no new size.
+TEST_F(ViewControllerTest, BoardPaintMeasuresTheAreaWithoutTheNotationsScrollBar) {
+    Paint();
+    view.OnCommand(cmd::kToggleNotation);
+    Paint();
+    view.OnCommand(cmd::kToggleNotation);
+    platform.scrollBarWidth = 15;
+    platform.log.clear();
+    view.Paint(platform);
+    EXPECT_EQ(platform.Lines("status"), (std::vector<std::string>{"status Weiss ist am Zug"}));
+    platform.scrollBarWidth = 0;
+    platform.log.clear();
+    view.Paint(platform);
     EXPECT_TRUE(platform.Lines("status").empty());
 }
 
