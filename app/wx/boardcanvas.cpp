@@ -1,13 +1,14 @@
 #include "app/wx/boardcanvas.h"
 
 #include <wx/dcclient.h>
+#include <wx/docview.h>
 #include <wx/settings.h>
 
 #include <wx/ffile.h>
 #include <wx/utils.h>
 
+#include "app/core/view/viewcontroller.h"
 #include "app/wx/gtkglue.h"
-#include "app/wx/torvoview.h"
 
 namespace {
 
@@ -15,10 +16,11 @@ constexpr int kScrollStep = 16;  // pixels a scroll line
 
 }  // namespace
 
-CBoardCanvas::CBoardCanvas(wxWindow* parent, CTorvoView* view)
+CBoardCanvas::CBoardCanvas(wxWindow* parent, wxView* view, CViewController* controller)
     : wxScrolled<wxWindow>(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                            wxFULL_REPAINT_ON_RESIZE | wxHSCROLL | wxVSCROLL),
-      m_view(view) {
+      m_view(view),
+      m_controller(controller) {
     SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
     CGtkGlue::KeepScrollBarsInSight(this);
     ShowScrollbars(wxSHOW_SB_NEVER, wxSHOW_SB_NEVER);
@@ -46,7 +48,16 @@ void CBoardCanvas::WriteGeometry() {
 
 void CBoardCanvas::OnLeftDown(wxMouseEvent& event) {
     SetFocus();
-    if (m_view) m_view->OnBoardClick(CTorvoView::ClickFlags(event), event.GetX(), event.GetY());
+    Click(event, event.GetPosition());
+}
+
+void CBoardCanvas::Click(const wxMouseEvent& event, const wxPoint& point) {
+    if (!m_controller) return;
+    // Only the left button alone picks and moves.
+    const bool otherDown = event.MiddleIsDown() || event.RightIsDown() || event.Aux1IsDown() || event.Aux2IsDown();
+    const bool leftOnly = !(event.ShiftDown() || event.ControlDown() || otherDown);
+    const wxSize size = GetClientSize();
+    m_controller->OnBoardClick(leftOnly, point.x, point.y, size.GetWidth(), size.GetHeight());
 }
 
 void CBoardCanvas::OnSize(wxSizeEvent& event) {

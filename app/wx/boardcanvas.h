@@ -1,23 +1,31 @@
-// The view's window: passes paints and left clicks to the view. The board
-// fills it; the notation scrolls in it when it is longer than the window.
+// The view's window: its paints go to the view, its left clicks to the
+// view's controller. The board fills it; the notation scrolls in it when it
+// is longer than the window.
 #pragma once
 
 #include <wx/scrolwin.h>
 
-class CTorvoView;
+class CViewController;
+class wxView;
 
 class CBoardCanvas : public wxScrolled<wxWindow> {
 public:
     // Tests name a file here to learn where the board lies on the screen.
     static constexpr const char* kGeometryVariable = "TORVO_CANVAS_FILE";
 
-    CBoardCanvas(wxWindow* parent, CTorvoView* view);
+    CBoardCanvas(wxWindow* parent, wxView* view, CViewController* controller);
 
     // The view is going away: no more paints or clicks reach it.
-    void Detach() { m_view = nullptr; }
+    void Detach() {
+        m_view = nullptr;
+        m_controller = nullptr;
+    }
     // The size of the notation shown, to scroll over; 0 × 0 for the board,
     // which never scrolls.
     void SetScrolledSize(int width, int height);
+    // A press of the left button at a point in the canvas's client
+    // coordinates, here or on the frame around it.
+    void Click(const wxMouseEvent& event, const wxPoint& point);
 
 private:
     void OnPaint(wxPaintEvent& event);
@@ -25,6 +33,7 @@ private:
     void OnSize(wxSizeEvent& event);
     void WriteGeometry();
 
-    CTorvoView* m_view;
+    wxView* m_view;
+    CViewController* m_controller;
     wxSize m_scrolledSize;
 };

@@ -42,14 +42,6 @@ constexpr int kInitialHeight = 600;
 
 }  // namespace
 
-CMainFrame::ThinkingScope::ThinkingScope(CMainFrame* frame) : m_frame(frame) {
-    if (m_frame) m_frame->m_deferredClose.EnterThinking();
-}
-
-CMainFrame::ThinkingScope::~ThinkingScope() {
-    if (m_frame) m_frame->LeaveThinking();
-}
-
 CMainFrame::CMainFrame(wxDocManager* manager)
     : wxDocParentFrame(manager, nullptr, wxID_ANY, U(CMainFrameTexts::kWindowTitle), wxDefaultPosition,
                        wxSize(kInitialWidth, kInitialHeight)) {
@@ -233,7 +225,7 @@ void CMainFrame::OnFrameworkCommand(wxCommandEvent& event) {
 void CMainFrame::OnShortHelp(wxCommandEvent&) {
     // Through the view, whose paints then leave the text to the box.
     if (CTorvoView* view = ActiveView())
-        view->SetStatusText(U(CShortHelp::kStatusText));
+        view->Controller().SetStatusText(CShortHelp::kStatusText);
     else
         SetStatusText(U(CShortHelp::kStatusText));
     CMessageBox::Show(this, U(CShortHelp::Text()), U(CShortHelp::kCaption));
@@ -247,7 +239,7 @@ void CMainFrame::OnAbout(wxCommandEvent&) {
 void CMainFrame::OnDoNothing(wxCommandEvent&) {}
 
 void CMainFrame::OnLegalMoves(wxCommandEvent&) {
-    if (CTorvoView* view = ActiveView()) view->OnLegalMoves();
+    if (CTorvoView* view = ActiveView()) view->Controller().OnLegalMoves();
 }
 
 void CMainFrame::OnToggleToolbar(wxCommandEvent&) {
@@ -269,11 +261,8 @@ void CMainFrame::OnUpdateRecentFiles(wxUpdateUIEvent& event) {
 }
 
 void CMainFrame::OnFrameClick(wxMouseEvent& event) {
-    CTorvoView* view = ActiveView();
-    if (!view || !m_canvas) return;
     // The view works in its own client coordinates.
-    const wxPoint point = m_canvas->ScreenToClient(ClientToScreen(event.GetPosition()));
-    view->OnBoardClick(CTorvoView::ClickFlags(event), point.x, point.y);
+    if (m_canvas) m_canvas->Click(event, m_canvas->ScreenToClient(ClientToScreen(event.GetPosition())));
 }
 
 void CMainFrame::OnClose(wxCloseEvent& event) {

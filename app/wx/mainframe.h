@@ -5,6 +5,7 @@
 #include <wx/docview.h>
 
 #include "app/core/frame/deferredclose.h"
+#include "app/wx/viewframe.h"
 
 class CBoardCanvas;
 class CStatusBar;
@@ -12,26 +13,17 @@ class CTorvoView;
 class wxMenu;
 class wxToolBar;
 
-class CMainFrame : public wxDocParentFrame {
+class CMainFrame : public wxDocParentFrame, public IViewFrame {
 public:
-    // Marks a handler that may run the computer's thinking; a close request
-    // meanwhile is carried out after the outermost one has returned.
-    class ThinkingScope {
-    public:
-        explicit ThinkingScope(CMainFrame* frame);
-        ~ThinkingScope();
-        ThinkingScope(const ThinkingScope&) = delete;
-        ThinkingScope& operator=(const ThinkingScope&) = delete;
-
-    private:
-        CMainFrame* m_frame;
-    };
-
     explicit CMainFrame(wxDocManager* manager);
     ~CMainFrame() override;
 
-    CStatusBar* StatusBar() const { return m_statusBar; }
-    void SetBoardCanvas(CBoardCanvas* canvas);
+    // IViewFrame; a close request while the computer thinks is carried out
+    // after the outermost handler that may think has returned.
+    void SetBoardCanvas(CBoardCanvas* canvas) override;
+    CStatusBar* StatusBar() const override { return m_statusBar; }
+    void EnterThinking() override { m_deferredClose.EnterThinking(); }
+    void LeaveThinking() override;
     void SetStatusText(const wxString& text, int number = 0) override;
     void DoGiveHelp(const wxString& text, bool show) override;
 
@@ -57,7 +49,6 @@ private:
     void OnMenuHighlight(wxMenuEvent& event);
     void OnFrameClick(wxMouseEvent& event);
     void OnClose(wxCloseEvent& event);
-    void LeaveThinking();
 
     CStatusBar* m_statusBar = nullptr;
     wxToolBar* m_toolBar = nullptr;

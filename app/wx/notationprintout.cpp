@@ -1,7 +1,8 @@
 #include "app/wx/notationprintout.h"
 
 #include "app/core/view/printpage.h"
-#include "app/wx/torvoview.h"
+#include "app/core/view/viewcontroller.h"
+#include "app/wx/dcsurface.h"
 
 namespace {
 
@@ -9,11 +10,11 @@ constexpr int kOnlyPage = 1;
 
 }  // namespace
 
-CNotationPrintout::CNotationPrintout(CTorvoView* view) : wxPrintout("Torvo"), m_view(view) {}
+CNotationPrintout::CNotationPrintout(CViewController& controller) : wxPrintout("Torvo"), m_controller(controller) {}
 
-void CNotationPrintout::OnBeginPrinting() { m_view->BeginPrinting(); }
+void CNotationPrintout::OnBeginPrinting() { m_controller.BeginPrinting(); }
 
-void CNotationPrintout::OnEndPrinting() { m_view->EndPrinting(); }
+void CNotationPrintout::OnEndPrinting() { m_controller.EndPrinting(); }
 
 bool CNotationPrintout::OnPrintPage(int page) {
     wxDC* dc = GetDC();
@@ -27,7 +28,8 @@ bool CNotationPrintout::OnPrintPage(int page) {
     const wxCoord marginY = CPrintPage::MillimetresToDots(CPrintPage::kMarginMillimetres, ppiY);
     OffsetLogicalOrigin(marginX, marginY);
     // The lines are fitted to the page between the margins.
-    m_view->DrawNotation(*dc, GetLogicalPageRect().GetWidth() - 2 * marginX);
+    CDcSurface paper(*dc);
+    m_controller.DrawNotation(paper, GetLogicalPageRect().GetWidth() - 2 * marginX);
     return true;
 }
 

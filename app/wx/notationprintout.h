@@ -1,13 +1,13 @@
-// One printed page: the game's notation, drawn by the view.
+// One printed page: the game's notation, as the view's controller draws it.
 #pragma once
 
 #include <wx/print.h>
 
-class CTorvoView;
+class CViewController;
 
 class CNotationPrintout : public wxPrintout {
 public:
-    explicit CNotationPrintout(CTorvoView* view);
+    explicit CNotationPrintout(CViewController& controller);
 
     void OnBeginPrinting() override;
     void OnEndPrinting() override;
@@ -16,5 +16,5 @@ public:
     void GetPageInfo(int* minPage, int* maxPage, int* pageFrom, int* pageTo) override;
 
 private:
-    CTorvoView* m_view;
+    CViewController& m_controller;
 };

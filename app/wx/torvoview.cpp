@@ -1,54 +1,37 @@
 #include "app/wx/torvoview.h"
 
 #include <wx/app.h>
-#include <wx/dcmemory.h>
-#include <wx/image.h>
 #include <wx/log.h>
-#include <wx/settings.h>
 #include <wx/print.h>
+#include <wx/toplevel.h>
 #include <wx/utils.h>
 
-#include "app/wx/boardcanvas.h"
-#include "app/core/view/notationlayout.h"
-#include "app/core/view/textmeasurer.h"
 #include "app/core/frame/commandids.h"
 #include "app/core/frame/mainframetexts.h"
+#include "app/wx/boardcanvas.h"
+#include "app/wx/dcsurface.h"
 #include "app/wx/legalmovesdlg.h"
-#include "app/wx/mainframe.h"
 #include "app/wx/messagebox.h"
 #include "app/wx/moveentrydlg.h"
 #include "app/wx/notationprintout.h"
 #include "app/wx/settingsdlg.h"
 #include "app/wx/statusbar.h"
 #include "app/wx/torvodoc.h"
-#include "rules/displaytext.h"
+#include "app/wx/viewframe.h"
 #include "engine/messagepump.h"
-#include "rules/gamefacade.h"
 
 wxIMPLEMENT_DYNAMIC_CLASS(CTorvoView, wxView);
 
-wxBEGIN_EVENT_TABLE(CTorvoView, wxView)
-    EVT_MENU(cmd::ToolkitId(cmd::kFlipBoard), CTorvoView::OnFlipBoardCmd)
-    EVT_MENU(cmd::ToolkitId(cmd::kToggleNotation), CTorvoView::OnToggleNotationCmd)
-    EVT_MENU(cmd::ToolkitId(cmd::kSettings), CTorvoView::OnSettingsCmd)
-    EVT_MENU(cmd::ToolkitId(cmd::kEnterMove), CTorvoView::OnEnterMoveCmd)
-    EVT_MENU(cmd::ToolkitId(cmd::kLegalMoves), CTorvoView::OnLegalMovesCmd)
-    EVT_MENU(cmd::ToolkitId(cmd::kComputerMove), CTorvoView::OnComputerMoveCmd)
-    EVT_MENU(cmd::ToolkitId(cmd::kSuggestion), CTorvoView::OnSuggestionCmd)
-    EVT_MENU(cmd::ToolkitId(cmd::kEditCopy), CTorvoView::OnEditCopyCmd)
-    EVT_MENU(cmd::ToolkitId(cmd::kEditPaste), CTorvoView::OnEditPasteCmd)
-    EVT_MENU(cmd::ToolkitId(cmd::kHomepage), CTorvoView::OnHomepageCmd)
-wxEND_EVENT_TABLE()
-
 namespace {
 
-
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
-wxString U(const std::string& utf8) { return wxString::FromUTF8(utf8.c_str()); }
 
 }  // namespace
 
-CTorvoView::CTorvoView() = default;
+CTorvoView::CTorvoView() {
+    for (int i = 0; i < CViewController::kCommandCount; ++i)
+        Bind(wxEVT_MENU, &CTorvoView::OnCommand, this, cmd::ToolkitId(CViewController::kCommands[i]));
+}
 
 CTorvoView::~CTorvoView() {
     if (m_canvas) m_canvas->Detach();
@@ -56,49 +39,20 @@ CTorvoView::~CTorvoView() {
 
 CTorvoDoc* CTorvoView::Doc() const { return wxDynamicCast(GetDocument(), CTorvoDoc); }
 
-CMainFrame* CTorvoView::Frame() const { return wxDynamicCast(GetFrame(), CMainFrame); }
-
-CGameFacade* CTorvoView::Facade() {
-    CTorvoDoc* doc = Doc();
-    if (!doc) return nullptr;
-    m_facade = doc->GetFacade();
-    return m_facade;
-}
-
-CMessagePump* CTorvoView::Pump() {
-    CTorvoDoc* doc = Doc();
-    return doc ? doc->GetPump() : &TheMessagePump();
-}
-
-void CTorvoView::SetStatusText(const char* text) { SetStatusText(U(text)); }
-
-void CTorvoView::ShowMessage(const char* text, const char* caption) {
-    CMessageBox::Show(GetFrame(), U(text), U(caption));
-}
-
-void CTorvoView::ShowBoard() {
-    // The notation goes; the board comes back on a clean area.
-    if (m_showNotation == kBoardNotation) return;
-    m_showNotation = kBoardNotation;
-    Repaint(true);
-}
-
-void CTorvoView::WaitCursor(int step) {
-    if (step > 0)
-        wxBeginBusyCursor();
-    else if (wxIsBusy())
-        wxEndBusyCursor();
-}
-
 bool CTorvoView::OnCreate(wxDocument* doc, long flags) {
     if (!wxView::OnCreate(doc, flags)) return false;
-    CMainFrame* frame = wxDynamicCast(wxTheApp->GetTopWindow(), CMainFrame);
-    if (!frame) return false;
-    LoadPieceBitmaps();
+    wxWindow* frame = wxTheApp->GetTopWindow();
+    m_frame = dynamic_cast<IViewFrame*>(frame);
+    if (!m_frame) return false;
+    // The bitmaps come before the window.
+    const char* error = m_bitmaps.Load();
+    if (*error)
+        wxLogError("%s", U(error));
+    else
+        m_picture = std::make_unique<CBoardPicture>(m_bitmaps);
     SetFrame(frame);
-    m_canvas = new CBoardCanvas(frame, this);
-    frame->SetBoardCanvas(m_canvas);
-    SetStatusBar(frame->StatusBar());
+    m_canvas = new CBoardCanvas(frame, this, &m_controller);
+    m_frame->SetBoardCanvas(m_canvas);
     Activate(true);
     return true;
 }
@@ -109,7 +63,7 @@ bool CTorvoView::OnClose(bool deleteWindow) {
     if (m_canvas) {
         m_canvas->Detach();
         if (deleteWindow) {
-            if (CMainFrame* frame = Frame()) frame->SetBoardCanvas(nullptr);
+            m_frame->SetBoardCanvas(nullptr);
             m_canvas->Destroy();
         }
         m_canvas = nullptr;
@@ -117,107 +71,42 @@ bool CTorvoView::OnClose(bool deleteWindow) {
     return true;
 }
 
-void CTorvoView::OnActivateView(bool activate, wxView*, wxView*) {
-    if (activate)
-        if (CMainFrame* frame = Frame()) SetStatusBar(frame->StatusBar());
-}
-
 void CTorvoView::OnChangeFilename() {
-    if (CMainFrame* frame = Frame(); frame && GetDocument())
-        frame->SetTitle(U(CMainFrameTexts::Caption(static_cast<const char*>(GetDocument()->GetTitle().utf8_str()))));
+    if (auto* frame = wxDynamicCast(GetFrame(), wxTopLevelWindow); frame && GetDocument())
+        frame->SetTitle(U(CMainFrameTexts::Caption(GetDocument()->GetTitle().utf8_string()).c_str()));
 }
 
-void CTorvoView::OnUpdate(wxView*, wxObject*) { Repaint(true); }
-
-void CTorvoView::Repaint(bool eraseBackground) {
-    m_paintStatus.Requested();
-    if (m_canvas) m_canvas->Refresh(eraseBackground);
-}
-
-void CTorvoView::SetStatusText(const wxString& text) {
-    // A command's own text: a box shown with it keeps it (see CPaintStatus).
-    m_paintStatus.TextWritten();
-    if (m_statusBar) m_statusBar->ShowMessage(text);
-}
+void CTorvoView::OnUpdate(wxView*, wxObject*) { m_controller.OnDocumentChanged(); }
 
 void CTorvoView::OnDraw(wxDC* dc) {
-    if (m_showNotation == kBoardNotation) {
-        if (m_canvas) m_canvas->SetScrolledSize(0, 0);
-        DrawBoard(*dc);
-        return;
-    }
     if (!m_canvas) return;
-    const CNotationLayout::Extent extent = DrawNotation(*dc, m_canvas->GetClientSize().GetWidth());
-    m_canvas->SetScrolledSize(extent.width, extent.height);
+    CDcSurface surface(*dc, *m_canvas, m_picture.get());
+    m_controller.Paint(surface);
 }
 
-void CTorvoView::LoadPieceBitmaps() {
-    const char* error = m_bitmaps.Load();
-    if (*error) {
-        wxLogError("%s", U(error));
-        return;
-    }
-    m_picture = std::make_unique<CBoardPicture>(m_bitmaps);
+void CTorvoView::OnCommand(wxCommandEvent& event) {
+    if (!m_controller.OnCommand(cmd::CommandOf(event.GetId()))) event.Skip();
 }
 
-void CTorvoView::DrawBoard(wxDC& dc) {
-    CGameFacade* facade = Facade();
-    if (!facade || !m_picture || !m_canvas) return;
-    const CSquarePicker& picker = m_moves.Picker();
-    const CPixelBuffer& picture = m_picture->Build(*facade, picker.IsFlipped(), picker.HasSelection(),
-                                                   picker.SelColumn(), picker.SelRow());
-    // The picture's rows are wxImage's layout; the image only borrows them.
-    wxImage image(picture.Width(), picture.Height(), const_cast<unsigned char*>(picture.Data()), true);
-    wxBitmap bitmap(image);
-    wxMemoryDC source(bitmap);
-    const wxSize size = m_canvas->GetClientSize();
-    dc.StretchBlit(0, 0, size.GetWidth(), size.GetHeight(), &source, 0, 0, picture.Width(), picture.Height(),
-                   wxCOPY);
-    if (m_paintStatus.OnPaint(size.GetWidth(), size.GetHeight(), CMessageBox::Showing()) && m_statusBar)
-        m_statusBar->ShowMessage(U(DisplayText(facade->StatusText())));
+wxPrintout* CTorvoView::OnCreatePrintout() { return new CNotationPrintout(m_controller); }
+
+void CTorvoView::PrintDirect() {
+    wxPrinter printer;
+    CNotationPrintout printout(m_controller);
+    // The toolkit's silent print waits for ever for a default printer when no
+    // print service answers; its dialog always comes up, offers what there
+    // is and can be cancelled.
+    printer.Print(GetFrame(), &printout, true);
 }
 
-namespace {
-
-// Line sizes as the device that draws the notation measures them.
-class CDcMeasurer : public CTextMeasurer {
-public:
-    explicit CDcMeasurer(wxDC& dc) : m_dc(dc) {}
-    int TextHeight(const char* text) override { return m_dc.GetTextExtent(U(text)).GetHeight(); }
-    int TextWidth(const char* text) override { return m_dc.GetTextExtent(U(text)).GetWidth(); }
-
-private:
-    wxDC& m_dc;
-};
-
-}  // namespace
-
-CNotationLayout::Extent CTorvoView::DrawNotation(wxDC& dc, int width) {
-    CGameFacade* facade = Facade();
-    if (!facade) return {0, 0};
-    CDcMeasurer measurer(dc);
-    CNotationLayout layout;
-    layout.Layout(*facade, measurer);
-    // The font is sized so that the longest line fills the width; the
-    // lines' places follow from the size, so they are laid out again.
-    wxFont font = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
-    const int points = CNotationLayout::FitPoints(
-        [&](int size) {
-            font.SetPointSize(size);
-            dc.SetFont(font);
-            return layout.WidestLine(measurer);
-        },
-        width - CNotationLayout::kLeft);
-    font.SetPointSize(points);
-    dc.SetFont(font);
-    for (const CNotationLayout::Draw& draw : layout.Layout(*facade, measurer))
-        dc.DrawText(U(draw.text), draw.x, draw.y);
-    return layout.Measure(measurer);
+CGameFacade* CTorvoView::Facade() {
+    CTorvoDoc* doc = Doc();
+    return doc ? doc->GetFacade() : nullptr;
 }
 
-int CTorvoView::ClickFlags(const wxMouseEvent& event) {
-    const bool otherDown = event.MiddleIsDown() || event.RightIsDown() || event.Aux1IsDown() || event.Aux2IsDown();
-    return (event.ShiftDown() || event.ControlDown() || otherDown) ? kClickLeft | kClickOther : kClickLeft;
+CMessagePump* CTorvoView::Pump() {
+    CTorvoDoc* doc = Doc();
+    return doc ? doc->GetPump() : &TheMessagePump();
 }
 
 long CTorvoView::GameNumber() {
@@ -225,8 +114,49 @@ long CTorvoView::GameNumber() {
     return doc ? static_cast<long>(doc->GameNumber()) : 0;
 }
 
+void CTorvoView::CopyGame() {
+    if (CTorvoDoc* doc = Doc()) doc->CopyToClipboard();
+}
+
+void CTorvoView::PasteGame() {
+    if (CTorvoDoc* doc = Doc()) doc->PasteFromClipboard();
+}
+
+void CTorvoView::EnterThinking() {
+    if (m_frame) m_frame->EnterThinking();
+}
+
+void CTorvoView::LeaveThinking() {
+    if (m_frame) m_frame->LeaveThinking();
+}
+
+void CTorvoView::Repaint(bool eraseBackground) {
+    if (m_canvas) m_canvas->Refresh(eraseBackground);
+}
+
+void CTorvoView::SetScrolledSize(int width, int height) {
+    if (m_canvas) m_canvas->SetScrolledSize(width, height);
+}
+
+void CTorvoView::SetStatusText(const char* text) {
+    if (CStatusBar* bar = m_frame ? m_frame->StatusBar() : nullptr) bar->ShowMessage(U(text));
+}
+
+void CTorvoView::ShowMessage(const char* text, const char* caption) {
+    CMessageBox::Show(GetFrame(), U(text), U(caption));
+}
+
 bool CTorvoView::AskYesNo(const char* text, const char* caption) {
     return CMessageBox::Show(GetFrame(), U(text), U(caption), wxYES_NO) == wxID_YES;
+}
+
+bool CTorvoView::MessageBoxShowing() { return CMessageBox::Showing(); }
+
+void CTorvoView::WaitCursor(int step) {
+    if (step > 0)
+        wxBeginBusyCursor();
+    else if (wxIsBusy())
+        wxEndBusyCursor();
 }
 
 std::string CTorvoView::ChooseLegalMove(CGameFacade* facade) {
@@ -241,82 +171,15 @@ std::string CTorvoView::TypeMove() {
     return dialog.Logic().MoveText();
 }
 
-void CTorvoView::OnBoardClick(int flags, int x, int y) {
-    CMainFrame::ThinkingScope scope(Frame());
-    if (!m_canvas) return;
-    const wxSize size = m_canvas->GetClientSize();
-    m_moves.OnBoardClick(flags == kClickLeft, x, y, size.GetWidth(), size.GetHeight());
-}
-
-void CTorvoView::OnLegalMoves() {
-    CMainFrame::ThinkingScope scope(Frame());
-    m_moves.OnLegalMoves();
-}
-
-void CTorvoView::OnFlipBoardCmd(wxCommandEvent&) { m_moves.OnFlipBoard(); }
-
-void CTorvoView::OnToggleNotationCmd(wxCommandEvent&) {
-    m_showNotation = m_showNotation != kBoardNotation ? kBoardNotation : kUserNotation;
-    Repaint(true);
-}
-
-void CTorvoView::OnSettingsCmd(wxCommandEvent&) {
+void CTorvoView::EditSettings(CSettingsDlgLogic& settings) {
     CSettingsDlg dialog(GetFrame());
-    dialog.Logic().m_autoReply = m_moves.AutoReply();
-    dialog.Logic().m_level = m_level;
+    dialog.Logic() = settings;
     dialog.ShowModal();
-    m_moves.SetAutoReply(dialog.Logic().m_autoReply);
-    m_level = dialog.Logic().m_level;
+    settings = dialog.Logic();
 }
 
-void CTorvoView::OnEnterMoveCmd(wxCommandEvent&) {
-    CMainFrame::ThinkingScope scope(Frame());
-    m_moves.OnEnterMove();
-}
-
-void CTorvoView::OnLegalMovesCmd(wxCommandEvent&) { OnLegalMoves(); }
-
-void CTorvoView::OnComputerMoveCmd(wxCommandEvent&) {
-    CMainFrame::ThinkingScope scope(Frame());
-    ComputerMove();
-}
-
-void CTorvoView::OnSuggestionCmd(wxCommandEvent&) {
-    CMainFrame::ThinkingScope scope(Frame());
-    Suggestion();
-}
-
-void CTorvoView::ComputerMove() { m_thinking.OnComputerMove(); }
-
-void CTorvoView::Suggestion() { m_thinking.OnSuggestion(); }
-
-void CTorvoView::OnEditCopyCmd(wxCommandEvent&) {
-    if (CTorvoDoc* doc = Doc()) doc->CopyToClipboard();
-}
-
-void CTorvoView::OnEditPasteCmd(wxCommandEvent&) {
-    if (CTorvoDoc* doc = Doc()) doc->PasteFromClipboard();
-}
-
-void CTorvoView::OnHomepageCmd(wxCommandEvent&) { wxLaunchDefaultBrowser(U(CMainFrameTexts::kHomepage)); }
-
-wxPrintout* CTorvoView::OnCreatePrintout() { return new CNotationPrintout(this); }
-
-void CTorvoView::BeginPrinting() {
-    if (m_showNotation == kBoardNotation) m_showNotation = kPrintNotation;
-    Repaint(true);
-}
-
-void CTorvoView::EndPrinting() {
-    if (m_showNotation == kPrintNotation) m_showNotation = kBoardNotation;
-    Repaint(true);
-}
-
-void CTorvoView::PrintDirect() {
-    wxPrinter printer;
-    CNotationPrintout printout(this);
-    // The toolkit's silent print waits for ever for a default printer when no
-    // print service answers; its dialog always comes up, offers what there
-    // is and can be cancelled.
-    printer.Print(GetFrame(), &printout, true);
+bool CTorvoView::OpenAddress(const char* address) {
+    // A failure is the controller's to tell, in the program's own box.
+    wxLogNull quiet;
+    return wxLaunchDefaultBrowser(U(address));
 }
