@@ -60,7 +60,7 @@ bool IsRecentFile(int id) { return id >= cmd::kFileMruFirst && id <= cmd::kFileM
 
 CMainFrame::CMainFrame(HINSTANCE instance, CRecentFiles& recent)
     : m_instance(instance), m_recent(recent), m_doc(std::make_unique<CTorvoDoc>(*this)) {
-    m_view = std::make_unique<CTorvoView>(*this, *m_doc);
+    m_view = std::make_unique<CTorvoView>(*this);
 }
 
 CMainFrame::~CMainFrame() {
@@ -261,27 +261,27 @@ void CMainFrame::OnCommand(int id) {
             return;
     }
     if (CMainFrameTexts::DoesNothing(id)) return;
-    m_view->OnCommand(id);
+    m_view->Controller().OnCommand(id);
 }
 
 void CMainFrame::OnPrintCommand(int id) {
-    m_view->BeginPrinting();
+    m_view->Controller().BeginPrinting();
     if (id == cmd::kFilePrint)
         CNotationPrint::Print(m_hwnd, *m_doc->GetFacade(), m_doc->Title().c_str(), m_printer);
     else
         CPrintPreview::Show(m_hwnd, *m_doc->GetFacade(), m_doc->Title().c_str(), m_printer);
-    m_view->EndPrinting();
+    m_view->Controller().EndPrinting();
 }
 
 void CMainFrame::PrintDirect() {
-    m_view->BeginPrinting();
+    m_view->Controller().BeginPrinting();
     CNotationPrint::PrintDirect(m_hwnd, *m_doc->GetFacade(), m_doc->Title().c_str(), m_printer);
-    m_view->EndPrinting();
+    m_view->Controller().EndPrinting();
 }
 
 void CMainFrame::OnShortHelp() {
     // Through the view, whose paints then leave the text to the box.
-    m_view->SetStatusText(CShortHelp::kStatusText);
+    m_view->Controller().SetStatusText(CShortHelp::kStatusText);
     CMessageBox::Show(m_hwnd, CShortHelp::Text(), CShortHelp::kCaption);
 }
 
@@ -366,7 +366,17 @@ void CMainFrame::OnIdle() {
     }
 }
 
-void CMainFrame::DocumentChanged() { m_view->OnDocumentChanged(); }
+void CMainFrame::DocumentChanged() { m_view->Controller().OnDocumentChanged(); }
+
+CGameFacade* CMainFrame::Facade() { return m_doc->GetFacade(); }
+
+CMessagePump* CMainFrame::Pump() { return m_doc->GetPump(); }
+
+long CMainFrame::GameNumber() { return m_doc->GameNumber(); }
+
+void CMainFrame::CopyGame() { m_doc->Copy(); }
+
+void CMainFrame::PasteGame() { m_doc->Paste(); }
 
 void CMainFrame::AddRecentFile(const std::string& path) {
     m_recent.Add(path);

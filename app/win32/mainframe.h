@@ -16,47 +16,44 @@
 #include "app/core/frame/deferredclose.h"
 #include "app/win32/dockingtoolbar.h"
 #include "app/win32/printersettings.h"
+#include "app/win32/viewframe.h"
 
 class CRecentFiles;
 class CTorvoDoc;
 class CTorvoView;
 
-class CMainFrame {
+class CMainFrame : public IViewFrame {
 public:
     static constexpr const wchar_t* kClassName = L"TorvoFrame";
     // The status bar's panes: the message, then Caps Lock, Num Lock and Scroll Lock.
     static constexpr int kPaneCount = 4;
 
-    // Marks a handler that may run the computer's thinking; a close request
-    // meanwhile is carried out after the outermost one has returned.
-    class ThinkingScope {
-    public:
-        explicit ThinkingScope(CMainFrame& frame) : m_frame(frame) { m_frame.m_deferredClose.EnterThinking(); }
-        ~ThinkingScope() { m_frame.LeaveThinking(); }
-        ThinkingScope(const ThinkingScope&) = delete;
-        ThinkingScope& operator=(const ThinkingScope&) = delete;
-
-    private:
-        CMainFrame& m_frame;
-    };
-
     // The list is the application's; it is shown and changed here.
     CMainFrame(HINSTANCE instance, CRecentFiles& recent);
-    ~CMainFrame();
+    ~CMainFrame() override;
     CMainFrame(const CMainFrame&) = delete;
     CMainFrame& operator=(const CMainFrame&) = delete;
 
     static bool RegisterClass(HINSTANCE instance);
     // The window with its bars and view, not yet shown; false when one of them fails.
     bool Create();
-    HWND Hwnd() const { return m_hwnd; }
+    HWND Hwnd() const override { return m_hwnd; }
     HACCEL Keys() const { return m_keys; }
     CTorvoDoc& Doc() { return *m_doc; }
     CTorvoView& View() { return *m_view; }
 
     // "<title> - Torvo Halvorn Schach Programm".
     void ShowCaption(const std::string& documentTitle);
-    void SetStatusText(const char* text);
+    void SetStatusText(const char* text) override;
+    // A close request while the computer thinks is carried out after the
+    // outermost handler that may think has returned.
+    void EnterThinking() override { m_deferredClose.EnterThinking(); }
+    void LeaveThinking() override;
+    CGameFacade* Facade() override;
+    CMessagePump* Pump() override;
+    long GameNumber() override;
+    void CopyGame() override;
+    void PasteGame() override;
     std::string StatusText() const;
     void DocumentChanged();
     void AddRecentFile(const std::string& path);
@@ -83,7 +80,6 @@ private:
     // Printing and its preview show the notation meanwhile, as the framework's print step does.
     void OnPrintCommand(int id);
     void OnClose();
-    void LeaveThinking();
     void RefreshRecentFiles();
 
     HINSTANCE m_instance;

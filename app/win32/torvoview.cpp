@@ -2,33 +2,24 @@
 
 #include <shellapi.h>
 
-#include "app/core/view/boardgeometry.h"
-#include "app/core/frame/commandids.h"
-#include "app/core/frame/mainframetexts.h"
 #include "app/win32/gdiboard.h"
-#include "app/win32/gdinotation.h"
+#include "app/win32/gdisurface.h"
 #include "app/win32/legalmovesdlg.h"
-#include "app/win32/mainframe.h"
 #include "app/win32/messagebox.h"
 #include "app/win32/moveentrydlg.h"
 #include "app/win32/settingsdlg.h"
-#include "app/win32/torvodoc.h"
 #include "app/win32/uireport.h"
-#include "app/win32/widetext.h"
-#include "engine/messagepump.h"
-#include "rules/displaytext.h"
-#include "rules/gamefacade.h"
+#include "app/win32/viewframe.h"
 
 namespace {
 
 constexpr int kScrollLine = 16;  // pixels a line of the scroll bar
 // ShellExecute's results up to this one are errors.
 constexpr INT_PTR kShellExecuteErrorLimit = 32;
-constexpr const char* kHomepageFailure = "Die Homepage kann nicht geöffnet werden:\n";
 
 }  // namespace
 
-CTorvoView::CTorvoView(CMainFrame& frame, CTorvoDoc& doc) : m_frame(frame), m_doc(doc) {
+CTorvoView::CTorvoView(IViewFrame& frame) : m_frame(frame) {
     if (*m_bitmaps.Load() == '\0') m_board = std::make_unique<CGdiBoard>(m_bitmaps);
 }
 
@@ -72,10 +63,10 @@ LRESULT CTorvoView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_ERASEBKGND:
             // The board covers the whole area; only the notation needs the white.
-            if (m_showNotation == kBoardNotation && m_board) return 1;
+            if (m_controller.ShowsBoard() && m_board) return 1;
             break;
         case WM_SIZE:
-            Repaint(false);
+            m_controller.Repaint(false);
             break;
         case WM_LBUTTONDOWN:
             OnClick(wParam, static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
@@ -99,82 +90,31 @@ LRESULT CTorvoView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(m_hwnd, message, wParam, lParam);
 }
 
-CGameFacade* CTorvoView::Facade() { return m_doc.GetFacade(); }
-
-CMessagePump* CTorvoView::Pump() { return m_doc.GetPump(); }
-
-long CTorvoView::GameNumber() { return m_doc.GameNumber(); }
-
-void CTorvoView::SetStatusText(const char* text) {
-    // A command's own text: a box shown with it keeps it (see CPaintStatus).
-    m_paintStatus.TextWritten();
-    m_frame.SetStatusText(text);
-}
-
-void CTorvoView::ShowMessage(const char* text, const char* caption) {
-    CMessageBox::Show(m_frame.Hwnd(), text, caption);
-}
-
-bool CTorvoView::AskYesNo(const char* text, const char* caption) {
-    return CMessageBox::Show(m_frame.Hwnd(), text, caption, MB_YESNO) == IDYES;
-}
-
-void CTorvoView::ShowBoard() {
-    if (m_showNotation == kBoardNotation) return;
-    m_showNotation = kBoardNotation;
-    Repaint(true);
-}
-
-void CTorvoView::Repaint(bool eraseBackground) {
-    m_paintStatus.Requested();
-    if (m_hwnd) InvalidateRect(m_hwnd, nullptr, eraseBackground);
-}
-
-void CTorvoView::WaitCursor(int step) {
-    m_waitCursor += step > 0 ? 1 : (m_waitCursor > 0 ? -1 : 0);
-    SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(m_waitCursor > 0 ? IDC_WAIT : IDC_ARROW)));
-}
-
-void CTorvoView::OnDocumentChanged() { Repaint(true); }
-
 void CTorvoView::OnPaint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(m_hwnd, &paint);
     RECT client;
     GetClientRect(m_hwnd, &client);
-    if (m_showNotation == kBoardNotation)
-        PaintBoard(dc, client);
-    else
-        PaintNotation(dc, client);
+    {
+        CGdiSurface surface(dc, client, m_board.get(), m_scrollY);
+        m_controller.Paint(surface);
+    }
     EndPaint(m_hwnd, &paint);
     CUiReport::Canvas(m_hwnd);
 }
 
-void CTorvoView::PaintBoard(HDC dc, const RECT& client) {
-    SetScrollRange(0, 0);
-    CGameFacade* facade = Facade();
-    if (!facade || !m_board) return;
-    const CSquarePicker& picker = m_moves.Picker();
-    m_board->Build(*facade, picker.IsFlipped(), picker.HasSelection(), picker.SelColumn(), picker.SelRow());
-    SetStretchBltMode(dc, COLORONCOLOR);
-    StretchBlt(dc, 0, 0, client.right, client.bottom, m_board->Dc(), 0, 0, CBoardGeometry::kPictureSize,
-               CBoardGeometry::kPictureSize, SRCCOPY);
-    if (m_paintStatus.OnPaint(client.right, client.bottom, CMessageBox::Showing()))
-        m_frame.SetStatusText(DisplayText(facade->StatusText()));
+void CTorvoView::OnClick(WPARAM flags, int x, int y) {
+    RECT client;
+    GetClientRect(m_hwnd, &client);
+    // Only the left button alone picks and moves; Shift, Ctrl or another button held counts otherwise.
+    const bool leftOnly = (flags & (MK_SHIFT | MK_CONTROL | MK_MBUTTON | MK_RBUTTON | MK_XBUTTON1 | MK_XBUTTON2)) == 0;
+    m_controller.OnBoardClick(leftOnly, x, y, client.right, client.bottom);
 }
 
-void CTorvoView::PaintNotation(HDC dc, const RECT& client) {
-    CGameFacade* facade = Facade();
-    if (!facade) return;
-    // The window's origin moves with the scroll bar; the text keeps its places.
-    POINT old;
-    SetWindowOrgEx(dc, 0, m_scrollY, &old);
-    const CNotationLayout::Extent extent = CGdiNotation::Draw(dc, *facade, client.right);
-    SetWindowOrgEx(dc, old.x, old.y, nullptr);
-    SetScrollRange(extent.height, client.bottom);
-}
-
-void CTorvoView::SetScrollRange(int height, int page) {
+void CTorvoView::SetScrolledSize(int, int height) {
+    RECT client;
+    GetClientRect(m_hwnd, &client);
+    const int page = client.bottom;
     m_notationHeight = height;
     if (height <= page) m_scrollY = 0;
     SCROLLINFO info = {};
@@ -188,7 +128,7 @@ void CTorvoView::SetScrollRange(int height, int page) {
 }
 
 void CTorvoView::OnVScroll(int request) {
-    if (m_showNotation == kBoardNotation) return;
+    if (m_controller.ShowsBoard()) return;
     RECT client;
     GetClientRect(m_hwnd, &client);
     int y = m_scrollY;
@@ -215,18 +155,39 @@ void CTorvoView::OnVScroll(int request) {
     InvalidateRect(m_hwnd, nullptr, TRUE);
 }
 
-void CTorvoView::OnClick(WPARAM flags, int x, int y) {
-    CMainFrame::ThinkingScope scope(m_frame);
-    RECT client;
-    GetClientRect(m_hwnd, &client);
-    // Only the left button alone picks and moves; Shift, Ctrl or another button held counts otherwise.
-    const bool leftOnly = (flags & (MK_SHIFT | MK_CONTROL | MK_MBUTTON | MK_RBUTTON | MK_XBUTTON1 | MK_XBUTTON2)) == 0;
-    m_moves.OnBoardClick(leftOnly, x, y, client.right, client.bottom);
+CGameFacade* CTorvoView::Facade() { return m_frame.Facade(); }
+
+CMessagePump* CTorvoView::Pump() { return m_frame.Pump(); }
+
+long CTorvoView::GameNumber() { return m_frame.GameNumber(); }
+
+void CTorvoView::CopyGame() { m_frame.CopyGame(); }
+
+void CTorvoView::PasteGame() { m_frame.PasteGame(); }
+
+void CTorvoView::EnterThinking() { m_frame.EnterThinking(); }
+
+void CTorvoView::LeaveThinking() { m_frame.LeaveThinking(); }
+
+void CTorvoView::Repaint(bool eraseBackground) {
+    if (m_hwnd) InvalidateRect(m_hwnd, nullptr, eraseBackground);
 }
 
-void CTorvoView::OnLegalMoves() {
-    CMainFrame::ThinkingScope scope(m_frame);
-    m_moves.OnLegalMoves();
+void CTorvoView::SetStatusText(const char* text) { m_frame.SetStatusText(text); }
+
+void CTorvoView::ShowMessage(const char* text, const char* caption) {
+    CMessageBox::Show(m_frame.Hwnd(), text, caption);
+}
+
+bool CTorvoView::AskYesNo(const char* text, const char* caption) {
+    return CMessageBox::Show(m_frame.Hwnd(), text, caption, MB_YESNO) == IDYES;
+}
+
+bool CTorvoView::MessageBoxShowing() { return CMessageBox::Showing(); }
+
+void CTorvoView::WaitCursor(int step) {
+    m_waitCursor += step > 0 ? 1 : (m_waitCursor > 0 ? -1 : 0);
+    SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(m_waitCursor > 0 ? IDC_WAIT : IDC_ARROW)));
 }
 
 std::string CTorvoView::ChooseLegalMove(CGameFacade* facade) {
@@ -241,70 +202,15 @@ std::string CTorvoView::TypeMove() {
     return dialog.Logic().MoveText();
 }
 
-void CTorvoView::OnSettings() {
+void CTorvoView::EditSettings(CSettingsDlgLogic& settings) {
     CSettingsDlg dialog(m_frame.Hwnd());
-    dialog.Logic().m_autoReply = m_moves.AutoReply();
-    dialog.Logic().m_level = m_level;
+    dialog.Logic() = settings;
     dialog.DoModal();
-    m_moves.SetAutoReply(dialog.Logic().m_autoReply);
-    m_level = dialog.Logic().m_level;
+    settings = dialog.Logic();
 }
 
-void CTorvoView::BeginPrinting() {
-    if (m_showNotation == kBoardNotation) m_showNotation = kPrintNotation;
-    Repaint(true);
-}
-
-void CTorvoView::EndPrinting() {
-    if (m_showNotation == kPrintNotation) m_showNotation = kBoardNotation;
-    Repaint(true);
-}
-
-bool CTorvoView::OnCommand(int id) {
-    switch (id) {
-        case cmd::kFlipBoard:
-            m_moves.OnFlipBoard();
-            return true;
-        case cmd::kToggleNotation:
-            m_showNotation = m_showNotation != kBoardNotation ? kBoardNotation : kUserNotation;
-            m_scrollY = 0;
-            Repaint(true);
-            return true;
-        case cmd::kSettings:
-            OnSettings();
-            return true;
-        case cmd::kEnterMove: {
-            CMainFrame::ThinkingScope scope(m_frame);
-            m_moves.OnEnterMove();
-            return true;
-        }
-        case cmd::kLegalMoves:
-            OnLegalMoves();
-            return true;
-        case cmd::kComputerMove: {
-            CMainFrame::ThinkingScope scope(m_frame);
-            ComputerMove();
-            return true;
-        }
-        case cmd::kSuggestion: {
-            CMainFrame::ThinkingScope scope(m_frame);
-            m_thinking.OnSuggestion();
-            return true;
-        }
-        case cmd::kEditCopy:
-            m_doc.Copy();
-            return true;
-        case cmd::kEditPaste:
-            m_doc.Paste();
-            return true;
-        case cmd::kHomepage: {
-            const auto result = reinterpret_cast<INT_PTR>(
-                ShellExecuteA(m_frame.Hwnd(), "open", CMainFrameTexts::kHomepage, nullptr, nullptr, SW_SHOWNORMAL));
-            if (result <= kShellExecuteErrorLimit)
-                ShowMessage((std::string(kHomepageFailure) + CMainFrameTexts::kHomepage).c_str(),
-                            CMainFrameTexts::kWindowTitle);
-            return true;
-        }
-    }
-    return false;
+bool CTorvoView::OpenAddress(const char* address) {
+    const auto result =
+        reinterpret_cast<INT_PTR>(ShellExecuteA(m_frame.Hwnd(), "open", address, nullptr, nullptr, SW_SHOWNORMAL));
+    return result > kShellExecuteErrorLimit;
 }

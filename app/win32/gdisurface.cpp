@@ -1,0 +1,17 @@
+#include "app/win32/gdisurface.h"
+
+#include "app/core/view/boardgeometry.h"
+#include "app/core/view/squarepicker.h"
+#include "app/win32/gdiboard.h"
+
+CGdiSurface::CGdiSurface(HDC dc, const RECT& client, CGdiBoard* board, int scrollY)
+    : m_dc(dc), m_client(client), m_board(board), m_text(dc, 0, -scrollY) {}
+
+bool CGdiSurface::DrawBoard(const CGameFacade& facade, const CSquarePicker& picker) {
+    if (!m_board) return false;
+    m_board->Build(facade, picker.IsFlipped(), picker.HasSelection(), picker.SelColumn(), picker.SelRow());
+    SetStretchBltMode(m_dc, COLORONCOLOR);
+    StretchBlt(m_dc, 0, 0, m_client.right, m_client.bottom, m_board->Dc(), 0, 0, CBoardGeometry::kPictureSize,
+               CBoardGeometry::kPictureSize, SRCCOPY);
+    return true;
+}
