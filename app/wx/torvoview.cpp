@@ -30,7 +30,7 @@ wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 
 CTorvoView::CTorvoView() {
     for (int i = 0; i < CViewController::kCommandCount; ++i)
-        Bind(wxEVT_MENU, &CTorvoView::OnCommand, this, cmd::ToolkitId(CViewController::kCommands[i]));
+        Bind(wxEVT_MENU, &CTorvoView::OnCommand, this, cmd::ToolkitId(CViewController::kCommands[i].id));
 }
 
 CTorvoView::~CTorvoView() {

@@ -1,6 +1,5 @@
 #include "app/core/view/viewcontroller.h"
 
-#include "app/core/frame/commandids.h"
 #include "app/core/frame/mainframetexts.h"
 #include "app/core/view/viewplatform.h"
 #include "app/core/view/viewsurface.h"
@@ -9,66 +8,48 @@
 
 namespace {
 
-// A handler that may end in the computer's thinking, from its start to its return.
+// A handler that may end in the computer's thinking, from its start to its
+// return; one that may not holds no scope.
 class CThinkingScope {
 public:
-    explicit CThinkingScope(IViewPlatform& platform) : m_platform(platform) { m_platform.EnterThinking(); }
-    ~CThinkingScope() { m_platform.LeaveThinking(); }
+    explicit CThinkingScope(IViewPlatform& platform, bool mayThink = true)
+        : m_platform(mayThink ? &platform : nullptr) {
+        if (m_platform) m_platform->EnterThinking();
+    }
+    ~CThinkingScope() {
+        if (m_platform) m_platform->LeaveThinking();
+    }
     CThinkingScope(const CThinkingScope&) = delete;
     CThinkingScope& operator=(const CThinkingScope&) = delete;
 
 private:
-    IViewPlatform& m_platform;
+    IViewPlatform* m_platform;
 };
 
 }  // namespace
 
-const int CViewController::kCommands[] = {
-    cmd::kFlipBoard,    cmd::kToggleNotation, cmd::kSettings, cmd::kEnterMove, cmd::kLegalMoves,
-    cmd::kComputerMove, cmd::kSuggestion,     cmd::kEditCopy, cmd::kEditPaste, cmd::kHomepage,
+const CViewController::Command CViewController::kCommands[] = {
+    {cmd::kFlipBoard, false, &CViewController::OnFlipBoard},
+    {cmd::kToggleNotation, false, &CViewController::OnToggleNotation},
+    {cmd::kSettings, false, &CViewController::OnSettings},
+    {cmd::kEnterMove, true, &CViewController::OnEnterMove},
+    {cmd::kLegalMoves, true, &CViewController::OnLegalMovesList},
+    {cmd::kComputerMove, true, &CViewController::OnComputerMove},
+    {cmd::kSuggestion, true, &CViewController::OnSuggestion},
+    {cmd::kEditCopy, false, &CViewController::OnEditCopy},
+    {cmd::kEditPaste, false, &CViewController::OnEditPaste},
+    {cmd::kHomepage, false, &CViewController::OnHomepage},
 };
 const int CViewController::kCommandCount = static_cast<int>(sizeof kCommands / sizeof kCommands[0]);
 
 CViewController::CViewController(IViewPlatform& platform) : m_platform(platform) {}
 
 bool CViewController::OnCommand(int id) {
-    switch (id) {
-        case cmd::kFlipBoard:
-            m_moves.OnFlipBoard();
-            return true;
-        case cmd::kToggleNotation:
-            OnToggleNotation();
-            return true;
-        case cmd::kSettings:
-            OnSettings();
-            return true;
-        case cmd::kEnterMove: {
-            CThinkingScope scope(m_platform);
-            m_moves.OnEnterMove();
-            return true;
-        }
-        case cmd::kLegalMoves:
-            OnLegalMoves();
-            return true;
-        case cmd::kComputerMove: {
-            CThinkingScope scope(m_platform);
-            m_thinking.OnComputerMove();
-            return true;
-        }
-        case cmd::kSuggestion: {
-            CThinkingScope scope(m_platform);
-            m_thinking.OnSuggestion();
-            return true;
-        }
-        case cmd::kEditCopy:
-            m_platform.CopyGame();
-            return true;
-        case cmd::kEditPaste:
-            m_platform.PasteGame();
-            return true;
-        case cmd::kHomepage:
-            OnHomepage();
-            return true;
+    for (const Command& command : kCommands) {
+        if (command.id != id) continue;
+        CThinkingScope scope(m_platform, command.mayThink);
+        (this->*command.run)();
+        return true;
     }
     return false;
 }
@@ -76,11 +57,6 @@ bool CViewController::OnCommand(int id) {
 void CViewController::OnBoardClick(bool leftOnly, int x, int y, int width, int height) {
     CThinkingScope scope(m_platform);
     m_moves.OnBoardClick(leftOnly, x, y, width, height);
-}
-
-void CViewController::OnLegalMoves() {
-    CThinkingScope scope(m_platform);
-    m_moves.OnLegalMoves();
 }
 
 void CViewController::OnToggleNotation() {
@@ -97,6 +73,10 @@ void CViewController::OnSettings() {
     m_moves.SetAutoReply(settings.m_autoReply);
     m_level = settings.m_level;
 }
+
+void CViewController::OnEditCopy() { m_platform.CopyGame(); }
+
+void CViewController::OnEditPaste() { m_platform.PasteGame(); }
 
 void CViewController::OnHomepage() {
     if (m_platform.OpenAddress(CMainFrameTexts::kHomepage)) return;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/core/dialogs/settingsdlglogic.h"
+#include "app/core/frame/commandids.h"
 #include "app/core/view/moveentrycontrol.h"
 #include "app/core/view/moveentryview.h"
 #include "app/core/view/notationlayout.h"
@@ -27,8 +28,14 @@ public:
     static constexpr int kUserNotation = -1;
     static constexpr int kPrintNotation = 1;
     static constexpr const char* kHomepageFailure = "Die Homepage kann nicht geöffnet werden:\n";
-    // The commands the view handles, for the menus' and keys' wiring.
-    static const int kCommands[];
+    // The commands the view handles, and whether one may end in the
+    // computer's thinking; the menus' and keys' wiring reads the ids.
+    struct Command {
+        int id;
+        bool mayThink;
+        void (CViewController::*run)();
+    };
+    static const Command kCommands[];
     static const int kCommandCount;
 
     // The platform is not owned and must outlive the controller.
@@ -39,7 +46,7 @@ public:
     // A press of the left button at a client point of a view of this size;
     // leftOnly is false when a modifier or another button was held as well.
     void OnBoardClick(bool leftOnly, int x, int y, int width, int height);
-    void OnLegalMoves();
+    void OnLegalMoves() { OnCommand(cmd::kLegalMoves); }
     // The document's game was replaced or reloaded.
     void OnDocumentChanged() { Repaint(true); }
 
@@ -78,8 +85,15 @@ public:
     void ComputerMove() override { m_thinking.OnComputerMove(); }
 
 private:
+    void OnFlipBoard() { m_moves.OnFlipBoard(); }
     void OnToggleNotation();
     void OnSettings();
+    void OnEnterMove() { m_moves.OnEnterMove(); }
+    void OnLegalMovesList() { m_moves.OnLegalMoves(); }
+    void OnComputerMove() { m_thinking.OnComputerMove(); }
+    void OnSuggestion() { m_thinking.OnSuggestion(); }
+    void OnEditCopy();
+    void OnEditPaste();
     void OnHomepage();
 
     IViewPlatform& m_platform;
