@@ -32,7 +32,6 @@ public:
     void PrintDirect();
 
     CViewController& Controller() { return m_controller; }
-    CTorvoDoc* Doc() const;
 
     // IViewPlatform
     CGameFacade* Facade() override;
@@ -55,6 +54,7 @@ public:
     bool OpenAddress(const char* address) override;
 
 private:
+    CTorvoDoc* Doc() const;
     void OnCommand(wxCommandEvent& event);
 
     CPieceBitmaps m_bitmaps;
