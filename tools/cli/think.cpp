@@ -28,7 +28,8 @@ int RunThink(int argc, char** argv) {
             options.haveFen = true;
         } else if (std::strcmp(argv[i], "--level") == 0) {
             int64_t value = 0;
-            if (i + 1 >= argc || !ReadNumber(argv[i + 1], CSettingsDlgLogic::kFirstLevel, CSettingsDlgLogic::kLastLevel, &value))
+            if (i + 1 >= argc ||
+                !ReadNumber(argv[i + 1], CSettingsDlgLogic::kFirstLevel, CSettingsDlgLogic::kLastLevel, &value))
                 return UsageError("--level needs one of 1013, 1014, 1015, 1016");
             level = static_cast<uint16_t>(value);
             ++i;

@@ -178,18 +178,6 @@ TEST_F(ViewControllerTest, NotationModeFollowsItsCommandsAndPrinting) {
     }
 }
 
-// A click while the notation shows brings the board back and nothing else;
-// so does the computer's command before it thinks.
-TEST_F(ViewControllerTest, ClickOnTheNotationOnlyBringsTheBoardBack) {
-    view.OnCommand(cmd::kToggleNotation);
-    platform.log.clear();
-    Click("e2");
-    EXPECT_EQ(platform.log, (std::vector<std::string>{"repaint erased"}));
-    EXPECT_FALSE(view.Picker().HasSelection());
-    Click("e2");
-    EXPECT_TRUE(view.Picker().HasSelection());
-}
-
 // The board's paint: the room a notation took goes first, then the board
 // with the pick, then the game's status text when the paint is due to
 // write it (CPaintStatus).
@@ -315,17 +303,15 @@ TEST_F(ViewControllerTest, CommandsThatMayThinkHoldTheThinkingScope) {
     EXPECT_EQ(platform.deepestScope, 1) << "the list from the frame";
 }
 
-TEST_F(ViewControllerTest, CommandsOfOthersAreNotTheViews) {
+// The edit commands go to the document; the commands of the frame, the
+// document and the application are not the view's.
+TEST_F(ViewControllerTest, EditCommandsGoToTheDocumentOthersAreNotTheViews) {
+    view.OnCommand(cmd::kEditCopy);
+    view.OnCommand(cmd::kEditPaste);
     for (int id : {cmd::kFileNew, cmd::kFileSave, cmd::kFilePrint, cmd::kShortHelp, cmd::kAppAbout, cmd::kEditUndo,
                    cmd::kViewToolbar, 0}) {
         EXPECT_FALSE(view.OnCommand(id)) << id;
     }
-    EXPECT_TRUE(platform.log.empty());
-}
-
-TEST_F(ViewControllerTest, EditCommandsGoToTheDocument) {
-    view.OnCommand(cmd::kEditCopy);
-    view.OnCommand(cmd::kEditPaste);
     EXPECT_EQ(platform.log, (std::vector<std::string>{"copy", "paste"}));
 }
 
