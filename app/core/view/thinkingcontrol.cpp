@@ -4,10 +4,7 @@
 #include <string>
 
 #include "app/core/dialogs/settingsdlglogic.h"
-#include "engine/clock.h"
 #include "engine/levels.h"
-#include "engine/messagepump.h"
-#include "engine/search.h"
 #include "rules/displaytext.h"
 #include "rules/gamefacade.h"
 
@@ -16,46 +13,25 @@ constexpr int kStatusSize = 200;
 constexpr const char* kDotsPerIteration = "..";
 }  // namespace
 
-const char* CThinkingControl::Think(int seconds, int iterations) {
+CGameFacade* CThinkingControl::Facade() { return m_view.Facade(); }
+
+CMessagePump* CThinkingControl::Pump() { return m_view.Pump(); }
+
+void CThinkingControl::ThinkingBegins() {
     m_view.SetStatusText(kThinkingText);
     m_view.WaitCursor(1);
-    CMessagePump* pump = m_view.Pump();
-    pump->SetThinking(CMessagePump::kThinkingOn);
-
-    // The search works on its own copy of the position: a command run inside
-    // the pump may replace the game meanwhile.
-    CSearch search(*m_view.Facade()->GetGame()->Current(), pump);
-    CClock clock;
-    clock.Start();
-    search.SetLimit(seconds);
-    search.Iterate();
-    if (m_hook) m_hook(search, m_hookContext);
-
-    std::string dots;
-    char status[kStatusSize];
-    for (int n = 0; n < iterations; ++n) {
-        dots += kDotsPerIteration;
-        std::snprintf(status, sizeof status, kDeepeningFormat, dots.c_str());
-        m_view.SetStatusText(status);
-        search.Iterate();
-        if (m_hook) m_hook(search, m_hookContext);
-        if (pump->PumpOne()) {
-            m_view.WaitCursor(-1);
-            search.Release();
-            m_text[0] = '\0';
-            return m_text;
-        }
-        if (clock.Elapsed() >= seconds || search.IsAborted()) break;
-    }
-
-    int16_t index = search.BestMoveIndex();
-    if (index < 0 || index >= search.Root().m_count) index = 0;
-    m_view.WaitCursor(-1);
-    search.Root().CoordText(index, m_text);
-    pump->SetThinking(CMessagePump::kThinkingOff);
-    search.Release();
-    return m_text;
 }
+
+// Two dots more for each iteration after the first.
+void CThinkingControl::IterationBegins(int iteration) {
+    std::string dots;
+    for (int n = 0; n < iteration; ++n) dots += kDotsPerIteration;
+    char status[kStatusSize];
+    std::snprintf(status, sizeof status, kDeepeningFormat, dots.c_str());
+    m_view.SetStatusText(status);
+}
+
+void CThinkingControl::ThinkingEnds() { m_view.WaitCursor(-1); }
 
 bool CThinkingControl::ReportGameOver() {
     char result[CGame::kTextSize];

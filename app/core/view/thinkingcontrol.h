@@ -1,13 +1,12 @@
-// The thinking driver and the two commands that use it: the computer's move
-// and the move proposal. Operations of the view, built on IThinkingView.
+// The two thinking commands of the view, the computer's move and the move
+// proposal, on the engine's thinking driver: what the user reads while the
+// computer thinks and after it.
 #pragma once
 
 #include "app/core/view/thinkingview.h"
-#include "rules/movegen.h"
+#include "engine/thinkingdriver.h"
 
-class CSearch;
-
-class CThinkingControl {
+class CThinkingControl : private IThinkingHost {
 public:
     static constexpr const char* kThinkingText = "Der Computer denkt";
     static constexpr const char* kDeepeningFormat = "Computer ist am Denken %s";
@@ -20,26 +19,25 @@ public:
 
     explicit CThinkingControl(IThinkingView& view) : m_view(view) {}
 
-    // The coordinate text of the move chosen for the current position, or ""
-    // when thinking was given up. Valid until the next call.
-    const char* Think(int seconds, int iterations);
+    // Thinks as the driver does, telling the user meanwhile; the move's
+    // coordinate text, or "" when thinking was given up.
+    const char* Think(int seconds, int iterations) { return m_driver.Think(seconds, iterations); }
     void OnComputerMove();
     void OnSuggestion();
 
-    // Called with the search after each of its iterations (tools watch the
-    // search or set its information stream here).
-    using SearchHook = void (*)(CSearch& search, void* context);
-    void SetSearchHook(SearchHook hook, void* context) {
-        m_hook = hook;
-        m_hookContext = context;
-    }
+    void SetSearchHook(CThinkingDriver::SearchHook hook, void* context) { m_driver.SetSearchHook(hook, context); }
 
 private:
+    // IThinkingHost: the status texts and the wait cursor of each step.
+    CGameFacade* Facade() override;
+    CMessagePump* Pump() override;
+    void ThinkingBegins() override;
+    void IterationBegins(int iteration) override;
+    void ThinkingEnds() override;
+
     // Shows the "Spielende" box when the game is over; true then.
     bool ReportGameOver();
 
     IThinkingView& m_view;
-    char m_text[CMoveGen::kCoordTextSize] = {};
-    SearchHook m_hook = nullptr;
-    void* m_hookContext = nullptr;
+    CThinkingDriver m_driver{*this};
 };
