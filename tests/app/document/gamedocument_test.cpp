@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/document/documentplatform.h"
+#include "fakedocumentplatform.h"
 #include "engine/messagepump.h"
 #include "notation/gamerecord.h"
 #include "notation/pgntext.h"
@@ -32,32 +32,6 @@ constexpr int kMissingFolderCause = 3;
 #else
 constexpr int kMissingFolderCause = 2;
 #endif
-
-struct Message {
-    std::string text;
-    std::string caption;
-    bool operator==(const Message& other) const { return text == other.text && caption == other.caption; }
-};
-
-// Records what the document asks of the platform.
-class FakePlatform : public CDocumentPlatform {
-public:
-    bool BeginNewDocument() override { return allowNew; }
-    void SetTitle(const char* text) override { title = text; }
-    void ShowMessage(const char* text, const char* caption) override { messages.push_back({text, caption}); }
-    std::string ClipboardText() override { return clipboard; }
-    bool SetClipboardText(const std::string& text) override {
-        clipboard = text;
-        return true;
-    }
-    void DocumentChanged() override { ++changes; }
-
-    bool allowNew = true;
-    std::string title;
-    std::vector<Message> messages;
-    std::string clipboard;
-    int changes = 0;
-};
 
 std::string Today() {
     char date[28];
