@@ -3,9 +3,7 @@
 #include <wx/dcclient.h>
 #include <wx/settings.h>
 
-#include <wx/ffile.h>
-#include <wx/utils.h>
-
+#include "app/core/frame/reportfiles.h"
 #include "app/wx/gtkglue.h"
 #include "app/wx/torvoview.h"
 
@@ -34,14 +32,11 @@ void CBoardCanvas::OnPaint(wxPaintEvent&) {
     WriteGeometry();
 }
 
+// Tests learn from it where the board lies on the screen.
 void CBoardCanvas::WriteGeometry() {
-    wxString path;
-    if (!wxGetEnv(kGeometryVariable, &path) || path.empty()) return;
     const wxPoint origin = ClientToScreen(wxPoint(0, 0));
     const wxSize size = GetClientSize();
-    wxFFile file(path, "w");
-    if (file.IsOpened())
-        file.Write(wxString::Format("%d %d %d %d\n", origin.x, origin.y, size.GetWidth(), size.GetHeight()));
+    CReportFiles::Program().Canvas({origin.x, origin.y, size.GetWidth(), size.GetHeight()});
 }
 
 void CBoardCanvas::OnLeftDown(wxMouseEvent& event) {

@@ -7,6 +7,7 @@
 #include "app/core/frame/deferredclose.h"
 
 class CBoardCanvas;
+class CRecentFiles;
 class CStatusBar;
 class CTorvoView;
 class wxMenu;
@@ -27,7 +28,8 @@ public:
         CMainFrame* m_frame;
     };
 
-    explicit CMainFrame(wxDocManager* manager);
+    // The list is the application's; the menu shows it.
+    CMainFrame(wxDocManager* manager, CRecentFiles& recent);
     ~CMainFrame() override;
 
     CStatusBar* StatusBar() const { return m_statusBar; }
@@ -59,6 +61,7 @@ private:
     void OnClose(wxCloseEvent& event);
     void LeaveThinking();
 
+    CRecentFiles& m_recent;
     CStatusBar* m_statusBar = nullptr;
     wxToolBar* m_toolBar = nullptr;
     CBoardCanvas* m_canvas = nullptr;
