@@ -16,12 +16,12 @@
 #include "app/core/frame/deferredclose.h"
 #include "app/win32/dockingtoolbar.h"
 #include "app/win32/printersettings.h"
+#include "app/win32/torvodoc.h"
 
 class CRecentFiles;
-class CTorvoDoc;
 class CTorvoView;
 
-class CMainFrame {
+class CMainFrame : public CTorvoDoc::Window {
 public:
     static constexpr const wchar_t* kClassName = L"TorvoFrame";
     // The status bar's panes: the message, then Caps Lock, Num Lock and Scroll Lock.
@@ -40,7 +40,7 @@ public:
         CMainFrame& m_frame;
     };
 
-    // The list is the application's; it is shown and changed here.
+    // The list is the application's; the menu shows it.
     CMainFrame(HINSTANCE instance, CRecentFiles& recent);
     ~CMainFrame();
     CMainFrame(const CMainFrame&) = delete;
@@ -49,17 +49,16 @@ public:
     static bool RegisterClass(HINSTANCE instance);
     // The window with its bars and view, not yet shown; false when one of them fails.
     bool Create();
-    HWND Hwnd() const { return m_hwnd; }
+    HWND Hwnd() const override { return m_hwnd; }
     HACCEL Keys() const { return m_keys; }
     CTorvoDoc& Doc() { return *m_doc; }
     CTorvoView& View() { return *m_view; }
 
     // "<title> - Torvo Halvorn Schach Programm".
-    void ShowCaption(const std::string& documentTitle);
+    void ShowCaption(const std::string& documentTitle) override;
     void SetStatusText(const char* text);
     std::string StatusText() const;
-    void DocumentChanged();
-    void AddRecentFile(const std::string& path);
+    void DocumentChanged() override;
     // The shell's print command: the notation through the print dialog.
     void PrintDirect();
     // The lock keys' panes follow the keys; run when the queue is empty.
