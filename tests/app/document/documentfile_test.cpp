@@ -12,6 +12,7 @@
 
 #include "app/core/document/gamedocument.h"
 #include "app/core/document/recentfiles.h"
+#include "app/tempfolder.h"
 #include "fakedocumentplatform.h"
 #include "rules/game.h"
 #include "rules/gamefacade.h"
@@ -29,15 +30,9 @@ public:
 
 protected:
     void SetUp() override {
-        m_folder = fs::path(::testing::TempDir()) /
-                   (std::string("documentfile_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_folder);
-        fs::create_directories(m_folder);
         for (const char* name : {"partie.pgn", "other.pgn"}) std::ofstream(File(name), std::ios::binary) << kGame;
         document.UseRecentFiles(&recent);
     }
-    void TearDown() override { fs::remove_all(m_folder); }
-
     std::vector<std::string> Recent() const {
         std::vector<std::string> paths;
         for (size_t i = 0; i < recent.Count(); ++i) paths.push_back(recent.Path(i));
@@ -50,7 +45,7 @@ protected:
     CGameDocument document{&platform};
 
 private:
-    fs::path m_folder;
+    TempFolder m_folder{"documentfile_"};
 };
 
 struct Step {

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/tempfolder.h"
 #include "fakedocumentplatform.h"
 #include "engine/messagepump.h"
 #include "notation/gamerecord.h"
@@ -74,14 +75,7 @@ std::string WithBlanks(const std::string& text) {
 
 class GameDocumentTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_folder = fs::path(::testing::TempDir()) /
-                   (std::string("gamedocument_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_folder);
-        fs::create_directories(m_folder);
-        ASSERT_EQ(document.OnNewDocument(), 1);
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
+    void SetUp() override { ASSERT_EQ(document.OnNewDocument(), 1); }
 
     fs::path File(const char* name) const { return m_folder / name; }
     int Ply() const { return document.GetFacade()->GetGame()->GetPly(); }
@@ -90,7 +84,7 @@ protected:
     }
     std::vector<fs::path> FolderEntries() const {
         std::vector<fs::path> entries;
-        for (const auto& entry : fs::directory_iterator(m_folder)) entries.push_back(entry.path().filename());
+        for (const auto& entry : fs::directory_iterator(m_folder.Path())) entries.push_back(entry.path().filename());
         return entries;
     }
     // Saves the game to name and reads back the bytes.
@@ -101,7 +95,7 @@ protected:
 
     FakePlatform platform;
     CGameDocument document{&platform};
-    fs::path m_folder;
+    TempFolder m_folder{"gamedocument_"};
 };
 
 }  // namespace

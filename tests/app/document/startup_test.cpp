@@ -2,7 +2,6 @@
 // document, and the exit code when the program must end at once.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <string>
@@ -12,13 +11,12 @@
 #include "app/core/document/gamedocument.h"
 #include "app/core/document/recentfiles.h"
 #include "app/core/frame/mainframetexts.h"
+#include "app/tempfolder.h"
 #include "fakedocumentplatform.h"
 #include "rules/game.h"
 #include "rules/gamefacade.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr const char* kGameFile = "@game";      // stands for the test's game file
 constexpr const char* kMissingFile = "@missing";
@@ -37,13 +35,7 @@ void PrintTo(const StartCase& c, std::ostream* out) { *out << c.name; }
 
 class Start : public ::testing::TestWithParam<StartCase> {
 protected:
-    void SetUp() override {
-        m_folder = fs::path(::testing::TempDir()) / (std::string("startup_") + GetParam().name);
-        fs::remove_all(m_folder);
-        fs::create_directories(m_folder);
-        std::ofstream(m_folder / "partie.pgn", std::ios::binary) << "1.e4 e5 2.Nf3 *\n";
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
+    void SetUp() override { std::ofstream(m_folder / "partie.pgn", std::ios::binary) << "1.e4 e5 2.Nf3 *\n"; }
 
     std::string Arg(const std::string& arg) const {
         if (arg == kGameFile) return (m_folder / "partie.pgn").u8string();
@@ -52,7 +44,7 @@ protected:
     }
 
 private:
-    fs::path m_folder;
+    TempFolder m_folder{"startup_"};
 };
 
 TEST_P(Start, CarriesOutTheShellCommandOrEndsWithItsCode) {

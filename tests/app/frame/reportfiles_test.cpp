@@ -7,6 +7,8 @@
 #include <iterator>
 #include <string>
 
+#include "app/tempfolder.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -18,19 +20,11 @@ std::string ReadBytes(const fs::path& path) {
 
 class ReportFilesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_folder = fs::path(::testing::TempDir()) /
-                   (std::string("reportfiles_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_folder);
-        fs::create_directories(m_folder);
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
-
     fs::path Path(const char* name) const { return m_folder / name; }
-    bool FolderEmpty() const { return fs::is_empty(m_folder); }
+    bool FolderEmpty() const { return fs::is_empty(m_folder.Path()); }
 
 private:
-    fs::path m_folder;
+    TempFolder m_folder{"reportfiles_"};
 };
 
 TEST_F(ReportFilesTest, StatusTextsAndIndicatorsAreAppendedALineEach) {
