@@ -229,16 +229,16 @@ void CMainFrame::OnCommand(int id) {
     }
     switch (id) {
         case cmd::kFileNew:
-            m_doc->OnNewDocument();
+            m_doc->Game().OnNewDocument();
             return;
         case cmd::kFileOpen:
-            m_doc->Open();
+            m_doc->Game().Open();
             return;
         case cmd::kFileSave:
-            m_doc->Save();
+            m_doc->Game().Save();
             return;
         case cmd::kFileSaveAs:
-            m_doc->SaveAs();
+            m_doc->Game().SaveAs();
             return;
         case cmd::kFilePrint:
         case cmd::kFilePrintPreview:

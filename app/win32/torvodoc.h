@@ -42,10 +42,6 @@ public:
     long GameNumber() const { return m_game.GameNumber(); }
     const std::string& Title() const { return m_game.Title(); }
 
-    bool OnNewDocument() { return m_game.OnNewDocument() != 0; }
-    void Open() { m_game.Open(); }
-    bool Save() { return m_game.Save(); }
-    bool SaveAs() { return m_game.SaveAs(); }
     void Copy() { m_game.OnEditCopy(); }
     void Paste() { m_game.OnEditPaste(); }
 
