@@ -75,6 +75,8 @@ public:
     // "&Speichern": to the game's own file, or as "Speichern &unter..." without one.
     bool Save();
     bool SaveAs();
+
+    // The open and save steps themselves, for a file named already.
     bool OnOpenDocument(const std::string& path);
     // Opening once the file's bytes are read; false, with the file message,
     // when the text is too large to hold.
