@@ -4,6 +4,8 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "app/core/frame/commandids.h"
 #include "app/core/frame/mainframetexts.h"
@@ -34,6 +36,8 @@ constexpr COLORREF kToolbarMask = RGB(192, 192, 192);  // the strip's background
 constexpr int kIndicatorMargin = 12;                     // pixels around an indicator's text
 // Menu-select flags when the menu closes.
 constexpr UINT kMenuClosed = 0xFFFF;
+// DragQueryFileW's index that asks for the number of files.
+constexpr UINT kAllDroppedFiles = 0xFFFFFFFF;
 
 // The framework's English prompts for the window's system menu.
 struct SystemPrompt {
@@ -59,11 +63,13 @@ bool IsRecentFile(int id) { return id >= cmd::kFileMruFirst && id <= cmd::kFileM
 }  // namespace
 
 CMainFrame::CMainFrame(HINSTANCE instance, CRecentFiles& recent)
-    : m_instance(instance), m_recent(recent), m_doc(std::make_unique<CTorvoDoc>(*this)) {
+    : m_instance(instance), m_recent(recent), m_doc(std::make_unique<CTorvoDoc>(*this, recent)) {
     m_view = std::make_unique<CTorvoView>(*this);
+    m_recent.SetChangeHandler([this] { RefreshRecentFiles(); });
 }
 
 CMainFrame::~CMainFrame() {
+    m_recent.SetChangeHandler(nullptr);
     if (m_hwnd) DestroyWindow(m_hwnd);
     if (m_toolImages) ImageList_Destroy(m_toolImages);
     if (m_keys) DestroyAcceleratorTable(m_keys);
@@ -223,16 +229,16 @@ void CMainFrame::OnCommand(int id) {
     }
     switch (id) {
         case cmd::kFileNew:
-            m_doc->OnNewDocument();
+            m_doc->Game().OnNewDocument();
             return;
         case cmd::kFileOpen:
-            m_doc->Open();
+            m_doc->Game().Open();
             return;
         case cmd::kFileSave:
-            m_doc->Save();
+            m_doc->Game().Save();
             return;
         case cmd::kFileSaveAs:
-            m_doc->SaveAs();
+            m_doc->Game().SaveAs();
             return;
         case cmd::kFilePrint:
         case cmd::kFilePrintPreview:
@@ -378,11 +384,6 @@ void CMainFrame::CopyGame() { m_doc->Copy(); }
 
 void CMainFrame::PasteGame() { m_doc->Paste(); }
 
-void CMainFrame::AddRecentFile(const std::string& path) {
-    m_recent.Add(path);
-    RefreshRecentFiles();
-}
-
 void CMainFrame::RefreshRecentFiles() {
     if (HMENU bar = GetMenu(m_hwnd)) {
         CMenuBar::ShowRecentFiles(bar, m_recent);
@@ -390,26 +391,20 @@ void CMainFrame::RefreshRecentFiles() {
     }
 }
 
-void CMainFrame::OnRecentFile(int index) {
-    if (index < 0 || static_cast<size_t>(index) >= m_recent.Count()) return;
-    const std::string path = m_recent.Path(static_cast<size_t>(index));
-    if (m_doc->OpenFile(path)) return;
-    // A file that is gone leaves the list, as the framework's list does.
-    for (size_t i = 0; i < m_recent.Count(); ++i)
-        if (m_recent.Path(i) == path) {
-            m_recent.Remove(i);
-            break;
-        }
-    RefreshRecentFiles();
-}
+void CMainFrame::OnRecentFile(int index) { m_doc->Game().OpenRecent(static_cast<size_t>(index)); }
 
 void CMainFrame::OnDropFiles(HDROP drop) {
-    const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
-    std::wstring name(length + 1u, L'\0');
-    DragQueryFileW(drop, 0, &name[0], length + 1);
+    std::vector<std::string> paths;
+    const UINT count = DragQueryFileW(drop, kAllDroppedFiles, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        const UINT length = DragQueryFileW(drop, i, nullptr, 0);
+        std::wstring name(length + 1u, L'\0');
+        DragQueryFileW(drop, i, &name[0], length + 1);
+        paths.push_back(CWideText::Utf8(name.c_str()));
+    }
     DragFinish(drop);
     SetForegroundWindow(m_hwnd);
-    m_doc->OpenFile(CWideText::Utf8(name.c_str()));
+    m_doc->Game().OpenDropped(paths);
 }
 
 void CMainFrame::OnClose() {

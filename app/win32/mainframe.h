@@ -16,13 +16,13 @@
 #include "app/core/frame/deferredclose.h"
 #include "app/win32/dockingtoolbar.h"
 #include "app/win32/printersettings.h"
+#include "app/win32/torvodoc.h"
 #include "app/win32/viewframe.h"
 
 class CRecentFiles;
-class CTorvoDoc;
 class CTorvoView;
 
-class CMainFrame : public IViewFrame {
+class CMainFrame : public IViewFrame, public CTorvoDoc::Window {
 public:
     static constexpr const wchar_t* kClassName = L"TorvoFrame";
     // The status bar's panes: the message, then Caps Lock, Num Lock and Scroll Lock.
@@ -43,7 +43,7 @@ public:
     CTorvoView& View() { return *m_view; }
 
     // "<title> - Torvo Halvorn Schach Programm".
-    void ShowCaption(const std::string& documentTitle);
+    void ShowCaption(const std::string& documentTitle) override;
     void SetStatusText(const char* text) override;
     // A close request while the computer thinks is carried out after the
     // outermost handler that may think has returned.
@@ -55,8 +55,7 @@ public:
     void CopyGame() override;
     void PasteGame() override;
     std::string StatusText() const;
-    void DocumentChanged();
-    void AddRecentFile(const std::string& path);
+    void DocumentChanged() override;
     // The shell's print command: the notation through the print dialog.
     void PrintDirect();
     // The lock keys' panes follow the keys; run when the queue is empty.

@@ -3,12 +3,10 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "app/core/document/appsettings.h"
 #include "app/core/document/commandline.h"
-#include "app/core/frame/mainframetexts.h"
-#include "app/core/document/recentfiles.h"
 #include "app/win32/filetype.h"
 #include "app/win32/mainframe.h"
-#include "app/win32/messagebox.h"
 #include "app/win32/registrystore.h"
 #include "app/win32/torvodoc.h"
 #include "app/win32/torvoview.h"
@@ -59,16 +57,14 @@ int CTorvoApp::Run(HINSTANCE instance, int show) {
 
     // 2. and 3. The settings under the program's registry key.
     CRegistryStore store;
-    CRecentFiles recent;
-    recent.Load(store);
-    long previewPages = 1;
-    store.ReadNumber(CMainFrameTexts::kSettingsSection, CMainFrameTexts::kPreviewPagesEntry, &previewPages);
+    CAppSettings settings;
+    settings.Load(store);
 
     // 4. The one document's frame and view.
-    if (!CMainFrame::RegisterClass(instance)) return kStartFailed;
+    if (!CMainFrame::RegisterClass(instance)) return CGameDocument::kStartFailed;
     CWin32PumpPlatform pumpPlatform;
-    CMainFrame frame(instance, recent);
-    if (!frame.Create()) return kStartFailed;
+    CMainFrame frame(instance, settings.RecentFiles());
+    if (!frame.Create()) return CGameDocument::kStartFailed;
     pumpPlatform.SetKeyTable(frame.Hwnd(), frame.Keys());
     TheMessagePump().SetPlatform(&pumpPlatform);
 
@@ -77,16 +73,10 @@ int CTorvoApp::Run(HINSTANCE instance, int show) {
 
     // 6. The shell command of the command line.
     const CCommandLine line = CCommandLine::Parse(Arguments());
-    if (line.kind == CCommandLine::kRefused) {
-        CMessageBox::Show(frame.Hwnd(), line.error.c_str(), CMainFrameTexts::kWindowTitle, MB_OK | MB_ICONSTOP);
+    const int started = frame.Doc().Game().Start(line);
+    if (started != CGameDocument::kStarted) {
         TheMessagePump().SetPlatform(nullptr);
-        return kBadCommandLine;
-    }
-    const bool started = line.kind == CCommandLine::kNewGame ? frame.Doc().OnNewDocument()
-                                                             : frame.Doc().OpenFile(line.file);
-    if (!started) {
-        TheMessagePump().SetPlatform(nullptr);
-        return kStartFailed;
+        return started;
     }
 
     // 7. Shown and painted at once; dropped files are opened.
@@ -96,8 +86,7 @@ int CTorvoApp::Run(HINSTANCE instance, int show) {
 
     const int code = MessageLoop(frame, line.kind == CCommandLine::kPrint ? line.file : std::string());
 
-    recent.Save(store);
-    store.WriteNumber(CMainFrameTexts::kSettingsSection, CMainFrameTexts::kPreviewPagesEntry, previewPages);
+    settings.Save(store);
     TheMessagePump().SetThinking(CMessagePump::kThinkingOff);
     TheMessagePump().SetPlatform(nullptr);
     return code;

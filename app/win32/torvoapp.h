@@ -12,10 +12,6 @@
 
 class CTorvoApp {
 public:
-    // Exit codes besides 0.
-    static constexpr int kStartFailed = 1;
-    static constexpr int kBadCommandLine = 2;
-
     // The whole run; the program's exit code.
     static int Run(HINSTANCE instance, int show);
     // The arguments after the program's name, UTF-8.

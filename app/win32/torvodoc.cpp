@@ -4,7 +4,6 @@
 
 #include "app/core/frame/mainframetexts.h"
 #include "app/win32/clipboard.h"
-#include "app/win32/mainframe.h"
 #include "app/win32/messagebox.h"
 #include "app/win32/widetext.h"
 
@@ -16,9 +15,8 @@ constexpr const wchar_t* kAllFilesPattern = L"*.*";
 // Long enough for any path the wide file APIs take.
 constexpr DWORD kPathChars = 32768;
 
-}  // namespace
-
-std::wstring CTorvoDoc::Filter() {
+// The file dialogs' filter: our files, then all files.
+std::wstring Filter() {
     std::wstring filter = CWideText::Wide(CMainFrameTexts::kFilterName);
     filter += L'\0';
     filter += L'*' + CWideText::Wide(CMainFrameTexts::kFileExtension);
@@ -30,56 +28,43 @@ std::wstring CTorvoDoc::Filter() {
     return filter;  // the system wants a second terminator, which c_str() gives
 }
 
-bool CTorvoDoc::BeginNewDocument() {
-    // A new, opened or pasted game no longer belongs to the file shown before:
-    // "&Speichern" must ask for a name instead of overwriting that file.
-    m_path.clear();
-    return true;
-}
+}  // namespace
 
-void CTorvoDoc::SetTitle(const char* title) {
-    m_title = title;
-    m_frame.ShowCaption(m_title);
-}
+CTorvoDoc::CTorvoDoc(Window& window, CRecentFiles& recent) : m_window(window) { m_game.UseRecentFiles(&recent); }
 
-void CTorvoDoc::TitleFromPath(const std::string& path) {
-    const size_t slash = path.find_last_of("\\/");
-    SetTitle(path.substr(slash == std::string::npos ? 0 : slash + 1).c_str());
-}
+void CTorvoDoc::SetTitle(const char* title) { m_window.ShowCaption(title); }
 
 void CTorvoDoc::ShowMessage(const char* text, const char* caption) {
-    CMessageBox::Show(m_frame.Hwnd(), text, caption);
+    CMessageBox::Show(m_window.Hwnd(), text, caption);
+}
+
+void CTorvoDoc::ShowStop(const char* text, const char* caption) {
+    CMessageBox::Show(m_window.Hwnd(), text, caption, MB_OK | MB_ICONSTOP);
 }
 
 std::string CTorvoDoc::ClipboardText() {
     std::string text;
-    return CClipboard::GetText(m_frame.Hwnd(), &text) ? text : std::string();
+    return CClipboard::GetText(m_window.Hwnd(), &text) ? text : std::string();
 }
 
-bool CTorvoDoc::SetClipboardText(const std::string& text) { return CClipboard::PutText(m_frame.Hwnd(), text); }
+bool CTorvoDoc::SetClipboardText(const std::string& text) { return CClipboard::PutText(m_window.Hwnd(), text); }
 
-void CTorvoDoc::DocumentChanged() {
-    ++m_gameNumber;
-    m_frame.DocumentChanged();
+void CTorvoDoc::DocumentChanged() { m_window.DocumentChanged(); }
+
+bool CTorvoDoc::AskOpenName(std::string* path) { return AskFileName(false, std::string(), path); }
+
+bool CTorvoDoc::AskSaveName(const std::string&, const std::string& name, std::string* path) {
+    return AskFileName(true, name, path);
 }
 
-bool CTorvoDoc::OpenFile(const std::string& path) {
-    if (!m_game.OnOpenDocument(path)) return false;
-    m_path = path;
-    TitleFromPath(path);
-    m_frame.AddRecentFile(path);
-    return true;
-}
-
-bool CTorvoDoc::AskFileName(bool save, std::string* path) {
-    // For saving, the game's title is the proposed name: "NeuesSpiel" for a new game.
-    std::wstring name = save ? CWideText::Wide(m_title) : std::wstring();
+bool CTorvoDoc::AskFileName(bool save, const std::string& proposed, std::string* path) {
+    std::wstring name = CWideText::Wide(proposed);
     name.resize(kPathChars, L'\0');
     const std::wstring filter = Filter();
     const std::wstring extension = CWideText::Wide(CMainFrameTexts::kFileExtension + 1);
     OPENFILENAMEW dialog = {};
     dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = m_frame.Hwnd();
+    dialog.hwndOwner = m_window.Hwnd();
     dialog.lpstrFilter = filter.c_str();
     dialog.lpstrFile = &name[0];
     dialog.nMaxFile = kPathChars;
@@ -88,25 +73,5 @@ bool CTorvoDoc::AskFileName(bool save, std::string* path) {
                    (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
     if (!(save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog))) return false;
     *path = CWideText::Utf8(name.c_str());
-    return true;
-}
-
-void CTorvoDoc::Open() {
-    std::string path;
-    if (AskFileName(false, &path)) OpenFile(path);
-}
-
-bool CTorvoDoc::Save() { return m_path.empty() ? SaveAs() : SaveTo(m_path); }
-
-bool CTorvoDoc::SaveAs() {
-    std::string path;
-    return AskFileName(true, &path) && SaveTo(path);
-}
-
-bool CTorvoDoc::SaveTo(const std::string& path) {
-    if (!m_game.OnSaveDocument(path)) return false;
-    m_path = path;
-    TitleFromPath(path);
-    m_frame.AddRecentFile(path);
     return true;
 }

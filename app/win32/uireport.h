@@ -1,7 +1,6 @@
-// What the window shows, written to files for the end-to-end tests: every
-// status-bar message (TORVO_STATUS_LOG) and the board's screen rectangle
-// (TORVO_CANVAS_FILE), as the desktop program on Linux does. Without the
-// variables nothing is written.
+// The Windows program's reports for the end-to-end tests (CReportFiles):
+// what the status bar shows, the indicators' changes and where the board
+// lies on the screen.
 #pragma once
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -11,10 +10,6 @@
 
 class CUiReport {
 public:
-    static constexpr const wchar_t* kStatusLogVariable = L"TORVO_STATUS_LOG";
-    static constexpr const wchar_t* kCanvasVariable = L"TORVO_CANVAS_FILE";
-    static constexpr const char* kIndicatorPrefix = "indicator";
-
     static void Status(const char* text);
     static void Indicator(const char* name, bool on);
     // The client area of the view, in screen coordinates.

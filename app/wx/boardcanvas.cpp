@@ -4,9 +4,7 @@
 #include <wx/docview.h>
 #include <wx/settings.h>
 
-#include <wx/ffile.h>
-#include <wx/utils.h>
-
+#include "app/core/frame/reportfiles.h"
 #include "app/core/view/viewcontroller.h"
 #include "app/wx/gtkglue.h"
 
@@ -36,14 +34,11 @@ void CBoardCanvas::OnPaint(wxPaintEvent&) {
     WriteGeometry();
 }
 
+// Tests learn from it where the board lies on the screen.
 void CBoardCanvas::WriteGeometry() {
-    wxString path;
-    if (!wxGetEnv(kGeometryVariable, &path) || path.empty()) return;
     const wxPoint origin = ClientToScreen(wxPoint(0, 0));
     const wxSize size = GetClientSize();
-    wxFFile file(path, "w");
-    if (file.IsOpened())
-        file.Write(wxString::Format("%d %d %d %d\n", origin.x, origin.y, size.GetWidth(), size.GetHeight()));
+    CReportFiles::Program().Canvas({origin.x, origin.y, size.GetWidth(), size.GetHeight()});
 }
 
 void CBoardCanvas::OnLeftDown(wxMouseEvent& event) {

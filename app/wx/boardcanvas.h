@@ -10,9 +10,6 @@ class wxView;
 
 class CBoardCanvas : public wxScrolled<wxWindow> {
 public:
-    // Tests name a file here to learn where the board lies on the screen.
-    static constexpr const char* kGeometryVariable = "TORVO_CANVAS_FILE";
-
     CBoardCanvas(wxWindow* parent, wxView* view, CViewController* controller);
 
     // The view is going away: no more paints or clicks reach it.

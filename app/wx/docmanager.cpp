@@ -1,12 +1,6 @@
 #include "app/wx/docmanager.h"
 
-#include <wx/app.h>
-#include <wx/filedlg.h>
-#include <wx/filehistory.h>
-#include <wx/filename.h>
-
-#include "app/core/frame/mainframetexts.h"
-#include "app/wx/filehistory.h"
+#include "app/wx/torvodoc.h"
 
 wxBEGIN_EVENT_TABLE(CDocManager, wxDocManager)
     EVT_MENU(wxID_NEW, CDocManager::OnNew)
@@ -14,50 +8,25 @@ wxBEGIN_EVENT_TABLE(CDocManager, wxDocManager)
     EVT_MENU_RANGE(wxID_FILE1, wxID_FILE9, CDocManager::OnRecentFile)
 wxEND_EVENT_TABLE()
 
-// The base class would make its own nine-entry history before our override
-// exists; initialising here makes it ours, with four entries.
-CDocManager::CDocManager() : wxDocManager(0, false) { Initialize(); }
+// Not initialised: the toolkit would make its own list of recent files. The
+// list is the program's (CRecentFiles), which the frame's menu shows.
+CDocManager::CDocManager() : wxDocManager(0, false) {}
 
-wxFileHistory* CDocManager::OnCreateFileHistory() {
-    return new CFileHistory(CMainFrameTexts::kRecentFileCount);
+CTorvoDoc* CDocManager::MakeDocument() {
+    auto* single = static_cast<wxDocTemplate*>(GetTemplates().GetFirst()->GetData());
+    return wxDynamicCast(single->CreateDocument(wxEmptyString, wxDOC_NEW), CTorvoDoc);
 }
 
-void CDocManager::NewInPlace() {
-    wxDocument* document = GetCurrentDocument();
-    if (!document) {
-        CreateNewDocument();
-        return;
-    }
-    if (document->OnNewDocument()) document->UpdateAllViews();
-}
+CTorvoDoc* CDocManager::Document() const { return wxDynamicCast(GetCurrentDocument(), CTorvoDoc); }
 
-bool CDocManager::OpenInPlace(const wxString& path) {
-    wxDocument* document = GetCurrentDocument();
-    if (!document) return CreateDocument(path, wxDOC_SILENT) != nullptr;
-    if (!document->OnOpenDocument(path)) return false;
-    AddFileToHistory(wxFileName(path).GetFullPath());
-    return true;
+void CDocManager::OnNew(wxCommandEvent&) {
+    if (CTorvoDoc* document = Document()) document->OnNewDocument();
 }
-
-void CDocManager::OnNew(wxCommandEvent&) { NewInPlace(); }
 
 void CDocManager::OnOpen(wxCommandEvent&) {
-    const wxString ext = wxString::FromUTF8(CMainFrameTexts::kFileExtension);
-    const wxString filter = wxString::FromUTF8(CMainFrameTexts::kFilterName) + "|*" + ext;
-    wxFileDialog dialog(wxTheApp->GetTopWindow(), _("Open File"), GetLastDirectory(), wxEmptyString, filter,
-                        wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-    if (dialog.ShowModal() != wxID_OK) return;
-    SetLastDirectory(dialog.GetDirectory());
-    OpenInPlace(dialog.GetPath());
+    if (CTorvoDoc* document = Document()) document->Game().Open();
 }
 
-// A recent file goes through the open step like any other, so that a file
-// gone missing gets the program's own error box and a new game; it also
-// leaves the list.
 void CDocManager::OnRecentFile(wxCommandEvent& event) {
-    const size_t index = static_cast<size_t>(event.GetId() - wxID_FILE1);
-    if (index >= GetHistoryFilesCount()) return;
-    const wxString path = GetHistoryFile(index);
-    if (!OpenInPlace(path) && index < GetHistoryFilesCount() && GetHistoryFile(index) == path)
-        RemoveFileFromHistory(index);
+    if (CTorvoDoc* document = Document()) document->Game().OpenRecent(static_cast<size_t>(event.GetId() - wxID_FILE1));
 }

@@ -1,20 +1,20 @@
-// The document manager of a single-document program: a new game, an opened
-// file and a recent file reuse the one document and its view, so that the
-// view's settings (orientation, level, automatic answer) stay for the run.
+// The document manager of a single-document program: the one document and
+// its view are made once; a new game, an opened file and a recent file reuse
+// them, so that the view's settings (orientation, level, automatic answer)
+// stay for the run.
 #pragma once
 
 #include <wx/docview.h>
+
+class CTorvoDoc;
 
 class CDocManager : public wxDocManager {
 public:
     CDocManager();
 
-    wxFileHistory* OnCreateFileHistory() override;
-
-    // Opens a file into the open document; false when it cannot be read.
-    bool OpenInPlace(const wxString& path);
-    // The new-game step on the open document.
-    void NewInPlace();
+    // The document with its view; its first step is the command line's (CGameDocument::Start).
+    CTorvoDoc* MakeDocument();
+    CTorvoDoc* Document() const;
 
 private:
     void OnNew(wxCommandEvent& event);

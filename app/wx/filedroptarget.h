@@ -3,7 +3,6 @@
 
 #include <wx/dnd.h>
 
-class CDocManager;
 class wxDocManager;
 
 class CFileDropTarget : public wxFileDropTarget {

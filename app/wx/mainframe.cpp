@@ -9,10 +9,9 @@
 #include "app/wx/boardcanvas.h"
 #include "app/core/frame/commandids.h"
 #include "app/core/frame/mainframetexts.h"
-#include "app/core/document/recentfilelabel.h"
+#include "app/core/document/recentfiles.h"
 #include "app/core/frame/shorthelp.h"
 #include "app/wx/filedroptarget.h"
-#include "app/wx/filehistory.h"
 #include "app/wx/gtkglue.h"
 #include "app/wx/messagebox.h"
 #include "app/wx/resources.h"
@@ -42,15 +41,15 @@ constexpr int kInitialHeight = 600;
 
 }  // namespace
 
-CMainFrame::CMainFrame(wxDocManager* manager)
+CMainFrame::CMainFrame(wxDocManager* manager, CRecentFiles& recent)
     : wxDocParentFrame(manager, nullptr, wxID_ANY, U(CMainFrameTexts::kWindowTitle), wxDefaultPosition,
-                       wxSize(kInitialWidth, kInitialHeight)) {
+                       wxSize(kInitialWidth, kInitialHeight)),
+      m_recent(recent) {
     SetIcons(CResources::ProgramIcons());
     CreateMenus();
     RefreshRecentFiles();
     // Rebuilt once the change's handler has returned: an open menu is not changed under the pointer.
-    if (auto* history = dynamic_cast<CFileHistory*>(manager->GetFileHistory()))
-        history->SetChangeHandler([this] { CallAfter([this] { RefreshRecentFiles(); }); });
+    m_recent.SetChangeHandler([this] { CallAfter([this] { RefreshRecentFiles(); }); });
     // The greyed "Letzte Datei" gets no highlight from the toolkit; its prompt
     // comes when the pointer is on it.
     CGtkGlue::WatchPointing(m_fileMenu, cmd::ToolkitId(cmd::kFileMruFirst), [this] {
@@ -86,10 +85,7 @@ CMainFrame::CMainFrame(wxDocManager* manager)
     Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnClose, this);
 }
 
-CMainFrame::~CMainFrame() {
-    if (auto* history = dynamic_cast<CFileHistory*>(GetDocumentManager()->GetFileHistory()))
-        history->SetChangeHandler(nullptr);
-}
+CMainFrame::~CMainFrame() { m_recent.SetChangeHandler(nullptr); }
 
 void CMainFrame::CreateMenus() {
     auto* bar = new wxMenuBar;
@@ -123,20 +119,16 @@ void CMainFrame::RefreshRecentFiles() {
     if (m_fileMenu->FindItem(placeholder)) m_fileMenu->Destroy(placeholder);
     for (int id = wxID_FILE1; id <= wxID_FILE9; ++id)
         if (m_fileMenu->FindItem(id)) m_fileMenu->Destroy(id);
-    wxDocManager* manager = GetDocumentManager();
-    const size_t count = manager->GetHistoryFilesCount();
+    const size_t count = m_recent.Count();
     if (count == 0) {
         // Greyed by its update handler while the list is empty.
         m_fileMenu->Insert(m_recentPosition, placeholder, U(CMainFrameTexts::kRecentFilesMenuText),
                            U(CMainFrameTexts::StatusPrompt(cmd::kFileMruFirst)));
         return;
     }
-    for (size_t i = 0; i < count; ++i) {
-        const std::string label = CRecentFileLabel::MenuText(
-            static_cast<int>(i + 1), static_cast<const char*>(manager->GetHistoryFile(i).utf8_str()));
-        m_fileMenu->Insert(m_recentPosition + i, wxID_FILE1 + static_cast<int>(i), U(label),
+    for (size_t i = 0; i < count; ++i)
+        m_fileMenu->Insert(m_recentPosition + i, wxID_FILE1 + static_cast<int>(i), U(m_recent.MenuText(i)),
                            U(CMainFrameTexts::StatusPrompt(cmd::kFileMruFirst)));
-    }
 }
 
 void CMainFrame::CreateKeyTable() {
@@ -257,7 +249,7 @@ void CMainFrame::OnUpdateToolbar(wxUpdateUIEvent& event) { event.Check(m_toolBar
 void CMainFrame::OnUpdateStatusBar(wxUpdateUIEvent& event) { event.Check(m_statusBar->IsShown()); }
 
 void CMainFrame::OnUpdateRecentFiles(wxUpdateUIEvent& event) {
-    event.Enable(GetDocumentManager()->GetHistoryFilesCount() > 0);
+    event.Enable(m_recent.Count() > 0);
 }
 
 void CMainFrame::OnFrameClick(wxMouseEvent& event) {

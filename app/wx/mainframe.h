@@ -8,6 +8,7 @@
 #include "app/wx/viewframe.h"
 
 class CBoardCanvas;
+class CRecentFiles;
 class CStatusBar;
 class CTorvoView;
 class wxMenu;
@@ -15,7 +16,8 @@ class wxToolBar;
 
 class CMainFrame : public wxDocParentFrame, public IViewFrame {
 public:
-    explicit CMainFrame(wxDocManager* manager);
+    // The list is the application's; the menu shows it.
+    CMainFrame(wxDocManager* manager, CRecentFiles& recent);
     ~CMainFrame() override;
 
     // IViewFrame; a close request while the computer thinks is carried out
@@ -50,6 +52,7 @@ private:
     void OnFrameClick(wxMouseEvent& event);
     void OnClose(wxCloseEvent& event);
 
+    CRecentFiles& m_recent;
     CStatusBar* m_statusBar = nullptr;
     wxToolBar* m_toolBar = nullptr;
     CBoardCanvas* m_canvas = nullptr;

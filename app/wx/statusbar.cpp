@@ -1,9 +1,11 @@
 #include "app/wx/statusbar.h"
 
-#include <wx/ffile.h>
 #include <wx/utils.h>
 
+#include <vector>
+
 #include "app/core/frame/mainframetexts.h"
+#include "app/core/frame/reportfiles.h"
 #include "app/wx/gtkglue.h"
 
 namespace {
@@ -22,8 +24,6 @@ CStatusBar::CStatusBar(wxWindow* parent) : wxStatusBar(parent, wxID_ANY) {
     const int widths[kPaneCount] = {kMessageWidth, 0, 0, 0};
     SetFieldsCount(kPaneCount, widths);
     FitIndicators();
-    wxGetEnv(kLogVariable, &m_logPath);
-    wxGetEnv(kPanesVariable, &m_panesPath);
     Bind(wxEVT_IDLE, &CStatusBar::OnIdle, this);
     Bind(wxEVT_SIZE, &CStatusBar::OnSize, this);
 }
@@ -33,11 +33,7 @@ void CStatusBar::ShowMessage(const wxString& text) {
     Log(text);
 }
 
-void CStatusBar::Log(const wxString& text) {
-    if (m_logPath.empty()) return;
-    wxFFile log(m_logPath, "a");
-    if (log.IsOpened()) log.Write(text + "\n", wxConvUTF8);
-}
+void CStatusBar::Log(const wxString& text) { CReportFiles::Program().Status(text.utf8_string()); }
 
 void CStatusBar::OnScrollLockKey(bool down) {
     if (down)
@@ -57,7 +53,7 @@ void CStatusBar::UpdateIndicators() {
         const wxString text = on[pane] ? wxString(kIndicatorTexts[pane]) : wxString();
         if (GetStatusText(pane) == text) continue;
         SetStatusText(text, pane);
-        Log(wxString::Format("%s %s", kIndicatorLogPrefix, kIndicatorTexts[pane]) + (on[pane] ? " on" : " off"));
+        CReportFiles::Program().Indicator(kIndicatorTexts[pane], on[pane]);
         changed = true;
     }
     if (changed) WritePanes();
@@ -77,18 +73,19 @@ void CStatusBar::FitIndicators() {
 
 void CStatusBar::WritePanes() {
     // Screen places are known once the window is shown.
-    if (m_panesPath.empty() || !IsShownOnScreen()) return;
-    wxFFile file(m_panesPath, "w");
-    if (!file.IsOpened()) return;
+    if (!CReportFiles::Program().WantsPanes() || !IsShownOnScreen()) return;
+    std::vector<CReportFiles::Pane> panes;
     for (int pane = kFirstIndicator; pane < kPaneCount; ++pane) {
         wxRect room;
         if (!GetFieldRect(pane, room)) return;
         // The bar keeps the grip's width of the last pane free of text.
         if (pane == kPaneCount - 1 && ShowsSizeGrip()) room.width -= GetSizeGripRect().GetWidth();
         const wxPoint origin = ClientToScreen(room.GetPosition());
-        file.Write(wxString::Format("%s %d %d %d %d %d\n", kIndicatorTexts[pane], origin.x, origin.y, room.GetWidth(),
-                                    room.GetHeight(), GetTextExtent(kIndicatorTexts[pane]).GetWidth()));
+        panes.push_back({kIndicatorTexts[pane],
+                         {origin.x, origin.y, room.GetWidth(), room.GetHeight()},
+                         GetTextExtent(kIndicatorTexts[pane]).GetWidth()});
     }
+    CReportFiles::Program().Panes(panes);
 }
 
 void CStatusBar::OnIdle(wxIdleEvent& event) {

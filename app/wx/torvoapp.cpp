@@ -3,7 +3,6 @@
 #include <wx/config.h>
 #include <wx/docview.h>
 #include <wx/fileconf.h>
-#include <wx/filehistory.h>
 #include <wx/filename.h>
 #include <wx/image.h>
 #include <wx/log.h>
@@ -12,10 +11,10 @@
 
 #include <cstdio>
 
-#include "app/wx/configstore.h"
+#include "app/core/document/commandline.h"
 #include "app/core/frame/mainframetexts.h"
-#include "app/core/document/recentfiles.h"
 #include "app/core/frame/textlocale.h"
+#include "app/wx/configstore.h"
 #include "app/wx/docmanager.h"
 #include "app/wx/mainframe.h"
 #include "app/wx/statusbar.h"
@@ -26,9 +25,6 @@
 wxIMPLEMENT_APP_NO_MAIN(CTorvoApp);
 
 namespace {
-
-constexpr const char* kPrintSwitch = "p";
-constexpr const char* kFileParam = "FILE";
 
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 
@@ -46,20 +42,10 @@ void CTorvoApp::SetUpGermanTexts() {
     CTextLocale::UseGerman();
 }
 
-void CTorvoApp::OnInitCmdLine(wxCmdLineParser& parser) {
-    parser.AddSwitch(kPrintSwitch, wxEmptyString, "print FILE and quit");
-    parser.AddParam(kFileParam, wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
-    parser.SetSwitchChars("-");
-}
-
-bool CTorvoApp::OnCmdLineParsed(wxCmdLineParser& parser) {
-    if (parser.GetParamCount() > 0) m_fileToOpen = parser.GetParam(0);
-    m_printAndQuit = parser.Found(kPrintSwitch);
-    if (m_printAndQuit && m_fileToOpen.empty()) {
-        std::fprintf(stderr, "torvo: -p needs the name of a .pgn file to print\n");
-        return false;
-    }
-    return true;
+std::vector<std::string> CTorvoApp::Arguments() const {
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) args.push_back(argv[i].utf8_string());
+    return args;
 }
 
 int CTorvoApp::FilterEvent(wxEvent& event) {
@@ -72,23 +58,14 @@ int CTorvoApp::FilterEvent(wxEvent& event) {
 
 void CTorvoApp::LoadSettings() {
     CConfigStore store(*wxConfigBase::Get());
-    CRecentFiles recent;
-    recent.Load(store);
-    // Oldest first, so that File1 ends up on top again.
-    for (size_t i = recent.Count(); i-- > 0;)
-        m_docManager->AddFileToHistory(wxString::FromUTF8(recent.Path(i).c_str()));
-    store.ReadNumber(CMainFrameTexts::kSettingsSection, CMainFrameTexts::kPreviewPagesEntry, &m_previewPages);
+    m_settings.Load(store);
 }
 
 void CTorvoApp::SaveSettings() {
     wxConfigBase* config = wxConfigBase::Get();
-    if (!config || !m_docManager) return;
+    if (!config) return;
     CConfigStore store(*config);
-    CRecentFiles recent;
-    for (size_t i = m_docManager->GetHistoryFilesCount(); i-- > 0;)
-        recent.Add(m_docManager->GetHistoryFile(i).utf8_string());
-    recent.Save(store);
-    store.WriteNumber(CMainFrameTexts::kSettingsSection, CMainFrameTexts::kPreviewPagesEntry, m_previewPages);
+    m_settings.Save(store);
     // The toolkit writes the file but does not make its folder; on a fresh
     // account there is no ~/.config yet. Its own error box would come after
     // the window has gone, so a failure is told on the error output instead.
@@ -102,7 +79,8 @@ void CTorvoApp::SaveSettings() {
 
 bool CTorvoApp::OnInit() {
     SetUpGermanTexts();
-    if (!wxApp::OnInit()) return false;
+    // Not wxApp::OnInit, whose parser would read the command line its own
+    // way: it is the program's (CCommandLine), as on Windows.
     // The icons are PNG pictures.
     wxImage::AddHandler(new wxPNGHandler);
 
@@ -111,11 +89,11 @@ bool CTorvoApp::OnInit() {
     SetAppDisplayName(U(CMainFrameTexts::kWindowTitle));
     wxStandardPaths::Get().SetFileLayout(wxStandardPaths::FileLayout_XDG);
     wxConfigBase::Set(new wxFileConfig(U(CMainFrameTexts::kAppName), U(CMainFrameTexts::kVendorName)));
+    LoadSettings();
 
     TheMessagePump().SetPlatform(&m_pumpPlatform);
 
     m_docManager = new CDocManager;
-    LoadSettings();
     // The toolkit adds the pattern to the description itself.
     const wxString description = U(CMainFrameTexts::kFilterName).BeforeFirst('(').Trim();
     new wxDocTemplate(m_docManager, description, "*" + U(CMainFrameTexts::kFileExtension),
@@ -123,21 +101,25 @@ bool CTorvoApp::OnInit() {
                       U(CMainFrameTexts::kFileTypeName), wxCLASSINFO(CTorvoDoc), wxCLASSINFO(CTorvoView));
     m_docManager->SetMaxDocsOpen(1);
 
-    m_frame = new CMainFrame(m_docManager);
+    m_frame = new CMainFrame(m_docManager, m_settings.RecentFiles());
     SetTopWindow(m_frame);
 
-    // The shell command of the command line: a new game, or a file opened or printed.
-    wxDocument* document = m_fileToOpen.empty() ? m_docManager->CreateNewDocument()
-                                                : m_docManager->CreateDocument(m_fileToOpen, wxDOC_SILENT);
-    if (!document) {
-        std::fprintf(stderr, "torvo: cannot open %s\n", static_cast<const char*>(m_fileToOpen.utf8_str()));
-        m_frame->Destroy();
-        return false;
+    const CCommandLine line = CCommandLine::Parse(Arguments());
+    CTorvoDoc* document = m_docManager->MakeDocument();
+    m_exitCode = CGameDocument::kStartFailed;
+    if (document) {
+        document->Game().UseRecentFiles(&m_settings.RecentFiles());
+        m_exitCode = document->Game().Start(line);
+    }
+    if (m_exitCode != CGameDocument::kStarted) {
+        // Ended by OnRun, with the exit code; the window is never shown.
+        m_frame->Close(true);
+        return true;
     }
 
     m_frame->Show(true);
     m_frame->Update();
-    if (m_printAndQuit) {
+    if (line.kind == CCommandLine::kPrint) {
         CallAfter([this] {
             if (auto* view = wxDynamicCast(m_docManager->GetCurrentView(), CTorvoView)) view->PrintDirect();
             m_frame->Close(true);
@@ -146,8 +128,11 @@ bool CTorvoApp::OnInit() {
     return true;
 }
 
+int CTorvoApp::OnRun() { return m_exitCode != CGameDocument::kStarted ? m_exitCode : wxApp::OnRun(); }
+
 int CTorvoApp::OnExit() {
-    SaveSettings();
+    // A start that failed leaves the settings as they were.
+    if (m_exitCode == CGameDocument::kStarted) SaveSettings();
     TheMessagePump().SetThinking(0);
     TheMessagePump().SetPlatform(nullptr);
     {

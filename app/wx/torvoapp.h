@@ -3,9 +3,13 @@
 #pragma once
 
 #include <wx/app.h>
-#include <wx/cmdline.h>
 #include <wx/weakref.h>
 
+#include <string>
+#include <vector>
+
+#include "app/core/document/appsettings.h"
+#include "app/core/document/gamedocument.h"
 #include "app/wx/mainframe.h"
 #include "app/wx/wxpumpplatform.h"
 
@@ -14,18 +18,15 @@ class CDocManager;
 class CTorvoApp : public wxApp {
 public:
     bool OnInit() override;
+    int OnRun() override;
     int OnExit() override;
-    void OnInitCmdLine(wxCmdLineParser& parser) override;
-    bool OnCmdLineParsed(wxCmdLineParser& parser) override;
     // Sees Scroll Lock presses in every window of the program.
     int FilterEvent(wxEvent& event) override;
 
-    // Number of pages the print preview shows, kept between runs.
-    long PreviewPages() const { return m_previewPages; }
-    void SetPreviewPages(long pages) { m_previewPages = pages; }
-
 private:
     void SetUpGermanTexts();
+    // The arguments after the program's name, UTF-8, those of the toolkit taken out.
+    std::vector<std::string> Arguments() const;
     void LoadSettings();
     void SaveSettings();
 
@@ -33,9 +34,8 @@ private:
     // Cleared by the toolkit when the window goes.
     wxWeakRef<CMainFrame> m_frame;
     CWxPumpPlatform m_pumpPlatform;
-    wxString m_fileToOpen;
-    bool m_printAndQuit = false;
-    long m_previewPages = 1;
+    CAppSettings m_settings;
+    int m_exitCode = CGameDocument::kStarted;
 };
 
 wxDECLARE_APP(CTorvoApp);

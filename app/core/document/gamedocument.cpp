@@ -1,13 +1,16 @@
 #include "app/core/document/gamedocument.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <new>
 #include <stdexcept>
 #include <utility>
 
+#include "app/core/document/commandline.h"
 #include "app/core/document/documentplatform.h"
 #include "app/core/document/latin1text.h"
 #include "app/core/document/pgnfile.h"
+#include "app/core/document/recentfiles.h"
 #include "engine/messagepump.h"
 #include "notation/gamerecord.h"
 #include "notation/gametags.h"
@@ -30,9 +33,30 @@ CGameDocument::~CGameDocument() { TheMessagePump().SetThinking(CMessagePump::kTh
 
 CMessagePump* CGameDocument::GetPump() const { return &TheMessagePump(); }
 
+// The system's own separators: on Windows a backslash too.
+std::string CGameDocument::FileTitle(const std::string& path) {
+    return std::filesystem::u8path(path).filename().u8string();
+}
+
+int CGameDocument::Start(const CCommandLine& line) {
+    switch (line.kind) {
+        case CCommandLine::kRefused:
+            m_platform->ShowStop(line.error.c_str(), CMainFrameTexts::kWindowTitle);
+            return kBadCommandLine;
+        case CCommandLine::kNewGame:
+            return OnNewDocument() != 0 ? kStarted : kStartFailed;
+        case CCommandLine::kOpen:
+        case CCommandLine::kPrint:
+            break;
+    }
+    return OpenFile(line.file) ? kStarted : kStartFailed;
+}
+
 int CGameDocument::OnNewDocument() {
     if (!m_platform->BeginNewDocument()) return 0;
-    m_platform->SetTitle(kNewGameTitle);
+    SetTitle(kNewGameTitle);
+    // A new, opened or pasted game no longer belongs to the file shown before.
+    m_path.clear();
     m_gameFacade.reset();
     m_storedText.reset();
     m_storedMoves = kNotCounted;
@@ -40,8 +64,61 @@ int CGameDocument::OnNewDocument() {
     m_gameFacade->UpdateResultTag()->SetDefaults();
     // A search running below us gives up at its next look at the pump.
     TheMessagePump().SetThinking(CMessagePump::kThinkingOff);
-    m_platform->DocumentChanged();
+    Changed();
     return 1;
+}
+
+void CGameDocument::SetTitle(const std::string& title) {
+    m_title = title;
+    m_platform->SetTitle(m_title.c_str());
+}
+
+void CGameDocument::Changed() {
+    ++m_gameNumber;
+    m_platform->DocumentChanged();
+}
+
+bool CGameDocument::Open() {
+    std::string path;
+    return m_platform->AskOpenName(&path) && OpenFile(path);
+}
+
+bool CGameDocument::OpenFile(const std::string& path) {
+    if (!OnOpenDocument(path)) return false;
+    BelongTo(path);
+    return true;
+}
+
+bool CGameDocument::OpenRecent(size_t index) {
+    if (m_recent == nullptr || index >= m_recent->Count()) return false;
+    const std::string path = m_recent->Path(index);
+    if (OpenFile(path)) return true;
+    // As the framework's list does: a file that is gone leaves it.
+    m_recent->Remove(path);
+    return false;
+}
+
+bool CGameDocument::OpenDropped(const std::vector<std::string>& paths) {
+    return !paths.empty() && OpenFile(paths.front());
+}
+
+bool CGameDocument::Save() { return m_path.empty() ? SaveAs() : SaveTo(m_path); }
+
+bool CGameDocument::SaveAs() {
+    std::string path;
+    return m_platform->AskSaveName(m_path, m_title, &path) && SaveTo(path);
+}
+
+bool CGameDocument::SaveTo(const std::string& path) {
+    if (!OnSaveDocument(path)) return false;
+    BelongTo(path);
+    return true;
+}
+
+void CGameDocument::BelongTo(const std::string& path) {
+    m_path = path;
+    SetTitle(FileTitle(path));
+    if (m_recent != nullptr) m_recent->Add(path);
 }
 
 bool CGameDocument::OnOpenDocument(const std::string& path) {
@@ -96,7 +173,7 @@ std::unique_ptr<CPgnText> CGameDocument::MakeText(const std::string& content, bo
 
 void CGameDocument::Install(std::unique_ptr<CPgnText> text) {
     KeepReplayed(std::move(text));
-    m_platform->DocumentChanged();
+    Changed();
 }
 
 // Played on a game at its start, the text's moves count as a fresh game's:
@@ -155,7 +232,7 @@ void CGameDocument::OnEditPaste() {
     if (text.size() < kPreviewLimit) m_platform->ShowMessage(text.c_str(), kPasteCaption);
     if (text.empty()) return;
     LoadFromText(text);
-    m_platform->DocumentChanged();
+    Changed();
 }
 
 bool CGameDocument::IsUnchanged() {

@@ -17,6 +17,11 @@ std::string EntryName(size_t index) {
 }  // namespace
 
 void CRecentFiles::Add(const std::string& path) {
+    Insert(path);
+    Changed();
+}
+
+void CRecentFiles::Insert(const std::string& path) {
     if (path.empty()) return;
     m_paths.erase(std::remove(m_paths.begin(), m_paths.end(), path), m_paths.end());
     m_paths.insert(m_paths.begin(), path);
@@ -25,6 +30,16 @@ void CRecentFiles::Add(const std::string& path) {
 
 void CRecentFiles::Remove(size_t index) {
     if (index < m_paths.size()) m_paths.erase(m_paths.begin() + static_cast<long>(index));
+    Changed();
+}
+
+void CRecentFiles::Remove(const std::string& path) {
+    m_paths.erase(std::remove(m_paths.begin(), m_paths.end(), path), m_paths.end());
+    Changed();
+}
+
+void CRecentFiles::Changed() const {
+    if (m_changed) m_changed();
 }
 
 std::string CRecentFiles::MenuText(size_t index) const {
@@ -36,7 +51,7 @@ void CRecentFiles::Load(ISettingsStore& store) {
     // Oldest first, so that File1 ends up on top.
     for (size_t i = kMaxFiles; i-- > 0;) {
         std::string path;
-        if (store.ReadText(CMainFrameTexts::kRecentFileSection, EntryName(i).c_str(), &path)) Add(path);
+        if (store.ReadText(CMainFrameTexts::kRecentFileSection, EntryName(i).c_str(), &path)) Insert(path);
     }
 }
 

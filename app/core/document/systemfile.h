@@ -28,4 +28,6 @@ public:
     // The cause number (CPgnFile's) of the call that just failed; one that
     // failed without telling why is a generic error.
     static int LastCause();
+    // The environment variable's value; empty when it is not set.
+    static std::string Environment(const char* name);
 };

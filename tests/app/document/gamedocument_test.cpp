@@ -14,7 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "app/core/document/documentplatform.h"
+#include "app/tempfolder.h"
+#include "fakedocumentplatform.h"
 #include "engine/messagepump.h"
 #include "notation/gamerecord.h"
 #include "notation/pgntext.h"
@@ -32,32 +33,6 @@ constexpr int kMissingFolderCause = 3;
 #else
 constexpr int kMissingFolderCause = 2;
 #endif
-
-struct Message {
-    std::string text;
-    std::string caption;
-    bool operator==(const Message& other) const { return text == other.text && caption == other.caption; }
-};
-
-// Records what the document asks of the platform.
-class FakePlatform : public CDocumentPlatform {
-public:
-    bool BeginNewDocument() override { return allowNew; }
-    void SetTitle(const char* text) override { title = text; }
-    void ShowMessage(const char* text, const char* caption) override { messages.push_back({text, caption}); }
-    std::string ClipboardText() override { return clipboard; }
-    bool SetClipboardText(const std::string& text) override {
-        clipboard = text;
-        return true;
-    }
-    void DocumentChanged() override { ++changes; }
-
-    bool allowNew = true;
-    std::string title;
-    std::vector<Message> messages;
-    std::string clipboard;
-    int changes = 0;
-};
 
 std::string Today() {
     char date[28];
@@ -100,14 +75,7 @@ std::string WithBlanks(const std::string& text) {
 
 class GameDocumentTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_folder = fs::path(::testing::TempDir()) /
-                   (std::string("gamedocument_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_folder);
-        fs::create_directories(m_folder);
-        ASSERT_EQ(document.OnNewDocument(), 1);
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
+    void SetUp() override { ASSERT_EQ(document.OnNewDocument(), 1); }
 
     fs::path File(const char* name) const { return m_folder / name; }
     int Ply() const { return document.GetFacade()->GetGame()->GetPly(); }
@@ -116,7 +84,7 @@ protected:
     }
     std::vector<fs::path> FolderEntries() const {
         std::vector<fs::path> entries;
-        for (const auto& entry : fs::directory_iterator(m_folder)) entries.push_back(entry.path().filename());
+        for (const auto& entry : fs::directory_iterator(m_folder.Path())) entries.push_back(entry.path().filename());
         return entries;
     }
     // Saves the game to name and reads back the bytes.
@@ -127,7 +95,7 @@ protected:
 
     FakePlatform platform;
     CGameDocument document{&platform};
-    fs::path m_folder;
+    TempFolder m_folder{"gamedocument_"};
 };
 
 }  // namespace

@@ -6,28 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/core/document/settingsstore.h"
+#include "memorystore.h"
 
 namespace {
-
-// Sections of entries in memory, as the configuration file or the registry holds them.
-class MemoryStore : public ISettingsStore {
-public:
-    bool ReadText(const char* section, const char* entry, std::string* value) override {
-        const auto found = sections[section].find(entry);
-        if (found == sections[section].end()) return false;
-        *value = found->second;
-        return true;
-    }
-    bool ReadNumber(const char*, const char*, long*) override { return false; }
-    void WriteText(const char* section, const char* entry, const std::string& value) override {
-        sections[section][entry] = value;
-    }
-    void WriteNumber(const char*, const char*, long) override {}
-    void DeleteSection(const char* section) override { sections.erase(section); }
-
-    std::map<std::string, std::map<std::string, std::string>> sections;
-};
 
 std::vector<std::string> Paths(const CRecentFiles& files) {
     std::vector<std::string> paths;
@@ -73,4 +54,24 @@ TEST(RecentFiles, LoadSkipsEmptyAndRepeatedEntries) {
     CRecentFiles files;
     files.Load(store);
     EXPECT_EQ(Paths(files), (std::vector<std::string>{"/a.pgn", "/b.pgn"}));
+}
+
+TEST(RecentFiles, TellsEveryChangeThroughTheProgramButNotTheLoad) {
+    MemoryStore store;
+    store.sections["Recent File List"]["File1"] = "/a.pgn";
+    CRecentFiles files;
+    int changes = 0;
+    files.SetChangeHandler([&] { ++changes; });
+    files.Load(store);
+    EXPECT_EQ(changes, 0);
+    files.Add("/b.pgn");
+    files.Add("/b.pgn");
+    EXPECT_EQ(changes, 2);
+    files.Remove(std::string("/a.pgn"));
+    EXPECT_EQ(Paths(files), (std::vector<std::string>{"/b.pgn"}));
+    files.Remove(std::string("/not-listed.pgn"));
+    EXPECT_EQ(Paths(files), (std::vector<std::string>{"/b.pgn"}));
+    files.Remove(size_t{0});
+    EXPECT_EQ(changes, 5);
+    EXPECT_EQ(files.Count(), 0u);
 }

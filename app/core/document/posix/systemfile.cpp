@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 
 #include "app/core/document/pgnfile.h"
@@ -36,4 +37,9 @@ int CSystemFile::LastCause() {
     // A full quota is a full disk to the user; only these systems know it.
     if (errno == EDQUOT) return CPgnFile::kDiskFull;
     return errno != 0 ? CPgnFile::CauseOf(errno) : CPgnFile::kGeneric;
+}
+
+std::string CSystemFile::Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : std::string();
 }

@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 
 #include "app/core/document/pgnfile.h"
@@ -58,4 +59,11 @@ int CSystemFile::LastCause() {
     const int cause = CPgnFile::CauseOfWindowsError(GetLastError());
     if (cause != CPgnFile::kNoError && cause != CPgnFile::kGeneric) return cause;
     return errno != 0 ? CPgnFile::CauseOf(errno) : CPgnFile::kGeneric;
+}
+
+// The wide environment keeps any letter of a path; the narrow one only the code page's.
+std::string CSystemFile::Environment(const char* name) {
+    const std::wstring wideName(name, name + std::char_traits<char>::length(name));
+    const wchar_t* value = _wgetenv(wideName.c_str());
+    return value != nullptr ? std::filesystem::path(value).u8string() : std::string();
 }
