@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/core/frame/commandids.h"
+#include "app/core/frame/framecontroller.h"
 #include "app/core/frame/mainframetexts.h"
 #include "app/core/document/recentfiles.h"
 #include "app/core/frame/shorthelp.h"
@@ -266,7 +267,7 @@ void CMainFrame::OnCommand(int id) {
             ToggleBar(m_statusBar);
             return;
     }
-    if (CMainFrameTexts::DoesNothing(id)) return;
+    if (CFrameController::DoesNothing(id)) return;
     m_view->Controller().OnCommand(id);
 }
 
