@@ -5,6 +5,7 @@
 
 #include "app/core/document/gamedocument.h"
 #include "app/core/frame/commandids.h"
+#include "app/core/frame/framemenu.h"
 #include "app/core/frame/mainframetexts.h"
 #include "app/core/frame/shorthelp.h"
 #include "app/core/view/viewcontroller.h"
@@ -27,8 +28,6 @@ const char* const kSystemPrompts[] = {
 IFramePlatform::Bar BarOf(int id) {
     return id == cmd::kViewToolbar ? IFramePlatform::kToolbar : IFramePlatform::kStatusBar;
 }
-
-bool IsBarCommand(int id) { return id == cmd::kViewToolbar || id == cmd::kViewStatusBar; }
 
 }  // namespace
 
@@ -83,7 +82,7 @@ bool CFrameController::OnCommand(int id) {
     return view && view->OnCommand(id);
 }
 
-bool CFrameController::IsChecked(int id) { return IsBarCommand(id) && m_platform.BarShown(BarOf(id)); }
+bool CFrameController::IsChecked(int id) { return CFrameMenu::IsCheckItem(id) && m_platform.BarShown(BarOf(id)); }
 
 void CFrameController::OnNewGame(int) {
     if (CGameDocument* document = m_platform.Document()) document->OnNewDocument();

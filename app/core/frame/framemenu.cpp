@@ -4,13 +4,6 @@
 #include "app/core/frame/commandids.h"
 #include "app/core/frame/mainframetexts.h"
 
-namespace {
-
-// The bars' items show whether their bar is shown.
-bool IsCheckItem(int id) { return id == cmd::kViewToolbar || id == cmd::kViewStatusBar; }
-
-}  // namespace
-
 std::vector<MenuEntry> CFrameMenu::Entries(int menu, const CRecentFiles& recent) {
     std::vector<MenuEntry> entries;
     if (menu < 0 || menu >= CMainFrameTexts::kMenuCount) return entries;
@@ -48,6 +41,8 @@ int CFrameMenu::RecentPosition() {
 }
 
 bool CFrameMenu::IsRecentFile(int id) { return id >= cmd::kFileMruFirst && id <= cmd::kFileMruLast; }
+
+bool CFrameMenu::IsCheckItem(int id) { return id == cmd::kViewToolbar || id == cmd::kViewStatusBar; }
 
 std::vector<ToolButton> CFrameMenu::Buttons() {
     std::vector<ToolButton> buttons;

@@ -35,6 +35,8 @@ public:
     // Their place in the file menu, counted in items.
     static int RecentPosition();
     static bool IsRecentFile(int id);
+    // The bars' items, which show whether their bar is shown.
+    static bool IsCheckItem(int id);
 
     static std::vector<ToolButton> Buttons();
 };
