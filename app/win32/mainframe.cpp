@@ -272,7 +272,8 @@ void CMainFrame::OnInitMenuPopup(HMENU menu) {
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
         const UINT id = GetMenuItemID(menu, i);
         if (CFrameMenu::IsCheckItem(static_cast<int>(id)))
-            CheckMenuItem(menu, id, MF_BYCOMMAND | (m_controller.IsChecked(static_cast<int>(id)) ? MF_CHECKED : MF_UNCHECKED));
+            CheckMenuItem(menu, id,
+                          MF_BYCOMMAND | (m_controller.IsChecked(static_cast<int>(id)) ? MF_CHECKED : MF_UNCHECKED));
     }
 }
 
@@ -317,7 +318,8 @@ void CMainFrame::ShowCaption(const std::string& documentTitle) {
 
 void CMainFrame::SetPaneText(int pane, const char* text) {
     if (m_statusBar)
-        SendMessageW(m_statusBar, SB_SETTEXTW, static_cast<WPARAM>(pane), reinterpret_cast<LPARAM>(CWideText::Wide(text).c_str()));
+        SendMessageW(m_statusBar, SB_SETTEXTW, static_cast<WPARAM>(pane),
+                     reinterpret_cast<LPARAM>(CWideText::Wide(text).c_str()));
 }
 
 bool CMainFrame::LockKeyOn(int pane) { return (GetKeyState(kLockKeys[pane]) & 1) != 0; }
@@ -326,7 +328,8 @@ bool CMainFrame::MeasurePane(int pane, CReportFiles::Pane* measured) {
     // Screen places are known once the window is shown.
     if (!m_statusBar || !IsWindowVisible(m_hwnd) || !IsWindowVisible(m_statusBar)) return false;
     RECT part;
-    if (!SendMessageW(m_statusBar, SB_GETRECT, static_cast<WPARAM>(pane), reinterpret_cast<LPARAM>(&part))) return false;
+    if (!SendMessageW(m_statusBar, SB_GETRECT, static_cast<WPARAM>(pane), reinterpret_cast<LPARAM>(&part)))
+        return false;
     MapWindowPoints(m_statusBar, nullptr, reinterpret_cast<POINT*>(&part), 2);
     const std::wstring text = CWideText::Wide(measured->text.c_str());
     SIZE size = {};
@@ -335,8 +338,8 @@ bool CMainFrame::MeasurePane(int pane, CReportFiles::Pane* measured) {
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
     SelectObject(dc, old);
     ReleaseDC(m_statusBar, dc);
-    measured->room = {static_cast<int>(part.left), static_cast<int>(part.top), static_cast<int>(part.right - part.left),
-                      static_cast<int>(part.bottom - part.top)};
+    measured->room = {static_cast<int>(part.left), static_cast<int>(part.top),
+                      static_cast<int>(part.right - part.left), static_cast<int>(part.bottom - part.top)};
     measured->textWidth = static_cast<int>(size.cx);
     return true;
 }
