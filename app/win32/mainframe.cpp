@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/core/frame/commandids.h"
-#include "app/core/frame/mainframetexts.h"
 #include "app/core/document/recentfiles.h"
-#include "app/core/frame/shorthelp.h"
+#include "app/core/frame/commandids.h"
+#include "app/core/frame/framemenu.h"
+#include "app/core/frame/mainframetexts.h"
 #include "app/win32/aboutdlg.h"
 #include "app/win32/dibbitmap.h"
 #include "app/win32/keytable.h"
@@ -21,7 +21,6 @@
 #include "app/win32/resourceids.h"
 #include "app/win32/torvodoc.h"
 #include "app/win32/torvoview.h"
-#include "app/win32/uireport.h"
 #include "app/win32/widetext.h"
 #include "engine/messagepump.h"
 
@@ -39,32 +38,40 @@ constexpr UINT kMenuClosed = 0xFFFF;
 // DragQueryFileW's index that asks for the number of files.
 constexpr UINT kAllDroppedFiles = 0xFFFFFFFF;
 
-// The framework's English prompts for the window's system menu.
-struct SystemPrompt {
+// The system menu's commands that have a prompt.
+struct SystemCommand {
     UINT command;
-    const char* text;
+    CFrameController::SystemItem item;
 };
-constexpr SystemPrompt kSystemPrompts[] = {
-    {SC_SIZE, "Change the window size"},
-    {SC_MOVE, "Change the window position"},
-    {SC_MINIMIZE, "Reduce the window to an icon"},
-    {SC_MAXIMIZE, "Enlarge the window to full size"},
-    {SC_RESTORE, "Restore the window to normal size"},
-    {SC_CLOSE, "Close the active window and prompts to save the documents"},
-    {SC_TASKLIST, "Activate Task List"},
+constexpr SystemCommand kSystemCommands[] = {
+    {SC_SIZE, CFrameController::kSystemSize},         {SC_MOVE, CFrameController::kSystemMove},
+    {SC_MINIMIZE, CFrameController::kSystemMinimize}, {SC_MAXIMIZE, CFrameController::kSystemMaximize},
+    {SC_RESTORE, CFrameController::kSystemRestore},   {SC_CLOSE, CFrameController::kSystemClose},
+    {SC_TASKLIST, CFrameController::kSystemTaskList},
 };
+// The low four bits of a system command are the system's own.
+constexpr UINT kSystemCommandMask = 0xFFF0;
 
-const char* const kIndicatorTexts[CMainFrame::kPaneCount] = {
-    "", CMainFrameTexts::kCapsIndicator, CMainFrameTexts::kNumIndicator, CMainFrameTexts::kScrollIndicator};
-constexpr int kIndicatorKeys[CMainFrame::kPaneCount] = {0, VK_CAPITAL, VK_NUMLOCK, VK_SCROLL};
+constexpr int kPaneCount = CFrameController::kPaneCount;
+constexpr int kLockKeys[kPaneCount] = {0, VK_CAPITAL, VK_NUMLOCK, VK_SCROLL};
 
-bool IsRecentFile(int id) { return id >= cmd::kFileMruFirst && id <= cmd::kFileMruLast; }
+// The notation stands in the view while printing or its preview runs, as the framework's print step does.
+class CPrintingScope {
+public:
+    explicit CPrintingScope(CViewController& view) : m_view(view) { m_view.BeginPrinting(); }
+    ~CPrintingScope() { m_view.EndPrinting(); }
+    CPrintingScope(const CPrintingScope&) = delete;
+    CPrintingScope& operator=(const CPrintingScope&) = delete;
+
+private:
+    CViewController& m_view;
+};
 
 }  // namespace
 
 CMainFrame::CMainFrame(HINSTANCE instance, CRecentFiles& recent)
     : m_instance(instance), m_recent(recent), m_doc(std::make_unique<CTorvoDoc>(*this, recent)) {
-    m_view = std::make_unique<CTorvoView>(*this);
+    m_view = std::make_unique<CTorvoView>(*this, m_doc->Game());
     m_recent.SetChangeHandler([this] { RefreshRecentFiles(); });
 }
 
@@ -99,7 +106,7 @@ bool CMainFrame::Create() {
         return false;
     }
     if (!CreateToolbar() || !CreateStatusBar() || !m_view->Create(m_hwnd)) return false;
-    SetStatusText(CMainFrameTexts::kIdleText);
+    m_controller.SetStatusText(CMainFrameTexts::kIdleText);
     Layout();
     return true;
 }
@@ -120,15 +127,13 @@ bool CMainFrame::CreateToolbar() {
         DeleteObject(strip);
     }
     SendMessageW(m_toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_toolImages));
-    int picture = 0;
-    for (int i = 0; i < CMainFrameTexts::kToolbarCount; ++i) {
-        const int id = CMainFrameTexts::kToolbar[i];
+    for (const ToolButton& tool : CFrameMenu::Buttons()) {
         TBBUTTON button = {};
-        if (id == CMainFrameTexts::kSeparator) {
+        if (tool.id == CMainFrameTexts::kSeparator) {
             button.fsStyle = BTNS_SEP;
         } else {
-            button.iBitmap = picture++;
-            button.idCommand = id;
+            button.iBitmap = tool.picture;
+            button.idCommand = tool.id;
             button.fsState = TBSTATE_ENABLED;
             button.fsStyle = BTNS_BUTTON;
         }
@@ -159,8 +164,8 @@ void CMainFrame::Layout() {
         HDC dc = GetDC(m_statusBar);
         HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(m_statusBar, WM_GETFONT, 0, 0)));
         int right = client.right - GetSystemMetrics(SM_CXVSCROLL);
-        for (int pane = kPaneCount - 1; pane > 0; --pane) {
-            const std::wstring text = CWideText::Wide(kIndicatorTexts[pane]);
+        for (int pane = kPaneCount - 1; pane > CFrameController::kMessagePane; --pane) {
+            const std::wstring text = CWideText::Wide(CFrameController::kPaneTexts[pane]);
             SIZE size = {};
             GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
             edges[pane] = right;
@@ -173,6 +178,7 @@ void CMainFrame::Layout() {
     }
     const CDockLayout::Rect view = m_docking.Arrange({0, 0, client.right, std::max(bottom, 0)});
     if (m_view->Hwnd()) MoveWindow(m_view->Hwnd(), view.left, view.top, view.right - view.left, view.bottom - view.top, TRUE);
+    m_controller.ReportPanes();
 }
 
 LRESULT CALLBACK CMainFrame::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -222,106 +228,70 @@ LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(m_hwnd, message, wParam, lParam);
 }
 
-void CMainFrame::OnCommand(int id) {
-    if (IsRecentFile(id)) {
-        OnRecentFile(id - cmd::kFileMruFirst);
-        return;
-    }
-    switch (id) {
-        case cmd::kFileNew:
-            m_doc->Game().OnNewDocument();
-            return;
-        case cmd::kFileOpen:
-            m_doc->Game().Open();
-            return;
-        case cmd::kFileSave:
-            m_doc->Game().Save();
-            return;
-        case cmd::kFileSaveAs:
-            m_doc->Game().SaveAs();
-            return;
-        case cmd::kFilePrint:
-        case cmd::kFilePrintPreview:
-            OnPrintCommand(id);
-            return;
-        case cmd::kFilePrintSetup:
-            m_printer.Setup(m_hwnd);
-            return;
-        case cmd::kAppExit:
-            PostMessageW(m_hwnd, WM_CLOSE, 0, 0);
-            return;
-        case cmd::kShortHelp:
-            OnShortHelp();
-            return;
-        case cmd::kAppAbout: {
-            CAboutDlg dialog(m_hwnd);
-            dialog.DoModal();
-            return;
-        }
-        case cmd::kViewToolbar:
-            m_docking.SetShown(!m_docking.IsShown());
-            Layout();
-            return;
-        case cmd::kViewStatusBar:
-            ToggleBar(m_statusBar);
-            return;
-    }
-    if (CMainFrameTexts::DoesNothing(id)) return;
-    m_view->Controller().OnCommand(id);
-}
-
-void CMainFrame::OnPrintCommand(int id) {
-    m_view->Controller().BeginPrinting();
-    if (id == cmd::kFilePrint)
-        CNotationPrint::Print(m_hwnd, *m_doc->GetFacade(), m_doc->Title().c_str(), m_printer);
-    else
-        CPrintPreview::Show(m_hwnd, *m_doc->GetFacade(), m_doc->Title().c_str(), m_printer);
-    m_view->Controller().EndPrinting();
-}
+void CMainFrame::OnCommand(int id) { m_controller.OnCommand(id); }
 
 void CMainFrame::PrintDirect() {
-    m_view->Controller().BeginPrinting();
-    CNotationPrint::PrintDirect(m_hwnd, *m_doc->GetFacade(), m_doc->Title().c_str(), m_printer);
-    m_view->Controller().EndPrinting();
+    CPrintingScope printing(m_view->Controller());
+    CNotationPrint::PrintDirect(m_hwnd, *m_doc->Game().GetFacade(), m_doc->Game().Title().c_str(), m_printer);
 }
 
-void CMainFrame::OnShortHelp() {
-    // Through the view, whose paints then leave the text to the box.
-    m_view->Controller().SetStatusText(CShortHelp::kStatusText);
-    CMessageBox::Show(m_hwnd, CShortHelp::Text(), CShortHelp::kCaption);
+void CMainFrame::Print() {
+    CPrintingScope printing(m_view->Controller());
+    CNotationPrint::Print(m_hwnd, *m_doc->Game().GetFacade(), m_doc->Game().Title().c_str(), m_printer);
 }
 
-void CMainFrame::ToggleBar(HWND bar) {
-    ShowWindow(bar, IsWindowVisible(bar) ? SW_HIDE : SW_SHOW);
+void CMainFrame::PrintPreview() {
+    CPrintingScope printing(m_view->Controller());
+    CPrintPreview::Show(m_hwnd, *m_doc->Game().GetFacade(), m_doc->Game().Title().c_str(), m_printer);
+}
+
+void CMainFrame::PrintSetup() { m_printer.Setup(m_hwnd); }
+
+void CMainFrame::ShowAbout() {
+    CAboutDlg dialog(m_hwnd);
+    dialog.DoModal();
+}
+
+void CMainFrame::ShowMessage(const char* text, const char* caption) { CMessageBox::Show(m_hwnd, text, caption); }
+
+bool CMainFrame::BarShown(Bar bar) {
+    return bar == kToolbar ? m_docking.IsShown() : IsWindowVisible(m_statusBar) != FALSE;
+}
+
+void CMainFrame::ShowBar(Bar bar, bool show) {
+    if (bar == kToolbar)
+        m_docking.SetShown(show);
+    else
+        ShowWindow(m_statusBar, show ? SW_SHOW : SW_HIDE);
     Layout();
 }
 
+void CMainFrame::CloseWindow() { PostMessageW(m_hwnd, WM_CLOSE, 0, 0); }
+
 void CMainFrame::OnInitMenuPopup(HMENU menu) {
-    CheckMenuItem(menu, cmd::kViewToolbar, MF_BYCOMMAND | (m_docking.IsShown() ? MF_CHECKED : MF_UNCHECKED));
-    CheckMenuItem(menu, cmd::kViewStatusBar,
-                  MF_BYCOMMAND | (IsWindowVisible(m_statusBar) ? MF_CHECKED : MF_UNCHECKED));
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        const UINT id = GetMenuItemID(menu, i);
+        if (CFrameMenu::IsCheckItem(static_cast<int>(id)))
+            CheckMenuItem(menu, id,
+                          MF_BYCOMMAND | (m_controller.IsChecked(static_cast<int>(id)) ? MF_CHECKED : MF_UNCHECKED));
+    }
 }
 
 void CMainFrame::OnMenuSelect(UINT item, UINT flags, HMENU menu) {
     if (flags == kMenuClosed && !menu) {
-        SetStatusText(CMainFrameTexts::kIdleText);
+        m_controller.OnPointingEnded();
         return;
     }
-    if (flags & (MF_POPUP | MF_SEPARATOR) || item == 0) {
-        SetStatusText("");
+    // A submenu's title or a separator: an item without a command.
+    if (flags & (MF_POPUP | MF_SEPARATOR)) item = CMainFrameTexts::kSeparator;
+    if (!(flags & MF_SYSMENU)) {
+        m_controller.OnCommandPointed(static_cast<int>(item));
         return;
     }
-    if (flags & MF_SYSMENU) {
-        for (const SystemPrompt& prompt : kSystemPrompts)
-            if ((item & 0xFFF0) == prompt.command) {
-                SetStatusText(prompt.text);
-                return;
-            }
-        SetStatusText("");
-        return;
-    }
-    const int id = IsRecentFile(static_cast<int>(item)) ? cmd::kFileMruFirst : static_cast<int>(item);
-    SetStatusText(CMainFrameTexts::StatusPrompt(id).c_str());
+    CFrameController::SystemItem pointed = CFrameController::kSystemOther;
+    for (const SystemCommand& command : kSystemCommands)
+        if ((item & kSystemCommandMask) == command.command) pointed = command.item;
+    m_controller.OnSystemItemPointed(pointed);
 }
 
 LRESULT CMainFrame::OnNotify(const NMHDR& header) {
@@ -334,9 +304,9 @@ LRESULT CMainFrame::OnNotify(const NMHDR& header) {
     if (header.code == TBN_HOTITEMCHANGE && header.hwndFrom == m_toolbar) {
         const auto& hot = reinterpret_cast<const NMTBHOTITEM&>(header);
         if (hot.dwFlags & HICF_LEAVING)
-            SetStatusText(CMainFrameTexts::kIdleText);
+            m_controller.OnPointingEnded();
         else
-            SetStatusText(CMainFrameTexts::StatusPrompt(hot.idNew).c_str());
+            m_controller.OnCommandPointed(hot.idNew);
         return 0;
     }
     return 0;
@@ -346,43 +316,39 @@ void CMainFrame::ShowCaption(const std::string& documentTitle) {
     if (m_hwnd) SetWindowTextW(m_hwnd, CWideText::Wide(CMainFrameTexts::Caption(documentTitle)).c_str());
 }
 
-void CMainFrame::SetStatusText(const char* text) {
-    if (!m_statusBar) return;
-    SendMessageW(m_statusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(CWideText::Wide(text).c_str()));
-    CUiReport::Status(text);
-}
-
-std::string CMainFrame::StatusText() const {
-    if (!m_statusBar) return std::string();
-    const auto length = LOWORD(SendMessageW(m_statusBar, SB_GETTEXTLENGTHW, 0, 0));
-    std::wstring text(length + 1u, L'\0');
-    SendMessageW(m_statusBar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(&text[0]));
-    return CWideText::Utf8(text.c_str());
-}
-
-void CMainFrame::OnIdle() {
-    if (!m_statusBar) return;
-    for (int pane = 1; pane < kPaneCount; ++pane) {
-        const bool on = (GetKeyState(kIndicatorKeys[pane]) & 1) != 0;
-        if (on == m_indicators[pane]) continue;
-        m_indicators[pane] = on;
-        CUiReport::Indicator(kIndicatorTexts[pane], on);
+void CMainFrame::SetPaneText(int pane, const char* text) {
+    if (m_statusBar)
         SendMessageW(m_statusBar, SB_SETTEXTW, static_cast<WPARAM>(pane),
-                     reinterpret_cast<LPARAM>(CWideText::Wide(on ? kIndicatorTexts[pane] : "").c_str()));
-    }
+                     reinterpret_cast<LPARAM>(CWideText::Wide(text).c_str()));
+}
+
+bool CMainFrame::LockKeyOn(int pane) { return (GetKeyState(kLockKeys[pane]) & 1) != 0; }
+
+bool CMainFrame::MeasurePane(int pane, CReportFiles::Pane* measured) {
+    // Screen places are known once the window is shown.
+    if (!m_statusBar || !IsWindowVisible(m_hwnd) || !IsWindowVisible(m_statusBar)) return false;
+    RECT part;
+    if (!SendMessageW(m_statusBar, SB_GETRECT, static_cast<WPARAM>(pane), reinterpret_cast<LPARAM>(&part)))
+        return false;
+    MapWindowPoints(m_statusBar, nullptr, reinterpret_cast<POINT*>(&part), 2);
+    const std::wstring text = CWideText::Wide(measured->text.c_str());
+    SIZE size = {};
+    HDC dc = GetDC(m_statusBar);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(m_statusBar, WM_GETFONT, 0, 0)));
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(m_statusBar, dc);
+    measured->room = {static_cast<int>(part.left), static_cast<int>(part.top),
+                      static_cast<int>(part.right - part.left), static_cast<int>(part.bottom - part.top)};
+    measured->textWidth = static_cast<int>(size.cx);
+    return true;
 }
 
 void CMainFrame::DocumentChanged() { m_view->Controller().OnDocumentChanged(); }
 
-CGameFacade* CMainFrame::Facade() { return m_doc->GetFacade(); }
+CGameDocument* CMainFrame::Document() { return &m_doc->Game(); }
 
-CMessagePump* CMainFrame::Pump() { return m_doc->GetPump(); }
-
-long CMainFrame::GameNumber() { return m_doc->GameNumber(); }
-
-void CMainFrame::CopyGame() { m_doc->Copy(); }
-
-void CMainFrame::PasteGame() { m_doc->Paste(); }
+CViewController* CMainFrame::View() { return &m_view->Controller(); }
 
 void CMainFrame::RefreshRecentFiles() {
     if (HMENU bar = GetMenu(m_hwnd)) {
@@ -390,8 +356,6 @@ void CMainFrame::RefreshRecentFiles() {
         DrawMenuBar(m_hwnd);
     }
 }
-
-void CMainFrame::OnRecentFile(int index) { m_doc->Game().OpenRecent(static_cast<size_t>(index)); }
 
 void CMainFrame::OnDropFiles(HDROP drop) {
     std::vector<std::string> paths;
@@ -408,22 +372,5 @@ void CMainFrame::OnDropFiles(HDROP drop) {
 }
 
 void CMainFrame::OnClose() {
-    if (!m_deferredClose.RequestClose(TheMessagePump().Thinking() != 0)) {
-        // The search and the handler that started it still run on this
-        // window: stop the search, close once they have returned.
-        TheMessagePump().SetThinking(CMessagePump::kThinkingOff);
-        if (!m_deferredClose.Inside()) {
-            m_deferredClose.Clear();
-            PostMessageW(m_hwnd, WM_CLOSE, 0, 0);
-        }
-        return;
-    }
-    m_deferredClose.Clear();
-    DestroyWindow(m_hwnd);
-}
-
-void CMainFrame::LeaveThinking() {
-    if (!m_deferredClose.LeaveThinking()) return;
-    m_deferredClose.Clear();
-    PostMessageW(m_hwnd, WM_CLOSE, 0, 0);
+    if (m_controller.OnClose(true)) DestroyWindow(m_hwnd);
 }

@@ -1,6 +1,6 @@
 // The Windows program's main window: menu, toolbar, status bar and the
-// view; routes the commands by their numbers and holds back a close request
-// while the computer thinks.
+// view, wired to CFrameController, which decides what they do; here are the
+// Win32 calls it asks for.
 #pragma once
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -13,7 +13,8 @@
 #include <memory>
 #include <string>
 
-#include "app/core/frame/deferredclose.h"
+#include "app/core/frame/framecontroller.h"
+#include "app/core/frame/frameplatform.h"
 #include "app/win32/dockingtoolbar.h"
 #include "app/win32/printersettings.h"
 #include "app/win32/torvodoc.h"
@@ -22,11 +23,9 @@
 class CRecentFiles;
 class CTorvoView;
 
-class CMainFrame : public IViewFrame, public CTorvoDoc::Window {
+class CMainFrame : public IViewFrame, public CTorvoDoc::Window, public IFramePlatform {
 public:
     static constexpr const wchar_t* kClassName = L"TorvoFrame";
-    // The status bar's panes: the message, then Caps Lock, Num Lock and Scroll Lock.
-    static constexpr int kPaneCount = 4;
 
     // The list is the application's; it is shown and changed here.
     CMainFrame(HINSTANCE instance, CRecentFiles& recent);
@@ -40,26 +39,34 @@ public:
     HWND Hwnd() const override { return m_hwnd; }
     HACCEL Keys() const { return m_keys; }
     CTorvoDoc& Doc() { return *m_doc; }
-    CTorvoView& View() { return *m_view; }
+    CFrameController& Controller() { return m_controller; }
 
-    // "<title> - Torvo Halvorn Schach Programm".
+    // CTorvoDoc::Window: "<title> - Torvo Halvorn Schach Programm".
     void ShowCaption(const std::string& documentTitle) override;
-    void SetStatusText(const char* text) override;
-    // A close request while the computer thinks is carried out after the
-    // outermost handler that may think has returned.
-    void EnterThinking() override { m_deferredClose.EnterThinking(); }
-    void LeaveThinking() override;
-    CGameFacade* Facade() override;
-    CMessagePump* Pump() override;
-    long GameNumber() override;
-    void CopyGame() override;
-    void PasteGame() override;
-    std::string StatusText() const;
     void DocumentChanged() override;
+    // IViewFrame
+    void SetStatusText(const char* text) override { m_controller.SetStatusText(text); }
+    void EnterThinking() override { m_controller.EnterThinking(); }
+    void LeaveThinking() override { m_controller.LeaveThinking(); }
+
+    // IFramePlatform
+    CGameDocument* Document() override;
+    CViewController* View() override;
+    void SetPaneText(int pane, const char* text) override;
+    bool LockKeyOn(int pane) override;
+    bool MeasurePane(int pane, CReportFiles::Pane* measured) override;
+    bool BarShown(Bar bar) override;
+    void ShowBar(Bar bar, bool show) override;
+    void ShowMessage(const char* text, const char* caption) override;
+    void ShowAbout() override;
+    void Print() override;
+    void PrintPreview() override;
+    void PrintSetup() override;
+    void CloseWindow() override;
+    void CloseLater() override { CloseWindow(); }
+
     // The shell's print command: the notation through the print dialog.
     void PrintDirect();
-    // The lock keys' panes follow the keys; run when the queue is empty.
-    void OnIdle();
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -72,12 +79,7 @@ private:
     void OnMenuSelect(UINT item, UINT flags, HMENU menu);
     LRESULT OnNotify(const NMHDR& header);
     void OnInitMenuPopup(HMENU menu);
-    void OnRecentFile(int index);
     void OnDropFiles(HDROP drop);
-    void OnShortHelp();
-    void ToggleBar(HWND bar);
-    // Printing and its preview show the notation meanwhile, as the framework's print step does.
-    void OnPrintCommand(int id);
     void OnClose();
     void RefreshRecentFiles();
 
@@ -89,10 +91,9 @@ private:
     HWND m_statusBar = nullptr;
     HIMAGELIST m_toolImages = nullptr;
     HACCEL m_keys = nullptr;
-    bool m_indicators[kPaneCount] = {};
     std::wstring m_tooltip;  // the text a tooltip asked for, kept while it shows
+    CFrameController m_controller{*this};
     std::unique_ptr<CTorvoDoc> m_doc;
     std::unique_ptr<CTorvoView> m_view;
-    CDeferredClose m_deferredClose;
     CPrinterSettings m_printer;
 };

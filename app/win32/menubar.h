@@ -1,6 +1,6 @@
-// The Windows program's menu bar, built from CMainFrameTexts::kMenus: the
-// texts as they stand (the key after the tab), the recent files or the
-// greyed "Letzte Datei" at their place in the file menu.
+// The Windows program's menu bar, built from CFrameMenu's items: the texts
+// as they stand (the key after the tab), the recent files or the greyed
+// "Letzte Datei" at their place in the file menu.
 #pragma once
 
 #ifndef WIN32_LEAN_AND_MEAN

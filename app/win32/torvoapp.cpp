@@ -3,13 +3,9 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include "app/core/document/appsettings.h"
 #include "app/core/document/commandline.h"
 #include "app/win32/filetype.h"
 #include "app/win32/mainframe.h"
-#include "app/win32/registrystore.h"
-#include "app/win32/torvodoc.h"
-#include "app/win32/torvoview.h"
 #include "app/win32/widetext.h"
 #include "app/win32/win32pumpplatform.h"
 #include "engine/messagepump.h"
@@ -18,25 +14,6 @@ namespace {
 
 // The print of "/p FILE" runs once the window is up.
 constexpr UINT kPrintAndQuit = WM_APP + 1;
-
-int MessageLoop(CMainFrame& frame, const std::string& printFile) {
-    MSG message;
-    if (!printFile.empty()) PostMessageW(frame.Hwnd(), kPrintAndQuit, 0, 0);
-    for (;;) {
-        if (!PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) frame.OnIdle();
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got == 0 || got == -1) break;
-        if (message.message == kPrintAndQuit && message.hwnd == frame.Hwnd()) {
-            frame.PrintDirect();
-            PostMessageW(frame.Hwnd(), WM_CLOSE, 0, 0);
-            continue;
-        }
-        if (frame.Hwnd() && TranslateAcceleratorW(frame.Hwnd(), frame.Keys(), &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
-}
 
 }  // namespace
 
@@ -51,43 +28,68 @@ std::vector<std::string> CTorvoApp::Arguments() {
 }
 
 int CTorvoApp::Run(HINSTANCE instance, int show) {
+    CTorvoApp app(instance, show);
+    return app.Execute();
+}
+
+int CTorvoApp::Execute() {
     // 1. The common controls in the system's look.
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 
     // 2. and 3. The settings under the program's registry key.
-    CRegistryStore store;
-    CAppSettings settings;
-    settings.Load(store);
+    m_settings.Load(m_store);
 
     // 4. The one document's frame and view.
-    if (!CMainFrame::RegisterClass(instance)) return CGameDocument::kStartFailed;
+    if (!CMainFrame::RegisterClass(m_instance)) return CGameDocument::kStartFailed;
     CWin32PumpPlatform pumpPlatform;
-    CMainFrame frame(instance, settings.RecentFiles());
+    CMainFrame frame(m_instance, m_settings.RecentFiles());
     if (!frame.Create()) return CGameDocument::kStartFailed;
+    m_frame = &frame;
     pumpPlatform.SetKeyTable(frame.Hwnd(), frame.Keys());
     TheMessagePump().SetPlatform(&pumpPlatform);
 
     // 5. The shell opens and prints .pgn files with this program.
     CFileType::Register(CFileType::ProgramPath());
 
-    // 6. The shell command of the command line.
-    const CCommandLine line = CCommandLine::Parse(Arguments());
-    const int started = frame.Doc().Game().Start(line);
-    if (started != CGameDocument::kStarted) {
-        TheMessagePump().SetPlatform(nullptr);
-        return started;
-    }
-
-    // 7. Shown and painted at once; dropped files are opened.
-    ShowWindow(frame.Hwnd(), show);
-    UpdateWindow(frame.Hwnd());
-    DragAcceptFiles(frame.Hwnd(), TRUE);
-
-    const int code = MessageLoop(frame, line.kind == CCommandLine::kPrint ? line.file : std::string());
-
-    settings.Save(store);
+    // 6. and 7. The shell command of the command line, then the window.
+    const bool started = m_run.Start(&frame.Doc().Game(), CCommandLine::Parse(Arguments()));
+    const int code = started ? MessageLoop() : m_run.ExitCode();
+    m_run.End();
     TheMessagePump().SetThinking(CMessagePump::kThinkingOff);
     TheMessagePump().SetPlatform(nullptr);
+    m_frame = nullptr;
     return code;
 }
+
+int CTorvoApp::MessageLoop() {
+    MSG message;
+    for (;;) {
+        if (!PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) m_frame->Controller().UpdateIndicators();
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0 || got == -1) break;
+        if (message.message == kPrintAndQuit && message.hwnd == m_frame->Hwnd()) {
+            m_run.PrintAndClose();
+            continue;
+        }
+        if (m_frame->Hwnd() && TranslateAcceleratorW(m_frame->Hwnd(), m_frame->Keys(), &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+void CTorvoApp::ShowMainWindow() {
+    // Shown and painted at once; dropped files are opened.
+    ShowWindow(m_frame->Hwnd(), m_show);
+    UpdateWindow(m_frame->Hwnd());
+    DragAcceptFiles(m_frame->Hwnd(), TRUE);
+}
+
+void CTorvoApp::PrintWhenShown() { PostMessageW(m_frame->Hwnd(), kPrintAndQuit, 0, 0); }
+
+void CTorvoApp::PrintDirect() { m_frame->PrintDirect(); }
+
+void CTorvoApp::CloseMainWindow() { m_frame->CloseWindow(); }
+
+void CTorvoApp::SaveSettings() { m_settings.Save(m_store); }

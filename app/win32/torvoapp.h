@@ -1,5 +1,6 @@
-// The Windows program's application: the start-up steps in their order,
-// the message loop with the keyboard table, and the settings kept at the end.
+// The Windows program's application: the start-up steps in their order and
+// the message loop with the keyboard table; the run itself is CAppRun's,
+// which asks for the Win32 calls here.
 #pragma once
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -10,10 +11,36 @@
 #include <string>
 #include <vector>
 
-class CTorvoApp {
+#include "app/core/document/appsettings.h"
+#include "app/core/frame/appplatform.h"
+#include "app/core/frame/apprun.h"
+#include "app/win32/registrystore.h"
+
+class CMainFrame;
+
+class CTorvoApp : public IAppPlatform {
 public:
     // The whole run; the program's exit code.
     static int Run(HINSTANCE instance, int show);
     // The arguments after the program's name, UTF-8.
     static std::vector<std::string> Arguments();
+
+    // IAppPlatform
+    void ShowMainWindow() override;
+    void PrintWhenShown() override;
+    void PrintDirect() override;
+    void CloseMainWindow() override;
+    void SaveSettings() override;
+
+private:
+    CTorvoApp(HINSTANCE instance, int show) : m_instance(instance), m_show(show) {}
+    int Execute();
+    int MessageLoop();
+
+    HINSTANCE m_instance;
+    int m_show;
+    CRegistryStore m_store;
+    CAppSettings m_settings;
+    CMainFrame* m_frame = nullptr;  // lives through Execute
+    CAppRun m_run{*this};
 };

@@ -13,8 +13,6 @@
 #include "app/core/document/documentplatform.h"
 #include "app/core/document/gamedocument.h"
 
-class CGameFacade;
-class CMessagePump;
 class CRecentFiles;
 
 class CTorvoDoc : public CDocumentPlatform {
@@ -37,13 +35,6 @@ public:
     CTorvoDoc(Window& window, CRecentFiles& recent);
 
     CGameDocument& Game() { return m_game; }
-    CGameFacade* GetFacade() const { return m_game.GetFacade(); }
-    CMessagePump* GetPump() const { return m_game.GetPump(); }
-    long GameNumber() const { return m_game.GameNumber(); }
-    const std::string& Title() const { return m_game.Title(); }
-
-    void Copy() { m_game.OnEditCopy(); }
-    void Paste() { m_game.OnEditPaste(); }
 
 private:
     // CDocumentPlatform

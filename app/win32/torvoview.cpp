@@ -2,13 +2,14 @@
 
 #include <shellapi.h>
 
+#include "app/core/document/gamedocument.h"
+#include "app/core/frame/reportfiles.h"
 #include "app/win32/gdiboard.h"
 #include "app/win32/gdisurface.h"
 #include "app/win32/legalmovesdlg.h"
 #include "app/win32/messagebox.h"
 #include "app/win32/moveentrydlg.h"
 #include "app/win32/settingsdlg.h"
-#include "app/win32/uireport.h"
 #include "app/win32/viewframe.h"
 
 namespace {
@@ -19,7 +20,7 @@ constexpr INT_PTR kShellExecuteErrorLimit = 32;
 
 }  // namespace
 
-CTorvoView::CTorvoView(IViewFrame& frame) : m_frame(frame) {
+CTorvoView::CTorvoView(IViewFrame& frame, CGameDocument& document) : m_frame(frame), m_document(document) {
     if (*m_bitmaps.Load() == '\0') m_board = std::make_unique<CGdiBoard>(m_bitmaps);
 }
 
@@ -100,7 +101,11 @@ void CTorvoView::OnPaint() {
         m_controller.Paint(surface);
     }
     EndPaint(m_hwnd, &paint);
-    CUiReport::Canvas(m_hwnd);
+    // Tests learn from it where the board lies on the screen.
+    POINT origin = {0, 0};
+    ClientToScreen(m_hwnd, &origin);
+    CReportFiles::Program().Canvas({static_cast<int>(origin.x), static_cast<int>(origin.y),
+                                    static_cast<int>(client.right), static_cast<int>(client.bottom)});
 }
 
 void CTorvoView::OnClick(WPARAM flags, int x, int y) {
@@ -155,15 +160,15 @@ void CTorvoView::OnVScroll(int request) {
     InvalidateRect(m_hwnd, nullptr, TRUE);
 }
 
-CGameFacade* CTorvoView::Facade() { return m_frame.Facade(); }
+CGameFacade* CTorvoView::Facade() { return m_document.GetFacade(); }
 
-CMessagePump* CTorvoView::Pump() { return m_frame.Pump(); }
+CMessagePump* CTorvoView::Pump() { return m_document.GetPump(); }
 
-long CTorvoView::GameNumber() { return m_frame.GameNumber(); }
+long CTorvoView::GameNumber() { return m_document.GameNumber(); }
 
-void CTorvoView::CopyGame() { m_frame.CopyGame(); }
+void CTorvoView::CopyGame() { m_document.OnEditCopy(); }
 
-void CTorvoView::PasteGame() { m_frame.PasteGame(); }
+void CTorvoView::PasteGame() { m_document.OnEditPaste(); }
 
 void CTorvoView::EnterThinking() { m_frame.EnterThinking(); }
 

@@ -15,6 +15,7 @@
 #include "app/core/view/viewcontroller.h"
 #include "app/core/view/viewplatform.h"
 
+class CGameDocument;
 class CGdiBoard;
 class IViewFrame;
 
@@ -22,7 +23,8 @@ class CTorvoView : public IViewPlatform {
 public:
     static constexpr const wchar_t* kClassName = L"TorvoView";
 
-    explicit CTorvoView(IViewFrame& frame);
+    // The view shows the document's game; both are the frame's.
+    CTorvoView(IViewFrame& frame, CGameDocument& document);
     ~CTorvoView() override;
 
     static bool RegisterClass(HINSTANCE instance);
@@ -59,6 +61,7 @@ private:
     void OnVScroll(int request);
 
     IViewFrame& m_frame;
+    CGameDocument& m_document;
     HWND m_hwnd = nullptr;
     CPieceBitmaps m_bitmaps;
     std::unique_ptr<CGdiBoard> m_board;  // null when the bitmaps failed

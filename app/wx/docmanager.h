@@ -1,7 +1,7 @@
 // The document manager of a single-document program: the one document and
 // its view are made once; a new game, an opened file and a recent file reuse
-// them, so that the view's settings (orientation, level, automatic answer)
-// stay for the run.
+// them (the frame's controller carries the commands to the document), so that
+// the view's settings (orientation, level, automatic answer) stay for the run.
 #pragma once
 
 #include <wx/docview.h>
@@ -15,11 +15,4 @@ public:
     // The document with its view; its first step is the command line's (CGameDocument::Start).
     CTorvoDoc* MakeDocument();
     CTorvoDoc* Document() const;
-
-private:
-    void OnNew(wxCommandEvent& event);
-    void OnOpen(wxCommandEvent& event);
-    void OnRecentFile(wxCommandEvent& event);
-
-    wxDECLARE_EVENT_TABLE();
 };

@@ -1,10 +1,12 @@
 // The main window: menu, keyboard table, toolbar, status bar and the view's
-// canvas; holds back a close request while the computer thinks.
+// canvas, wired to CFrameController, which decides what they do; here are
+// the toolkit's calls it asks for.
 #pragma once
 
 #include <wx/docview.h>
 
-#include "app/core/frame/deferredclose.h"
+#include "app/core/frame/framecontroller.h"
+#include "app/core/frame/frameplatform.h"
 #include "app/wx/viewframe.h"
 
 class CBoardCanvas;
@@ -13,50 +15,63 @@ class CStatusBar;
 class CTorvoView;
 class wxMenu;
 class wxToolBar;
+struct MenuEntry;
 
-class CMainFrame : public wxDocParentFrame, public IViewFrame {
+class CMainFrame : public wxDocParentFrame, public IViewFrame, public IFramePlatform {
 public:
     // The list is the application's; the menu shows it.
     CMainFrame(wxDocManager* manager, CRecentFiles& recent);
     ~CMainFrame() override;
 
-    // IViewFrame; a close request while the computer thinks is carried out
-    // after the outermost handler that may think has returned.
+    CFrameController& Controller() { return m_controller; }
+
+    // IViewFrame
     void SetBoardCanvas(CBoardCanvas* canvas) override;
-    CStatusBar* StatusBar() const override { return m_statusBar; }
-    void EnterThinking() override { m_deferredClose.EnterThinking(); }
-    void LeaveThinking() override;
+    void SetStatusText(const char* text) override { m_controller.SetStatusText(text); }
+    void EnterThinking() override { m_controller.EnterThinking(); }
+    void LeaveThinking() override { m_controller.LeaveThinking(); }
+
+    // The toolkit's own status texts and prompts go through the controller too.
     void SetStatusText(const wxString& text, int number = 0) override;
     void DoGiveHelp(const wxString& text, bool show) override;
 
+    // IFramePlatform
+    CGameDocument* Document() override;
+    CViewController* View() override;
+    void SetPaneText(int pane, const char* text) override;
+    bool LockKeyOn(int pane) override;
+    bool MeasurePane(int pane, CReportFiles::Pane* measured) override;
+    bool BarShown(Bar bar) override;
+    void ShowBar(Bar bar, bool show) override;
+    void ShowMessage(const char* text, const char* caption) override;
+    void ShowAbout() override;
+    void Print() override { Forward(wxID_PRINT); }
+    void PrintPreview() override { Forward(wxID_PREVIEW); }
+    void PrintSetup() override { Forward(wxID_PRINT_SETUP); }
+    void CloseWindow() override { Close(); }
+    void CloseLater() override;
+
 private:
     void CreateMenus();
+    static void InsertEntry(wxMenu* menu, size_t position, const MenuEntry& entry);
     // Puts the recent files, or the greyed "Letzte Datei" while there are
     // none, at their place in the file menu.
     void RefreshRecentFiles();
     void CreateKeyTable();
     void CreateTools();
     CTorvoView* ActiveView() const;
+    // The document manager's printing under the toolkit's own number.
+    void Forward(int toolkitId);
 
-    void OnFrameworkCommand(wxCommandEvent& event);
-    void OnShortHelp(wxCommandEvent& event);
-    void OnAbout(wxCommandEvent& event);
-    void OnDoNothing(wxCommandEvent& event);
-    void OnLegalMoves(wxCommandEvent& event);
-    void OnToggleToolbar(wxCommandEvent& event);
-    void OnToggleStatusBar(wxCommandEvent& event);
-    void OnUpdateToolbar(wxUpdateUIEvent& event);
-    void OnUpdateStatusBar(wxUpdateUIEvent& event);
-    void OnUpdateRecentFiles(wxUpdateUIEvent& event);
-    void OnMenuHighlight(wxMenuEvent& event);
+    void OnCommand(wxCommandEvent& event);
+    void OnUpdateCheck(wxUpdateUIEvent& event);
     void OnFrameClick(wxMouseEvent& event);
     void OnClose(wxCloseEvent& event);
 
     CRecentFiles& m_recent;
+    CFrameController m_controller{*this};
     CStatusBar* m_statusBar = nullptr;
     wxToolBar* m_toolBar = nullptr;
     CBoardCanvas* m_canvas = nullptr;
     wxMenu* m_fileMenu = nullptr;
-    size_t m_recentPosition = 0;
-    CDeferredClose m_deferredClose;
 };

@@ -17,7 +17,6 @@
 #include "app/wx/configstore.h"
 #include "app/wx/docmanager.h"
 #include "app/wx/mainframe.h"
-#include "app/wx/statusbar.h"
 #include "app/wx/torvodoc.h"
 #include "app/wx/torvoview.h"
 #include "engine/messagepump.h"
@@ -50,9 +49,10 @@ std::vector<std::string> CTorvoApp::Arguments() const {
 
 int CTorvoApp::FilterEvent(wxEvent& event) {
     const wxEventType type = event.GetEventType();
-    if ((type == wxEVT_KEY_DOWN || type == wxEVT_KEY_UP) && m_frame && m_frame->StatusBar() &&
+    // The keyboard map gives Scroll Lock no state of its own: the presses count.
+    if ((type == wxEVT_KEY_DOWN || type == wxEVT_KEY_UP) && m_frame &&
         static_cast<const wxKeyEvent&>(event).GetKeyCode() == WXK_SCROLL)
-        m_frame->StatusBar()->OnScrollLockKey(type == wxEVT_KEY_DOWN);
+        m_frame->Controller().OnLockKey(CFrameController::kScrollPane, type == wxEVT_KEY_DOWN);
     return Event_Skip;
 }
 
@@ -104,35 +104,34 @@ bool CTorvoApp::OnInit() {
     m_frame = new CMainFrame(m_docManager, m_settings.RecentFiles());
     SetTopWindow(m_frame);
 
-    const CCommandLine line = CCommandLine::Parse(Arguments());
     CTorvoDoc* document = m_docManager->MakeDocument();
-    m_exitCode = CGameDocument::kStartFailed;
-    if (document) {
-        document->Game().UseRecentFiles(&m_settings.RecentFiles());
-        m_exitCode = document->Game().Start(line);
-    }
-    if (m_exitCode != CGameDocument::kStarted) {
-        // Ended by OnRun, with the exit code; the window is never shown.
-        m_frame->Close(true);
-        return true;
-    }
-
-    m_frame->Show(true);
-    m_frame->Update();
-    if (line.kind == CCommandLine::kPrint) {
-        CallAfter([this] {
-            if (auto* view = wxDynamicCast(m_docManager->GetCurrentView(), CTorvoView)) view->PrintDirect();
-            m_frame->Close(true);
-        });
-    }
+    if (document) document->Game().UseRecentFiles(&m_settings.RecentFiles());
+    m_run.Start(document ? &document->Game() : nullptr, CCommandLine::Parse(Arguments()));
     return true;
 }
 
-int CTorvoApp::OnRun() { return m_exitCode != CGameDocument::kStarted ? m_exitCode : wxApp::OnRun(); }
+void CTorvoApp::ShowMainWindow() {
+    m_frame->Show(true);
+    m_frame->Update();
+}
+
+void CTorvoApp::PrintWhenShown() {
+    CallAfter([this] { m_run.PrintAndClose(); });
+}
+
+void CTorvoApp::PrintDirect() {
+    if (auto* view = wxDynamicCast(m_docManager->GetCurrentView(), CTorvoView)) view->PrintDirect();
+}
+
+void CTorvoApp::CloseMainWindow() {
+    if (m_frame) m_frame->Close(true);
+}
+
+// A start that failed ends the program at once, with its exit code.
+int CTorvoApp::OnRun() { return m_run.Started() ? wxApp::OnRun() : m_run.ExitCode(); }
 
 int CTorvoApp::OnExit() {
-    // A start that failed leaves the settings as they were.
-    if (m_exitCode == CGameDocument::kStarted) SaveSettings();
+    m_run.End();
     TheMessagePump().SetThinking(0);
     TheMessagePump().SetPlatform(nullptr);
     {

@@ -1,5 +1,6 @@
 // The application object: German framework texts, settings, the document
-// template and the command line.
+// template and the command line; the run itself is CAppRun's, which asks
+// for the toolkit's calls here.
 #pragma once
 
 #include <wx/app.h>
@@ -9,13 +10,14 @@
 #include <vector>
 
 #include "app/core/document/appsettings.h"
-#include "app/core/document/gamedocument.h"
+#include "app/core/frame/appplatform.h"
+#include "app/core/frame/apprun.h"
 #include "app/wx/mainframe.h"
 #include "app/wx/wxpumpplatform.h"
 
 class CDocManager;
 
-class CTorvoApp : public wxApp {
+class CTorvoApp : public wxApp, public IAppPlatform {
 public:
     bool OnInit() override;
     int OnRun() override;
@@ -23,19 +25,25 @@ public:
     // Sees Scroll Lock presses in every window of the program.
     int FilterEvent(wxEvent& event) override;
 
+    // IAppPlatform
+    void ShowMainWindow() override;
+    void PrintWhenShown() override;
+    void PrintDirect() override;
+    void CloseMainWindow() override;
+    void SaveSettings() override;
+
 private:
     void SetUpGermanTexts();
     // The arguments after the program's name, UTF-8, those of the toolkit taken out.
     std::vector<std::string> Arguments() const;
     void LoadSettings();
-    void SaveSettings();
 
     CDocManager* m_docManager = nullptr;
     // Cleared by the toolkit when the window goes.
     wxWeakRef<CMainFrame> m_frame;
     CWxPumpPlatform m_pumpPlatform;
     CAppSettings m_settings;
-    int m_exitCode = CGameDocument::kStarted;
+    CAppRun m_run{*this};
 };
 
 wxDECLARE_APP(CTorvoApp);

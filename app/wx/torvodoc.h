@@ -9,27 +9,17 @@
 #include "app/core/document/documentplatform.h"
 #include "app/core/document/gamedocument.h"
 
-class CGameFacade;
-class CMessagePump;
-
 class CTorvoDoc : public wxDocument, public CDocumentPlatform {
 public:
     CTorvoDoc();
     ~CTorvoDoc() override;
 
     CGameDocument& Game() { return m_game; }
-    virtual CGameFacade* GetFacade() const { return m_game.GetFacade(); }
-    virtual CMessagePump* GetPump() const { return m_game.GetPump(); }
-    long GameNumber() const { return m_game.GameNumber(); }
 
     // The framework's new-document and save steps.
     bool OnNewDocument() override { return m_game.OnNewDocument() != 0; }
     bool Save() override { return m_game.Save(); }
     bool SaveAs() override { return m_game.SaveAs(); }
-
-    // Clipboard exchange of the game as PGN text.
-    void CopyToClipboard() { m_game.OnEditCopy(); }
-    void PasteFromClipboard() { m_game.OnEditPaste(); }
 
 protected:
     // CDocumentPlatform

@@ -6,7 +6,6 @@
 #include <wx/toplevel.h>
 #include <wx/utils.h>
 
-#include "app/core/frame/commandids.h"
 #include "app/core/frame/mainframetexts.h"
 #include "app/wx/boardcanvas.h"
 #include "app/wx/dcsurface.h"
@@ -15,7 +14,6 @@
 #include "app/wx/moveentrydlg.h"
 #include "app/wx/notationprintout.h"
 #include "app/wx/settingsdlg.h"
-#include "app/wx/statusbar.h"
 #include "app/wx/torvodoc.h"
 #include "app/wx/viewframe.h"
 #include "engine/messagepump.h"
@@ -28,16 +26,11 @@ wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 
 }  // namespace
 
-CTorvoView::CTorvoView() {
-    for (int i = 0; i < CViewController::kCommandCount; ++i)
-        Bind(wxEVT_MENU, &CTorvoView::OnCommand, this, cmd::ToolkitId(CViewController::kCommands[i].id));
-}
+CTorvoView::CTorvoView() = default;
 
 CTorvoView::~CTorvoView() {
     if (m_canvas) m_canvas->Detach();
 }
-
-CTorvoDoc* CTorvoView::Doc() const { return wxDynamicCast(GetDocument(), CTorvoDoc); }
 
 bool CTorvoView::OnCreate(wxDocument* doc, long flags) {
     if (!wxView::OnCreate(doc, flags)) return false;
@@ -84,10 +77,6 @@ void CTorvoView::OnDraw(wxDC* dc) {
     m_controller.Paint(surface);
 }
 
-void CTorvoView::OnCommand(wxCommandEvent& event) {
-    if (!m_controller.OnCommand(cmd::CommandOf(event.GetId()))) event.Skip();
-}
-
 wxPrintout* CTorvoView::OnCreatePrintout() { return new CNotationPrintout(m_controller); }
 
 void CTorvoView::PrintDirect() {
@@ -99,27 +88,32 @@ void CTorvoView::PrintDirect() {
     printer.Print(GetFrame(), &printout, true);
 }
 
+CGameDocument* CTorvoView::Game() const {
+    CTorvoDoc* doc = wxDynamicCast(GetDocument(), CTorvoDoc);
+    return doc ? &doc->Game() : nullptr;
+}
+
 CGameFacade* CTorvoView::Facade() {
-    CTorvoDoc* doc = Doc();
-    return doc ? doc->GetFacade() : nullptr;
+    CGameDocument* game = Game();
+    return game ? game->GetFacade() : nullptr;
 }
 
 CMessagePump* CTorvoView::Pump() {
-    CTorvoDoc* doc = Doc();
-    return doc ? doc->GetPump() : &TheMessagePump();
+    CGameDocument* game = Game();
+    return game ? game->GetPump() : &TheMessagePump();
 }
 
 long CTorvoView::GameNumber() {
-    CTorvoDoc* doc = Doc();
-    return doc ? static_cast<long>(doc->GameNumber()) : 0;
+    CGameDocument* game = Game();
+    return game ? game->GameNumber() : 0;
 }
 
 void CTorvoView::CopyGame() {
-    if (CTorvoDoc* doc = Doc()) doc->CopyToClipboard();
+    if (CGameDocument* game = Game()) game->OnEditCopy();
 }
 
 void CTorvoView::PasteGame() {
-    if (CTorvoDoc* doc = Doc()) doc->PasteFromClipboard();
+    if (CGameDocument* game = Game()) game->OnEditPaste();
 }
 
 void CTorvoView::EnterThinking() {
@@ -139,7 +133,7 @@ void CTorvoView::SetScrolledSize(int width, int height) {
 }
 
 void CTorvoView::SetStatusText(const char* text) {
-    if (CStatusBar* bar = m_frame ? m_frame->StatusBar() : nullptr) bar->ShowMessage(U(text));
+    if (m_frame) m_frame->SetStatusText(text);
 }
 
 void CTorvoView::ShowMessage(const char* text, const char* caption) {

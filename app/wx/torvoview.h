@@ -14,7 +14,7 @@
 #include "app/core/view/viewplatform.h"
 
 class CBoardCanvas;
-class CTorvoDoc;
+class CGameDocument;
 class IViewFrame;
 
 class CTorvoView : public wxView, public IViewPlatform {
@@ -54,8 +54,8 @@ public:
     bool OpenAddress(const char* address) override;
 
 private:
-    CTorvoDoc* Doc() const;
-    void OnCommand(wxCommandEvent& event);
+    // The document's game; null before the toolkit has given the view its document.
+    CGameDocument* Game() const;
 
     CPieceBitmaps m_bitmaps;
     std::unique_ptr<CBoardPicture> m_picture;  // null when the bitmaps failed

@@ -151,7 +151,3 @@ std::string CMainFrameTexts::MenuKeyText(const char* menuText) {
 std::string CMainFrameTexts::Caption(const std::string& documentTitle) {
     return documentTitle + kCaptionSeparator + kWindowTitle;
 }
-
-bool CMainFrameTexts::DoesNothing(int id) {
-    return id == cmd::kEditCut || id == cmd::kEditUndo || id == cmd::kNextPane || id == cmd::kPrevPane;
-}

@@ -84,6 +84,4 @@ public:
     static std::string MenuKeyText(const char* menuText);
     // "NeuesSpiel - Torvo Halvorn Schach Programm".
     static std::string Caption(const std::string& documentTitle);
-    // The commands the keyboard table sends that the program leaves alone.
-    static bool DoesNothing(int id);
 };

@@ -1,0 +1,42 @@
+// The menus and the toolbar as both shells build them from the tables of
+// CMainFrameTexts: each item with its kind and prompt, the recent files (or
+// the greyed "Letzte Datei" while there are none) at their place in the file
+// menu, and each button with its picture.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class CRecentFiles;
+
+struct MenuEntry {
+    enum Kind { kCommand, kCheck, kSeparator, kGreyed };
+    Kind kind;
+    int id;
+    std::string text;
+    std::string prompt;  // the status bar's text while it is pointed at
+};
+
+struct ToolButton {
+    int id;       // CMainFrameTexts::kSeparator for a gap between groups
+    int picture;  // the button's picture in the strip
+    std::string tooltip;
+    std::string prompt;
+};
+
+class CFrameMenu {
+public:
+    static constexpr int kFileMenu = 0;
+
+    // The items of menu `menu` (an index of CMainFrameTexts::kMenus) as it shows now.
+    static std::vector<MenuEntry> Entries(int menu, const CRecentFiles& recent);
+    // The recent files' items, which the menu replaces whenever the list changes.
+    static std::vector<MenuEntry> RecentEntries(const CRecentFiles& recent);
+    // Their place in the file menu, counted in items.
+    static int RecentPosition();
+    static bool IsRecentFile(int id);
+    // The bars' items, which show whether their bar is shown.
+    static bool IsCheckItem(int id);
+
+    static std::vector<ToolButton> Buttons();
+};
