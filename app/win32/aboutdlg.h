@@ -1,7 +1,7 @@
 // "Über Torvo": the program's icon, name, version and addresses.
 #pragma once
 
-#include "app/win32/dialogwindow.h"
+#include "app/win32/kit/dialogwindow.h"
 
 class CAboutDlg : public CDialogWindow {
 public:

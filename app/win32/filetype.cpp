@@ -10,7 +10,7 @@
 
 #include "app/core/frame/mainframetexts.h"
 #include "app/win32/resourceids.h"
-#include "app/win32/widetext.h"
+#include "app/win32/kit/widetext.h"
 
 namespace {
 

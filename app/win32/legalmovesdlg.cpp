@@ -1,7 +1,7 @@
 #include "app/win32/legalmovesdlg.h"
 
 #include "app/core/frame/commandids.h"
-#include "app/win32/widetext.h"
+#include "app/win32/kit/widetext.h"
 
 CLegalMovesDlg::CLegalMovesDlg(HWND parent, CGameFacade* facade)
     : CDialogWindow(parent, CLegalMovesDlgLogic::kLayout), m_logic(facade) {}

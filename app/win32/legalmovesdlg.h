@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/core/dialogs/legalmovesdlglogic.h"
-#include "app/win32/dialogwindow.h"
+#include "app/win32/kit/dialogwindow.h"
 
 class CLegalMovesDlg : public CDialogWindow {
 public:

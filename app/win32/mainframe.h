@@ -14,8 +14,8 @@
 #include <string>
 
 #include "app/core/frame/deferredclose.h"
-#include "app/win32/dockingtoolbar.h"
-#include "app/win32/printersettings.h"
+#include "app/win32/kit/dockingtoolbar.h"
+#include "app/win32/kit/printersettings.h"
 #include "app/win32/torvodoc.h"
 #include "app/win32/viewframe.h"
 

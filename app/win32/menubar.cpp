@@ -3,7 +3,7 @@
 #include "app/core/frame/commandids.h"
 #include "app/core/frame/mainframetexts.h"
 #include "app/core/document/recentfiles.h"
-#include "app/win32/widetext.h"
+#include "app/win32/kit/widetext.h"
 
 namespace {
 

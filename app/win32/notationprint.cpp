@@ -3,9 +3,9 @@
 #include <string>
 
 #include "app/win32/gdinotation.h"
-#include "app/win32/printersettings.h"
-#include "app/win32/messagebox.h"
-#include "app/win32/widetext.h"
+#include "app/win32/kit/printersettings.h"
+#include "app/win32/kit/messagebox.h"
+#include "app/win32/kit/widetext.h"
 
 void CNotationPrint::Print(HWND owner, CGameFacade& facade, const char* documentTitle, CPrinterSettings& printer) {
     HDC dc = printer.ChoosePrinter(owner);

@@ -2,8 +2,8 @@
 
 #include "app/core/frame/mainframetexts.h"
 #include "app/win32/notationprint.h"
-#include "app/win32/printersettings.h"
-#include "app/win32/widetext.h"
+#include "app/win32/kit/printersettings.h"
+#include "app/win32/kit/widetext.h"
 
 namespace {
 

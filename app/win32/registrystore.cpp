@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/core/frame/mainframetexts.h"
-#include "app/win32/widetext.h"
+#include "app/win32/kit/widetext.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "app/win32/registrystore.h"
 #include "app/win32/torvodoc.h"
 #include "app/win32/torvoview.h"
-#include "app/win32/widetext.h"
+#include "app/win32/kit/widetext.h"
 #include "app/win32/win32pumpplatform.h"
 #include "engine/messagepump.h"
 

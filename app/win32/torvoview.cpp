@@ -5,7 +5,7 @@
 #include "app/win32/gdiboard.h"
 #include "app/win32/gdisurface.h"
 #include "app/win32/legalmovesdlg.h"
-#include "app/win32/messagebox.h"
+#include "app/win32/kit/messagebox.h"
 #include "app/win32/moveentrydlg.h"
 #include "app/win32/settingsdlg.h"
 #include "app/win32/uireport.h"

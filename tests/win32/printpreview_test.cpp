@@ -5,9 +5,9 @@
 #include <string>
 
 #include "app/core/view/printpage.h"
-#include "app/win32/printersettings.h"
-#include "app/win32/widetext.h"
-#include "win32/inksurface.h"
+#include "app/win32/kit/printersettings.h"
+#include "app/win32/kit/widetext.h"
+#include "win32/kit/inksurface.h"
 #include "win32/testgame.h"
 
 namespace {

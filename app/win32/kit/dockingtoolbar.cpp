@@ -1,4 +1,4 @@
-#include "app/win32/dockingtoolbar.h"
+#include "app/win32/kit/dockingtoolbar.h"
 
 #include <commctrl.h>
 

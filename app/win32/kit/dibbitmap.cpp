@@ -1,4 +1,4 @@
-#include "app/win32/dibbitmap.h"
+#include "app/win32/kit/dibbitmap.h"
 
 #include <cstdint>
 

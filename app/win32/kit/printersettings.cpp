@@ -1,12 +1,12 @@
-#include "app/win32/printersettings.h"
+#include "app/win32/kit/printersettings.h"
 
 #include <cderr.h>
 #include <winspool.h>
 
 #include <cstdio>
 
-#include "app/win32/messagebox.h"
-#include "app/win32/widetext.h"
+#include "app/win32/kit/messagebox.h"
+#include "app/win32/kit/widetext.h"
 
 namespace {
 

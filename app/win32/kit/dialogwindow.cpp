@@ -1,10 +1,10 @@
-#include "app/win32/dialogwindow.h"
+#include "app/win32/kit/dialogwindow.h"
 
 #include <algorithm>
 #include <string>
 
 #include "app/core/dialogs/dialogfit.h"
-#include "app/win32/dibbitmap.h"
+#include "app/win32/kit/dibbitmap.h"
 #include "app/win32/resourceids.h"
 
 CDialogWindow::CDialogWindow(HWND parent, const DialogLayout& layout)

@@ -1,4 +1,4 @@
-#include "app/win32/clipboard.h"
+#include "app/win32/kit/clipboard.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 
 #include "app/core/document/documentplatform.h"
 #include "app/core/document/gamedocument.h"
-#include "app/win32/widetext.h"
+#include "app/win32/kit/widetext.h"
 
 namespace {
 
