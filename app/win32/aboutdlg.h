@@ -9,4 +9,6 @@ public:
 
 private:
     void OnCommand(int id, int code) override;
+    // The program's icon from the executable, whatever the row names.
+    HICON IconNamed(const char* name) override;
 };

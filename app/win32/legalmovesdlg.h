@@ -16,6 +16,8 @@ public:
 private:
     bool OnInitDialog() override;
     void OnCommand(int id, int code) override;
+    // The board's coordinates, from the program's pictures.
+    HBITMAP PictureNamed(const char* name) override;
 
     CLegalMovesDlgLogic m_logic;
 };

@@ -12,7 +12,7 @@
 #include "app/core/document/recentfiles.h"
 #include "app/core/frame/shorthelp.h"
 #include "app/win32/aboutdlg.h"
-#include "app/win32/kit/dibbitmap.h"
+#include "app/win32/resourcebitmap.h"
 #include "app/win32/keytable.h"
 #include "app/win32/menubar.h"
 #include "app/win32/notationprint.h"
@@ -115,7 +115,7 @@ bool CMainFrame::CreateToolbar() {
     SendMessageW(m_toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(kToolButtonWidth, kToolButtonHeight));
     m_toolImages = ImageList_Create(kToolButtonWidth, kToolButtonHeight, ILC_COLOR24 | ILC_MASK,
                                     CMainFrameTexts::kToolbarPictureCount, 0);
-    if (HBITMAP strip = CDibBitmap::FromResource(kToolbarStrip)) {
+    if (HBITMAP strip = CResourceBitmap::Load(kToolbarStrip)) {
         ImageList_AddMasked(m_toolImages, strip, kToolbarMask);
         DeleteObject(strip);
     }
