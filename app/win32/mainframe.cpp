@@ -77,24 +77,20 @@ CMainFrame::~CMainFrame() {
 
 bool CMainFrame::RegisterClass(HINSTANCE instance) {
     WNDCLASSEXW windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = &CMainFrame::WindowProc;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(TORVO_IDI_PROGRAM));
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kClassName;
-    return RegisterClassExW(&windowClass) != 0 && CTorvoView::RegisterClass(instance) &&
+    return RegisterWindowClass(windowClass) && CTorvoView::RegisterClass(instance) &&
            CDockingToolbar::RegisterClass(instance);
 }
 
 bool CMainFrame::Create() {
     m_keys = CKeyTable::Create();
     HMENU menu = CMenuBar::Create(m_recent);
-    m_hwnd = CreateWindowExW(0, kClassName, CWideText::Wide(CMainFrameTexts::kWindowTitle).c_str(),
-                             WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                             nullptr, menu, m_instance, this);
-    if (!m_hwnd) {
+    if (!CreateHwnd(0, kClassName, CWideText::Wide(CMainFrameTexts::kWindowTitle).c_str(), WS_OVERLAPPEDWINDOW,
+                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu, m_instance)) {
         DestroyMenu(menu);
         return false;
     }
@@ -175,17 +171,7 @@ void CMainFrame::Layout() {
     if (m_view->Hwnd()) MoveWindow(m_view->Hwnd(), view.left, view.top, view.right - view.left, view.bottom - view.top, TRUE);
 }
 
-LRESULT CALLBACK CMainFrame::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* frame = static_cast<CMainFrame*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        frame->m_hwnd = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(frame));
-    }
-    auto* frame = reinterpret_cast<CMainFrame*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    return frame ? frame->Handle(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
-LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CMainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SIZE:
             Layout();
@@ -213,10 +199,6 @@ LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DESTROY:
             TheMessagePump().SetThinking(CMessagePump::kThinkingOff);
             PostQuitMessage(0);
-            return 0;
-        case WM_NCDESTROY:
-            SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, 0);
-            m_hwnd = nullptr;
             return 0;
     }
     return DefWindowProcW(m_hwnd, message, wParam, lParam);

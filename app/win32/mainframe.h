@@ -14,6 +14,7 @@
 #include <string>
 
 #include "app/core/frame/deferredclose.h"
+#include "app/win32/kit/basewindow.h"
 #include "app/win32/kit/dockingtoolbar.h"
 #include "app/win32/kit/printersettings.h"
 #include "app/win32/torvodoc.h"
@@ -22,7 +23,7 @@
 class CRecentFiles;
 class CTorvoView;
 
-class CMainFrame : public IViewFrame, public CTorvoDoc::Window {
+class CMainFrame : public CBaseWindow, public IViewFrame, public CTorvoDoc::Window {
 public:
     static constexpr const wchar_t* kClassName = L"TorvoFrame";
     // The status bar's panes: the message, then Caps Lock, Num Lock and Scroll Lock.
@@ -62,8 +63,7 @@ public:
     void OnIdle();
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     bool CreateToolbar();
     bool CreateStatusBar();
@@ -83,7 +83,6 @@ private:
 
     HINSTANCE m_instance;
     CRecentFiles& m_recent;
-    HWND m_hwnd = nullptr;
     HWND m_toolbar = nullptr;
     CDockingToolbar m_docking;
     HWND m_statusBar = nullptr;
