@@ -49,6 +49,19 @@ bool CPrinterSettings::AnyPrinter() {
     return needed > 0;
 }
 
+CPrintPage::Paper CPrinterSettings::PaperOf(HDC dc) {
+    CPrintPage::Paper paper = {GetDeviceCaps(dc, PHYSICALWIDTH),  GetDeviceCaps(dc, PHYSICALHEIGHT),
+                               GetDeviceCaps(dc, PHYSICALOFFSETX), GetDeviceCaps(dc, PHYSICALOFFSETY),
+                               GetDeviceCaps(dc, LOGPIXELSX),      GetDeviceCaps(dc, LOGPIXELSY)};
+    if (paper.width <= 0 || paper.height <= 0) {
+        // A screen or memory DC: its surface is the sheet.
+        paper.width = GetDeviceCaps(dc, HORZRES);
+        paper.height = GetDeviceCaps(dc, VERTRES);
+        paper.offsetX = paper.offsetY = 0;
+    }
+    return paper;
+}
+
 bool CPrinterSettings::Run(HWND owner, PRINTDLGW* dialog) {
     // Without any printer some dialogs warn in their own words, the setup
     // dialog even when asked not to; the user gets one message, ours.
