@@ -16,7 +16,7 @@
 
 class CDockingToolbar : private CBaseWindow {
 public:
-    static constexpr const wchar_t* kFloatClassName = L"TorvoToolbarFloat";
+    static constexpr const wchar_t* kFloatClassName = L"KitToolbarFloat";
 
     static bool RegisterClass(HINSTANCE instance);
 

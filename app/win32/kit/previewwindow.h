@@ -31,7 +31,7 @@ public:
         virtual void Print(HWND preview) = 0;
     };
 
-    static constexpr const wchar_t* kClassName = L"TorvoPrintPreview";
+    static constexpr const wchar_t* kClassName = L"KitPrintPreview";
     static constexpr const char* kPrintText = "Drucken";
     static constexpr const char* kCloseText = "Schliessen";
     // Not IDOK: Enter on the preview prints nothing unless "Drucken" has
