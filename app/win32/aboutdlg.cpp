@@ -2,10 +2,15 @@
 
 #include "app/core/frame/commandids.h"
 #include "app/core/frame/mainframetexts.h"
+#include "app/win32/resourceids.h"
 
 CAboutDlg::CAboutDlg(HWND parent) : CDialogWindow(parent, CMainFrameTexts::kAboutLayout) {}
 
 void CAboutDlg::OnCommand(int id, int code) {
     // OK, Enter, Escape and the close box all just close it.
     if (code == BN_CLICKED && (id == dlg::kIdOk || id == dlg::kIdCancel)) End(id);
+}
+
+HICON CAboutDlg::IconNamed(const char*) {
+    return LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(TORVO_IDI_ABOUT));
 }

@@ -1,23 +1,23 @@
-// The .pgn file type in the user's part of the registry (no administrator
-// rights needed): the shell shows games with the document icon and opens and
-// prints them with the program.
+// The program's own file type, .pgn, registered for the user (CShellFileType):
+// the shell shows games with the document icon and opens and prints them with
+// the program.
 #pragma once
 
 #include <string>
 
+#include "app/win32/kit/shellfiletype.h"
+
 class CFileType {
 public:
-    enum class Result { kUnchanged, kWritten, kFailed };
+    using Result = CShellFileType::Result;
 
-    // Below HKEY_CURRENT_USER, where the user's file types live; tests pass another.
-    static std::string DefaultKey();
-    // The path of the running program, for Register.
-    static std::wstring ProgramPath();
+    // Software\Classes below HKEY_CURRENT_USER; tests pass another.
+    static std::string DefaultKey() { return CShellFileType::DefaultKey(); }
+    static std::wstring ProgramPath() { return CShellFileType::ProgramPath(); }
 
-    // Makes the registration point at exePath, writing only what differs, so
-    // that a start-up with everything in place costs a few reads; tells the
-    // shell when it wrote.
     static Result Register(const std::wstring& exePath, const std::string& key = DefaultKey());
-    // Whether everything Register writes is there as it would write it.
     static bool IsRegistered(const std::wstring& exePath, const std::string& key = DefaultKey());
+
+private:
+    static const CShellFileType::Names kNames;
 };

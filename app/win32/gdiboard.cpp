@@ -2,7 +2,7 @@
 
 #include "app/core/view/boardgeometry.h"
 #include "app/core/picture/boardpicture.h"
-#include "app/win32/dibbitmap.h"
+#include "app/win32/kit/dibbitmap.h"
 #include "rules/gamefacade.h"
 
 namespace {

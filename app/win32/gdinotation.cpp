@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/win32/widetext.h"
+#include "app/win32/kit/widetext.h"
 
 namespace {
 

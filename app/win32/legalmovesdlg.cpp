@@ -1,7 +1,8 @@
 #include "app/win32/legalmovesdlg.h"
 
 #include "app/core/frame/commandids.h"
-#include "app/win32/widetext.h"
+#include "app/win32/kit/widetext.h"
+#include "app/win32/resourcebitmap.h"
 
 CLegalMovesDlg::CLegalMovesDlg(HWND parent, CGameFacade* facade)
     : CDialogWindow(parent, CLegalMovesDlgLogic::kLayout), m_logic(facade) {}
@@ -39,3 +40,5 @@ void CLegalMovesDlg::OnCommand(int id, int code) {
         End(IDCANCEL);
     }
 }
+
+HBITMAP CLegalMovesDlg::PictureNamed(const char* name) { return CResourceBitmap::Load(name); }

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/core/dialogs/legalmovesdlglogic.h"
-#include "app/win32/dialogwindow.h"
+#include "app/win32/kit/dialogwindow.h"
 
 class CLegalMovesDlg : public CDialogWindow {
 public:
@@ -16,6 +16,8 @@ public:
 private:
     bool OnInitDialog() override;
     void OnCommand(int id, int code) override;
+    // The board's coordinates, from the program's pictures.
+    HBITMAP PictureNamed(const char* name) override;
 
     CLegalMovesDlgLogic m_logic;
 };

@@ -12,16 +12,16 @@
 #include "app/core/frame/framemenu.h"
 #include "app/core/frame/mainframetexts.h"
 #include "app/win32/aboutdlg.h"
-#include "app/win32/dibbitmap.h"
+#include "app/win32/resourcebitmap.h"
 #include "app/win32/keytable.h"
 #include "app/win32/menubar.h"
 #include "app/win32/notationprint.h"
 #include "app/win32/printpreview.h"
-#include "app/win32/messagebox.h"
+#include "app/win32/kit/messagebox.h"
 #include "app/win32/resourceids.h"
 #include "app/win32/torvodoc.h"
 #include "app/win32/torvoview.h"
-#include "app/win32/widetext.h"
+#include "app/win32/kit/widetext.h"
 #include "engine/messagepump.h"
 
 namespace {
@@ -84,24 +84,20 @@ CMainFrame::~CMainFrame() {
 
 bool CMainFrame::RegisterClass(HINSTANCE instance) {
     WNDCLASSEXW windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = &CMainFrame::WindowProc;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(TORVO_IDI_PROGRAM));
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kClassName;
-    return RegisterClassExW(&windowClass) != 0 && CTorvoView::RegisterClass(instance) &&
+    return RegisterWindowClass(windowClass) && CTorvoView::RegisterClass(instance) &&
            CDockingToolbar::RegisterClass(instance);
 }
 
 bool CMainFrame::Create() {
     m_keys = CKeyTable::Create();
     HMENU menu = CMenuBar::Create(m_recent);
-    m_hwnd = CreateWindowExW(0, kClassName, CWideText::Wide(CMainFrameTexts::kWindowTitle).c_str(),
-                             WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                             nullptr, menu, m_instance, this);
-    if (!m_hwnd) {
+    if (!CreateHwnd(0, kClassName, CWideText::Wide(CMainFrameTexts::kWindowTitle).c_str(), WS_OVERLAPPEDWINDOW,
+                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu, m_instance)) {
         DestroyMenu(menu);
         return false;
     }
@@ -122,7 +118,7 @@ bool CMainFrame::CreateToolbar() {
     SendMessageW(m_toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(kToolButtonWidth, kToolButtonHeight));
     m_toolImages = ImageList_Create(kToolButtonWidth, kToolButtonHeight, ILC_COLOR24 | ILC_MASK,
                                     CMainFrameTexts::kToolbarPictureCount, 0);
-    if (HBITMAP strip = CDibBitmap::FromResource(kToolbarStrip)) {
+    if (HBITMAP strip = CResourceBitmap::Load(kToolbarStrip)) {
         ImageList_AddMasked(m_toolImages, strip, kToolbarMask);
         DeleteObject(strip);
     }
@@ -181,17 +177,7 @@ void CMainFrame::Layout() {
     m_controller.ReportPanes();
 }
 
-LRESULT CALLBACK CMainFrame::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* frame = static_cast<CMainFrame*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        frame->m_hwnd = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(frame));
-    }
-    auto* frame = reinterpret_cast<CMainFrame*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    return frame ? frame->Handle(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
-LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CMainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SIZE:
             Layout();
@@ -219,10 +205,6 @@ LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DESTROY:
             TheMessagePump().SetThinking(CMessagePump::kThinkingOff);
             PostQuitMessage(0);
-            return 0;
-        case WM_NCDESTROY:
-            SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, 0);
-            m_hwnd = nullptr;
             return 0;
     }
     return DefWindowProcW(m_hwnd, message, wParam, lParam);

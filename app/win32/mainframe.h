@@ -15,15 +15,16 @@
 
 #include "app/core/frame/framecontroller.h"
 #include "app/core/frame/frameplatform.h"
-#include "app/win32/dockingtoolbar.h"
-#include "app/win32/printersettings.h"
+#include "app/win32/kit/basewindow.h"
+#include "app/win32/kit/dockingtoolbar.h"
+#include "app/win32/kit/printersettings.h"
 #include "app/win32/torvodoc.h"
 #include "app/win32/viewframe.h"
 
 class CRecentFiles;
 class CTorvoView;
 
-class CMainFrame : public IViewFrame, public CTorvoDoc::Window, public IFramePlatform {
+class CMainFrame : public CBaseWindow, public IViewFrame, public CTorvoDoc::Window, public IFramePlatform {
 public:
     static constexpr const wchar_t* kClassName = L"TorvoFrame";
 
@@ -69,8 +70,7 @@ public:
     void PrintDirect();
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     bool CreateToolbar();
     bool CreateStatusBar();
@@ -85,7 +85,6 @@ private:
 
     HINSTANCE m_instance;
     CRecentFiles& m_recent;
-    HWND m_hwnd = nullptr;
     HWND m_toolbar = nullptr;
     CDockingToolbar m_docking;
     HWND m_statusBar = nullptr;

@@ -5,7 +5,7 @@
 #include "app/core/frame/commandids.h"
 #include "app/core/frame/framemenu.h"
 #include "app/core/frame/mainframetexts.h"
-#include "app/win32/widetext.h"
+#include "app/win32/kit/widetext.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/core/frame/commandids.h"
-#include "app/win32/widetext.h"
+#include "app/win32/kit/widetext.h"
 
 CMoveEntryDlg::CMoveEntryDlg(HWND parent) : CDialogWindow(parent, CMoveEntryDlgLogic::kLayout) {}
 

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "app/win32/gdinotation.h"
-#include "app/win32/printersettings.h"
-#include "app/win32/messagebox.h"
-#include "app/win32/widetext.h"
+#include "app/win32/kit/printersettings.h"
+#include "app/win32/kit/messagebox.h"
+#include "app/win32/kit/widetext.h"
 
 void CNotationPrint::Print(HWND owner, CGameFacade& facade, const char* documentTitle, CPrinterSettings& printer) {
     HDC dc = printer.ChoosePrinter(owner);
@@ -31,7 +31,7 @@ bool CNotationPrint::PrintOn(HWND owner, HDC printerDc, CGameFacade& facade, con
     bool printed = false;
     if (StartDocW(printerDc, &document) > 0) {
         if (StartPage(printerDc) > 0) {
-            DrawPage(printerDc, facade, PaperOf(printerDc));
+            DrawPage(printerDc, facade, CPrinterSettings::PaperOf(printerDc));
             printed = EndPage(printerDc) > 0;
         }
         if (printed)
@@ -42,19 +42,6 @@ bool CNotationPrint::PrintOn(HWND owner, HDC printerDc, CGameFacade& facade, con
     if (!printed)
         CMessageBox::Show(owner, kPrintFailedText, CPrinterSettings::kCaption, MB_OK | MB_ICONEXCLAMATION);
     return printed;
-}
-
-CPrintPage::Paper CNotationPrint::PaperOf(HDC dc) {
-    CPrintPage::Paper paper = {GetDeviceCaps(dc, PHYSICALWIDTH),  GetDeviceCaps(dc, PHYSICALHEIGHT),
-                               GetDeviceCaps(dc, PHYSICALOFFSETX), GetDeviceCaps(dc, PHYSICALOFFSETY),
-                               GetDeviceCaps(dc, LOGPIXELSX),      GetDeviceCaps(dc, LOGPIXELSY)};
-    if (paper.width <= 0 || paper.height <= 0) {
-        // A screen or memory DC: its surface is the sheet.
-        paper.width = GetDeviceCaps(dc, HORZRES);
-        paper.height = GetDeviceCaps(dc, VERTRES);
-        paper.offsetX = paper.offsetY = 0;
-    }
-    return paper;
 }
 
 CNotationLayout::Extent CNotationPrint::DrawPage(HDC dc, CGameFacade& facade, const CPrintPage::Paper& paper) {

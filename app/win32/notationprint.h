@@ -26,9 +26,6 @@ public:
     // told, when the printer refused it.
     static bool PrintOn(HWND owner, HDC printerDc, CGameFacade& facade, const char* documentTitle);
 
-    // The sheet a printer's DC prints on; a DC that is no printer's counts
-    // as a sheet the size of its device (a screen's).
-    static CPrintPage::Paper PaperOf(HDC dc);
     // The notation inside the paper's margins, on a DC in the paper's dots.
     static CNotationLayout::Extent DrawPage(HDC dc, CGameFacade& facade, const CPrintPage::Paper& paper);
 };

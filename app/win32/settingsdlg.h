@@ -2,7 +2,7 @@
 #pragma once
 
 #include "app/core/dialogs/settingsdlglogic.h"
-#include "app/win32/dialogwindow.h"
+#include "app/win32/kit/dialogwindow.h"
 
 class CSettingsDlg : public CDialogWindow {
 public:

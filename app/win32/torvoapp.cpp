@@ -6,7 +6,7 @@
 #include "app/core/document/commandline.h"
 #include "app/win32/filetype.h"
 #include "app/win32/mainframe.h"
-#include "app/win32/widetext.h"
+#include "app/win32/kit/widetext.h"
 #include "app/win32/win32pumpplatform.h"
 #include "engine/messagepump.h"
 

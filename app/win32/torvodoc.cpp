@@ -3,9 +3,9 @@
 #include <commdlg.h>
 
 #include "app/core/frame/mainframetexts.h"
-#include "app/win32/clipboard.h"
-#include "app/win32/messagebox.h"
-#include "app/win32/widetext.h"
+#include "app/win32/kit/clipboard.h"
+#include "app/win32/kit/messagebox.h"
+#include "app/win32/kit/widetext.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "app/win32/gdiboard.h"
 #include "app/win32/gdisurface.h"
 #include "app/win32/legalmovesdlg.h"
-#include "app/win32/messagebox.h"
+#include "app/win32/kit/messagebox.h"
 #include "app/win32/moveentrydlg.h"
 #include "app/win32/settingsdlg.h"
 #include "app/win32/viewframe.h"
@@ -24,40 +24,25 @@ CTorvoView::CTorvoView(IViewFrame& frame, CGameDocument& document) : m_frame(fra
     if (*m_bitmaps.Load() == '\0') m_board = std::make_unique<CGdiBoard>(m_bitmaps);
 }
 
-CTorvoView::~CTorvoView() {
-    if (m_hwnd) SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, 0);
-}
+CTorvoView::~CTorvoView() = default;
 
 bool CTorvoView::RegisterClass(HINSTANCE instance) {
     WNDCLASSEXW windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = &CTorvoView::WindowProc;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     windowClass.lpszClassName = kClassName;
-    return RegisterClassExW(&windowClass) != 0;
+    return RegisterWindowClass(windowClass);
 }
 
 bool CTorvoView::Create(HWND parent) {
-    m_hwnd = CreateWindowExW(WS_EX_CLIENTEDGE, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 0, 0, 0, 0,
-                             parent, nullptr, reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)),
-                             this);
+    CreateHwnd(WS_EX_CLIENTEDGE, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 0, 0, 0, 0, parent, nullptr,
+               reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)));
     if (m_hwnd) ShowScrollBar(m_hwnd, SB_VERT, FALSE);
     return m_hwnd != nullptr;
 }
 
-LRESULT CALLBACK CTorvoView::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* view = static_cast<CTorvoView*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        view->m_hwnd = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(view));
-    }
-    auto* view = reinterpret_cast<CTorvoView*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    return view ? view->Handle(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
-LRESULT CTorvoView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CTorvoView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT:
             OnPaint();
@@ -83,9 +68,6 @@ LRESULT CTorvoView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_WAIT)));
                 return TRUE;
             }
-            break;
-        case WM_NCDESTROY:
-            m_hwnd = nullptr;
             break;
     }
     return DefWindowProcW(m_hwnd, message, wParam, lParam);

@@ -14,12 +14,13 @@
 #include "app/core/picture/piecebitmaps.h"
 #include "app/core/view/viewcontroller.h"
 #include "app/core/view/viewplatform.h"
+#include "app/win32/kit/basewindow.h"
 
 class CGameDocument;
 class CGdiBoard;
 class IViewFrame;
 
-class CTorvoView : public IViewPlatform {
+class CTorvoView : public CBaseWindow, public IViewPlatform {
 public:
     static constexpr const wchar_t* kClassName = L"TorvoView";
 
@@ -29,7 +30,6 @@ public:
 
     static bool RegisterClass(HINSTANCE instance);
     bool Create(HWND parent);
-    HWND Hwnd() const { return m_hwnd; }
     CViewController& Controller() { return m_controller; }
 
     // IViewPlatform
@@ -53,8 +53,7 @@ public:
     bool OpenAddress(const char* address) override;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     void OnPaint();
     void OnClick(WPARAM flags, int x, int y);
@@ -62,7 +61,6 @@ private:
 
     IViewFrame& m_frame;
     CGameDocument& m_document;
-    HWND m_hwnd = nullptr;
     CPieceBitmaps m_bitmaps;
     std::unique_ptr<CGdiBoard> m_board;  // null when the bitmaps failed
     CViewController m_controller{*this};

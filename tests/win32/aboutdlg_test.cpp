@@ -7,8 +7,8 @@
 
 #include "app/core/frame/commandids.h"
 #include "app/core/frame/mainframetexts.h"
-#include "app/win32/widetext.h"
-#include "dialogdriver.h"
+#include "app/win32/kit/widetext.h"
+#include "win32/kit/dialogdriver.h"
 
 TEST(AboutDlg, OpensWithItsCaptionAndTextsEvenWithoutTheProgramsIcon) {
     CAboutDlg about(nullptr);

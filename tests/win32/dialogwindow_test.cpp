@@ -1,4 +1,4 @@
-#include "app/win32/dialogwindow.h"
+#include "app/win32/kit/dialogwindow.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 #include "app/win32/legalmovesdlg.h"
 #include "app/win32/moveentrydlg.h"
 #include "app/win32/settingsdlg.h"
-#include "app/win32/widetext.h"
-#include "dialogdriver.h"
+#include "app/win32/kit/widetext.h"
+#include "win32/kit/dialogdriver.h"
 #include "rules/gamefacade.h"
 
 namespace {

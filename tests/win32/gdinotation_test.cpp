@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/core/view/notationlayout.h"
-#include "win32/inksurface.h"
+#include "win32/kit/inksurface.h"
 #include "win32/testgame.h"
 
 namespace {

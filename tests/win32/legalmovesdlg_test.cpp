@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/core/frame/commandids.h"
-#include "app/win32/widetext.h"
-#include "dialogdriver.h"
+#include "app/win32/kit/widetext.h"
+#include "win32/kit/dialogdriver.h"
 #include "rules/gamefacade.h"
 
 using dialogdriver::Click;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/core/frame/commandids.h"
-#include "dialogdriver.h"
+#include "win32/kit/dialogdriver.h"
 
 using dialogdriver::Click;
 

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "app/core/view/printpage.h"
-#include "app/win32/printersettings.h"
-#include "win32/inksurface.h"
+#include "app/win32/kit/printersettings.h"
+#include "win32/kit/inksurface.h"
 #include "app/win32/printpreview.h"
-#include "app/win32/widetext.h"
+#include "app/win32/kit/widetext.h"
 #include "win32/testgame.h"
 
 namespace {

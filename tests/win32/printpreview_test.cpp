@@ -5,9 +5,9 @@
 #include <string>
 
 #include "app/core/view/printpage.h"
-#include "app/win32/printersettings.h"
-#include "app/win32/widetext.h"
-#include "win32/inksurface.h"
+#include "app/win32/kit/printersettings.h"
+#include "app/win32/kit/widetext.h"
+#include "win32/kit/inksurface.h"
 #include "win32/testgame.h"
 
 namespace {
@@ -22,7 +22,7 @@ std::string TextOf(HWND window) {
 
 void Pump(HWND preview) {
     MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) CPrintPreview::Route(preview, &message);
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) CPreviewWindow::Route(preview, &message);
 }
 
 // A main window for the preview to belong to.
@@ -48,8 +48,8 @@ TEST_F(CPreviewTest, HasPrintAndCloseButtonsAndClosesOnClose) {
     HWND preview = Create();
     ASSERT_NE(preview, nullptr);
     EXPECT_EQ(GetWindow(preview, GW_OWNER), m_owner);
-    HWND print = GetDlgItem(preview, CPrintPreview::kPrintButton);
-    HWND close = GetDlgItem(preview, CPrintPreview::kCloseButton);
+    HWND print = GetDlgItem(preview, CPreviewWindow::kPrintButton);
+    HWND close = GetDlgItem(preview, CPreviewWindow::kCloseButton);
     ASSERT_NE(print, nullptr);
     ASSERT_NE(close, nullptr);
     EXPECT_EQ(TextOf(print), "Drucken");
@@ -59,7 +59,7 @@ TEST_F(CPreviewTest, HasPrintAndCloseButtonsAndClosesOnClose) {
     GetWindowRect(print, &printPlace);
     GetWindowRect(close, &closePlace);
     EXPECT_LE(printPlace.right, closePlace.left);
-    POINT pageCorner = {CPrintPreview::PageRect(preview).left, CPrintPreview::PageRect(preview).top};
+    POINT pageCorner = {CPreviewWindow::PageRect(preview).left, CPreviewWindow::PageRect(preview).top};
     ClientToScreen(preview, &pageCorner);
     EXPECT_LE(closePlace.bottom, pageCorner.y);
 
@@ -73,7 +73,7 @@ TEST_F(CPreviewTest, EscapeCloses) {
         SCOPED_TRACE(onButton ? "from a button" : "from the window");
         HWND preview = Create();
         ASSERT_NE(preview, nullptr);
-        HWND target = onButton ? GetDlgItem(preview, CPrintPreview::kPrintButton) : preview;
+        HWND target = onButton ? GetDlgItem(preview, CPreviewWindow::kPrintButton) : preview;
         PostMessageW(target, WM_KEYDOWN, VK_ESCAPE, 0);
         PostMessageW(target, WM_KEYUP, VK_ESCAPE, 0);
         Pump(preview);
@@ -89,7 +89,7 @@ TEST_F(CPreviewTest, ShowsAnA4SheetWithTheTextInsideItsMargins) {
     ASSERT_NE(preview, nullptr);
     RECT client;
     GetClientRect(preview, &client);
-    const RECT page = CPrintPreview::PageRect(preview);
+    const RECT page = CPreviewWindow::PageRect(preview);
     const int pageWidth = page.right - page.left, pageHeight = page.bottom - page.top;
     ASSERT_GT(pageWidth, 100);
     EXPECT_NEAR(pageWidth * 297.0 / pageHeight, 210.0, 1.5);
@@ -130,7 +130,7 @@ TEST_F(CPreviewTest, ShowDisablesTheOwnerUntilClosed) {
     ownerWasDisabled = previewWasUp = false;
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
         KillTimer(nullptr, id);
-        HWND preview = FindWindowW(CPrintPreview::kClassName, nullptr);
+        HWND preview = FindWindowW(CPreviewWindow::kClassName, nullptr);
         previewWasUp = preview != nullptr;
         ownerWasDisabled = !IsWindowEnabled(owner);
         if (preview) PostMessageW(preview, WM_KEYDOWN, VK_ESCAPE, 0);
@@ -140,5 +140,5 @@ TEST_F(CPreviewTest, ShowDisablesTheOwnerUntilClosed) {
     EXPECT_TRUE(previewWasUp);
     EXPECT_TRUE(ownerWasDisabled);
     EXPECT_TRUE(IsWindowEnabled(m_owner));
-    EXPECT_EQ(FindWindowW(CPrintPreview::kClassName, nullptr), nullptr);
+    EXPECT_EQ(FindWindowW(CPreviewWindow::kClassName, nullptr), nullptr);
 }

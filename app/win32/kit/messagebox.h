@@ -1,6 +1,6 @@
-// The program's message boxes: the system's own, with the UTF-8 texts made
-// wide; counts how many are up, since a paint must not overwrite the status
-// text they explain.
+// Message boxes: the system's own, with the UTF-8 texts made wide; counts
+// how many are up, so that a paint can leave alone the status text they
+// explain.
 #pragma once
 
 #ifndef WIN32_LEAN_AND_MEAN

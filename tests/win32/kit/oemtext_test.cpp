@@ -1,4 +1,4 @@
-#include "app/win32/oemtext.h"
+#include "app/win32/kit/oemtext.h"
 
 #include <gtest/gtest.h>
 

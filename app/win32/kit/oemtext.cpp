@@ -1,6 +1,6 @@
-#include "app/win32/oemtext.h"
+#include "app/win32/kit/oemtext.h"
 
-#include "app/win32/widetext.h"
+#include "app/win32/kit/widetext.h"
 
 std::string COemText::FromUtf8(const std::string& utf8) {
     return CWideText::ToCodePage(CWideText::Wide(utf8), CP_OEMCP);

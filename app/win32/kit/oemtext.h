@@ -1,6 +1,6 @@
-// The clipboard's OEM text (CF_OEMTEXT) and the program's UTF-8, converted
-// with the system's OEM code page both ways: the record goes to the
-// clipboard in that form, and a pasted text comes from it.
+// The clipboard's OEM text (CF_OEMTEXT) and UTF-8, converted with the
+// system's OEM code page both ways: a text goes to the clipboard in that
+// form, and a pasted text comes from it.
 #pragma once
 
 #include <string>

@@ -1,5 +1,5 @@
-// Pictures as GDI bitmaps: top-down 24-bit DIB sections, filled from the
-// program's pixel buffers or its stored pictures.
+// Pictures as GDI bitmaps: top-down 24-bit DIB sections, filled from pixel
+// buffers and read back into them.
 #pragma once
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -18,8 +18,6 @@ public:
     // A new bitmap whose pixels are at *bits; null when GDI refuses it.
     static HBITMAP Create(int width, int height, void** bits);
     static HBITMAP FromPixels(const CPixelBuffer& picture);
-    // A picture of CResourceStore by its name; null when there is none.
-    static HBITMAP FromResource(const char* name);
     // The bitmap's pixels back, when it is one of ours.
     static CPixelBuffer Pixels(const void* bits, int width, int height);
 };

@@ -1,4 +1,4 @@
-#include "app/win32/widetext.h"
+#include "app/win32/kit/widetext.h"
 
 std::wstring CWideText::FromCodePage(const std::string& text, UINT codePage) {
     if (text.empty()) return std::wstring();

@@ -1,4 +1,4 @@
-#include "app/win32/dialogtemplate.h"
+#include "app/win32/kit/dialogtemplate.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include "app/core/frame/mainframetexts.h"
 #include "app/core/dialogs/moveentrydlglogic.h"
 #include "app/core/dialogs/settingsdlglogic.h"
-#include "app/win32/widetext.h"
+#include "app/win32/kit/widetext.h"
 #include "dialogdriver.h"
 
 namespace {

@@ -2,6 +2,8 @@
 // client area, or floating in a small window of its own. It is dragged by
 // its empty part (the room beside its buttons, or the grip of the floating
 // bar); a double-click on the floating bar's grip docks it at the top.
+// The floating window is this object's own; the bar itself stays the
+// frame's toolbar control, subclassed.
 #pragma once
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -10,10 +12,11 @@
 #include <windows.h>
 
 #include "app/core/frame/docklayout.h"
+#include "app/win32/kit/basewindow.h"
 
-class CDockingToolbar {
+class CDockingToolbar : private CBaseWindow {
 public:
-    static constexpr const wchar_t* kFloatClassName = L"TorvoToolbarFloat";
+    static constexpr const wchar_t* kFloatClassName = L"KitToolbarFloat";
 
     static bool RegisterClass(HINSTANCE instance);
 
@@ -33,7 +36,10 @@ public:
 private:
     static LRESULT CALLBACK ToolbarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                         DWORD_PTR self);
-    static LRESULT CALLBACK FloatProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // The floating window's messages.
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void PaintGrip();
+    HWND Float() const { return Hwnd(); }
     // The mouse on hwnd (the bar or its floating window); onGrip: the pointer
     // is where the bar is taken. True when the message was taken.
     bool OnMouse(HWND hwnd, UINT message, POINT screen, bool onGrip);
@@ -48,7 +54,6 @@ private:
 
     HWND m_frame = nullptr;
     HWND m_toolbar = nullptr;
-    HWND m_float = nullptr;
     CDockLayout::Place m_place = CDockLayout::Place::kTop;
     bool m_shown = true;
     bool m_dragging = false;

@@ -1,12 +1,12 @@
-#include "app/win32/printersettings.h"
+#include "app/win32/kit/printersettings.h"
 
 #include <cderr.h>
 #include <winspool.h>
 
 #include <cstdio>
 
-#include "app/win32/messagebox.h"
-#include "app/win32/widetext.h"
+#include "app/win32/kit/messagebox.h"
+#include "app/win32/kit/widetext.h"
 
 namespace {
 
@@ -47,6 +47,19 @@ bool CPrinterSettings::AnyPrinter() {
     EnumPrintersW(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS, nullptr, kPrinterInfoLevel, nullptr, 0, &needed,
                   &count);
     return needed > 0;
+}
+
+CPrintPage::Paper CPrinterSettings::PaperOf(HDC dc) {
+    CPrintPage::Paper paper = {GetDeviceCaps(dc, PHYSICALWIDTH),  GetDeviceCaps(dc, PHYSICALHEIGHT),
+                               GetDeviceCaps(dc, PHYSICALOFFSETX), GetDeviceCaps(dc, PHYSICALOFFSETY),
+                               GetDeviceCaps(dc, LOGPIXELSX),      GetDeviceCaps(dc, LOGPIXELSY)};
+    if (paper.width <= 0 || paper.height <= 0) {
+        // A screen or memory DC: its surface is the sheet.
+        paper.width = GetDeviceCaps(dc, HORZRES);
+        paper.height = GetDeviceCaps(dc, VERTRES);
+        paper.offsetX = paper.offsetY = 0;
+    }
+    return paper;
 }
 
 bool CPrinterSettings::Run(HWND owner, PRINTDLGW* dialog) {

@@ -1,5 +1,5 @@
 // A dialog's in-memory template (DLGTEMPLATE with its items) built from a
-// core layout table, for DialogBoxIndirectParamW and CreateDialogIndirectParamW.
+// layout table, for DialogBoxIndirectParamW and CreateDialogIndirectParamW.
 #pragma once
 
 #ifndef WIN32_LEAN_AND_MEAN

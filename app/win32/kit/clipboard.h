@@ -1,6 +1,6 @@
-// The game's text on the system clipboard, as OEM text (CF_OEMTEXT): the
-// system makes the other text formats from it, and from other programs'
-// Unicode text it makes OEM text for us.
+// UTF-8 text on the system clipboard, as OEM text (CF_OEMTEXT): the system
+// makes the other text formats from it, and from other programs' Unicode
+// text it makes OEM text for us.
 #pragma once
 
 #ifndef WIN32_LEAN_AND_MEAN

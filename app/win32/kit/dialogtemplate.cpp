@@ -1,8 +1,8 @@
-#include "app/win32/dialogtemplate.h"
+#include "app/win32/kit/dialogtemplate.h"
 
 #include <string>
 
-#include "app/win32/widetext.h"
+#include "app/win32/kit/widetext.h"
 
 CDialogTemplate::CDialogTemplate(const DialogLayout& layout) {
     AddDword(kDialogStyle);

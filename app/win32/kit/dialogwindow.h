@@ -1,6 +1,7 @@
-// The common part of the program's dialogs: a window made from a layout
-// table, shown modally or, for driving it by messages, created modeless and
-// hidden; the pictures and icons of the table put in; commands handed on.
+// The common part of dialogs made from a layout table: shown modally or,
+// for driving it by messages, created modeless and hidden; labels widened to
+// their texts, the pictures and icons the dialog names put in; commands
+// handed on.
 #pragma once
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -11,7 +12,7 @@
 #include <vector>
 
 #include "app/core/dialogs/dialoglayout.h"
-#include "app/win32/dialogtemplate.h"
+#include "app/win32/kit/dialogtemplate.h"
 
 class CDialogWindow {
 public:
@@ -35,6 +36,11 @@ protected:
     // After the controls exist; false when the dialog has put the focus itself.
     virtual bool OnInitDialog() { return true; }
     virtual void OnCommand(int id, int code) = 0;
+    // The bitmap a picture row names by its text; the dialog deletes it.
+    // Null leaves the row empty.
+    virtual HBITMAP PictureNamed(const char*) { return nullptr; }
+    // The icon an icon row names; shared, so never destroyed.
+    virtual HICON IconNamed(const char*) { return nullptr; }
 
     void End(INT_PTR result);
     HWND Item(int id) const { return GetDlgItem(m_window, id); }

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/core/picture/pixelbuffer.h"
-#include "app/win32/dibbitmap.h"
+#include "app/win32/kit/dibbitmap.h"
 
 class CInkSurface {
 public:

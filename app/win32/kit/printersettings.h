@@ -11,6 +11,8 @@
 
 #include <string>
 
+#include "app/core/view/printpage.h"
+
 class CPrinterSettings {
 public:
     static constexpr const char* kCaption = "Drucken";
@@ -34,6 +36,9 @@ public:
 
     // Whether the system knows any printer at all.
     static bool AnyPrinter();
+    // The sheet a printer's DC prints on; a DC that is no printer's counts
+    // as a sheet the size of its device (a screen's).
+    static CPrintPage::Paper PaperOf(HDC dc);
     // What the user is told when the dialog ended with the error; empty for
     // a cancel, which is no failure.
     static std::string FailureText(DWORD error);

@@ -1,8 +1,6 @@
-#include "app/win32/dibbitmap.h"
+#include "app/win32/kit/dibbitmap.h"
 
 #include <cstdint>
-
-#include "app/core/picture/resourcestore.h"
 
 HBITMAP CDibBitmap::Create(int width, int height, void** bits) {
     BITMAPINFO info = {};
@@ -31,12 +29,6 @@ HBITMAP CDibBitmap::FromPixels(const CPixelBuffer& picture) {
         }
     }
     return bitmap;
-}
-
-HBITMAP CDibBitmap::FromResource(const char* name) {
-    CPixelBuffer picture;
-    if (*CResourceStore::ReadBitmap(name, &picture) != '\0') return nullptr;
-    return FromPixels(picture);
 }
 
 CPixelBuffer CDibBitmap::Pixels(const void* bits, int width, int height) {

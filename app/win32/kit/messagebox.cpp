@@ -1,6 +1,6 @@
-#include "app/win32/messagebox.h"
+#include "app/win32/kit/messagebox.h"
 
-#include "app/win32/widetext.h"
+#include "app/win32/kit/widetext.h"
 
 int CMessageBox::s_showing = 0;
 

@@ -1,4 +1,4 @@
-#include "app/win32/dockingtoolbar.h"
+#include "app/win32/kit/dockingtoolbar.h"
 
 #include <commctrl.h>
 
@@ -27,14 +27,12 @@ POINT ScreenPoint(HWND hwnd, LPARAM lParam) {
 
 bool CDockingToolbar::RegisterClass(HINSTANCE instance) {
     WNDCLASSEXW windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = &CDockingToolbar::FloatProc;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kFloatClassName;
-    return RegisterClassExW(&windowClass) != 0;
+    return RegisterWindowClass(windowClass);
 }
 
 bool CDockingToolbar::Attach(HWND frame, HWND toolbar) {
@@ -95,29 +93,26 @@ bool CDockingToolbar::IsShown() const { return m_shown; }
 void CDockingToolbar::SetShown(bool shown) {
     m_shown = shown;
     if (m_place == Place::kFloating)
-        ShowWindow(m_float, shown ? SW_SHOWNA : SW_HIDE);
+        ShowWindow(Float(), shown ? SW_SHOWNA : SW_HIDE);
     else
         ShowWindow(m_toolbar, shown ? SW_SHOW : SW_HIDE);
 }
 
 void CDockingToolbar::MoveTo(Place place, POINT screen) {
     if (place == Place::kFloating) {
-        if (!m_float) {
-            m_float = CreateWindowExW(kFloatExStyle, kFloatClassName, nullptr, kFloatStyle, 0, 0, 0, 0, m_frame,
-                                      nullptr, reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_frame, GWLP_HINSTANCE)),
-                                      this);
-            if (!m_float) return;
-        }
+        if (!Float() && !CreateHwnd(kFloatExStyle, kFloatClassName, nullptr, kFloatStyle, 0, 0, 0, 0, m_frame,
+                                    nullptr, reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_frame, GWLP_HINSTANCE))))
+            return;
         SetVertical(false);
-        SetParent(m_toolbar, m_float);
+        SetParent(m_toolbar, Float());
         m_place = Place::kFloating;
         ShowWindow(m_toolbar, SW_SHOW);
         FitFloat(screen);
-        ShowWindow(m_float, m_shown ? SW_SHOWNA : SW_HIDE);
+        ShowWindow(Float(), m_shown ? SW_SHOWNA : SW_HIDE);
     } else {
         if (m_place == Place::kFloating) {
             SetParent(m_toolbar, m_frame);
-            ShowWindow(m_float, SW_HIDE);
+            ShowWindow(Float(), SW_HIDE);
         }
         SetVertical(CDockLayout::IsVertical(place));
         m_place = place;
@@ -133,7 +128,7 @@ void CDockingToolbar::FitFloat(POINT grip) {
     AdjustWindowRectEx(&outer, kFloatStyle, FALSE, kFloatExStyle);
     const int left = grip.x - kGripWidth / 2 + outer.left;
     const int top = grip.y - size.height / 2 + outer.top;
-    SetWindowPos(m_float, nullptr, left, top, outer.right - outer.left, outer.bottom - outer.top,
+    SetWindowPos(Float(), nullptr, left, top, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     MoveWindow(m_toolbar, kGripWidth, 0, size.width, size.height, TRUE);
 }
@@ -144,9 +139,9 @@ void CDockingToolbar::BeginDrag(HWND owner, POINT screen) {
     m_dragging = true;
     m_moved = false;
     m_dragStart = screen;
-    if (m_float) {
+    if (Float()) {
         RECT window;
-        GetWindowRect(m_float, &window);
+        GetWindowRect(Float(), &window);
         m_floatOffset = {screen.x - window.left, screen.y - window.top};
     }
     SetCapture(owner);
@@ -178,7 +173,7 @@ bool CDockingToolbar::OnMouse(HWND hwnd, UINT message, POINT screen, bool onGrip
                 std::abs(screen.y - m_dragStart.y) > GetSystemMetrics(SM_CYDRAG))
                 m_moved = true;
             if (m_moved && m_place == Place::kFloating)
-                SetWindowPos(m_float, nullptr, screen.x - m_floatOffset.x, screen.y - m_floatOffset.y, 0, 0,
+                SetWindowPos(Float(), nullptr, screen.x - m_floatOffset.x, screen.y - m_floatOffset.y, 0, 0,
                              SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_SIZEALL)));
             return true;
@@ -222,16 +217,11 @@ LRESULT CALLBACK CDockingToolbar::ToolbarProc(HWND hwnd, UINT message, WPARAM wP
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
-LRESULT CALLBACK CDockingToolbar::FloatProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE)
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-    auto* bar = reinterpret_cast<CDockingToolbar*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+LRESULT CDockingToolbar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
         case WM_NOTIFY:
-            if (bar) return SendMessageW(bar->m_frame, message, wParam, lParam);
-            break;
+            return SendMessageW(m_frame, message, wParam, lParam);
         case WM_MOUSEACTIVATE:
             // Clicking the bar leaves the frame active, as its own bar would.
             return MA_NOACTIVATE;
@@ -240,24 +230,27 @@ LRESULT CALLBACK CDockingToolbar::FloatProc(HWND hwnd, UINT message, WPARAM wPar
         case WM_MOUSEMOVE:
         case WM_LBUTTONUP:
         case WM_LBUTTONDBLCLK:
-            if (bar && bar->OnMouse(hwnd, message, ScreenPoint(hwnd, lParam), true)) return 0;
+            if (OnMouse(Float(), message, ScreenPoint(Float(), lParam), true)) return 0;
             break;
         case WM_CAPTURECHANGED:
-            if (bar) bar->m_dragging = false;
+            m_dragging = false;
             break;
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(hwnd, &paint);
-            RECT client;
-            GetClientRect(hwnd, &client);
-            // Two raised lines, the grip as the system draws it on docking bars.
-            for (int x : {kGripWidth / 2 - 3, kGripWidth / 2}) {
-                RECT line = {x, client.top + kBarMargin, x + 3, client.bottom - kBarMargin};
-                DrawEdge(dc, &line, BDR_RAISEDINNER, BF_RECT);
-            }
-            EndPaint(hwnd, &paint);
+        case WM_PAINT:
+            PaintGrip();
             return 0;
-        }
     }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+    return DefWindowProcW(Float(), message, wParam, lParam);
+}
+
+void CDockingToolbar::PaintGrip() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Float(), &paint);
+    RECT client;
+    GetClientRect(Float(), &client);
+    // Two raised lines, the grip as the system draws it on docking bars.
+    for (int x : {kGripWidth / 2 - 3, kGripWidth / 2}) {
+        RECT line = {x, client.top + kBarMargin, x + 3, client.bottom - kBarMargin};
+        DrawEdge(dc, &line, BDR_RAISEDINNER, BF_RECT);
+    }
+    EndPaint(Float(), &paint);
 }

@@ -1,11 +1,9 @@
-#include "app/win32/dialogwindow.h"
+#include "app/win32/kit/dialogwindow.h"
 
 #include <algorithm>
 #include <string>
 
 #include "app/core/dialogs/dialogfit.h"
-#include "app/win32/dibbitmap.h"
-#include "app/win32/resourceids.h"
 
 CDialogWindow::CDialogWindow(HWND parent, const DialogLayout& layout)
     : m_parent(parent), m_layout(layout), m_template(layout) {}
@@ -82,13 +80,12 @@ void CDialogWindow::ShowPictures() {
     for (int i = 0; i < m_layout.count && control; ++i, control = GetWindow(control, GW_HWNDNEXT)) {
         const DialogControl& row = m_layout.controls[i];
         if (row.kind == ControlKind::kPicture) {
-            HBITMAP bitmap = CDibBitmap::FromResource(row.text);
+            HBITMAP bitmap = PictureNamed(row.text);
             if (!bitmap) continue;
             m_bitmaps.push_back(bitmap);
             SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
         } else if (row.kind == ControlKind::kIcon) {
-            // The program's icon from the executable; shared, so never destroyed.
-            HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(TORVO_IDI_ABOUT));
+            HICON icon = IconNamed(row.text);
             if (icon) SendMessageW(control, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
         }
     }

@@ -1,8 +1,8 @@
-#include "app/win32/clipboard.h"
+#include "app/win32/kit/clipboard.h"
 
 #include <cstring>
 
-#include "app/win32/oemtext.h"
+#include "app/win32/kit/oemtext.h"
 
 namespace {
 

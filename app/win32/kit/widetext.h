@@ -1,5 +1,5 @@
-// Text between the program's UTF-8 and Windows' wide characters, or another
-// code page (the OEM one of the clipboard's text).
+// Text between UTF-8 and Windows' wide characters, or another code page
+// (the OEM one of the clipboard's text).
 #pragma once
 
 #ifndef WIN32_LEAN_AND_MEAN
