@@ -12,10 +12,6 @@ constexpr const char* kUtf8CharacterLocales[] = {"C.UTF-8", "C.utf8", "de_DE.UTF
 }  // namespace
 
 bool CTextLocale::UseGerman() {
-#ifndef LC_MESSAGES
-    // No message locale (Windows): the system speaks its own language.
-    return false;
-#else
     bool german = false;
     for (const char* name : kGermanLocales)
         if (std::setlocale(LC_MESSAGES, name)) {
@@ -30,5 +26,4 @@ bool CTextLocale::UseGerman() {
             if (std::setlocale(LC_CTYPE, name)) break;
     }
     return german;
-#endif
 }
