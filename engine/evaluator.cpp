@@ -1,13 +1,11 @@
 #include "engine/evaluator.h"
 
-#include <cstdlib>
-
 #include "rules/movegen.h"
 
 int CEvaluator::Evaluate(const CPosition& pos, int16_t count, int16_t parentCount) {
     int material = (int(pos.m_whiteMaterial) - int(pos.m_blackMaterial)) * kPawnScore;
-    if (std::abs(int(pos.m_moveNumber)) < kDevelopmentMoves) material = pos.AdjustForDevelopment(material);
-    return pos.m_moveNumber > 0 ? count + material - parentCount : count - material - parentCount;
+    if (pos.FullMoveNumber() < kDevelopmentMoves) material = pos.AdjustForDevelopment(material);
+    return pos.IsWhiteToMove() ? count + material - parentCount : count - material - parentCount;
 }
 
 int CEvaluator::Evaluate(const CMoveGen& pos, int16_t parentCount) {
