@@ -17,7 +17,9 @@
 #include "app/core/frame/frameplatform.h"
 #include "app/win32/kit/basewindow.h"
 #include "app/win32/kit/dockingtoolbar.h"
+#include "app/win32/kit/imagetoolbar.h"
 #include "app/win32/kit/printersettings.h"
+#include "app/win32/kit/statusbar.h"
 #include "app/win32/torvodoc.h"
 #include "app/win32/viewframe.h"
 
@@ -73,7 +75,6 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     bool CreateToolbar();
-    bool CreateStatusBar();
     void Layout();
     void OnCommand(int id);
     void OnMenuSelect(UINT item, UINT flags, HMENU menu);
@@ -85,10 +86,9 @@ private:
 
     HINSTANCE m_instance;
     CRecentFiles& m_recent;
-    HWND m_toolbar = nullptr;
+    CImageToolbar m_toolbar;
     CDockingToolbar m_docking;
-    HWND m_statusBar = nullptr;
-    HIMAGELIST m_toolImages = nullptr;
+    CStatusBar m_statusBar;
     HACCEL m_keys = nullptr;
     std::wstring m_tooltip;  // the text a tooltip asked for, kept while it shows
     CFrameController m_controller{*this};

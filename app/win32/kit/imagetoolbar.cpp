@@ -1,0 +1,35 @@
+#include "app/win32/kit/imagetoolbar.h"
+
+CImageToolbar::~CImageToolbar() {
+    // The bar is its parent's child and goes with it; the pictures are ours.
+    if (m_images) ImageList_Destroy(m_images);
+}
+
+bool CImageToolbar::Create(HWND parent, int id, HBITMAP strip, SIZE pictureSize, int pictures,
+                           COLORREF maskColour, const std::vector<Button>& buttons) {
+    m_bar = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
+                            WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS | TBSTYLE_FLAT | CCS_NORESIZE |
+                                CCS_NOPARENTALIGN | CCS_NODIVIDER,
+                            0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                            reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
+    if (!m_bar) return false;
+    SendMessageW(m_bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageW(m_bar, TB_SETBITMAPSIZE, 0, MAKELPARAM(pictureSize.cx, pictureSize.cy));
+    if (m_images) ImageList_Destroy(m_images);
+    m_images = ImageList_Create(pictureSize.cx, pictureSize.cy, ILC_COLOR24 | ILC_MASK, pictures, 0);
+    if (strip) ImageList_AddMasked(m_images, strip, maskColour);
+    SendMessageW(m_bar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_images));
+    for (const Button& entry : buttons) {
+        TBBUTTON button = {};
+        if (entry.id == kGap) {
+            button.fsStyle = BTNS_SEP;
+        } else {
+            button.iBitmap = entry.picture;
+            button.idCommand = entry.id;
+            button.fsState = TBSTATE_ENABLED;
+            button.fsStyle = BTNS_BUTTON;
+        }
+        SendMessageW(m_bar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
+    }
+    return true;
+}
