@@ -6,8 +6,8 @@
 #include "app/core/document/commandline.h"
 #include "app/win32/filetype.h"
 #include "app/win32/mainframe.h"
-#include "app/win32/kit/widetext.h"
-#include "app/win32/win32pumpplatform.h"
+#include "app/win32/kit/programarguments.h"
+#include "app/win32/kit/win32pumpplatform.h"
 #include "engine/messagepump.h"
 
 namespace {
@@ -16,16 +16,6 @@ namespace {
 constexpr UINT kPrintAndQuit = WM_APP + 1;
 
 }  // namespace
-
-std::vector<std::string> CTorvoApp::Arguments() {
-    std::vector<std::string> args;
-    int count = 0;
-    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (!argv) return args;
-    for (int i = 1; i < count; ++i) args.push_back(CWideText::Utf8(argv[i]));
-    LocalFree(argv);
-    return args;
-}
 
 int CTorvoApp::Run(HINSTANCE instance, int show) {
     CTorvoApp app(instance, show);
@@ -53,7 +43,7 @@ int CTorvoApp::Execute() {
     CFileType::Register(CFileType::ProgramPath());
 
     // 6. and 7. The shell command of the command line, then the window.
-    const bool started = m_run.Start(&frame.Doc().Game(), CCommandLine::Parse(Arguments()));
+    const bool started = m_run.Start(&frame.Doc().Game(), CCommandLine::Parse(CProgramArguments::Own()));
     const int code = started ? MessageLoop() : m_run.ExitCode();
     m_run.End();
     TheMessagePump().SetThinking(CMessagePump::kThinkingOff);

@@ -8,8 +8,6 @@
 #endif
 #include <windows.h>
 
-#include <string>
-#include <vector>
 
 #include "app/core/document/appsettings.h"
 #include "app/core/frame/appplatform.h"
@@ -22,8 +20,6 @@ class CTorvoApp : public IAppPlatform {
 public:
     // The whole run; the program's exit code.
     static int Run(HINSTANCE instance, int show);
-    // The arguments after the program's name, UTF-8.
-    static std::vector<std::string> Arguments();
 
     // IAppPlatform
     void ShowMainWindow() override;
