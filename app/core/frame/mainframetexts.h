@@ -36,6 +36,8 @@ public:
     static constexpr const char* kWindowTitle = "Torvo Halvorn Schach Programm";
     static constexpr const char* kNewDocumentName = "NeuesSpiel";
     static constexpr const char* kFilterName = "Torvo Files (*.pgn)";
+    // The Windows file dialogs' second filter, the framework's own German entry.
+    static constexpr const char* kAllFilesFilterName = "Alle Dateien (*.*)";
     static constexpr const char* kFileExtension = TORVO_FILE_EXTENSION;
     static constexpr const char* kFileTypeId = TORVO_FILE_TYPE_ID;
     static constexpr const char* kFileTypeName = TORVO_FILE_TYPE_NAME;
@@ -84,4 +86,6 @@ public:
     static std::string MenuKeyText(const char* menuText);
     // "NeuesSpiel - Torvo Halvorn Schach Programm".
     static std::string Caption(const std::string& documentTitle);
+    // The print preview's window: "NeuesSpiel - Druck Vorschau".
+    static std::string PreviewCaption(const std::string& documentTitle);
 };

@@ -30,6 +30,7 @@ std::set<int> MenuCommands() {
 TEST(MainFrameTextsTest, CaptionIsTitleDashWindowTitle) {
     EXPECT_EQ(CMainFrameTexts::Caption(CMainFrameTexts::kNewDocumentName),
               "NeuesSpiel - Torvo Halvorn Schach Programm");
+    EXPECT_EQ(CMainFrameTexts::PreviewCaption("Partie 3"), "Partie 3 - Druck Vorschau");
 }
 
 TEST(MainFrameTextsTest, PromptSplitsIntoStatusTextAndTooltip) {
