@@ -232,20 +232,14 @@ void CMainFrame::OnMenuSelect(UINT item, UINT flags, HMENU menu) {
 }
 
 LRESULT CMainFrame::OnNotify(const NMHDR& header) {
-    if (header.code == TTN_GETDISPINFOW) {
-        auto& info = const_cast<NMTTDISPINFOW&>(reinterpret_cast<const NMTTDISPINFOW&>(header));
-        m_tooltip = CWideText::Wide(CMainFrameTexts::Tooltip(static_cast<int>(header.idFrom)));
-        info.lpszText = &m_tooltip[0];
+    bool leaving = false;
+    int hot = 0;
+    if (m_toolbar.OnToolTip(header, &CMainFrameTexts::Tooltip) || !m_toolbar.OnHotItem(header, &leaving, &hot))
         return 0;
-    }
-    if (header.code == TBN_HOTITEMCHANGE && header.hwndFrom == m_toolbar.Hwnd()) {
-        const auto& hot = reinterpret_cast<const NMTBHOTITEM&>(header);
-        if (hot.dwFlags & HICF_LEAVING)
-            m_controller.OnPointingEnded();
-        else
-            m_controller.OnCommandPointed(hot.idNew);
-        return 0;
-    }
+    if (leaving)
+        m_controller.OnPointingEnded();
+    else
+        m_controller.OnCommandPointed(hot);
     return 0;
 }
 

@@ -90,7 +90,6 @@ private:
     CDockingToolbar m_docking;
     CStatusBar m_statusBar;
     HACCEL m_keys = nullptr;
-    std::wstring m_tooltip;  // the text a tooltip asked for, kept while it shows
     CFrameController m_controller{*this};
     std::unique_ptr<CTorvoDoc> m_doc;
     std::unique_ptr<CTorvoView> m_view;

@@ -1,5 +1,7 @@
 #include "app/win32/kit/imagetoolbar.h"
 
+#include "app/win32/kit/widetext.h"
+
 CImageToolbar::~CImageToolbar() {
     // The bar is its parent's child and goes with it; the pictures are ours.
     if (m_images) ImageList_Destroy(m_images);
@@ -31,5 +33,21 @@ bool CImageToolbar::Create(HWND parent, int id, HBITMAP strip, SIZE pictureSize,
         }
         SendMessageW(m_bar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
     }
+    return true;
+}
+
+bool CImageToolbar::OnToolTip(const NMHDR& header, const std::function<std::string(int)>& text) {
+    if (header.code != TTN_GETDISPINFOW) return false;
+    auto& info = const_cast<NMTTDISPINFOW&>(reinterpret_cast<const NMTTDISPINFOW&>(header));
+    m_toolTip = CWideText::Wide(text(static_cast<int>(header.idFrom)));
+    info.lpszText = &m_toolTip[0];
+    return true;
+}
+
+bool CImageToolbar::OnHotItem(const NMHDR& header, bool* leaving, int* id) const {
+    if (header.code != TBN_HOTITEMCHANGE || !m_bar || header.hwndFrom != m_bar) return false;
+    const auto& hot = reinterpret_cast<const NMTBHOTITEM&>(header);
+    *leaving = (hot.dwFlags & HICF_LEAVING) != 0;
+    *id = hot.idNew;
     return true;
 }

@@ -9,6 +9,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
+#include <string>
 #include <vector>
 
 class CImageToolbar {
@@ -31,7 +33,16 @@ public:
                 const std::vector<Button>& buttons);
     HWND Hwnd() const { return m_bar; }
 
+    // A tooltip asking for its text (TTN_GETDISPINFOW) gets text(its
+    // button's id), kept while it shows; false for other notifications.
+    bool OnToolTip(const NMHDR& header, const std::function<std::string(int)>& text);
+    // The pointer moving over this bar's buttons (TBN_HOTITEMCHANGE): the
+    // button now under it, or *leaving when it left them; false for other
+    // notifications.
+    bool OnHotItem(const NMHDR& header, bool* leaving, int* id) const;
+
 private:
     HWND m_bar = nullptr;
+    std::wstring m_toolTip;
     HIMAGELIST m_images = nullptr;
 };

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 TEST(ImageToolbar, ButtonsInTheirOrderWithTheirCommandsPicturesAndGaps) {
     HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr,
                                   GetModuleHandleW(nullptr), nullptr);
@@ -41,4 +43,43 @@ TEST(ImageToolbar, ButtonsInTheirOrderWithTheirCommandsPicturesAndGaps) {
         DestroyWindow(parent);
     }
     DeleteObject(strip);
+}
+
+TEST(ImageToolbar, TooltipsAskForTheButtonsTextAndTheHotButtonIsReported) {
+    HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(parent, nullptr);
+    CImageToolbar bar;
+    ASSERT_TRUE(bar.Create(parent, 0xE800, nullptr, {16, 15}, 1, RGB(192, 192, 192), {{101, 0}}));
+
+    NMTTDISPINFOW tip = {};
+    tip.hdr.code = TTN_GETDISPINFOW;
+    tip.hdr.idFrom = 101;
+    int asked = 0;
+    EXPECT_TRUE(bar.OnToolTip(tip.hdr, [&asked](int id) {
+        asked = id;
+        return std::string("\xC3\x96" "ffnen");
+    }));
+    EXPECT_EQ(asked, 101);
+    ASSERT_NE(tip.lpszText, nullptr);
+    EXPECT_STREQ(tip.lpszText, L"\u00d6ffnen");
+
+    NMTBHOTITEM hot = {};
+    hot.hdr.hwndFrom = bar.Hwnd();
+    hot.hdr.code = TBN_HOTITEMCHANGE;
+    hot.idNew = 101;
+    bool leaving = true;
+    int id = 0;
+    EXPECT_FALSE(bar.OnToolTip(hot.hdr, [](int) { return std::string(); }));
+    ASSERT_TRUE(bar.OnHotItem(hot.hdr, &leaving, &id));
+    EXPECT_FALSE(leaving);
+    EXPECT_EQ(id, 101);
+    hot.dwFlags = HICF_LEAVING;
+    ASSERT_TRUE(bar.OnHotItem(hot.hdr, &leaving, &id));
+    EXPECT_TRUE(leaving);
+    // Another bar's or another kind of notification is not this bar's.
+    hot.hdr.hwndFrom = parent;
+    EXPECT_FALSE(bar.OnHotItem(hot.hdr, &leaving, &id));
+    EXPECT_FALSE(bar.OnHotItem(tip.hdr, &leaving, &id));
+    DestroyWindow(parent);
 }
