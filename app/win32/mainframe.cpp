@@ -30,10 +30,6 @@ namespace {
 
 constexpr int kToolbarId = 0xE800;    // the framework's own window ids for its bars
 constexpr int kStatusBarId = 0xE801;
-constexpr int kToolButtonWidth = 16;
-constexpr int kToolButtonHeight = 15;
-constexpr const char* kToolbarStrip = "toolbar";
-constexpr COLORREF kToolbarMask = RGB(192, 192, 192);  // the strip's background
 constexpr int kIndicatorMargin = 12;                     // pixels beside an indicator's text, both sides
 // Menu-select flags when the menu closes.
 constexpr UINT kMenuClosed = 0xFFFF;
@@ -110,9 +106,11 @@ bool CMainFrame::CreateToolbar() {
     std::vector<CImageToolbar::Button> buttons;
     for (const ToolButton& tool : CFrameMenu::Buttons())
         buttons.push_back({tool.id == CMainFrameTexts::kSeparator ? CImageToolbar::kGap : tool.id, tool.picture});
-    HBITMAP strip = CResourceBitmap::Load(kToolbarStrip);
-    const bool made = m_toolbar.Create(m_hwnd, kToolbarId, strip, {kToolButtonWidth, kToolButtonHeight},
-                                       CMainFrameTexts::kToolbarPictureCount, kToolbarMask, buttons);
+    HBITMAP strip = CResourceBitmap::Load(CMainFrameTexts::kToolbarStrip);
+    constexpr CPixelBuffer::Colour kMask = CMainFrameTexts::kToolbarMask;
+    const bool made = m_toolbar.Create(
+        m_hwnd, kToolbarId, strip, {CMainFrameTexts::kToolbarPictureWidth, CMainFrameTexts::kToolbarPictureHeight},
+        CMainFrameTexts::kToolbarPictureCount, RGB(kMask.red, kMask.green, kMask.blue), buttons);
     if (strip) DeleteObject(strip);
     return made && m_docking.Attach(m_hwnd, m_toolbar.Hwnd());
 }
