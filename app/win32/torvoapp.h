@@ -15,6 +15,7 @@
 #include "app/win32/registrystore.h"
 
 class CMainFrame;
+class CMessageLoop;
 
 class CTorvoApp : public IAppPlatform {
 public:
@@ -31,12 +32,12 @@ public:
 private:
     CTorvoApp(HINSTANCE instance, int show) : m_instance(instance), m_show(show) {}
     int Execute();
-    int MessageLoop();
 
     HINSTANCE m_instance;
     int m_show;
     CRegistryStore m_store;
     CAppSettings m_settings;
-    CMainFrame* m_frame = nullptr;  // lives through Execute
+    CMainFrame* m_frame = nullptr;  // both live through Execute
+    CMessageLoop* m_loop = nullptr;
     CAppRun m_run{*this};
 };
