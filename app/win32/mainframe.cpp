@@ -19,6 +19,7 @@
 #include "app/win32/notationprint.h"
 #include "app/win32/printpreview.h"
 #include "app/win32/kit/droppedfiles.h"
+#include "app/win32/kit/menutable.h"
 #include "app/win32/kit/messagebox.h"
 #include "app/win32/resourceids.h"
 #include "app/win32/torvodoc.h"
@@ -31,8 +32,6 @@ namespace {
 constexpr int kToolbarId = 0xE800;    // the framework's own window ids for its bars
 constexpr int kStatusBarId = 0xE801;
 constexpr int kIndicatorMargin = 12;                     // pixels beside an indicator's text, both sides
-// Menu-select flags when the menu closes.
-constexpr UINT kMenuClosed = 0xFFFF;
 
 // The system menu's commands that have a prompt.
 struct SystemCommand {
@@ -45,8 +44,6 @@ constexpr SystemCommand kSystemCommands[] = {
     {SC_RESTORE, CFrameController::kSystemRestore},   {SC_CLOSE, CFrameController::kSystemClose},
     {SC_TASKLIST, CFrameController::kSystemTaskList},
 };
-// The low four bits of a system command are the system's own.
-constexpr UINT kSystemCommandMask = 0xFFF0;
 
 constexpr int kPaneCount = CFrameController::kPaneCount;
 constexpr int kLockKeys[kPaneCount] = {0, VK_CAPITAL, VK_NUMLOCK, VK_SCROLL};
@@ -141,7 +138,7 @@ LRESULT CMainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_NOTIFY:
             return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
         case WM_MENUSELECT:
-            OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+            OnMenuSelect(CMenuSelection::Decode(wParam, lParam));
             return 0;
         case WM_INITMENUPOPUP:
             OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
@@ -204,29 +201,23 @@ void CMainFrame::ShowBar(Bar bar, bool show) {
 void CMainFrame::CloseWindow() { PostMessageW(m_hwnd, WM_CLOSE, 0, 0); }
 
 void CMainFrame::OnInitMenuPopup(HMENU menu) {
-    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        const UINT id = GetMenuItemID(menu, i);
-        if (CFrameMenu::IsCheckItem(static_cast<int>(id)))
-            CheckMenuItem(menu, id,
-                          MF_BYCOMMAND | (m_controller.IsChecked(static_cast<int>(id)) ? MF_CHECKED : MF_UNCHECKED));
-    }
+    CMenuTable::SetChecks(menu, &CFrameMenu::IsCheckItem, [this](int id) { return m_controller.IsChecked(id); });
 }
 
-void CMainFrame::OnMenuSelect(UINT item, UINT flags, HMENU menu) {
-    if (flags == kMenuClosed && !menu) {
+void CMainFrame::OnMenuSelect(const CMenuSelection::Pointed& pointed) {
+    if (pointed.kind == CMenuSelection::Kind::kClosed) {
         m_controller.OnPointingEnded();
         return;
     }
-    // A submenu's title or a separator: an item without a command.
-    if (flags & (MF_POPUP | MF_SEPARATOR)) item = CMainFrameTexts::kSeparator;
-    if (!(flags & MF_SYSMENU)) {
-        m_controller.OnCommandPointed(static_cast<int>(item));
+    if (pointed.kind == CMenuSelection::Kind::kItem) {
+        m_controller.OnCommandPointed(pointed.id == CMenuSelection::kNoCommand ? CMainFrameTexts::kSeparator
+                                                                               : pointed.id);
         return;
     }
-    CFrameController::SystemItem pointed = CFrameController::kSystemOther;
+    CFrameController::SystemItem item = CFrameController::kSystemOther;
     for (const SystemCommand& command : kSystemCommands)
-        if ((item & kSystemCommandMask) == command.command) pointed = command.item;
-    m_controller.OnSystemItemPointed(pointed);
+        if (static_cast<UINT>(pointed.id) == command.command) item = command.item;
+    m_controller.OnSystemItemPointed(item);
 }
 
 LRESULT CMainFrame::OnNotify(const NMHDR& header) {

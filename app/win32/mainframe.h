@@ -18,6 +18,7 @@
 #include "app/win32/kit/basewindow.h"
 #include "app/win32/kit/dockingtoolbar.h"
 #include "app/win32/kit/imagetoolbar.h"
+#include "app/win32/kit/menuselection.h"
 #include "app/win32/kit/printersettings.h"
 #include "app/win32/kit/statusbar.h"
 #include "app/win32/torvodoc.h"
@@ -77,7 +78,7 @@ private:
     bool CreateToolbar();
     void Layout();
     void OnCommand(int id);
-    void OnMenuSelect(UINT item, UINT flags, HMENU menu);
+    void OnMenuSelect(const CMenuSelection::Pointed& pointed);
     LRESULT OnNotify(const NMHDR& header);
     void OnInitMenuPopup(HMENU menu);
     void OnDropFiles(HDROP drop);

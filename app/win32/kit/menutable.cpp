@@ -31,3 +31,12 @@ void CMenuTable::Replace(HMENU menu, int firstId, int lastId, int position, cons
     UINT at = static_cast<UINT>(position);
     for (const Item& item : items) Insert(menu, at++, item);
 }
+
+void CMenuTable::SetChecks(HMENU menu, const std::function<bool(int)>& hasCheck,
+                           const std::function<bool(int)>& checked) {
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        const int id = static_cast<int>(GetMenuItemID(menu, i));
+        if (hasCheck(id))
+            CheckMenuItem(menu, static_cast<UINT>(id), MF_BYCOMMAND | (checked(id) ? MF_CHECKED : MF_UNCHECKED));
+    }
+}

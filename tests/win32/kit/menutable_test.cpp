@@ -49,3 +49,22 @@ TEST(MenuTable, ARunOfIdsIsReplacedInPlace) {
     EXPECT_EQ(ItemText(file, 2), L"&Ende");
     DestroyMenu(bar);
 }
+
+TEST(MenuTable, CheckMarksOnlyOnTheItemsThatHaveThem) {
+    HMENU bar = CMenuTable::CreateBar({{"&Ansicht",
+                                        {{Item::kCommand, 10, "&Leiste"},
+                                         {Item::kCommand, 11, "&Zeile"},
+                                         {Item::kSeparator, 0, ""},
+                                         {Item::kCommand, 12, "&Anderes"}}}});
+    HMENU view = GetSubMenu(bar, 0);
+    CheckMenuItem(view, 12, MF_BYCOMMAND | MF_CHECKED);
+    const auto hasCheck = [](int id) { return id == 10 || id == 11; };
+    CMenuTable::SetChecks(view, hasCheck, [](int id) { return id == 10; });
+    EXPECT_TRUE(GetMenuState(view, 10, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_FALSE(GetMenuState(view, 11, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_TRUE(GetMenuState(view, 12, MF_BYCOMMAND) & MF_CHECKED) << "not ours to change";
+    CMenuTable::SetChecks(view, hasCheck, [](int id) { return id == 11; });
+    EXPECT_FALSE(GetMenuState(view, 10, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_TRUE(GetMenuState(view, 11, MF_BYCOMMAND) & MF_CHECKED);
+    DestroyMenu(bar);
+}
