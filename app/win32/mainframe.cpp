@@ -123,7 +123,8 @@ void CMainFrame::Layout() {
     const int bottom =
         client.bottom - m_statusBar.Fit(CStatusPanes::Widths(texts, kIndicatorMargin, CStatusBar::GripWidth()));
     const CDockLayout::Rect view = m_docking.Arrange({0, 0, client.right, std::max(bottom, 0)});
-    if (m_view->Hwnd()) MoveWindow(m_view->Hwnd(), view.left, view.top, view.right - view.left, view.bottom - view.top, TRUE);
+    if (m_view->Hwnd())
+        MoveWindow(m_view->Hwnd(), view.left, view.top, view.right - view.left, view.bottom - view.top, TRUE);
     m_controller.ReportPanes();
 }
 

@@ -1,5 +1,6 @@
 #include "app/win32/notationprint.h"
 
+#include "app/core/frame/mainframetexts.h"
 #include "app/win32/gdinotation.h"
 #include "app/win32/kit/printersettings.h"
 #include "app/win32/kit/messagebox.h"
@@ -25,7 +26,8 @@ bool CNotationPrint::PrintOn(HWND owner, HDC printerDc, CGameFacade& facade, con
     const bool printed = CPrintJob::PrintPage(
         printerDc, documentTitle, [&facade](HDC dc, const CPrintPage::Paper& paper) { DrawPage(dc, facade, paper); });
     if (!printed)
-        CMessageBox::Show(owner, kPrintFailedText, CPrinterSettings::kCaption, MB_OK | MB_ICONEXCLAMATION);
+        CMessageBox::Show(owner, CMainFrameTexts::kPrintRefusedText, CPrinterSettings::kCaption,
+                          MB_OK | MB_ICONEXCLAMATION);
     return printed;
 }
 

@@ -9,8 +9,8 @@ CPrintPreview::CPrintPreview(CGameFacade& facade, const char* documentTitle, CPr
     : m_facade(facade), m_title(documentTitle), m_printer(printer) {}
 
 void CPrintPreview::Show(HWND owner, CGameFacade& facade, const char* documentTitle, CPrinterSettings& printer) {
-    CPreviewWindow::Show(owner, std::make_unique<CPrintPreview>(facade, documentTitle, printer), CMainFrameTexts::PreviewCaption(documentTitle),
-                         printer);
+    CPreviewWindow::Show(owner, std::make_unique<CPrintPreview>(facade, documentTitle, printer),
+                         CMainFrameTexts::PreviewCaption(documentTitle), printer);
 }
 
 HWND CPrintPreview::Create(HWND owner, CGameFacade& facade, const char* documentTitle, CPrinterSettings& printer,

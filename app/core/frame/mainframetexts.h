@@ -58,6 +58,8 @@ public:
     static constexpr const char* kSettingsSection = "Settings";
     static constexpr const char* kPreviewPagesEntry = "PreviewPages";
     static constexpr const char* kRecentFilesMenuText = "Letzte Datei";
+    // The Windows program's box when the printer refuses the page.
+    static constexpr const char* kPrintRefusedText = "Der Drucker hat das Spiel nicht angenommen.";
 
     static constexpr const char* kHomepage = "https://www.halvorn.example/torvo";
     static constexpr const char* kHomepageText = "www.halvorn.example";
