@@ -1,7 +1,5 @@
 #include "app/win32/mainframe.h"
 
-#include <commctrl.h>
-#include <shellapi.h>
 
 #include <algorithm>
 #include <string>

@@ -7,7 +7,6 @@
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
-#include <commctrl.h>
 #include <shellapi.h>
 
 #include <memory>
