@@ -1,6 +1,5 @@
 #include "app/win32/mainframe.h"
 
-
 #include <algorithm>
 #include <string>
 #include <vector>
