@@ -1,54 +1,8 @@
 #include "app/win32/gdinotation.h"
 
-#include <string>
-
-#include "app/win32/kit/widetext.h"
-
-namespace {
-
-constexpr int kPointsPerInch = 72;
-
-}  // namespace
-
-CGdiNotation::CGdiNotation(HDC dc, int left, int top) : m_dc(dc), m_left(left), m_top(top) {
-    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof m_face, &m_face);
-    m_oldFont = GetCurrentObject(dc, OBJ_FONT);
-    m_oldMode = SetBkMode(dc, TRANSPARENT);
-    m_oldAlign = SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
-}
-
-CGdiNotation::~CGdiNotation() {
-    SetTextAlign(m_dc, m_oldAlign);
-    SetBkMode(m_dc, m_oldMode);
-    SelectObject(m_dc, m_oldFont);
-    if (m_font) DeleteObject(m_font);
-}
-
-SIZE CGdiNotation::Extent(const char* text) {
-    const std::wstring wide = CWideText::Wide(text);
-    SIZE size = {0, 0};
-    GetTextExtentPoint32W(m_dc, wide.c_str(), static_cast<int>(wide.size()), &size);
-    return size;
-}
-
-void CGdiNotation::SetFontPoints(int points) {
-    LOGFONTW font = m_face;
-    // Negative: the character height, without the internal leading, as
-    // points are meant.
-    font.lfHeight = -MulDiv(points, GetDeviceCaps(m_dc, LOGPIXELSY), kPointsPerInch);
-    font.lfWidth = 0;
-    HFONT sized = CreateFontIndirectW(&font);
-    SelectObject(m_dc, sized);
-    if (m_font) DeleteObject(m_font);
-    m_font = sized;
-}
-
-void CGdiNotation::WriteText(int x, int y, const char* text) {
-    const std::wstring wide = CWideText::Wide(text);
-    TextOutW(m_dc, m_left + x, m_top + y, wide.c_str(), static_cast<int>(wide.size()));
-}
+#include "app/win32/kit/gditextsurface.h"
 
 CNotationLayout::Extent CGdiNotation::Draw(HDC dc, CGameFacade& facade, int left, int top, int width) {
-    CGdiNotation surface(dc, left, top);
+    CGdiTextSurface surface(dc, left, top);
     return CNotationLayout::DrawFitted(facade, surface, width);
 }

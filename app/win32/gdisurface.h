@@ -9,7 +9,7 @@
 #include <windows.h>
 
 #include "app/core/view/viewsurface.h"
-#include "app/win32/gdinotation.h"
+#include "app/win32/kit/gditextsurface.h"
 
 class CGdiBoard;
 
@@ -31,5 +31,5 @@ private:
     HDC m_dc;
     RECT m_client;
     CGdiBoard* m_board;
-    CGdiNotation m_text;
+    CGdiTextSurface m_text;
 };

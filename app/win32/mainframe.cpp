@@ -1,8 +1,5 @@
 #include "app/win32/mainframe.h"
 
-#include <commctrl.h>
-#include <shellapi.h>
-
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -11,12 +8,15 @@
 #include "app/core/frame/commandids.h"
 #include "app/core/frame/framemenu.h"
 #include "app/core/frame/mainframetexts.h"
+#include "app/core/frame/statuspanes.h"
 #include "app/win32/aboutdlg.h"
 #include "app/win32/resourcebitmap.h"
 #include "app/win32/keytable.h"
 #include "app/win32/menubar.h"
 #include "app/win32/notationprint.h"
 #include "app/win32/printpreview.h"
+#include "app/win32/kit/droppedfiles.h"
+#include "app/win32/kit/menutable.h"
 #include "app/win32/kit/messagebox.h"
 #include "app/win32/resourceids.h"
 #include "app/win32/torvodoc.h"
@@ -28,15 +28,7 @@ namespace {
 
 constexpr int kToolbarId = 0xE800;    // the framework's own window ids for its bars
 constexpr int kStatusBarId = 0xE801;
-constexpr int kToolButtonWidth = 16;
-constexpr int kToolButtonHeight = 15;
-constexpr const char* kToolbarStrip = "toolbar";
-constexpr COLORREF kToolbarMask = RGB(192, 192, 192);  // the strip's background
-constexpr int kIndicatorMargin = 12;                     // pixels around an indicator's text
-// Menu-select flags when the menu closes.
-constexpr UINT kMenuClosed = 0xFFFF;
-// DragQueryFileW's index that asks for the number of files.
-constexpr UINT kAllDroppedFiles = 0xFFFFFFFF;
+constexpr int kIndicatorMargin = 12;                     // pixels beside an indicator's text, both sides
 
 // The system menu's commands that have a prompt.
 struct SystemCommand {
@@ -49,8 +41,6 @@ constexpr SystemCommand kSystemCommands[] = {
     {SC_RESTORE, CFrameController::kSystemRestore},   {SC_CLOSE, CFrameController::kSystemClose},
     {SC_TASKLIST, CFrameController::kSystemTaskList},
 };
-// The low four bits of a system command are the system's own.
-constexpr UINT kSystemCommandMask = 0xFFF0;
 
 constexpr int kPaneCount = CFrameController::kPaneCount;
 constexpr int kLockKeys[kPaneCount] = {0, VK_CAPITAL, VK_NUMLOCK, VK_SCROLL};
@@ -78,7 +68,6 @@ CMainFrame::CMainFrame(HINSTANCE instance, CRecentFiles& recent)
 CMainFrame::~CMainFrame() {
     m_recent.SetChangeHandler(nullptr);
     if (m_hwnd) DestroyWindow(m_hwnd);
-    if (m_toolImages) ImageList_Destroy(m_toolImages);
     if (m_keys) DestroyAcceleratorTable(m_keys);
 }
 
@@ -101,79 +90,38 @@ bool CMainFrame::Create() {
         DestroyMenu(menu);
         return false;
     }
-    if (!CreateToolbar() || !CreateStatusBar() || !m_view->Create(m_hwnd)) return false;
+    if (!CreateToolbar() || !m_statusBar.Create(m_hwnd, kStatusBarId) || !m_view->Create(m_hwnd)) return false;
     m_controller.SetStatusText(CMainFrameTexts::kIdleText);
     Layout();
     return true;
 }
 
 bool CMainFrame::CreateToolbar() {
-    m_toolbar = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
-                                WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS | TBSTYLE_FLAT | CCS_NORESIZE |
-                                    CCS_NOPARENTALIGN | CCS_NODIVIDER,
-                                0, 0, 0, 0, m_hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kToolbarId)),
-                                m_instance, nullptr);
-    if (!m_toolbar) return false;
-    SendMessageW(m_toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageW(m_toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(kToolButtonWidth, kToolButtonHeight));
-    m_toolImages = ImageList_Create(kToolButtonWidth, kToolButtonHeight, ILC_COLOR24 | ILC_MASK,
-                                    CMainFrameTexts::kToolbarPictureCount, 0);
-    if (HBITMAP strip = CResourceBitmap::Load(kToolbarStrip)) {
-        ImageList_AddMasked(m_toolImages, strip, kToolbarMask);
-        DeleteObject(strip);
-    }
-    SendMessageW(m_toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_toolImages));
-    for (const ToolButton& tool : CFrameMenu::Buttons()) {
-        TBBUTTON button = {};
-        if (tool.id == CMainFrameTexts::kSeparator) {
-            button.fsStyle = BTNS_SEP;
-        } else {
-            button.iBitmap = tool.picture;
-            button.idCommand = tool.id;
-            button.fsState = TBSTATE_ENABLED;
-            button.fsStyle = BTNS_BUTTON;
-        }
-        SendMessageW(m_toolbar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
-    }
-    return m_docking.Attach(m_hwnd, m_toolbar);
-}
-
-bool CMainFrame::CreateStatusBar() {
-    m_statusBar = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0,
-                                  0, m_hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStatusBarId)),
-                                  m_instance, nullptr);
-    return m_statusBar != nullptr;
+    std::vector<CImageToolbar::Button> buttons;
+    for (const ToolButton& tool : CFrameMenu::Buttons())
+        buttons.push_back({tool.id == CMainFrameTexts::kSeparator ? CImageToolbar::kGap : tool.id, tool.picture});
+    HBITMAP strip = CResourceBitmap::Load(CMainFrameTexts::kToolbarStrip);
+    constexpr CPixelBuffer::Colour kMask = CMainFrameTexts::kToolbarMask;
+    const bool made = m_toolbar.Create(
+        m_hwnd, kToolbarId, strip, {CMainFrameTexts::kToolbarPictureWidth, CMainFrameTexts::kToolbarPictureHeight},
+        CMainFrameTexts::kToolbarPictureCount, RGB(kMask.red, kMask.green, kMask.blue), buttons);
+    if (strip) DeleteObject(strip);
+    return made && m_docking.Attach(m_hwnd, m_toolbar.Hwnd());
 }
 
 void CMainFrame::Layout() {
     if (!m_hwnd) return;
     RECT client;
     GetClientRect(m_hwnd, &client);
-    int bottom = client.bottom;
-    if (m_statusBar && IsWindowVisible(m_statusBar)) {
-        SendMessageW(m_statusBar, WM_SIZE, 0, 0);
-        RECT bar;
-        GetWindowRect(m_statusBar, &bar);
-        bottom -= bar.bottom - bar.top;
-        // The indicators keep their width at the right; the message takes the rest.
-        int edges[kPaneCount];
-        HDC dc = GetDC(m_statusBar);
-        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(m_statusBar, WM_GETFONT, 0, 0)));
-        int right = client.right - GetSystemMetrics(SM_CXVSCROLL);
-        for (int pane = kPaneCount - 1; pane > CFrameController::kMessagePane; --pane) {
-            const std::wstring text = CWideText::Wide(CFrameController::kPaneTexts[pane]);
-            SIZE size = {};
-            GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-            edges[pane] = right;
-            right -= size.cx + kIndicatorMargin;
-        }
-        edges[0] = right;
-        SelectObject(dc, old);
-        ReleaseDC(m_statusBar, dc);
-        SendMessageW(m_statusBar, SB_SETPARTS, kPaneCount, reinterpret_cast<LPARAM>(edges));
-    }
+    // The indicators keep their width at the right; the message takes the rest.
+    std::vector<int> texts(kPaneCount, 0);
+    for (int pane = CFrameController::kCapsPane; pane < kPaneCount; ++pane)
+        texts[pane] = m_statusBar.TextWidth(CFrameController::kPaneTexts[pane]);
+    const int bottom =
+        client.bottom - m_statusBar.Fit(CStatusPanes::Widths(texts, kIndicatorMargin, CStatusBar::GripWidth()));
     const CDockLayout::Rect view = m_docking.Arrange({0, 0, client.right, std::max(bottom, 0)});
-    if (m_view->Hwnd()) MoveWindow(m_view->Hwnd(), view.left, view.top, view.right - view.left, view.bottom - view.top, TRUE);
+    if (m_view->Hwnd())
+        MoveWindow(m_view->Hwnd(), view.left, view.top, view.right - view.left, view.bottom - view.top, TRUE);
     m_controller.ReportPanes();
 }
 
@@ -188,7 +136,7 @@ LRESULT CMainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_NOTIFY:
             return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
         case WM_MENUSELECT:
-            OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+            OnMenuSelect(CMenuSelection::Decode(wParam, lParam));
             return 0;
         case WM_INITMENUPOPUP:
             OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
@@ -237,60 +185,48 @@ void CMainFrame::ShowAbout() {
 void CMainFrame::ShowMessage(const char* text, const char* caption) { CMessageBox::Show(m_hwnd, text, caption); }
 
 bool CMainFrame::BarShown(Bar bar) {
-    return bar == kToolbar ? m_docking.IsShown() : IsWindowVisible(m_statusBar) != FALSE;
+    return bar == kToolbar ? m_docking.IsShown() : m_statusBar.IsShown();
 }
 
 void CMainFrame::ShowBar(Bar bar, bool show) {
     if (bar == kToolbar)
         m_docking.SetShown(show);
     else
-        ShowWindow(m_statusBar, show ? SW_SHOW : SW_HIDE);
+        m_statusBar.SetShown(show);
     Layout();
 }
 
 void CMainFrame::CloseWindow() { PostMessageW(m_hwnd, WM_CLOSE, 0, 0); }
 
 void CMainFrame::OnInitMenuPopup(HMENU menu) {
-    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        const UINT id = GetMenuItemID(menu, i);
-        if (CFrameMenu::IsCheckItem(static_cast<int>(id)))
-            CheckMenuItem(menu, id,
-                          MF_BYCOMMAND | (m_controller.IsChecked(static_cast<int>(id)) ? MF_CHECKED : MF_UNCHECKED));
-    }
+    CMenuTable::SetChecks(menu, &CFrameMenu::IsCheckItem, [this](int id) { return m_controller.IsChecked(id); });
 }
 
-void CMainFrame::OnMenuSelect(UINT item, UINT flags, HMENU menu) {
-    if (flags == kMenuClosed && !menu) {
+void CMainFrame::OnMenuSelect(const CMenuSelection::Pointed& pointed) {
+    if (pointed.kind == CMenuSelection::Kind::kClosed) {
         m_controller.OnPointingEnded();
         return;
     }
-    // A submenu's title or a separator: an item without a command.
-    if (flags & (MF_POPUP | MF_SEPARATOR)) item = CMainFrameTexts::kSeparator;
-    if (!(flags & MF_SYSMENU)) {
-        m_controller.OnCommandPointed(static_cast<int>(item));
+    if (pointed.kind == CMenuSelection::Kind::kItem) {
+        m_controller.OnCommandPointed(pointed.id == CMenuSelection::kNoCommand ? CMainFrameTexts::kSeparator
+                                                                               : pointed.id);
         return;
     }
-    CFrameController::SystemItem pointed = CFrameController::kSystemOther;
+    CFrameController::SystemItem item = CFrameController::kSystemOther;
     for (const SystemCommand& command : kSystemCommands)
-        if ((item & kSystemCommandMask) == command.command) pointed = command.item;
-    m_controller.OnSystemItemPointed(pointed);
+        if (static_cast<UINT>(pointed.id) == command.command) item = command.item;
+    m_controller.OnSystemItemPointed(item);
 }
 
 LRESULT CMainFrame::OnNotify(const NMHDR& header) {
-    if (header.code == TTN_GETDISPINFOW) {
-        auto& info = const_cast<NMTTDISPINFOW&>(reinterpret_cast<const NMTTDISPINFOW&>(header));
-        m_tooltip = CWideText::Wide(CMainFrameTexts::Tooltip(static_cast<int>(header.idFrom)));
-        info.lpszText = &m_tooltip[0];
+    bool leaving = false;
+    int hot = 0;
+    if (m_toolbar.OnToolTip(header, &CMainFrameTexts::Tooltip) || !m_toolbar.OnHotItem(header, &leaving, &hot))
         return 0;
-    }
-    if (header.code == TBN_HOTITEMCHANGE && header.hwndFrom == m_toolbar) {
-        const auto& hot = reinterpret_cast<const NMTBHOTITEM&>(header);
-        if (hot.dwFlags & HICF_LEAVING)
-            m_controller.OnPointingEnded();
-        else
-            m_controller.OnCommandPointed(hot.idNew);
-        return 0;
-    }
+    if (leaving)
+        m_controller.OnPointingEnded();
+    else
+        m_controller.OnCommandPointed(hot);
     return 0;
 }
 
@@ -298,31 +234,17 @@ void CMainFrame::ShowCaption(const std::string& documentTitle) {
     if (m_hwnd) SetWindowTextW(m_hwnd, CWideText::Wide(CMainFrameTexts::Caption(documentTitle)).c_str());
 }
 
-void CMainFrame::SetPaneText(int pane, const char* text) {
-    if (m_statusBar)
-        SendMessageW(m_statusBar, SB_SETTEXTW, static_cast<WPARAM>(pane),
-                     reinterpret_cast<LPARAM>(CWideText::Wide(text).c_str()));
-}
+void CMainFrame::SetPaneText(int pane, const char* text) { m_statusBar.SetText(pane, text); }
 
 bool CMainFrame::LockKeyOn(int pane) { return (GetKeyState(kLockKeys[pane]) & 1) != 0; }
 
 bool CMainFrame::MeasurePane(int pane, CReportFiles::Pane* measured) {
     // Screen places are known once the window is shown.
-    if (!m_statusBar || !IsWindowVisible(m_hwnd) || !IsWindowVisible(m_statusBar)) return false;
     RECT part;
-    if (!SendMessageW(m_statusBar, SB_GETRECT, static_cast<WPARAM>(pane), reinterpret_cast<LPARAM>(&part)))
-        return false;
-    MapWindowPoints(m_statusBar, nullptr, reinterpret_cast<POINT*>(&part), 2);
-    const std::wstring text = CWideText::Wide(measured->text.c_str());
-    SIZE size = {};
-    HDC dc = GetDC(m_statusBar);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(m_statusBar, WM_GETFONT, 0, 0)));
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(m_statusBar, dc);
+    if (!IsWindowVisible(m_hwnd) || !m_statusBar.PaneRect(pane, &part)) return false;
     measured->room = {static_cast<int>(part.left), static_cast<int>(part.top),
                       static_cast<int>(part.right - part.left), static_cast<int>(part.bottom - part.top)};
-    measured->textWidth = static_cast<int>(size.cx);
+    measured->textWidth = m_statusBar.TextWidth(measured->text.c_str());
     return true;
 }
 
@@ -340,15 +262,7 @@ void CMainFrame::RefreshRecentFiles() {
 }
 
 void CMainFrame::OnDropFiles(HDROP drop) {
-    std::vector<std::string> paths;
-    const UINT count = DragQueryFileW(drop, kAllDroppedFiles, nullptr, 0);
-    for (UINT i = 0; i < count; ++i) {
-        const UINT length = DragQueryFileW(drop, i, nullptr, 0);
-        std::wstring name(length + 1u, L'\0');
-        DragQueryFileW(drop, i, &name[0], length + 1);
-        paths.push_back(CWideText::Utf8(name.c_str()));
-    }
-    DragFinish(drop);
+    const std::vector<std::string> paths = CDroppedFiles::Take(drop);
     SetForegroundWindow(m_hwnd);
     m_doc->Game().OpenDropped(paths);
 }

@@ -7,7 +7,6 @@
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
-#include <commctrl.h>
 #include <shellapi.h>
 
 #include <memory>
@@ -17,7 +16,10 @@
 #include "app/core/frame/frameplatform.h"
 #include "app/win32/kit/basewindow.h"
 #include "app/win32/kit/dockingtoolbar.h"
+#include "app/win32/kit/imagetoolbar.h"
+#include "app/win32/kit/menuselection.h"
 #include "app/win32/kit/printersettings.h"
+#include "app/win32/kit/statusbar.h"
 #include "app/win32/torvodoc.h"
 #include "app/win32/viewframe.h"
 
@@ -73,10 +75,9 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     bool CreateToolbar();
-    bool CreateStatusBar();
     void Layout();
     void OnCommand(int id);
-    void OnMenuSelect(UINT item, UINT flags, HMENU menu);
+    void OnMenuSelect(const CMenuSelection::Pointed& pointed);
     LRESULT OnNotify(const NMHDR& header);
     void OnInitMenuPopup(HMENU menu);
     void OnDropFiles(HDROP drop);
@@ -85,12 +86,10 @@ private:
 
     HINSTANCE m_instance;
     CRecentFiles& m_recent;
-    HWND m_toolbar = nullptr;
+    CImageToolbar m_toolbar;
     CDockingToolbar m_docking;
-    HWND m_statusBar = nullptr;
-    HIMAGELIST m_toolImages = nullptr;
+    CStatusBar m_statusBar;
     HACCEL m_keys = nullptr;
-    std::wstring m_tooltip;  // the text a tooltip asked for, kept while it shows
     CFrameController m_controller{*this};
     std::unique_ptr<CTorvoDoc> m_doc;
     std::unique_ptr<CTorvoView> m_view;

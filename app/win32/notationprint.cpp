@@ -1,11 +1,10 @@
 #include "app/win32/notationprint.h"
 
-#include <string>
-
+#include "app/core/frame/mainframetexts.h"
 #include "app/win32/gdinotation.h"
 #include "app/win32/kit/printersettings.h"
 #include "app/win32/kit/messagebox.h"
-#include "app/win32/kit/widetext.h"
+#include "app/win32/kit/printjob.h"
 
 void CNotationPrint::Print(HWND owner, CGameFacade& facade, const char* documentTitle, CPrinterSettings& printer) {
     HDC dc = printer.ChoosePrinter(owner);
@@ -24,23 +23,11 @@ void CNotationPrint::PrintDirect(HWND owner, CGameFacade& facade, const char* do
 }
 
 bool CNotationPrint::PrintOn(HWND owner, HDC printerDc, CGameFacade& facade, const char* documentTitle) {
-    const std::wstring name = CWideText::Wide(documentTitle);
-    DOCINFOW document = {};
-    document.cbSize = sizeof document;
-    document.lpszDocName = name.c_str();
-    bool printed = false;
-    if (StartDocW(printerDc, &document) > 0) {
-        if (StartPage(printerDc) > 0) {
-            DrawPage(printerDc, facade, CPrinterSettings::PaperOf(printerDc));
-            printed = EndPage(printerDc) > 0;
-        }
-        if (printed)
-            printed = EndDoc(printerDc) > 0;
-        else
-            AbortDoc(printerDc);
-    }
+    const bool printed = CPrintJob::PrintPage(
+        printerDc, documentTitle, [&facade](HDC dc, const CPrintPage::Paper& paper) { DrawPage(dc, facade, paper); });
     if (!printed)
-        CMessageBox::Show(owner, kPrintFailedText, CPrinterSettings::kCaption, MB_OK | MB_ICONEXCLAMATION);
+        CMessageBox::Show(owner, CMainFrameTexts::kPrintRefusedText, CPrinterSettings::kCaption,
+                          MB_OK | MB_ICONEXCLAMATION);
     return printed;
 }
 

@@ -15,8 +15,6 @@ class CPrinterSettings;
 
 class CNotationPrint {
 public:
-    static constexpr const char* kPrintFailedText = "Der Drucker hat das Spiel nicht angenommen.";
-
     // "&Drucken...": the print dialog on the kept printer, then the page; a
     // cancel does nothing. The spooler lists the job by the document's title.
     static void Print(HWND owner, CGameFacade& facade, const char* documentTitle, CPrinterSettings& printer);

@@ -2,27 +2,21 @@
 
 #include <memory>
 
-#include "app/core/frame/commandids.h"
 #include "app/core/frame/mainframetexts.h"
 #include "app/win32/notationprint.h"
 
 CPrintPreview::CPrintPreview(CGameFacade& facade, const char* documentTitle, CPrinterSettings& printer)
     : m_facade(facade), m_title(documentTitle), m_printer(printer) {}
 
-std::string CPrintPreview::Caption(const char* documentTitle) {
-    return std::string(documentTitle) + CMainFrameTexts::kCaptionSeparator +
-           CMainFrameTexts::Tooltip(cmd::kFilePrintPreview);
-}
-
 void CPrintPreview::Show(HWND owner, CGameFacade& facade, const char* documentTitle, CPrinterSettings& printer) {
-    CPreviewWindow::Show(owner, std::make_unique<CPrintPreview>(facade, documentTitle, printer), Caption(documentTitle),
-                         printer);
+    CPreviewWindow::Show(owner, std::make_unique<CPrintPreview>(facade, documentTitle, printer),
+                         CMainFrameTexts::PreviewCaption(documentTitle), printer);
 }
 
 HWND CPrintPreview::Create(HWND owner, CGameFacade& facade, const char* documentTitle, CPrinterSettings& printer,
                            HDC paperDc) {
     return CPreviewWindow::Create(owner, std::make_unique<CPrintPreview>(facade, documentTitle, printer),
-                                  Caption(documentTitle), paperDc);
+                                  CMainFrameTexts::PreviewCaption(documentTitle), paperDc);
 }
 
 void CPrintPreview::Draw(HDC dc, const CPrintPage::Paper& paper) { CNotationPrint::DrawPage(dc, m_facade, paper); }

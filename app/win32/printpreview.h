@@ -27,8 +27,6 @@ public:
 private:
     void Draw(HDC dc, const CPrintPage::Paper& paper) override;
     void Print(HWND preview) override;
-    // "<title> - Druck Vorschau".
-    static std::string Caption(const char* documentTitle);
 
     CGameFacade& m_facade;
     std::string m_title;

@@ -6,26 +6,10 @@
 #include "app/core/document/commandline.h"
 #include "app/win32/filetype.h"
 #include "app/win32/mainframe.h"
-#include "app/win32/kit/widetext.h"
-#include "app/win32/win32pumpplatform.h"
+#include "app/win32/kit/messageloop.h"
+#include "app/win32/kit/programarguments.h"
+#include "app/win32/kit/win32pumpplatform.h"
 #include "engine/messagepump.h"
-
-namespace {
-
-// The print of "/p FILE" runs once the window is up.
-constexpr UINT kPrintAndQuit = WM_APP + 1;
-
-}  // namespace
-
-std::vector<std::string> CTorvoApp::Arguments() {
-    std::vector<std::string> args;
-    int count = 0;
-    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (!argv) return args;
-    for (int i = 1; i < count; ++i) args.push_back(CWideText::Utf8(argv[i]));
-    LocalFree(argv);
-    return args;
-}
 
 int CTorvoApp::Run(HINSTANCE instance, int show) {
     CTorvoApp app(instance, show);
@@ -53,30 +37,16 @@ int CTorvoApp::Execute() {
     CFileType::Register(CFileType::ProgramPath());
 
     // 6. and 7. The shell command of the command line, then the window.
-    const bool started = m_run.Start(&frame.Doc().Game(), CCommandLine::Parse(Arguments()));
-    const int code = started ? MessageLoop() : m_run.ExitCode();
+    CMessageLoop loop(frame.Hwnd(), frame.Keys());
+    m_loop = &loop;
+    const bool started = m_run.Start(&frame.Doc().Game(), CCommandLine::Parse(CProgramArguments::Own()));
+    const int code = started ? loop.Run([&frame] { frame.Controller().UpdateIndicators(); }) : m_run.ExitCode();
     m_run.End();
     TheMessagePump().SetThinking(CMessagePump::kThinkingOff);
     TheMessagePump().SetPlatform(nullptr);
     m_frame = nullptr;
+    m_loop = nullptr;
     return code;
-}
-
-int CTorvoApp::MessageLoop() {
-    MSG message;
-    for (;;) {
-        if (!PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) m_frame->Controller().UpdateIndicators();
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got == 0 || got == -1) break;
-        if (message.message == kPrintAndQuit && message.hwnd == m_frame->Hwnd()) {
-            m_run.PrintAndClose();
-            continue;
-        }
-        if (m_frame->Hwnd() && TranslateAcceleratorW(m_frame->Hwnd(), m_frame->Keys(), &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
 }
 
 void CTorvoApp::ShowMainWindow() {
@@ -86,7 +56,10 @@ void CTorvoApp::ShowMainWindow() {
     DragAcceptFiles(m_frame->Hwnd(), TRUE);
 }
 
-void CTorvoApp::PrintWhenShown() { PostMessageW(m_frame->Hwnd(), kPrintAndQuit, 0, 0); }
+// The print of "/p FILE" runs once the window is up.
+void CTorvoApp::PrintWhenShown() {
+    m_loop->PostTask([this] { m_run.PrintAndClose(); });
+}
 
 void CTorvoApp::PrintDirect() { m_frame->PrintDirect(); }
 

@@ -8,8 +8,6 @@
 #endif
 #include <windows.h>
 
-#include <string>
-#include <vector>
 
 #include "app/core/document/appsettings.h"
 #include "app/core/frame/appplatform.h"
@@ -17,13 +15,12 @@
 #include "app/win32/registrystore.h"
 
 class CMainFrame;
+class CMessageLoop;
 
 class CTorvoApp : public IAppPlatform {
 public:
     // The whole run; the program's exit code.
     static int Run(HINSTANCE instance, int show);
-    // The arguments after the program's name, UTF-8.
-    static std::vector<std::string> Arguments();
 
     // IAppPlatform
     void ShowMainWindow() override;
@@ -35,12 +32,12 @@ public:
 private:
     CTorvoApp(HINSTANCE instance, int show) : m_instance(instance), m_show(show) {}
     int Execute();
-    int MessageLoop();
 
     HINSTANCE m_instance;
     int m_show;
     CRegistryStore m_store;
     CAppSettings m_settings;
-    CMainFrame* m_frame = nullptr;  // lives through Execute
+    CMainFrame* m_frame = nullptr;  // both live through Execute
+    CMessageLoop* m_loop = nullptr;
     CAppRun m_run{*this};
 };

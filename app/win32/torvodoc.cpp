@@ -1,31 +1,18 @@
 #include "app/win32/torvodoc.h"
 
-#include <commdlg.h>
+#include <vector>
 
 #include "app/core/frame/mainframetexts.h"
 #include "app/win32/kit/clipboard.h"
+#include "app/win32/kit/filedialog.h"
 #include "app/win32/kit/messagebox.h"
-#include "app/win32/kit/widetext.h"
 
 namespace {
 
-// The framework's own German entry for every file.
-constexpr const char* kAllFilesFilter = "Alle Dateien (*.*)";
-constexpr const wchar_t* kAllFilesPattern = L"*.*";
-// Long enough for any path the wide file APIs take.
-constexpr DWORD kPathChars = 32768;
-
-// The file dialogs' filter: our files, then all files.
-std::wstring Filter() {
-    std::wstring filter = CWideText::Wide(CMainFrameTexts::kFilterName);
-    filter += L'\0';
-    filter += L'*' + CWideText::Wide(CMainFrameTexts::kFileExtension);
-    filter += L'\0';
-    filter += CWideText::Wide(kAllFilesFilter);
-    filter += L'\0';
-    filter += kAllFilesPattern;
-    filter += L'\0';
-    return filter;  // the system wants a second terminator, which c_str() gives
+// Our files, then all files.
+std::vector<CFileDialog::Filter> Filters() {
+    return {{CMainFrameTexts::kFilterName, std::string("*") + CMainFrameTexts::kFileExtension},
+            {CMainFrameTexts::kAllFilesFilterName, CFileDialog::kAllFilesPattern}};
 }
 
 }  // namespace
@@ -58,20 +45,6 @@ bool CTorvoDoc::AskSaveName(const std::string&, const std::string& name, std::st
 }
 
 bool CTorvoDoc::AskFileName(bool save, const std::string& proposed, std::string* path) {
-    std::wstring name = CWideText::Wide(proposed);
-    name.resize(kPathChars, L'\0');
-    const std::wstring filter = Filter();
-    const std::wstring extension = CWideText::Wide(CMainFrameTexts::kFileExtension + 1);
-    OPENFILENAMEW dialog = {};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = m_window.Hwnd();
-    dialog.lpstrFilter = filter.c_str();
-    dialog.lpstrFile = &name[0];
-    dialog.nMaxFile = kPathChars;
-    dialog.lpstrDefExt = extension.c_str();
-    dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER |
-                   (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
-    if (!(save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog))) return false;
-    *path = CWideText::Utf8(name.c_str());
-    return true;
+    // The extension without its dot.
+    return CFileDialog::Ask(m_window.Hwnd(), save, Filters(), CMainFrameTexts::kFileExtension + 1, proposed, path);
 }

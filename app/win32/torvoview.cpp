@@ -1,24 +1,15 @@
 #include "app/win32/torvoview.h"
 
-#include <shellapi.h>
-
 #include "app/core/document/gamedocument.h"
 #include "app/core/frame/reportfiles.h"
 #include "app/win32/gdiboard.h"
 #include "app/win32/gdisurface.h"
 #include "app/win32/legalmovesdlg.h"
 #include "app/win32/kit/messagebox.h"
+#include "app/win32/kit/shellopen.h"
 #include "app/win32/moveentrydlg.h"
 #include "app/win32/settingsdlg.h"
 #include "app/win32/viewframe.h"
-
-namespace {
-
-constexpr int kScrollLine = 16;  // pixels a line of the scroll bar
-// ShellExecute's results up to this one are errors.
-constexpr INT_PTR kShellExecuteErrorLimit = 32;
-
-}  // namespace
 
 CTorvoView::CTorvoView(IViewFrame& frame, CGameDocument& document) : m_frame(frame), m_document(document) {
     if (*m_bitmaps.Load() == '\0') m_board = std::make_unique<CGdiBoard>(m_bitmaps);
@@ -64,10 +55,7 @@ LRESULT CTorvoView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnVScroll(GET_WHEEL_DELTA_WPARAM(wParam) > 0 ? SB_LINEUP : SB_LINEDOWN);
             return 0;
         case WM_SETCURSOR:
-            if (m_waitCursor > 0 && LOWORD(lParam) == HTCLIENT) {
-                SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_WAIT)));
-                return TRUE;
-            }
+            if (m_busy.OnSetCursor(lParam)) return TRUE;
             break;
     }
     return DefWindowProcW(m_hwnd, message, wParam, lParam);
@@ -79,7 +67,7 @@ void CTorvoView::OnPaint() {
     RECT client;
     GetClientRect(m_hwnd, &client);
     {
-        CGdiSurface surface(dc, client, m_board.get(), m_scrollY);
+        CGdiSurface surface(dc, client, m_board.get(), m_scroll.Position());
         m_controller.Paint(surface);
     }
     EndPaint(m_hwnd, &paint);
@@ -98,48 +86,10 @@ void CTorvoView::OnClick(WPARAM flags, int x, int y) {
     m_controller.OnBoardClick(leftOnly, x, y, client.right, client.bottom);
 }
 
-void CTorvoView::SetScrolledSize(int, int height) {
-    RECT client;
-    GetClientRect(m_hwnd, &client);
-    const int page = client.bottom;
-    m_notationHeight = height;
-    if (height <= page) m_scrollY = 0;
-    SCROLLINFO info = {};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    info.nMax = height > page ? height - 1 : 0;
-    info.nPage = static_cast<UINT>(height > page ? page : 0);
-    info.nPos = m_scrollY;
-    SetScrollInfo(m_hwnd, SB_VERT, &info, TRUE);
-    ShowScrollBar(m_hwnd, SB_VERT, height > page);
-}
+void CTorvoView::SetScrolledSize(int, int height) { m_scroll.SetContentHeight(m_hwnd, height); }
 
 void CTorvoView::OnVScroll(int request) {
-    if (m_controller.ShowsBoard()) return;
-    RECT client;
-    GetClientRect(m_hwnd, &client);
-    int y = m_scrollY;
-    switch (request) {
-        case SB_LINEUP: y -= kScrollLine; break;
-        case SB_LINEDOWN: y += kScrollLine; break;
-        case SB_PAGEUP: y -= client.bottom; break;
-        case SB_PAGEDOWN: y += client.bottom; break;
-        case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: {
-            SCROLLINFO info = {};
-            info.cbSize = sizeof info;
-            info.fMask = SIF_TRACKPOS;
-            GetScrollInfo(m_hwnd, SB_VERT, &info);
-            y = info.nTrackPos;
-            break;
-        }
-        default: return;
-    }
-    const int last = m_notationHeight > client.bottom ? m_notationHeight - client.bottom : 0;
-    y = y < 0 ? 0 : (y > last ? last : y);
-    if (y == m_scrollY) return;
-    m_scrollY = y;
-    InvalidateRect(m_hwnd, nullptr, TRUE);
+    if (!m_controller.ShowsBoard() && m_scroll.OnScroll(m_hwnd, request)) InvalidateRect(m_hwnd, nullptr, TRUE);
 }
 
 CGameFacade* CTorvoView::Facade() { return m_document.GetFacade(); }
@@ -173,8 +123,10 @@ bool CTorvoView::AskYesNo(const char* text, const char* caption) {
 bool CTorvoView::MessageBoxShowing() { return CMessageBox::Showing(); }
 
 void CTorvoView::WaitCursor(int step) {
-    m_waitCursor += step > 0 ? 1 : (m_waitCursor > 0 ? -1 : 0);
-    SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(m_waitCursor > 0 ? IDC_WAIT : IDC_ARROW)));
+    if (step > 0)
+        m_busy.Begin();
+    else
+        m_busy.End();
 }
 
 std::string CTorvoView::ChooseLegalMove(CGameFacade* facade) {
@@ -196,8 +148,4 @@ void CTorvoView::EditSettings(CSettingsDlgLogic& settings) {
     settings = dialog.Logic();
 }
 
-bool CTorvoView::OpenAddress(const char* address) {
-    const auto result =
-        reinterpret_cast<INT_PTR>(ShellExecuteA(m_frame.Hwnd(), "open", address, nullptr, nullptr, SW_SHOWNORMAL));
-    return result > kShellExecuteErrorLimit;
-}
+bool CTorvoView::OpenAddress(const char* address) { return CShellOpen::Open(m_frame.Hwnd(), address); }

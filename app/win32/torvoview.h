@@ -15,6 +15,8 @@
 #include "app/core/view/viewcontroller.h"
 #include "app/core/view/viewplatform.h"
 #include "app/win32/kit/basewindow.h"
+#include "app/win32/kit/busycursor.h"
+#include "app/win32/kit/verticalscroll.h"
 
 class CGameDocument;
 class CGdiBoard;
@@ -23,6 +25,7 @@ class IViewFrame;
 class CTorvoView : public CBaseWindow, public IViewPlatform {
 public:
     static constexpr const wchar_t* kClassName = L"TorvoView";
+    static constexpr int kScrollLine = 16;  // pixels a line of the scroll bar
 
     // The view shows the document's game; both are the frame's.
     CTorvoView(IViewFrame& frame, CGameDocument& document);
@@ -64,7 +67,6 @@ private:
     CPieceBitmaps m_bitmaps;
     std::unique_ptr<CGdiBoard> m_board;  // null when the bitmaps failed
     CViewController m_controller{*this};
-    int m_waitCursor = 0;
-    int m_scrollY = 0;  // the notation's top line, in pixels
-    int m_notationHeight = 0;
+    CBusyCursor m_busy;
+    CVerticalScroll m_scroll{kScrollLine};  // over the notation
 };

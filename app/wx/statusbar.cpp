@@ -1,10 +1,13 @@
 #include "app/wx/statusbar.h"
 
+#include <vector>
+
 #include "app/core/frame/framecontroller.h"
+#include "app/core/frame/statuspanes.h"
 
 namespace {
 
-constexpr int kMessageWidth = -1;  // takes what the indicators leave
+constexpr int kMessageWidth = CStatusPanes::kRest;  // takes what the indicators leave
 // Beside an indicator's text, within its pane's border, on either side.
 constexpr int kIndicatorPadding = 6;
 constexpr int kPaneCount = CFrameController::kPaneCount;
@@ -21,15 +24,15 @@ CStatusBar::CStatusBar(wxWindow* parent, CFrameController& controller)
 }
 
 void CStatusBar::FitIndicators() {
-    int widths[kPaneCount] = {kMessageWidth};
+    std::vector<int> texts(kPaneCount, 0);
     for (int pane = CFrameController::kCapsPane; pane < kPaneCount; ++pane)
-        widths[pane] = GetTextExtent(CFrameController::kPaneTexts[pane]).GetWidth() +
-                       2 * (GetBorderX() + kIndicatorPadding);
-    if (ShowsSizeGrip()) widths[kPaneCount - 1] += GetSizeGripRect().GetWidth();
+        texts[pane] = GetTextExtent(CFrameController::kPaneTexts[pane]).GetWidth();
+    const std::vector<int> widths = CStatusPanes::Widths(texts, 2 * (GetBorderX() + kIndicatorPadding),
+                                                         ShowsSizeGrip() ? GetSizeGripRect().GetWidth() : 0);
     bool same = true;
     for (int pane = CFrameController::kCapsPane; pane < kPaneCount; ++pane)
         same = same && GetStatusWidth(pane) == widths[pane];
-    if (!same) SetStatusWidths(kPaneCount, widths);
+    if (!same) SetStatusWidths(kPaneCount, widths.data());
 }
 
 bool CStatusBar::MeasurePane(int pane, CReportFiles::Pane* measured) {

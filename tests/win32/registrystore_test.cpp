@@ -33,29 +33,6 @@ TEST(RegistryStore, TheProgramsKeyIsVendorThenProgram) {
     EXPECT_EQ(CRegistryStore::DefaultKey(), "Software\\Halvorn IT\\torvo");
 }
 
-TEST_F(RegistryStoreTest, TextsAndNumbersComeBackAsWritten) {
-    std::string text = "unchanged";
-    long number = 99;
-    EXPECT_FALSE(store.ReadText("Settings", "Missing", &text));
-    EXPECT_FALSE(store.ReadNumber("Settings", "PreviewPages", &number));
-    EXPECT_EQ(text, "unchanged");
-    EXPECT_EQ(number, 99);
-
-    store.WriteNumber("Settings", "PreviewPages", 2);
-    store.WriteNumber("Settings", "Negative", -5);
-    // Umlauts survive the registry's wide strings.
-    store.WriteText("Settings", "Folder", "C:\\Schach Partien \xC3\xA4\\\xC3\x9C" "bung.pgn");
-    ASSERT_TRUE(store.ReadNumber("Settings", "PreviewPages", &number));
-    EXPECT_EQ(number, 2);
-    ASSERT_TRUE(store.ReadNumber("Settings", "Negative", &number));
-    EXPECT_EQ(number, -5);
-    ASSERT_TRUE(store.ReadText("Settings", "Folder", &text));
-    EXPECT_EQ(text, "C:\\Schach Partien \xC3\xA4\\\xC3\x9C" "bung.pgn");
-    // A number is no text and a text no number.
-    EXPECT_FALSE(store.ReadText("Settings", "PreviewPages", &text));
-    EXPECT_FALSE(store.ReadNumber("Settings", "Folder", &number));
-}
-
 TEST_F(RegistryStoreTest, TheRecentFileListGoesUnderItsOwnKey) {
     CRecentFiles files;
     for (const char* path : {"C:\\a.pgn", "C:\\b.pgn", "C:\\c.pgn", "C:\\d.pgn", "C:\\e.pgn"}) files.Add(path);

@@ -151,3 +151,7 @@ std::string CMainFrameTexts::MenuKeyText(const char* menuText) {
 std::string CMainFrameTexts::Caption(const std::string& documentTitle) {
     return documentTitle + kCaptionSeparator + kWindowTitle;
 }
+
+std::string CMainFrameTexts::PreviewCaption(const std::string& documentTitle) {
+    return documentTitle + kCaptionSeparator + Tooltip(cmd::kFilePrintPreview);
+}

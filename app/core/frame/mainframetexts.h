@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/core/dialogs/dialoglayout.h"
+#include "app/core/picture/pixelbuffer.h"
 #include "app/core/frame/programnames.h"
 
 struct MenuItem {
@@ -36,6 +37,8 @@ public:
     static constexpr const char* kWindowTitle = "Torvo Halvorn Schach Programm";
     static constexpr const char* kNewDocumentName = "NeuesSpiel";
     static constexpr const char* kFilterName = "Torvo Files (*.pgn)";
+    // The Windows file dialogs' second filter, the framework's own German entry.
+    static constexpr const char* kAllFilesFilterName = "Alle Dateien (*.*)";
     static constexpr const char* kFileExtension = TORVO_FILE_EXTENSION;
     static constexpr const char* kFileTypeId = TORVO_FILE_TYPE_ID;
     static constexpr const char* kFileTypeName = TORVO_FILE_TYPE_NAME;
@@ -55,6 +58,8 @@ public:
     static constexpr const char* kSettingsSection = "Settings";
     static constexpr const char* kPreviewPagesEntry = "PreviewPages";
     static constexpr const char* kRecentFilesMenuText = "Letzte Datei";
+    // The Windows program's box when the printer refuses the page.
+    static constexpr const char* kPrintRefusedText = "Der Drucker hat das Spiel nicht angenommen.";
 
     static constexpr const char* kHomepage = "https://www.halvorn.example/torvo";
     static constexpr const char* kHomepageText = "www.halvorn.example";
@@ -69,7 +74,13 @@ public:
     static const int kKeyCount;
     static const int kToolbar[];  // command ids in button order, kSeparator between groups
     static const int kToolbarCount;
+    // The toolbar's pictures: one strip of kToolbarPictureCount, each of
+    // this size, on a silver background that is left transparent.
     static constexpr int kToolbarPictureCount = 7;
+    static constexpr const char* kToolbarStrip = "toolbar";
+    static constexpr int kToolbarPictureWidth = 16;
+    static constexpr int kToolbarPictureHeight = 15;
+    static constexpr CPixelBuffer::Colour kToolbarMask = {192, 192, 192};
     static const StringEntry kStrings[];
     static const int kStringCount;
     static const DialogLayout kAboutLayout;
@@ -84,4 +95,6 @@ public:
     static std::string MenuKeyText(const char* menuText);
     // "NeuesSpiel - Torvo Halvorn Schach Programm".
     static std::string Caption(const std::string& documentTitle);
+    // The print preview's window: "NeuesSpiel - Druck Vorschau".
+    static std::string PreviewCaption(const std::string& documentTitle);
 };

@@ -7,6 +7,7 @@
 
 #include "app/core/frame/commandids.h"
 #include "app/core/frame/framecontroller.h"
+#include "app/core/picture/resourcestore.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ std::set<int> MenuCommands() {
 TEST(MainFrameTextsTest, CaptionIsTitleDashWindowTitle) {
     EXPECT_EQ(CMainFrameTexts::Caption(CMainFrameTexts::kNewDocumentName),
               "NeuesSpiel - Torvo Halvorn Schach Programm");
+    EXPECT_EQ(CMainFrameTexts::PreviewCaption("Partie 3"), "Partie 3 - Druck Vorschau");
 }
 
 TEST(MainFrameTextsTest, PromptSplitsIntoStatusTextAndTooltip) {
@@ -99,4 +101,12 @@ TEST(MainFrameTextsTest, StringTableHasEachIdOnce) {
     std::set<int> seen;
     for (int i = 0; i < CMainFrameTexts::kStringCount; ++i)
         EXPECT_TRUE(seen.insert(CMainFrameTexts::kStrings[i].id).second) << CMainFrameTexts::kStrings[i].id;
+}
+
+TEST(MainFrameTextsTest, TheToolbarStripHoldsEveryPictureAtItsSizeOnTheMaskColour) {
+    CPixelBuffer strip;
+    ASSERT_STREQ(CResourceStore::ReadBitmap(CMainFrameTexts::kToolbarStrip, &strip), "");
+    EXPECT_EQ(strip.Width(), CMainFrameTexts::kToolbarPictureCount * CMainFrameTexts::kToolbarPictureWidth);
+    EXPECT_EQ(strip.Height(), CMainFrameTexts::kToolbarPictureHeight);
+    EXPECT_EQ(strip.Pixel(0, 0), CMainFrameTexts::kToolbarMask);
 }

@@ -1,4 +1,4 @@
-#include "app/win32/win32pumpplatform.h"
+#include "app/win32/kit/win32pumpplatform.h"
 
 #include <gtest/gtest.h>
 
@@ -25,9 +25,9 @@ protected:
         WNDCLASSA windowClass = {};
         windowClass.lpfnWndProc = Record;
         windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "TorvoPumpTest";
+        windowClass.lpszClassName = "KitPumpTest";
         RegisterClassA(&windowClass);
-        window = CreateWindowExA(0, "TorvoPumpTest", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+        window = CreateWindowExA(0, "KitPumpTest", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                  windowClass.hInstance, nullptr);
         ASSERT_NE(window, nullptr);
         MSG message;

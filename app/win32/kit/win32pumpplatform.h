@@ -1,4 +1,4 @@
-// The message pump's Win32 side: while the computer thinks, one pending
+// The message pump's Win32 side: while a long computation runs, one pending
 // message at a time goes through, with the keyboard table applied as the
 // program's own loop applies it, and the normal cursor over what it opens.
 #pragma once
