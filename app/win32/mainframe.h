@@ -20,6 +20,7 @@
 #include "app/win32/kit/menuselection.h"
 #include "app/win32/kit/printersettings.h"
 #include "app/win32/kit/statusbar.h"
+#include "app/win32/notationprint.h"
 #include "app/win32/torvodoc.h"
 #include "app/win32/viewframe.h"
 
@@ -93,5 +94,5 @@ private:
     CFrameController m_controller{*this};
     std::unique_ptr<CTorvoDoc> m_doc;
     std::unique_ptr<CTorvoView> m_view;
-    CPrinterSettings m_printer;
+    CPrinterSettings m_printer{CNotationPrint::kPrinterTexts};
 };

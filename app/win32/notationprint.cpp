@@ -26,7 +26,7 @@ bool CNotationPrint::PrintOn(HWND owner, HDC printerDc, CGameFacade& facade, con
     const bool printed = CPrintJob::PrintPage(
         printerDc, documentTitle, [&facade](HDC dc, const CPrintPage::Paper& paper) { DrawPage(dc, facade, paper); });
     if (!printed)
-        CMessageBox::Show(owner, CMainFrameTexts::kPrintRefusedText, CPrinterSettings::kCaption,
+        CMessageBox::Show(owner, CMainFrameTexts::kPrintRefusedText, CMainFrameTexts::kPrintCaption,
                           MB_OK | MB_ICONEXCLAMATION);
     return printed;
 }

@@ -7,14 +7,19 @@
 #endif
 #include <windows.h>
 
+#include "app/core/frame/mainframetexts.h"
 #include "app/core/view/notationlayout.h"
 #include "app/core/view/printpage.h"
+#include "app/win32/kit/printersettings.h"
 
 class CGameFacade;
-class CPrinterSettings;
 
 class CNotationPrint {
 public:
+    // What the printer's boxes say.
+    static constexpr CPrinterSettings::Texts kPrinterTexts = {
+        CMainFrameTexts::kPrintCaption, CMainFrameTexts::kNoPrinterText, CMainFrameTexts::kPrintDialogFailedFormat};
+
     // "&Drucken...": the print dialog on the kept printer, then the page; a
     // cancel does nothing. The spooler lists the job by the document's title.
     static void Print(HWND owner, CGameFacade& facade, const char* documentTitle, CPrinterSettings& printer);

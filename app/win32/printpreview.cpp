@@ -9,14 +9,19 @@ CPrintPreview::CPrintPreview(CGameFacade& facade, const char* documentTitle, CPr
     : m_facade(facade), m_title(documentTitle), m_printer(printer) {}
 
 void CPrintPreview::Show(HWND owner, CGameFacade& facade, const char* documentTitle, CPrinterSettings& printer) {
-    CPreviewWindow::Show(owner, std::make_unique<CPrintPreview>(facade, documentTitle, printer),
-                         CMainFrameTexts::PreviewCaption(documentTitle), printer);
+    CPreviewWindow::Show(owner, std::make_unique<CPrintPreview>(facade, documentTitle, printer), Labels(documentTitle),
+                         printer);
 }
 
 HWND CPrintPreview::Create(HWND owner, CGameFacade& facade, const char* documentTitle, CPrinterSettings& printer,
                            HDC paperDc) {
     return CPreviewWindow::Create(owner, std::make_unique<CPrintPreview>(facade, documentTitle, printer),
-                                  CMainFrameTexts::PreviewCaption(documentTitle), paperDc);
+                                  Labels(documentTitle), paperDc);
+}
+
+CPreviewWindow::Labels CPrintPreview::Labels(const char* documentTitle) {
+    return {CMainFrameTexts::PreviewCaption(documentTitle), CMainFrameTexts::kPreviewPrintText,
+            CMainFrameTexts::kPreviewCloseText};
 }
 
 void CPrintPreview::Draw(HDC dc, const CPrintPage::Paper& paper) { CNotationPrint::DrawPage(dc, m_facade, paper); }

@@ -25,6 +25,9 @@ public:
     CPrintPreview(CGameFacade& facade, const char* documentTitle, CPrinterSettings& printer);
 
 private:
+    // The preview's caption, with the document's title, and its buttons.
+    static CPreviewWindow::Labels Labels(const char* documentTitle);
+
     void Draw(HDC dc, const CPrintPage::Paper& paper) override;
     void Print(HWND preview) override;
 

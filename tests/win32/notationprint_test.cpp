@@ -75,10 +75,11 @@ TEST(NotationPrint, PrintableOffsetIsTakenOffTheMargin) {
 }
 
 TEST(NotationPrint, DialogFailuresAreToldCancelIsNot) {
-    EXPECT_EQ(CPrinterSettings::FailureText(0), "");
-    EXPECT_EQ(CPrinterSettings::FailureText(PDERR_NODEFAULTPRN), CPrinterSettings::kNoPrinterText);
-    EXPECT_EQ(CPrinterSettings::FailureText(PDERR_NODEVICES), CPrinterSettings::kNoPrinterText);
-    const std::string other = CPrinterSettings::FailureText(CDERR_MEMALLOCFAILURE);
+    const CPrinterSettings printer(CNotationPrint::kPrinterTexts);
+    EXPECT_EQ(printer.FailureText(0), "");
+    EXPECT_EQ(printer.FailureText(PDERR_NODEFAULTPRN), CMainFrameTexts::kNoPrinterText);
+    EXPECT_EQ(printer.FailureText(PDERR_NODEVICES), CMainFrameTexts::kNoPrinterText);
+    const std::string other = printer.FailureText(CDERR_MEMALLOCFAILURE);
     EXPECT_NE(other.find(std::to_string(CDERR_MEMALLOCFAILURE)), std::string::npos) << other;
 }
 
@@ -87,18 +88,18 @@ TEST(NotationPrint, DialogFailuresAreToldCancelIsNot) {
 TEST(NotationPrint, WithoutAPrinterEachCommandSaysSoOnceAndReturns) {
     if (CPrinterSettings::AnyPrinter()) GTEST_SKIP() << "a printer is installed";
     CTestGame game(4);
-    CPrinterSettings printer;
+    CPrinterSettings printer(CNotationPrint::kPrinterTexts);
     EXPECT_EQ(printer.CurrentPrinter(), nullptr);
     const UINT_PTR timer = SetTimer(nullptr, 0, 30, CloseBoxes);
     ASSERT_NE(timer, 0u);
     g_boxes.clear();
     CNotationPrint::Print(nullptr, game, "NeuesSpiel", printer);
     ASSERT_EQ(g_boxes.size(), 1u);
-    EXPECT_EQ(g_boxes[0], CPrinterSettings::kNoPrinterText);
+    EXPECT_EQ(g_boxes[0], CMainFrameTexts::kNoPrinterText);
     g_boxes.clear();
     printer.Setup(nullptr);
     ASSERT_EQ(g_boxes.size(), 1u);
-    EXPECT_EQ(g_boxes[0], CPrinterSettings::kNoPrinterText);
+    EXPECT_EQ(g_boxes[0], CMainFrameTexts::kNoPrinterText);
     g_boxes.clear();
     CNotationPrint::PrintDirect(nullptr, game, "NeuesSpiel", printer);
     EXPECT_EQ(g_boxes.size(), 1u);

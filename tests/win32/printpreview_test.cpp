@@ -7,6 +7,7 @@
 #include "app/core/view/printpage.h"
 #include "app/win32/kit/printersettings.h"
 #include "app/win32/kit/widetext.h"
+#include "app/win32/notationprint.h"
 #include "win32/kit/inksurface.h"
 #include "win32/testgame.h"
 
@@ -39,7 +40,7 @@ protected:
 
     HWND m_owner = nullptr;
     CTestGame m_game{CTestGame::kMostHalfMoves};
-    CPrinterSettings m_printer;
+    CPrinterSettings m_printer{CNotationPrint::kPrinterTexts};
 };
 
 }  // namespace

@@ -60,6 +60,13 @@ public:
     static constexpr const char* kRecentFilesMenuText = "Letzte Datei";
     // The Windows program's box when the printer refuses the page.
     static constexpr const char* kPrintRefusedText = "Der Drucker hat das Spiel nicht angenommen.";
+    // Its print boxes' caption, their texts without a printer or when the
+    // dialog failed (with the dialog's error number), and its preview's buttons.
+    static constexpr const char* kPrintCaption = "Drucken";
+    static constexpr const char* kNoPrinterText = "Es ist kein Drucker eingerichtet.";
+    static constexpr const char* kPrintDialogFailedFormat = "Der Druckdialog ist fehlgeschlagen (Fehler %lu).";
+    static constexpr const char* kPreviewPrintText = "Drucken";
+    static constexpr const char* kPreviewCloseText = "Schliessen";
 
     static constexpr const char* kHomepage = "https://www.halvorn.example/torvo";
     static constexpr const char* kHomepageText = "www.halvorn.example";

@@ -31,8 +31,8 @@ RECT ToRect(const CPrintPage::Rect& rect) {
 
 }  // namespace
 
-CPreviewWindow::CPreviewWindow(HWND owner, std::unique_ptr<Page> page, HDC paperDc)
-    : m_owner(owner), m_page(std::move(page)) {
+CPreviewWindow::CPreviewWindow(HWND owner, std::unique_ptr<Page> page, const Labels& labels, HDC paperDc)
+    : m_owner(owner), m_page(std::move(page)), m_labels(labels) {
     Record(paperDc);
 }
 
@@ -69,8 +69,7 @@ void CPreviewWindow::Record(HDC paperDc) {
     if (screen) ReleaseDC(nullptr, screen);
 }
 
-CPreviewWindow* CPreviewWindow::Open(HWND owner, std::unique_ptr<Page> page, const std::string& caption,
-                                     HDC paperDc) {
+CPreviewWindow* CPreviewWindow::Open(HWND owner, std::unique_ptr<Page> page, const Labels& labels, HDC paperDc) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW windowClass = {};
     windowClass.hInstance = instance;
@@ -78,11 +77,11 @@ CPreviewWindow* CPreviewWindow::Open(HWND owner, std::unique_ptr<Page> page, con
     windowClass.lpszClassName = kClassName;
     // No background brush: the paint covers the whole client area.
     if (!RegisterWindowClass(windowClass)) return nullptr;
-    auto* preview = new CPreviewWindow(owner, std::move(page), paperDc);
+    auto* preview = new CPreviewWindow(owner, std::move(page), labels, paperDc);
     // Over the whole of the owner, as the preview takes its place.
     RECT place = {CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
     const bool overOwner = owner && GetWindowRect(owner, &place);
-    if (!preview->CreateHwnd(0, kClassName, CWideText::Wide(caption).c_str(), WS_OVERLAPPEDWINDOW, place.left,
+    if (!preview->CreateHwnd(0, kClassName, CWideText::Wide(labels.caption).c_str(), WS_OVERLAPPEDWINDOW, place.left,
                              place.top, overOwner ? place.right - place.left : CW_USEDEFAULT,
                              overOwner ? place.bottom - place.top : CW_USEDEFAULT, owner, nullptr, instance)) {
         delete preview;
@@ -94,15 +93,14 @@ CPreviewWindow* CPreviewWindow::Open(HWND owner, std::unique_ptr<Page> page, con
     return preview;
 }
 
-HWND CPreviewWindow::Create(HWND owner, std::unique_ptr<Page> page, const std::string& caption, HDC paperDc) {
-    CPreviewWindow* preview = Open(owner, std::move(page), caption, paperDc);
+HWND CPreviewWindow::Create(HWND owner, std::unique_ptr<Page> page, const Labels& labels, HDC paperDc) {
+    CPreviewWindow* preview = Open(owner, std::move(page), labels, paperDc);
     return preview ? preview->m_hwnd : nullptr;
 }
 
-void CPreviewWindow::Show(HWND owner, std::unique_ptr<Page> page, const std::string& caption,
-                          CPrinterSettings& printer) {
+void CPreviewWindow::Show(HWND owner, std::unique_ptr<Page> page, const Labels& labels, CPrinterSettings& printer) {
     HDC paperDc = printer.CurrentPrinter();
-    CPreviewWindow* preview = Open(owner, std::move(page), caption, paperDc);
+    CPreviewWindow* preview = Open(owner, std::move(page), labels, paperDc);
     if (paperDc) DeleteDC(paperDc);
     if (!preview) return;
     // Modal: the owner's commands could change what the page shows, so it
@@ -153,9 +151,9 @@ CPrintPage::Rect CPreviewWindow::Sheet() const {
 bool CPreviewWindow::CreateButtons() {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
-    m_print = CreateWindowExW(0, L"BUTTON", CWideText::Wide(kPrintText).c_str(), style, 0, 0, 0, 0, m_hwnd,
+    m_print = CreateWindowExW(0, L"BUTTON", CWideText::Wide(m_labels.print).c_str(), style, 0, 0, 0, 0, m_hwnd,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPrintButton)), instance, nullptr);
-    m_close = CreateWindowExW(0, L"BUTTON", CWideText::Wide(kCloseText).c_str(), style, 0, 0, 0, 0, m_hwnd,
+    m_close = CreateWindowExW(0, L"BUTTON", CWideText::Wide(m_labels.close).c_str(), style, 0, 0, 0, 0, m_hwnd,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCloseButton)), instance, nullptr);
     if (!m_print || !m_close) return false;
     const WPARAM font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));

@@ -32,8 +32,12 @@ public:
     };
 
     static constexpr const wchar_t* kClassName = L"KitPrintPreview";
-    static constexpr const char* kPrintText = "Drucken";
-    static constexpr const char* kCloseText = "Schliessen";
+    // The window's caption and its two buttons' texts, in the program's language.
+    struct Labels {
+        std::string caption;
+        const char* print;
+        const char* close;
+    };
     // Not IDOK: Enter on the preview prints nothing unless "Drucken" has
     // the focus.
     static constexpr int kPrintButton = 100;
@@ -43,12 +47,11 @@ public:
 
     // Modal over the owner, which stays disabled until the preview is
     // closed; the page on the kept printer's paper.
-    static void Show(HWND owner, std::unique_ptr<Page> page, const std::string& caption,
-                     CPrinterSettings& printer);
+    static void Show(HWND owner, std::unique_ptr<Page> page, const Labels& labels, CPrinterSettings& printer);
     // The window alone, shown, without its loop and with the owner left
     // enabled; the page is the one of paperDc (a printer's DC), or A4 when
     // it is null. The window closes itself; DestroyWindow also does.
-    static HWND Create(HWND owner, std::unique_ptr<Page> page, const std::string& caption, HDC paperDc);
+    static HWND Create(HWND owner, std::unique_ptr<Page> page, const Labels& labels, HDC paperDc);
     // One message as the preview's loop handles it: the dialog keys
     // (Escape, Tab, Enter) first.
     static void Route(HWND preview, MSG* message);
@@ -56,11 +59,11 @@ public:
     static RECT PageRect(HWND preview);
 
 private:
-    CPreviewWindow(HWND owner, std::unique_ptr<Page> page, HDC paperDc);
+    CPreviewWindow(HWND owner, std::unique_ptr<Page> page, const Labels& labels, HDC paperDc);
     ~CPreviewWindow() override;
 
     // The preview shown, owning itself; null when there is no window.
-    static CPreviewWindow* Open(HWND owner, std::unique_ptr<Page> page, const std::string& caption, HDC paperDc);
+    static CPreviewWindow* Open(HWND owner, std::unique_ptr<Page> page, const Labels& labels, HDC paperDc);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnFinalMessage() override;
     bool CreateButtons();
@@ -74,6 +77,7 @@ private:
     bool m_ownerDisabled = false;
     bool m_ownsItself = false;  // once the window is there, it deletes the preview
     std::unique_ptr<Page> m_page;
+    Labels m_labels;
     CPrintPage::Paper m_paper = {};
     HENHMETAFILE m_recorded = nullptr;
     HWND m_print = nullptr;

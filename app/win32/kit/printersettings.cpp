@@ -13,30 +13,30 @@ namespace {
 // The smallest record of a printer: only whether there is one is asked.
 constexpr DWORD kPrinterInfoLevel = 4;
 
-void Report(HWND owner, DWORD error) {
-    const std::string text = CPrinterSettings::FailureText(error);
-    if (text.empty()) return;
-    CMessageBox::Show(owner, text.c_str(), CPrinterSettings::kCaption, MB_OK | MB_ICONEXCLAMATION);
-}
-
 }  // namespace
+
+void CPrinterSettings::Report(HWND owner, DWORD error) const {
+    const std::string text = FailureText(error);
+    if (text.empty()) return;
+    CMessageBox::Show(owner, text.c_str(), m_texts.caption, MB_OK | MB_ICONEXCLAMATION);
+}
 
 CPrinterSettings::~CPrinterSettings() {
     if (m_devMode) GlobalFree(m_devMode);
     if (m_devNames) GlobalFree(m_devNames);
 }
 
-std::string CPrinterSettings::FailureText(DWORD error) {
+std::string CPrinterSettings::FailureText(DWORD error) const {
     switch (error) {
         case 0:
             return std::string();
         case PDERR_NODEFAULTPRN:
         case PDERR_NODEVICES:
         case PDERR_PRINTERNOTFOUND:
-            return kNoPrinterText;
+            return m_texts.noPrinter;
         default: {
             char text[200];
-            std::snprintf(text, sizeof text, kDialogFailedText, static_cast<unsigned long>(error));
+            std::snprintf(text, sizeof text, m_texts.dialogFailed, static_cast<unsigned long>(error));
             return text;
         }
     }

@@ -15,11 +15,14 @@
 
 class CPrinterSettings {
 public:
-    static constexpr const char* kCaption = "Drucken";
-    static constexpr const char* kNoPrinterText = "Es ist kein Drucker eingerichtet.";
-    static constexpr const char* kDialogFailedText = "Der Druckdialog ist fehlgeschlagen (Fehler %lu).";
+    // The texts of its boxes, in the program's language.
+    struct Texts {
+        const char* caption;
+        const char* noPrinter;
+        const char* dialogFailed;  // a printf format for the dialog's error number (%lu)
+    };
 
-    CPrinterSettings() = default;
+    explicit CPrinterSettings(const Texts& texts) : m_texts(texts) {}
     ~CPrinterSettings();
     CPrinterSettings(const CPrinterSettings&) = delete;
     CPrinterSettings& operator=(const CPrinterSettings&) = delete;
@@ -41,12 +44,16 @@ public:
     static CPrintPage::Paper PaperOf(HDC dc);
     // What the user is told when the dialog ended with the error; empty for
     // a cancel, which is no failure.
-    static std::string FailureText(DWORD error);
+    std::string FailureText(DWORD error) const;
+    const Texts& BoxTexts() const { return m_texts; }
 
 private:
     // Runs the dialog on the kept handles and keeps what it gives back.
     bool Run(HWND owner, PRINTDLGW* dialog);
 
+    void Report(HWND owner, DWORD error) const;
+
+    Texts m_texts;
     HGLOBAL m_devMode = nullptr;
     HGLOBAL m_devNames = nullptr;
 };

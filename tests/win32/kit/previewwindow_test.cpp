@@ -42,7 +42,7 @@ private:
 };
 
 HWND Create(PageLog& log) {
-    return CPreviewWindow::Create(nullptr, std::make_unique<CFilledPage>(log), "Vorschau", nullptr);
+    return CPreviewWindow::Create(nullptr, std::make_unique<CFilledPage>(log), {"Vorschau", "Print", "Close"}, nullptr);
 }
 
 void Pump(HWND preview) {
