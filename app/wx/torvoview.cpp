@@ -16,7 +16,6 @@
 #include "app/wx/settingsdlg.h"
 #include "app/wx/torvodoc.h"
 #include "app/wx/viewframe.h"
-#include "engine/messagepump.h"
 
 wxIMPLEMENT_DYNAMIC_CLASS(CTorvoView, wxView);
 
@@ -88,32 +87,9 @@ void CTorvoView::PrintDirect() {
     printer.Print(GetFrame(), &printout, true);
 }
 
-CGameDocument* CTorvoView::Game() const {
+CGameDocument* CTorvoView::Document() {
     CTorvoDoc* doc = wxDynamicCast(GetDocument(), CTorvoDoc);
     return doc ? &doc->Game() : nullptr;
-}
-
-CGameFacade* CTorvoView::Facade() {
-    CGameDocument* game = Game();
-    return game ? game->GetFacade() : nullptr;
-}
-
-CMessagePump* CTorvoView::Pump() {
-    CGameDocument* game = Game();
-    return game ? game->GetPump() : &TheMessagePump();
-}
-
-long CTorvoView::GameNumber() {
-    CGameDocument* game = Game();
-    return game ? game->GameNumber() : 0;
-}
-
-void CTorvoView::CopyGame() {
-    if (CGameDocument* game = Game()) game->OnEditCopy();
-}
-
-void CTorvoView::PasteGame() {
-    if (CGameDocument* game = Game()) game->OnEditPaste();
 }
 
 void CTorvoView::EnterThinking() {
