@@ -12,9 +12,9 @@ public:
     // The facade is not owned.
     CLegalMovesDlg(wxWindow* parent, CGameFacade* facade);
 
+    // The move chosen, "" for none, once ShowModal has returned.
+    const CLegalMovesDlgLogic& Logic() const { return m_logic; }
     int ShowModal() override;
-    int HasMove() const { return m_logic.HasMove(); }
-    const char* GetMoveText() const { return m_logic.GetMoveText(); }
 
 private:
     void OnOk(wxCommandEvent& event);

@@ -132,7 +132,7 @@ void CTorvoView::WaitCursor(int step) {
 std::string CTorvoView::ChooseLegalMove(CGameFacade* facade) {
     CLegalMovesDlg dialog(GetFrame(), facade);
     dialog.ShowModal();
-    return dialog.HasMove() ? dialog.GetMoveText() : std::string();
+    return dialog.Logic().GetMoveText();
 }
 
 std::string CTorvoView::TypeMove() {
