@@ -120,7 +120,7 @@ void CMainFrame::CreateKeyTable() {
 
 void CMainFrame::CreateTools() {
     m_toolBar = CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT | wxTB_DOCKABLE);
-    m_toolBar->SetToolBitmapSize(wxSize(CResources::kToolbarButtonWidth, CResources::kToolbarButtonHeight));
+    m_toolBar->SetToolBitmapSize(wxSize(CFrameMenu::kButtonWidth, CFrameMenu::kButtonHeight));
     for (const ToolButton& button : CFrameMenu::Buttons()) {
         if (button.id == CMainFrameTexts::kSeparator) {
             m_toolBar->AddSeparator();
