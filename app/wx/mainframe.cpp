@@ -50,7 +50,7 @@ CMainFrame::CMainFrame(wxDocManager* manager, CRecentFiles& recent)
     m_statusBar = new CStatusBar(this, m_controller);
     SetStatusBar(m_statusBar);
     SetStatusBarPane(CFrameController::kMessagePane);
-    m_controller.SetStatusText(CMainFrameTexts::kIdleText);
+    m_controller.OnCreated();
     SetSizer(new wxBoxSizer(wxVERTICAL));
     SetDropTarget(new CFileDropTarget(manager));
 

@@ -5,8 +5,6 @@
 namespace {
 
 constexpr int kMessageWidth = -1;  // takes what the indicators leave
-// Beside an indicator's text, within its pane's border, on either side.
-constexpr int kIndicatorPadding = 6;
 constexpr int kPaneCount = CFrameController::kPaneCount;
 
 }  // namespace
@@ -23,8 +21,8 @@ CStatusBar::CStatusBar(wxWindow* parent, CFrameController& controller)
 void CStatusBar::FitIndicators() {
     int widths[kPaneCount] = {kMessageWidth};
     for (int pane = CFrameController::kCapsPane; pane < kPaneCount; ++pane)
-        widths[pane] = GetTextExtent(CFrameController::kPaneTexts[pane]).GetWidth() +
-                       2 * (GetBorderX() + kIndicatorPadding);
+        widths[pane] = GetTextExtent(CFrameController::kPaneTexts[pane]).GetWidth() + 2 * GetBorderX() +
+                       CFrameController::kIndicatorMargin;
     if (ShowsSizeGrip()) widths[kPaneCount - 1] += GetSizeGripRect().GetWidth();
     bool same = true;
     for (int pane = CFrameController::kCapsPane; pane < kPaneCount; ++pane)

@@ -21,6 +21,8 @@ public:
     static constexpr int kPaneCount = 4;
     // The text of each pane's indicator; the message pane has none.
     static const char* const kPaneTexts[kPaneCount];
+    // Pixels beside an indicator's text in its pane, both sides together.
+    static constexpr int kIndicatorMargin = 12;
 
     // The items of the window's system menu that have a prompt.
     enum SystemItem { kSystemSize, kSystemMove, kSystemMinimize, kSystemMaximize, kSystemRestore,
@@ -59,6 +61,8 @@ public:
     // always closes.
     bool OnClose(bool canRefuse);
 
+    // The window and its bars are made: the message pane waits for a move.
+    void OnCreated();
     // The first pane's text, from any part of the program.
     void SetStatusText(const char* text);
     // While a menu item or a button is pointed at: its prompt, or the

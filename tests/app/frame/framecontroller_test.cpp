@@ -342,6 +342,12 @@ TEST_F(FrameControllerTest, PromptsForAnyItem) {
     EXPECT_EQ(window.paneTexts[0], "Warte auf einen Zug.");
 }
 
+TEST_F(FrameControllerTest, NewWindowWaitsForAMove) {
+    frame.OnCreated();
+    EXPECT_EQ(window.log, (std::vector<std::string>{std::string("pane 0 ") + CMainFrameTexts::kIdleText}));
+    EXPECT_EQ(ReadBytes(Path("status.log")), std::string(CMainFrameTexts::kIdleText) + "\n");
+}
+
 TEST_F(FrameControllerTest, EveryStatusTextGoesToTheLog) {
     frame.SetStatusText("Weiss ist am Zug");
     frame.OnCommandPointed(cmd::kFileOpen);
