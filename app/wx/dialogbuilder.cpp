@@ -2,9 +2,7 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
-#include <wx/image.h>
 #include <wx/listbox.h>
-#include <wx/mstream.h>
 #include <wx/radiobut.h>
 #include <wx/statbmp.h>
 #include <wx/statbox.h>
@@ -13,7 +11,6 @@
 
 #include "app/core/frame/commandids.h"
 #include "app/core/dialogs/dialogfit.h"
-#include "app/core/picture/resourcestore.h"
 #include "app/wx/gtkglue.h"
 #include "app/wx/resources.h"
 
@@ -25,13 +22,10 @@ wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 
 int WxId(int id) { return id == dlg::kIdStatic ? wxID_ANY : id; }
 
-// A picture control shows a bitmap built into the program, at its own size.
-wxBitmap StoredBitmap(const char* name) {
-    const CResourceStore::Entry* entry = CResourceStore::Find(name);
-    if (!entry) return wxBitmap();
-    wxMemoryInputStream stream(entry->data, entry->size);
-    const wxImage image(stream, wxBITMAP_TYPE_ANY);
-    return image.IsOk() ? wxBitmap(image) : wxBitmap();
+// A picture built into the program, at its own size; a dot if it were missing.
+wxBitmap Picture(const wxString& name) {
+    const wxBitmap bitmap = CResources::LoadBitmap(name);
+    return bitmap.IsOk() ? bitmap : wxBitmap(1, 1);
 }
 
 }  // namespace
@@ -82,24 +76,12 @@ wxWindow* CDialogBuilder::Create(const DialogControl& c, bool firstRadio) {
             CGtkGlue::KeepScrollBarsInSight(list);
             return list;
         }
-        case ControlKind::kPicture: {
-            wxBitmap bitmap = StoredBitmap(c.text);
-            if (!bitmap.IsOk()) bitmap = CResources::LoadBitmap(text);
-            if (!bitmap.IsOk()) bitmap = wxBitmap(1, 1);
-            return new wxStaticBitmap(parent, id, bitmap, pos);
-        }
-        case ControlKind::kIcon: {
+        case ControlKind::kPicture:
+            return new wxStaticBitmap(parent, id, Picture(text), pos);
+        case ControlKind::kIcon:
             // Like the platform's icon control: the icon at its own size,
             // whatever room the row gives it.
-            const wxSize iconSize(kIconPixels, kIconPixels);
-            wxBitmap bitmap = StoredBitmap(c.text);
-            if (!bitmap.IsOk()) {
-                const wxIcon icon = CResources::ProgramIcons().GetIcon(iconSize, wxIconBundle::FALLBACK_NEAREST_LARGER);
-                if (icon.IsOk()) bitmap.CopyFromIcon(icon);
-            }
-            if (!bitmap.IsOk()) bitmap = wxBitmap(1, 1);
-            return new wxStaticBitmap(parent, id, bitmap, pos, iconSize);
-        }
+            return new wxStaticBitmap(parent, id, Picture(text), pos, wxSize(kIconPixels, kIconPixels));
         case ControlKind::kText:
             return new wxStaticText(parent, id, text, pos, size, wxST_NO_AUTORESIZE);
         case ControlKind::kTextNoPrefix:
