@@ -37,19 +37,16 @@ CDialogBuilder::CDialogBuilder(wxDialog* dialog, const DialogLayout& layout) : m
     // Group boxes first, so that the controls inside them lie on top.
     for (int i = 0; i < layout.count; ++i)
         if (layout.controls[i].kind == ControlKind::kGroupBox) Create(layout.controls[i], false);
-    bool firstRadio = true;
     for (int i = 0; i < layout.count; ++i) {
         const DialogControl& control = layout.controls[i];
         if (control.kind == ControlKind::kGroupBox) continue;
-        const bool radio = control.kind == ControlKind::kRadioButton;
-        wxWindow* window = Create(control, radio && firstRadio);
-        if (radio) firstRadio = false;
+        wxWindow* window = Create(control, layout.StartsGroup(i));
         WidenToText(control.kind, window);
         if (control.id != dlg::kIdStatic) m_controls[control.id] = window;
     }
 }
 
-wxWindow* CDialogBuilder::Create(const DialogControl& c, bool firstRadio) {
+wxWindow* CDialogBuilder::Create(const DialogControl& c, bool startsGroup) {
     wxWindow* parent = m_dialog;
     const wxPoint pos = m_dialog->ConvertDialogToPixels(wxPoint(c.left, c.top));
     const wxSize size = m_dialog->ConvertDialogToPixels(wxSize(c.width, c.height));
@@ -66,7 +63,7 @@ wxWindow* CDialogBuilder::Create(const DialogControl& c, bool firstRadio) {
             return button;
         }
         case ControlKind::kRadioButton:
-            return new wxRadioButton(parent, id, text, pos, size, firstRadio ? wxRB_GROUP : 0);
+            return new wxRadioButton(parent, id, text, pos, size, startsGroup ? wxRB_GROUP : 0);
         case ControlKind::kGroupBox:
             return new wxStaticBox(parent, id, text, pos, size);
         case ControlKind::kEdit:

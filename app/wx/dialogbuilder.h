@@ -24,7 +24,7 @@ public:
     static void BindKeys(wxDialog* dialog, int enterId, int cancelId);
 
 private:
-    wxWindow* Create(const DialogControl& control, bool firstRadio);
+    wxWindow* Create(const DialogControl& control, bool startsGroup);
     void WidenToText(ControlKind kind, wxWindow* window);
 
     wxDialog* m_dialog;

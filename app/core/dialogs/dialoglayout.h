@@ -42,4 +42,10 @@ struct DialogLayout {
             if (controls[i].id == id) return &controls[i];
         return nullptr;
     }
+    // A run of radio buttons is one group, of which one is checked; every
+    // other control starts a group of its own.
+    bool StartsGroup(int index) const {
+        return index <= 0 || index >= count || controls[index].kind != ControlKind::kRadioButton ||
+               controls[index - 1].kind != ControlKind::kRadioButton;
+    }
 };
