@@ -14,6 +14,12 @@ constexpr int kScrollStep = 16;  // pixels a scroll line
 
 }  // namespace
 
+wxBEGIN_EVENT_TABLE(CBoardCanvas, wxScrolled<wxWindow>)
+    EVT_PAINT(CBoardCanvas::OnPaint)
+    EVT_LEFT_DOWN(CBoardCanvas::OnLeftDown)
+    EVT_SIZE(CBoardCanvas::OnSize)
+wxEND_EVENT_TABLE()
+
 CBoardCanvas::CBoardCanvas(wxWindow* parent, wxView* view, CViewController* controller)
     : wxScrolled<wxWindow>(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                            wxFULL_REPAINT_ON_RESIZE | wxHSCROLL | wxVSCROLL),
@@ -22,9 +28,6 @@ CBoardCanvas::CBoardCanvas(wxWindow* parent, wxView* view, CViewController* cont
     SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
     CGtkGlue::KeepScrollBarsInSight(this);
     ShowScrollbars(wxSHOW_SB_NEVER, wxSHOW_SB_NEVER);
-    Bind(wxEVT_PAINT, &CBoardCanvas::OnPaint, this);
-    Bind(wxEVT_LEFT_DOWN, &CBoardCanvas::OnLeftDown, this);
-    Bind(wxEVT_SIZE, &CBoardCanvas::OnSize, this);
 }
 
 void CBoardCanvas::OnPaint(wxPaintEvent&) {

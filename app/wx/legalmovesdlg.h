@@ -19,6 +19,9 @@ public:
 private:
     void OnOk(wxCommandEvent& event);
     void OnDismiss(wxCommandEvent& event);
+    void OnListActivated(wxCommandEvent& event);
+
+    wxDECLARE_EVENT_TABLE();
 
     CLegalMovesDlgLogic m_logic;
     CDialogBuilder m_builder;

@@ -33,6 +33,15 @@ constexpr int kInitialHeight = 600;
 
 }  // namespace
 
+// Every command goes to the controller, which knows who carries it out.
+wxBEGIN_EVENT_TABLE(CMainFrame, wxDocParentFrame)
+    EVT_MENU(wxID_ANY, CMainFrame::OnCommand)
+    EVT_UPDATE_UI(wxID_ANY, CMainFrame::OnUpdateCheck)
+    EVT_LEFT_DOWN(CMainFrame::OnFrameClick)
+    EVT_LEFT_DCLICK(CMainFrame::OnFrameClick)
+    EVT_CLOSE(CMainFrame::OnClose)
+wxEND_EVENT_TABLE()
+
 CMainFrame::CMainFrame(wxDocManager* manager, CRecentFiles& recent)
     : wxDocParentFrame(manager, nullptr, wxID_ANY, U(CMainFrameTexts::kWindowTitle), wxDefaultPosition,
                        wxSize(kInitialWidth, kInitialHeight)),
@@ -53,12 +62,6 @@ CMainFrame::CMainFrame(wxDocManager* manager, CRecentFiles& recent)
     m_controller.OnCreated();
     SetSizer(new wxBoxSizer(wxVERTICAL));
     SetDropTarget(new CFileDropTarget(manager));
-
-    // Every command goes to the controller, which knows who carries it out.
-    Bind(wxEVT_MENU, &CMainFrame::OnCommand, this);
-    Bind(wxEVT_LEFT_DOWN, &CMainFrame::OnFrameClick, this);
-    Bind(wxEVT_LEFT_DCLICK, &CMainFrame::OnFrameClick, this);
-    Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnClose, this);
 }
 
 CMainFrame::~CMainFrame() { m_recent.SetChangeHandler(nullptr); }
@@ -68,11 +71,8 @@ void CMainFrame::CreateMenus() {
     for (int m = 0; m < CMainFrameTexts::kMenuCount; ++m) {
         auto* menu = new wxMenu;
         if (m == CFrameMenu::kFileMenu) m_fileMenu = menu;
-        for (const MenuEntry& entry : CFrameMenu::Entries(m, m_recent)) {
+        for (const MenuEntry& entry : CFrameMenu::Entries(m, m_recent))
             InsertEntry(menu, menu->GetMenuItemCount(), entry);
-            if (entry.kind == MenuEntry::kCheck)
-                Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateCheck, this, cmd::ToolkitId(entry.id));
-        }
         bar->Append(menu, U(CMainFrameTexts::kMenus[m].title));
     }
     SetMenuBar(bar);
@@ -220,7 +220,11 @@ void CMainFrame::OnCommand(wxCommandEvent& event) {
 }
 
 void CMainFrame::OnUpdateCheck(wxUpdateUIEvent& event) {
-    event.Check(m_controller.IsChecked(cmd::CommandOf(event.GetId())));
+    const int id = cmd::CommandOf(event.GetId());
+    if (CFrameMenu::IsCheckItem(id))
+        event.Check(m_controller.IsChecked(id));
+    else
+        event.Skip();
 }
 
 void CMainFrame::OnFrameClick(wxMouseEvent& event) {

@@ -9,13 +9,16 @@ constexpr int kPaneCount = CFrameController::kPaneCount;
 
 }  // namespace
 
+wxBEGIN_EVENT_TABLE(CStatusBar, wxStatusBar)
+    EVT_IDLE(CStatusBar::OnIdle)
+    EVT_SIZE(CStatusBar::OnSize)
+wxEND_EVENT_TABLE()
+
 CStatusBar::CStatusBar(wxWindow* parent, CFrameController& controller)
     : wxStatusBar(parent, wxID_ANY), m_controller(controller) {
     const int widths[kPaneCount] = {kMessageWidth, 0, 0, 0};
     SetFieldsCount(kPaneCount, widths);
     FitIndicators();
-    Bind(wxEVT_IDLE, &CStatusBar::OnIdle, this);
-    Bind(wxEVT_SIZE, &CStatusBar::OnSize, this);
 }
 
 void CStatusBar::FitIndicators() {
