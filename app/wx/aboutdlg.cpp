@@ -9,7 +9,6 @@ wxEND_EVENT_TABLE()
 
 CAboutDlg::CAboutDlg(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, wxEmptyString), m_builder(this, CMainFrameTexts::kAboutLayout) {
-    CDialogBuilder::BindKeys(this, dlg::kIdOk, dlg::kIdOk);
     CentreOnParent();
 }
 

@@ -44,6 +44,7 @@ CDialogBuilder::CDialogBuilder(wxDialog* dialog, const DialogLayout& layout) : m
         WidenToText(control.kind, window);
         if (control.id != dlg::kIdStatic) m_controls[control.id] = window;
     }
+    BindKeys(layout.EnterId(), layout.EscapeId());
 }
 
 wxWindow* CDialogBuilder::Create(const DialogControl& c, bool startsGroup) {
@@ -104,13 +105,14 @@ wxWindow* CDialogBuilder::Control(int id) const {
     return it == m_controls.end() ? nullptr : it->second;
 }
 
-void CDialogBuilder::BindKeys(wxDialog* dialog, int enterId, int cancelId) {
+void CDialogBuilder::BindKeys(int enterId, int escapeId) {
+    wxDialog* dialog = m_dialog;
     auto click = [dialog](int id) {
         wxCommandEvent event(wxEVT_BUTTON, id);
         event.SetEventObject(dialog->FindWindow(id));
         dialog->ProcessWindowEvent(event);
     };
-    dialog->Bind(wxEVT_CHAR_HOOK, [dialog, click, enterId, cancelId](wxKeyEvent& event) {
+    dialog->Bind(wxEVT_CHAR_HOOK, [dialog, click, enterId, escapeId](wxKeyEvent& event) {
         const int key = event.GetKeyCode();
         if (key == WXK_RETURN || key == WXK_NUMPAD_ENTER) {
             auto* focused = dynamic_cast<wxButton*>(wxWindow::FindFocus());
@@ -118,10 +120,10 @@ void CDialogBuilder::BindKeys(wxDialog* dialog, int enterId, int cancelId) {
             return;
         }
         if (key == WXK_ESCAPE) {
-            click(cancelId);
+            click(escapeId);
             return;
         }
         event.Skip();
     });
-    dialog->Bind(wxEVT_CLOSE_WINDOW, [click, cancelId](wxCloseEvent&) { click(cancelId); });
+    dialog->Bind(wxEVT_CLOSE_WINDOW, [click, escapeId](wxCloseEvent&) { click(escapeId); });
 }

@@ -13,7 +13,6 @@ wxEND_EVENT_TABLE()
 
 CLegalMovesDlg::CLegalMovesDlg(wxWindow* parent, CGameFacade* facade)
     : wxDialog(parent, wxID_ANY, wxEmptyString), m_logic(facade), m_builder(this, CLegalMovesDlgLogic::kLayout) {
-    CDialogBuilder::BindKeys(this, dlg::kIdCancel, dlg::kIdCancel);
     CentreOnParent();
 }
 

@@ -11,8 +11,6 @@ wxEND_EVENT_TABLE()
 
 CMoveEntryDlg::CMoveEntryDlg(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, wxEmptyString), m_builder(this, CMoveEntryDlgLogic::kLayout) {
-    // Enter is not tied to OK: it closes the dialog without a move.
-    CDialogBuilder::BindKeys(this, dlg::kIdCancel, dlg::kIdCancel);
     CentreOnParent();
 }
 

@@ -15,7 +15,6 @@ wxEND_EVENT_TABLE()
 
 CSettingsDlg::CSettingsDlg(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, wxEmptyString), m_builder(this, CSettingsDlgLogic::kLayout) {
-    CDialogBuilder::BindKeys(this, dlg::kSettingsOk, dlg::kIdCancel);
     CentreOnParent();
 }
 

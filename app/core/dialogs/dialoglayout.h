@@ -2,6 +2,8 @@
 // toolkit glue only turns rows into controls.
 #pragma once
 
+#include "app/core/frame/commandids.h"
+
 enum class ControlKind {
     kCheckBox,
     kPushButton,
@@ -40,6 +42,24 @@ struct DialogLayout {
     const DialogControl* Find(int id) const {
         for (int i = 0; i < count; ++i)
             if (controls[i].id == id) return &controls[i];
+        return nullptr;
+    }
+    // The button Escape and the close box press: "Abbrechen", or in a
+    // dialog without one its default button.
+    int EscapeId() const {
+        if (Find(dlg::kIdCancel)) return dlg::kIdCancel;
+        const DialogControl* button = DefaultButton();
+        return button ? button->id : dlg::kIdOk;
+    }
+    // The button Enter presses: the default one; without one, Enter closes
+    // the dialog as Escape does.
+    int EnterId() const {
+        const DialogControl* button = DefaultButton();
+        return button ? button->id : EscapeId();
+    }
+    const DialogControl* DefaultButton() const {
+        for (int i = 0; i < count; ++i)
+            if (controls[i].kind == ControlKind::kDefaultPushButton) return &controls[i];
         return nullptr;
     }
     // A run of radio buttons is one group, of which one is checked; every

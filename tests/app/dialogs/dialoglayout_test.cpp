@@ -105,3 +105,23 @@ TEST(DialogLayoutTest, ARunOfRadioButtonsIsOneGroup) {
         EXPECT_EQ(settings.StartsGroup(i), settings.controls[i].id == CSettingsDlgLogic::kFirstLevel) << i;
     }
 }
+
+// Enter presses the default button, and closes a dialog without one as
+// Escape does; Escape presses "Abbrechen", or the default button where
+// there is none.
+TEST(DialogLayoutTest, EnterAndEscapePressTheirButtons) {
+    const struct {
+        const DialogLayout* layout;
+        int enter;
+        int escape;
+    } cases[] = {
+        {&CSettingsDlgLogic::kLayout, dlg::kSettingsOk, dlg::kIdCancel},
+        {&CMoveEntryDlgLogic::kLayout, dlg::kIdCancel, dlg::kIdCancel},
+        {&CLegalMovesDlgLogic::kLayout, dlg::kIdCancel, dlg::kIdCancel},
+        {&CMainFrameTexts::kAboutLayout, dlg::kIdOk, dlg::kIdOk},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.layout->EnterId(), c.enter) << c.layout->caption;
+        EXPECT_EQ(c.layout->EscapeId(), c.escape) << c.layout->caption;
+    }
+}
