@@ -8,12 +8,6 @@
 #include "app/core/view/viewcontroller.h"
 #include "app/wx/gtkglue.h"
 
-namespace {
-
-constexpr int kScrollStep = 16;  // pixels a scroll line
-
-}  // namespace
-
 wxBEGIN_EVENT_TABLE(CBoardCanvas, wxScrolled<wxWindow>)
     EVT_PAINT(CBoardCanvas::OnPaint)
     EVT_LEFT_DOWN(CBoardCanvas::OnLeftDown)
@@ -79,6 +73,6 @@ void CBoardCanvas::SetScrolledSize(int width, int height) {
     // and going it would change the width the font is fitted to, and with it
     // the height that decides whether it is needed.
     ShowScrollbars(wxSHOW_SB_DEFAULT, wxSHOW_SB_ALWAYS);
-    SetScrollRate(kScrollStep, kScrollStep);
+    SetScrollRate(CViewController::kScrollLine, CViewController::kScrollLine);
     SetVirtualSize(size);
 }

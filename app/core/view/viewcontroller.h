@@ -29,6 +29,8 @@ public:
     static constexpr int kPrintNotation = 1;
     // The game number while there is no document.
     static constexpr long kNoGame = 0;
+    // Pixels a line of the notation's scroll bar moves it.
+    static constexpr int kScrollLine = 16;
     static constexpr const char* kHomepageFailure = "Die Homepage kann nicht geöffnet werden:\n";
     // The commands the view handles, and whether one may end in the
     // computer's thinking; the menus' and keys' wiring reads the ids.
