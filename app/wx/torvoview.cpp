@@ -6,6 +6,7 @@
 #include <wx/toplevel.h>
 #include <wx/utils.h>
 
+#include "app/core/frame/framecontroller.h"
 #include "app/core/frame/mainframetexts.h"
 #include "app/wx/boardcanvas.h"
 #include "app/wx/dcsurface.h"
@@ -93,11 +94,11 @@ CGameDocument* CTorvoView::Document() {
 }
 
 void CTorvoView::EnterThinking() {
-    if (m_frame) m_frame->EnterThinking();
+    if (m_frame) m_frame->Controller().EnterThinking();
 }
 
 void CTorvoView::LeaveThinking() {
-    if (m_frame) m_frame->LeaveThinking();
+    if (m_frame) m_frame->Controller().LeaveThinking();
 }
 
 void CTorvoView::Repaint(bool eraseBackground) {
@@ -109,7 +110,7 @@ void CTorvoView::SetScrolledSize(int width, int height) {
 }
 
 void CTorvoView::SetStatusText(const char* text) {
-    if (m_frame) m_frame->SetStatusText(text);
+    if (m_frame) m_frame->Controller().SetStatusText(text);
 }
 
 void CTorvoView::ShowMessage(const char* text, const char* caption) {
