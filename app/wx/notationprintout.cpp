@@ -1,5 +1,6 @@
 #include "app/wx/notationprintout.h"
 
+#include "app/core/document/gamedocument.h"
 #include "app/core/view/printpage.h"
 #include "app/core/view/viewcontroller.h"
 #include "app/wx/dcsurface.h"
@@ -10,7 +11,8 @@ constexpr int kOnlyPage = 1;
 
 }  // namespace
 
-CNotationPrintout::CNotationPrintout(CViewController& controller) : wxPrintout("Torvo"), m_controller(controller) {}
+CNotationPrintout::CNotationPrintout(CViewController& controller, const CGameDocument* document)
+    : wxPrintout(document ? wxString::FromUTF8(document->Title().c_str()) : wxString()), m_controller(controller) {}
 
 void CNotationPrintout::OnBeginPrinting() { m_controller.BeginPrinting(); }
 

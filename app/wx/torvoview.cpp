@@ -77,11 +77,11 @@ void CTorvoView::OnDraw(wxDC* dc) {
     m_controller.Paint(surface);
 }
 
-wxPrintout* CTorvoView::OnCreatePrintout() { return new CNotationPrintout(m_controller); }
+wxPrintout* CTorvoView::OnCreatePrintout() { return new CNotationPrintout(m_controller, Document()); }
 
 void CTorvoView::PrintDirect() {
     wxPrinter printer;
-    CNotationPrintout printout(m_controller);
+    CNotationPrintout printout(m_controller, Document());
     // The toolkit's silent print waits for ever for a default printer when no
     // print service answers; its dialog always comes up, offers what there
     // is and can be cancelled.
