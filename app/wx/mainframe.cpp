@@ -33,15 +33,6 @@ constexpr int kInitialHeight = 600;
 
 }  // namespace
 
-// Every command goes to the controller, which knows who carries it out.
-wxBEGIN_EVENT_TABLE(CMainFrame, wxDocParentFrame)
-    EVT_MENU(wxID_ANY, CMainFrame::OnCommand)
-    EVT_UPDATE_UI(wxID_ANY, CMainFrame::OnUpdateCheck)
-    EVT_LEFT_DOWN(CMainFrame::OnFrameClick)
-    EVT_LEFT_DCLICK(CMainFrame::OnFrameClick)
-    EVT_CLOSE(CMainFrame::OnClose)
-wxEND_EVENT_TABLE()
-
 CMainFrame::CMainFrame(wxDocManager* manager, CRecentFiles& recent)
     : wxDocParentFrame(manager, nullptr, wxID_ANY, U(CMainFrameTexts::kWindowTitle), wxDefaultPosition,
                        wxSize(kInitialWidth, kInitialHeight)),
@@ -62,6 +53,15 @@ CMainFrame::CMainFrame(wxDocManager* manager, CRecentFiles& recent)
     m_controller.OnCreated();
     SetSizer(new wxBoxSizer(wxVERTICAL));
     SetDropTarget(new CFileDropTarget(manager));
+
+    // Bound rather than in an event table: the docview's frame binds its own
+    // close and exit handlers, and only handlers bound after them come first.
+    // Every command goes to the controller, which knows who carries it out.
+    Bind(wxEVT_MENU, &CMainFrame::OnCommand, this);
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateCheck, this);
+    Bind(wxEVT_LEFT_DOWN, &CMainFrame::OnFrameClick, this);
+    Bind(wxEVT_LEFT_DCLICK, &CMainFrame::OnFrameClick, this);
+    Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnClose, this);
 }
 
 CMainFrame::~CMainFrame() { m_recent.SetChangeHandler(nullptr); }

@@ -64,8 +64,6 @@ private:
     void OnFrameClick(wxMouseEvent& event);
     void OnClose(wxCloseEvent& event);
 
-    wxDECLARE_EVENT_TABLE();
-
     CRecentFiles& m_recent;
     CFrameController m_controller{*this};
     CStatusBar* m_statusBar = nullptr;
