@@ -28,7 +28,6 @@ namespace {
 
 constexpr int kToolbarId = 0xE800;    // the framework's own window ids for its bars
 constexpr int kStatusBarId = 0xE801;
-constexpr int kIndicatorMargin = 12;                     // pixels beside an indicator's text, both sides
 
 // The system menu's commands that have a prompt.
 struct SystemCommand {
@@ -118,7 +117,8 @@ void CMainFrame::Layout() {
     for (int pane = CFrameController::kCapsPane; pane < kPaneCount; ++pane)
         texts[pane] = m_statusBar.TextWidth(CFrameController::kPaneTexts[pane]);
     const int bottom =
-        client.bottom - m_statusBar.Fit(CStatusPanes::Widths(texts, kIndicatorMargin, CStatusBar::GripWidth()));
+        client.bottom -
+        m_statusBar.Fit(CStatusPanes::Widths(texts, CStatusPanes::kIndicatorMargin, CStatusBar::GripWidth()));
     const CDockLayout::Rect view = m_docking.Arrange({0, 0, client.right, std::max(bottom, 0)});
     if (m_view->Hwnd())
         MoveWindow(m_view->Hwnd(), view.left, view.top, view.right - view.left, view.bottom - view.top, TRUE);

@@ -92,16 +92,6 @@ void CTorvoView::OnVScroll(int request) {
     if (!m_controller.ShowsBoard() && m_scroll.OnScroll(m_hwnd, request)) InvalidateRect(m_hwnd, nullptr, TRUE);
 }
 
-CGameFacade* CTorvoView::Facade() { return m_document.GetFacade(); }
-
-CMessagePump* CTorvoView::Pump() { return m_document.GetPump(); }
-
-long CTorvoView::GameNumber() { return m_document.GameNumber(); }
-
-void CTorvoView::CopyGame() { m_document.OnEditCopy(); }
-
-void CTorvoView::PasteGame() { m_document.OnEditPaste(); }
-
 void CTorvoView::EnterThinking() { m_frame.EnterThinking(); }
 
 void CTorvoView::LeaveThinking() { m_frame.LeaveThinking(); }

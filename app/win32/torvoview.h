@@ -36,11 +36,7 @@ public:
     CViewController& Controller() { return m_controller; }
 
     // IViewPlatform
-    CGameFacade* Facade() override;
-    CMessagePump* Pump() override;
-    long GameNumber() override;
-    void CopyGame() override;
-    void PasteGame() override;
+    CGameDocument* Document() override { return &m_document; }
     void EnterThinking() override;
     void LeaveThinking() override;
     void Repaint(bool eraseBackground) override;

@@ -3,9 +3,13 @@
 #include "app/core/frame/commandids.h"
 #include "app/core/frame/mainframetexts.h"
 
+wxBEGIN_EVENT_TABLE(CAboutDlg, wxDialog)
+    EVT_BUTTON(dlg::kIdOk, CAboutDlg::OnOk)
+wxEND_EVENT_TABLE()
+
 CAboutDlg::CAboutDlg(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, wxEmptyString), m_builder(this, CMainFrameTexts::kAboutLayout) {
-    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndModal(wxID_OK); }, dlg::kIdOk);
-    CDialogBuilder::BindKeys(this, dlg::kIdOk, dlg::kIdOk);
     CentreOnParent();
 }
+
+void CAboutDlg::OnOk(wxCommandEvent&) { EndModal(wxID_OK); }

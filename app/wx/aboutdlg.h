@@ -10,5 +10,9 @@ public:
     explicit CAboutDlg(wxWindow* parent);
 
 private:
+    void OnOk(wxCommandEvent& event);
+
     CDialogBuilder m_builder;
+
+    wxDECLARE_EVENT_TABLE();
 };

@@ -8,11 +8,11 @@
 #include "app/core/view/viewcontroller.h"
 #include "app/wx/gtkglue.h"
 
-namespace {
-
-constexpr int kScrollStep = 16;  // pixels a scroll line
-
-}  // namespace
+wxBEGIN_EVENT_TABLE(CBoardCanvas, wxScrolled<wxWindow>)
+    EVT_PAINT(CBoardCanvas::OnPaint)
+    EVT_LEFT_DOWN(CBoardCanvas::OnLeftDown)
+    EVT_SIZE(CBoardCanvas::OnSize)
+wxEND_EVENT_TABLE()
 
 CBoardCanvas::CBoardCanvas(wxWindow* parent, wxView* view, CViewController* controller)
     : wxScrolled<wxWindow>(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
@@ -22,9 +22,6 @@ CBoardCanvas::CBoardCanvas(wxWindow* parent, wxView* view, CViewController* cont
     SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
     CGtkGlue::KeepScrollBarsInSight(this);
     ShowScrollbars(wxSHOW_SB_NEVER, wxSHOW_SB_NEVER);
-    Bind(wxEVT_PAINT, &CBoardCanvas::OnPaint, this);
-    Bind(wxEVT_LEFT_DOWN, &CBoardCanvas::OnLeftDown, this);
-    Bind(wxEVT_SIZE, &CBoardCanvas::OnSize, this);
 }
 
 void CBoardCanvas::OnPaint(wxPaintEvent&) {
@@ -76,6 +73,6 @@ void CBoardCanvas::SetScrolledSize(int width, int height) {
     // and going it would change the width the font is fitted to, and with it
     // the height that decides whether it is needed.
     ShowScrollbars(wxSHOW_SB_DEFAULT, wxSHOW_SB_ALWAYS);
-    SetScrollRate(kScrollStep, kScrollStep);
+    SetScrollRate(CViewController::kScrollLine, CViewController::kScrollLine);
     SetVirtualSize(size);
 }

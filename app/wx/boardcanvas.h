@@ -30,6 +30,8 @@ private:
     void OnSize(wxSizeEvent& event);
     void WriteGeometry();
 
+    wxDECLARE_EVENT_TABLE();
+
     wxView* m_view;
     CViewController* m_controller;
     wxSize m_scrolledSize;

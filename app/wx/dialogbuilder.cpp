@@ -2,9 +2,7 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
-#include <wx/image.h>
 #include <wx/listbox.h>
-#include <wx/mstream.h>
 #include <wx/radiobut.h>
 #include <wx/statbmp.h>
 #include <wx/statbox.h>
@@ -13,7 +11,6 @@
 
 #include "app/core/frame/commandids.h"
 #include "app/core/dialogs/dialogfit.h"
-#include "app/core/picture/resourcestore.h"
 #include "app/wx/gtkglue.h"
 #include "app/wx/resources.h"
 
@@ -25,13 +22,10 @@ wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 
 int WxId(int id) { return id == dlg::kIdStatic ? wxID_ANY : id; }
 
-// A picture control shows a bitmap built into the program, at its own size.
-wxBitmap StoredBitmap(const char* name) {
-    const CResourceStore::Entry* entry = CResourceStore::Find(name);
-    if (!entry) return wxBitmap();
-    wxMemoryInputStream stream(entry->data, entry->size);
-    const wxImage image(stream, wxBITMAP_TYPE_ANY);
-    return image.IsOk() ? wxBitmap(image) : wxBitmap();
+// A picture built into the program, at its own size; a dot if it were missing.
+wxBitmap Picture(const wxString& name) {
+    const wxBitmap bitmap = CResources::LoadBitmap(name);
+    return bitmap.IsOk() ? bitmap : wxBitmap(1, 1);
 }
 
 }  // namespace
@@ -43,19 +37,17 @@ CDialogBuilder::CDialogBuilder(wxDialog* dialog, const DialogLayout& layout) : m
     // Group boxes first, so that the controls inside them lie on top.
     for (int i = 0; i < layout.count; ++i)
         if (layout.controls[i].kind == ControlKind::kGroupBox) Create(layout.controls[i], false);
-    bool firstRadio = true;
     for (int i = 0; i < layout.count; ++i) {
         const DialogControl& control = layout.controls[i];
         if (control.kind == ControlKind::kGroupBox) continue;
-        const bool radio = control.kind == ControlKind::kRadioButton;
-        wxWindow* window = Create(control, radio && firstRadio);
-        if (radio) firstRadio = false;
+        wxWindow* window = Create(control, layout.StartsGroup(i));
         WidenToText(control.kind, window);
         if (control.id != dlg::kIdStatic) m_controls[control.id] = window;
     }
+    BindKeys(layout.EnterId(), layout.EscapeId());
 }
 
-wxWindow* CDialogBuilder::Create(const DialogControl& c, bool firstRadio) {
+wxWindow* CDialogBuilder::Create(const DialogControl& c, bool startsGroup) {
     wxWindow* parent = m_dialog;
     const wxPoint pos = m_dialog->ConvertDialogToPixels(wxPoint(c.left, c.top));
     const wxSize size = m_dialog->ConvertDialogToPixels(wxSize(c.width, c.height));
@@ -72,7 +64,7 @@ wxWindow* CDialogBuilder::Create(const DialogControl& c, bool firstRadio) {
             return button;
         }
         case ControlKind::kRadioButton:
-            return new wxRadioButton(parent, id, text, pos, size, firstRadio ? wxRB_GROUP : 0);
+            return new wxRadioButton(parent, id, text, pos, size, startsGroup ? wxRB_GROUP : 0);
         case ControlKind::kGroupBox:
             return new wxStaticBox(parent, id, text, pos, size);
         case ControlKind::kEdit:
@@ -82,24 +74,12 @@ wxWindow* CDialogBuilder::Create(const DialogControl& c, bool firstRadio) {
             CGtkGlue::KeepScrollBarsInSight(list);
             return list;
         }
-        case ControlKind::kPicture: {
-            wxBitmap bitmap = StoredBitmap(c.text);
-            if (!bitmap.IsOk()) bitmap = CResources::LoadBitmap(text);
-            if (!bitmap.IsOk()) bitmap = wxBitmap(1, 1);
-            return new wxStaticBitmap(parent, id, bitmap, pos);
-        }
-        case ControlKind::kIcon: {
+        case ControlKind::kPicture:
+            return new wxStaticBitmap(parent, id, Picture(text), pos);
+        case ControlKind::kIcon:
             // Like the platform's icon control: the icon at its own size,
             // whatever room the row gives it.
-            const wxSize iconSize(kIconPixels, kIconPixels);
-            wxBitmap bitmap = StoredBitmap(c.text);
-            if (!bitmap.IsOk()) {
-                const wxIcon icon = CResources::ProgramIcons().GetIcon(iconSize, wxIconBundle::FALLBACK_NEAREST_LARGER);
-                if (icon.IsOk()) bitmap.CopyFromIcon(icon);
-            }
-            if (!bitmap.IsOk()) bitmap = wxBitmap(1, 1);
-            return new wxStaticBitmap(parent, id, bitmap, pos, iconSize);
-        }
+            return new wxStaticBitmap(parent, id, Picture(text), pos, wxSize(kIconPixels, kIconPixels));
         case ControlKind::kText:
             return new wxStaticText(parent, id, text, pos, size, wxST_NO_AUTORESIZE);
         case ControlKind::kTextNoPrefix:
@@ -125,13 +105,14 @@ wxWindow* CDialogBuilder::Control(int id) const {
     return it == m_controls.end() ? nullptr : it->second;
 }
 
-void CDialogBuilder::BindKeys(wxDialog* dialog, int enterId, int cancelId) {
+void CDialogBuilder::BindKeys(int enterId, int escapeId) {
+    wxDialog* dialog = m_dialog;
     auto click = [dialog](int id) {
         wxCommandEvent event(wxEVT_BUTTON, id);
         event.SetEventObject(dialog->FindWindow(id));
         dialog->ProcessWindowEvent(event);
     };
-    dialog->Bind(wxEVT_CHAR_HOOK, [dialog, click, enterId, cancelId](wxKeyEvent& event) {
+    dialog->Bind(wxEVT_CHAR_HOOK, [dialog, click, enterId, escapeId](wxKeyEvent& event) {
         const int key = event.GetKeyCode();
         if (key == WXK_RETURN || key == WXK_NUMPAD_ENTER) {
             auto* focused = dynamic_cast<wxButton*>(wxWindow::FindFocus());
@@ -139,10 +120,10 @@ void CDialogBuilder::BindKeys(wxDialog* dialog, int enterId, int cancelId) {
             return;
         }
         if (key == WXK_ESCAPE) {
-            click(cancelId);
+            click(escapeId);
             return;
         }
         event.Skip();
     });
-    dialog->Bind(wxEVT_CLOSE_WINDOW, [click, cancelId](wxCloseEvent&) { click(cancelId); });
+    dialog->Bind(wxEVT_CLOSE_WINDOW, [click, escapeId](wxCloseEvent&) { click(escapeId); });
 }

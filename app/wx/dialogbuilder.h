@@ -9,7 +9,8 @@
 
 class CDialogBuilder {
 public:
-    // Sets the dialog's font, caption and client size and creates the controls.
+    // Sets the dialog's font, caption and client size, creates the controls
+    // and gives Enter, Escape and the close box the buttons the layout names.
     CDialogBuilder(wxDialog* dialog, const DialogLayout& layout);
 
     // The control with that id; null for none.
@@ -19,13 +20,12 @@ public:
         return dynamic_cast<T*>(Control(id));
     }
 
-    // Enter presses the focused button; otherwise it runs onEnter. Escape and
-    // the close box run onCancel.
-    static void BindKeys(wxDialog* dialog, int enterId, int cancelId);
-
 private:
-    wxWindow* Create(const DialogControl& control, bool firstRadio);
+    wxWindow* Create(const DialogControl& control, bool startsGroup);
     void WidenToText(ControlKind kind, wxWindow* window);
+    // Enter presses the focused button, else `enterId`; Escape and the close
+    // box press `escapeId`.
+    void BindKeys(int enterId, int escapeId);
 
     wxDialog* m_dialog;
     std::map<int, wxWindow*> m_controls;

@@ -5,18 +5,14 @@
 #include "app/core/frame/commandids.h"
 #include "app/wx/gtkglue.h"
 
+wxBEGIN_EVENT_TABLE(CLegalMovesDlg, wxDialog)
+    EVT_BUTTON(dlg::kLegalMovesOk, CLegalMovesDlg::OnOk)
+    EVT_BUTTON(dlg::kIdCancel, CLegalMovesDlg::OnDismiss)
+    EVT_LISTBOX_DCLICK(dlg::kLegalMovesList, CLegalMovesDlg::OnListActivated)
+wxEND_EVENT_TABLE()
+
 CLegalMovesDlg::CLegalMovesDlg(wxWindow* parent, CGameFacade* facade)
     : wxDialog(parent, wxID_ANY, wxEmptyString), m_logic(facade), m_builder(this, CLegalMovesDlgLogic::kLayout) {
-    Bind(wxEVT_BUTTON, &CLegalMovesDlg::OnOk, this, dlg::kLegalMovesOk);
-    Bind(wxEVT_BUTTON, &CLegalMovesDlg::OnDismiss, this, dlg::kIdCancel);
-    CDialogBuilder::BindKeys(this, dlg::kIdCancel, dlg::kIdCancel);
-    // The list takes Enter itself and reports it as a double click; Enter
-    // closes the dialog with no move, a double click does nothing.
-    m_builder.Get<wxListBox>(dlg::kLegalMovesList)->Bind(wxEVT_LISTBOX_DCLICK, [this](wxCommandEvent&) {
-        if (!CGtkGlue::HandlingKeyEvent()) return;
-        wxCommandEvent cancel(wxEVT_BUTTON, dlg::kIdCancel);
-        ProcessWindowEvent(cancel);
-    });
     CentreOnParent();
 }
 
@@ -38,4 +34,10 @@ void CLegalMovesDlg::OnOk(wxCommandEvent&) {
 void CLegalMovesDlg::OnDismiss(wxCommandEvent&) {
     m_logic.Dismiss();
     EndModal(wxID_CANCEL);
+}
+
+// The list takes Enter itself and reports it as a double click; Enter
+// closes the dialog with no move, a double click does nothing.
+void CLegalMovesDlg::OnListActivated(wxCommandEvent& event) {
+    if (CGtkGlue::HandlingKeyEvent()) OnDismiss(event);
 }

@@ -12,13 +12,16 @@ public:
     // The facade is not owned.
     CLegalMovesDlg(wxWindow* parent, CGameFacade* facade);
 
+    // The move chosen, "" for none, once ShowModal has returned.
+    const CLegalMovesDlgLogic& Logic() const { return m_logic; }
     int ShowModal() override;
-    int HasMove() const { return m_logic.HasMove(); }
-    const char* GetMoveText() const { return m_logic.GetMoveText(); }
 
 private:
     void OnOk(wxCommandEvent& event);
     void OnDismiss(wxCommandEvent& event);
+    void OnListActivated(wxCommandEvent& event);
+
+    wxDECLARE_EVENT_TABLE();
 
     CLegalMovesDlgLogic m_logic;
     CDialogBuilder m_builder;

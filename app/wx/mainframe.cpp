@@ -50,12 +50,15 @@ CMainFrame::CMainFrame(wxDocManager* manager, CRecentFiles& recent)
     m_statusBar = new CStatusBar(this, m_controller);
     SetStatusBar(m_statusBar);
     SetStatusBarPane(CFrameController::kMessagePane);
-    m_controller.SetStatusText(CMainFrameTexts::kIdleText);
+    m_controller.OnCreated();
     SetSizer(new wxBoxSizer(wxVERTICAL));
     SetDropTarget(new CFileDropTarget(manager));
 
+    // Bound rather than in an event table: the docview's frame binds its own
+    // close and exit handlers, and only handlers bound after them come first.
     // Every command goes to the controller, which knows who carries it out.
     Bind(wxEVT_MENU, &CMainFrame::OnCommand, this);
+    Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateCheck, this);
     Bind(wxEVT_LEFT_DOWN, &CMainFrame::OnFrameClick, this);
     Bind(wxEVT_LEFT_DCLICK, &CMainFrame::OnFrameClick, this);
     Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnClose, this);
@@ -68,11 +71,8 @@ void CMainFrame::CreateMenus() {
     for (int m = 0; m < CMainFrameTexts::kMenuCount; ++m) {
         auto* menu = new wxMenu;
         if (m == CFrameMenu::kFileMenu) m_fileMenu = menu;
-        for (const MenuEntry& entry : CFrameMenu::Entries(m, m_recent)) {
+        for (const MenuEntry& entry : CFrameMenu::Entries(m, m_recent))
             InsertEntry(menu, menu->GetMenuItemCount(), entry);
-            if (entry.kind == MenuEntry::kCheck)
-                Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateCheck, this, cmd::ToolkitId(entry.id));
-        }
         bar->Append(menu, U(CMainFrameTexts::kMenus[m].title));
     }
     SetMenuBar(bar);
@@ -120,7 +120,7 @@ void CMainFrame::CreateKeyTable() {
 
 void CMainFrame::CreateTools() {
     m_toolBar = CreateToolBar(wxTB_HORIZONTAL | wxTB_FLAT | wxTB_DOCKABLE);
-    m_toolBar->SetToolBitmapSize(wxSize(CResources::kToolbarButtonWidth, CResources::kToolbarButtonHeight));
+    m_toolBar->SetToolBitmapSize(wxSize(CFrameMenu::kButtonWidth, CFrameMenu::kButtonHeight));
     for (const ToolButton& button : CFrameMenu::Buttons()) {
         if (button.id == CMainFrameTexts::kSeparator) {
             m_toolBar->AddSeparator();
@@ -220,7 +220,11 @@ void CMainFrame::OnCommand(wxCommandEvent& event) {
 }
 
 void CMainFrame::OnUpdateCheck(wxUpdateUIEvent& event) {
-    event.Check(m_controller.IsChecked(cmd::CommandOf(event.GetId())));
+    const int id = cmd::CommandOf(event.GetId());
+    if (CFrameMenu::IsCheckItem(id))
+        event.Check(m_controller.IsChecked(id));
+    else
+        event.Skip();
 }
 
 void CMainFrame::OnFrameClick(wxMouseEvent& event) {

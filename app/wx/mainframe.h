@@ -23,13 +23,9 @@ public:
     CMainFrame(wxDocManager* manager, CRecentFiles& recent);
     ~CMainFrame() override;
 
-    CFrameController& Controller() { return m_controller; }
-
     // IViewFrame
     void SetBoardCanvas(CBoardCanvas* canvas) override;
-    void SetStatusText(const char* text) override { m_controller.SetStatusText(text); }
-    void EnterThinking() override { m_controller.EnterThinking(); }
-    void LeaveThinking() override { m_controller.LeaveThinking(); }
+    CFrameController& Controller() override { return m_controller; }
 
     // The toolkit's own status texts and prompts go through the controller too.
     void SetStatusText(const wxString& text, int number = 0) override;

@@ -4,12 +4,13 @@
 
 #include "app/core/frame/commandids.h"
 
+wxBEGIN_EVENT_TABLE(CMoveEntryDlg, wxDialog)
+    EVT_BUTTON(dlg::kMoveEntryOk, CMoveEntryDlg::OnOk)
+    EVT_BUTTON(dlg::kIdCancel, CMoveEntryDlg::OnDismiss)
+wxEND_EVENT_TABLE()
+
 CMoveEntryDlg::CMoveEntryDlg(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, wxEmptyString), m_builder(this, CMoveEntryDlgLogic::kLayout) {
-    Bind(wxEVT_BUTTON, &CMoveEntryDlg::OnOk, this, dlg::kMoveEntryOk);
-    Bind(wxEVT_BUTTON, &CMoveEntryDlg::OnDismiss, this, dlg::kIdCancel);
-    // Enter is not tied to OK: it closes the dialog without a move.
-    CDialogBuilder::BindKeys(this, dlg::kIdCancel, dlg::kIdCancel);
     CentreOnParent();
 }
 

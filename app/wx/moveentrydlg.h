@@ -17,6 +17,8 @@ private:
     void OnOk(wxCommandEvent& event);
     void OnDismiss(wxCommandEvent& event);
 
+    wxDECLARE_EVENT_TABLE();
+
     CMoveEntryDlgLogic m_logic;
     CDialogBuilder m_builder;
 };

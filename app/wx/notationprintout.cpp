@@ -1,5 +1,6 @@
 #include "app/wx/notationprintout.h"
 
+#include "app/core/document/gamedocument.h"
 #include "app/core/view/printpage.h"
 #include "app/core/view/viewcontroller.h"
 #include "app/wx/dcsurface.h"
@@ -10,7 +11,8 @@ constexpr int kOnlyPage = 1;
 
 }  // namespace
 
-CNotationPrintout::CNotationPrintout(CViewController& controller) : wxPrintout("Torvo"), m_controller(controller) {}
+CNotationPrintout::CNotationPrintout(CViewController& controller, const CGameDocument* document)
+    : wxPrintout(document ? wxString::FromUTF8(document->Title().c_str()) : wxString()), m_controller(controller) {}
 
 void CNotationPrintout::OnBeginPrinting() { m_controller.BeginPrinting(); }
 
@@ -19,17 +21,15 @@ void CNotationPrintout::OnEndPrinting() { m_controller.EndPrinting(); }
 bool CNotationPrintout::OnPrintPage(int page) {
     wxDC* dc = GetDC();
     if (!dc || page != kOnlyPage) return false;
-    // The notation is laid out in screen pixels, inside a margin that
-    // printers can print on.
+    // The notation is laid out in screen pixels, on the page's text area.
     MapScreenSizeToPage();
     int ppiX = 0, ppiY = 0;
     GetPPIScreen(&ppiX, &ppiY);
-    const wxCoord marginX = CPrintPage::MillimetresToDots(CPrintPage::kMarginMillimetres, ppiX);
-    const wxCoord marginY = CPrintPage::MillimetresToDots(CPrintPage::kMarginMillimetres, ppiY);
-    OffsetLogicalOrigin(marginX, marginY);
-    // The lines are fitted to the page between the margins.
+    const wxRect sheet = GetLogicalPageRect();
+    const CPrintPage::Rect area = CPrintPage::TextArea({sheet.GetWidth(), sheet.GetHeight(), 0, 0, ppiX, ppiY});
+    OffsetLogicalOrigin(area.left, area.top);
     CDcSurface paper(*dc);
-    m_controller.DrawNotation(paper, GetLogicalPageRect().GetWidth() - 2 * marginX);
+    m_controller.DrawNotation(paper, area.width);
     return true;
 }
 

@@ -3,11 +3,13 @@
 
 #include <wx/print.h>
 
+class CGameDocument;
 class CViewController;
 
 class CNotationPrintout : public wxPrintout {
 public:
-    explicit CNotationPrintout(CViewController& controller);
+    // The print job is named after the game, as the document's title shows it.
+    CNotationPrintout(CViewController& controller, const CGameDocument* document);
 
     void OnBeginPrinting() override;
     void OnEndPrinting() override;

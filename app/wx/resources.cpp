@@ -7,14 +7,13 @@
 #include <cstring>
 
 #include "app/core/frame/commandids.h"
+#include "app/core/frame/framemenu.h"
 #include "app/core/picture/resourcestore.h"
 
 namespace {
 
 constexpr const char* kIconFormat = "torvo-%d";
 constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
-// The strip's background, left out around each picture.
-constexpr unsigned char kToolbarMaskRed = 192, kToolbarMaskGreen = 192, kToolbarMaskBlue = 192;
 constexpr unsigned char kPngSignature[] = {0x89, 'P', 'N', 'G'};
 
 wxString ArtIdOf(int commandId) {
@@ -33,15 +32,19 @@ bool IsPng(const CResourceStore::Entry& entry) {
     return entry.size > sizeof kPngSignature && std::memcmp(entry.data, kPngSignature, sizeof kPngSignature) == 0;
 }
 
-// A stored bitmap as a toolkit image; invalid when the name holds none.
-wxImage StoredImage(const char* name) {
-    CPixelBuffer picture;
-    if (*CResourceStore::ReadBitmap(name, &picture) != '\0') return wxImage();
+wxImage ImageOf(const CPixelBuffer& picture) {
     // Both keep rows from the top, three bytes a pixel, without padding.
     wxImage image(picture.Width(), picture.Height(), false);
     std::memcpy(image.GetData(), picture.Data(),
                 static_cast<size_t>(picture.Width()) * picture.Height() * CPixelBuffer::kChannels);
     return image;
+}
+
+// A stored bitmap; empty when the name holds none.
+CPixelBuffer StoredPicture(const char* name) {
+    CPixelBuffer picture;
+    if (*CResourceStore::ReadBitmap(name, &picture) != '\0') return CPixelBuffer();
+    return picture;
 }
 
 }  // namespace
@@ -54,22 +57,20 @@ wxBitmap CResources::LoadBitmap(const wxString& name) {
         if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
         return wxBitmap::NewFromPNGData(entry->data, entry->size);
     }
-    const wxImage image = StoredImage(key.data());
-    return image.IsOk() ? wxBitmap(image) : wxBitmap();
+    const CPixelBuffer picture = StoredPicture(key.data());
+    return picture.Width() > 0 ? wxBitmap(ImageOf(picture)) : wxBitmap();
 }
 
 wxBitmap CResources::ToolbarPicture(int index, int commandId) {
-    static const wxImage strip = [] {
-        wxImage image = StoredImage(kToolbarStrip);
-        if (image.IsOk()) image.SetMaskColour(kToolbarMaskRed, kToolbarMaskGreen, kToolbarMaskBlue);
-        return image;
-    }();
-    if (strip.IsOk() && strip.GetWidth() >= (index + 1) * kToolbarButtonWidth &&
-        strip.GetHeight() >= kToolbarButtonHeight)
-        return wxBitmap(strip.GetSubImage(wxRect(index * kToolbarButtonWidth, 0, kToolbarButtonWidth,
-                                                 kToolbarButtonHeight)));
-    return wxArtProvider::GetBitmap(ArtIdOf(commandId), wxART_TOOLBAR,
-                                    wxSize(kToolbarButtonWidth, kToolbarButtonHeight));
+    static const CPixelBuffer strip = StoredPicture(CFrameMenu::kToolbarStrip);
+    CPixelBuffer picture;
+    if (!CFrameMenu::ButtonPicture(strip, index, &picture))
+        return wxArtProvider::GetBitmap(ArtIdOf(commandId), wxART_TOOLBAR,
+                                        wxSize(CFrameMenu::kButtonWidth, CFrameMenu::kButtonHeight));
+    wxImage image = ImageOf(picture);
+    const CPixelBuffer::Colour background = CFrameMenu::kStripBackground;
+    image.SetMaskColour(background.red, background.green, background.blue);
+    return wxBitmap(image);
 }
 
 wxIconBundle CResources::ProgramIcons() {

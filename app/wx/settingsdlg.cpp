@@ -5,14 +5,16 @@
 
 #include "app/core/frame/commandids.h"
 
+wxBEGIN_EVENT_TABLE(CSettingsDlg, wxDialog)
+    EVT_CHECKBOX(dlg::kAutoReplyCheck, CSettingsDlg::OnAutoReply)
+    EVT_COMMAND_RANGE(CSettingsDlgLogic::kFirstLevel, CSettingsDlgLogic::kLastLevel, wxEVT_RADIOBUTTON,
+                      CSettingsDlg::OnLevel)
+    EVT_BUTTON(dlg::kSettingsOk, CSettingsDlg::OnOk)
+    EVT_BUTTON(dlg::kIdCancel, CSettingsDlg::OnCancel)
+wxEND_EVENT_TABLE()
+
 CSettingsDlg::CSettingsDlg(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, wxEmptyString), m_builder(this, CSettingsDlgLogic::kLayout) {
-    Bind(wxEVT_CHECKBOX, &CSettingsDlg::OnAutoReply, this, dlg::kAutoReplyCheck);
-    Bind(wxEVT_RADIOBUTTON, &CSettingsDlg::OnLevel, this, CSettingsDlgLogic::kFirstLevel,
-         CSettingsDlgLogic::kLastLevel);
-    Bind(wxEVT_BUTTON, &CSettingsDlg::OnOk, this, dlg::kSettingsOk);
-    Bind(wxEVT_BUTTON, &CSettingsDlg::OnCancel, this, dlg::kIdCancel);
-    CDialogBuilder::BindKeys(this, dlg::kSettingsOk, dlg::kIdCancel);
     CentreOnParent();
 }
 

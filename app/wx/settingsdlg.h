@@ -21,6 +21,8 @@ private:
     void OnOk(wxCommandEvent& event);
     void OnCancel(wxCommandEvent& event);
 
+    wxDECLARE_EVENT_TABLE();
+
     CSettingsDlgLogic m_logic;
     CDialogBuilder m_builder;
 };

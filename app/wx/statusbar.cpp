@@ -8,27 +8,29 @@
 namespace {
 
 constexpr int kMessageWidth = CStatusPanes::kRest;  // takes what the indicators leave
-// Beside an indicator's text, within its pane's border, on either side.
-constexpr int kIndicatorPadding = 6;
 constexpr int kPaneCount = CFrameController::kPaneCount;
 
 }  // namespace
+
+wxBEGIN_EVENT_TABLE(CStatusBar, wxStatusBar)
+    EVT_IDLE(CStatusBar::OnIdle)
+    EVT_SIZE(CStatusBar::OnSize)
+wxEND_EVENT_TABLE()
 
 CStatusBar::CStatusBar(wxWindow* parent, CFrameController& controller)
     : wxStatusBar(parent, wxID_ANY), m_controller(controller) {
     const int widths[kPaneCount] = {kMessageWidth, 0, 0, 0};
     SetFieldsCount(kPaneCount, widths);
     FitIndicators();
-    Bind(wxEVT_IDLE, &CStatusBar::OnIdle, this);
-    Bind(wxEVT_SIZE, &CStatusBar::OnSize, this);
 }
 
 void CStatusBar::FitIndicators() {
     std::vector<int> texts(kPaneCount, 0);
     for (int pane = CFrameController::kCapsPane; pane < kPaneCount; ++pane)
         texts[pane] = GetTextExtent(CFrameController::kPaneTexts[pane]).GetWidth();
-    const std::vector<int> widths = CStatusPanes::Widths(texts, 2 * (GetBorderX() + kIndicatorPadding),
-                                                         ShowsSizeGrip() ? GetSizeGripRect().GetWidth() : 0);
+    const std::vector<int> widths =
+        CStatusPanes::Widths(texts, 2 * GetBorderX() + CStatusPanes::kIndicatorMargin,
+                             ShowsSizeGrip() ? GetSizeGripRect().GetWidth() : 0);
     bool same = true;
     for (int pane = CFrameController::kCapsPane; pane < kPaneCount; ++pane)
         same = same && GetStatusWidth(pane) == widths[pane];

@@ -24,5 +24,7 @@ private:
     void OnIdle(wxIdleEvent& event);
     void OnSize(wxSizeEvent& event);
 
+    wxDECLARE_EVENT_TABLE();
+
     CFrameController& m_controller;
 };

@@ -19,7 +19,6 @@
 #include "app/wx/mainframe.h"
 #include "app/wx/torvodoc.h"
 #include "app/wx/torvoview.h"
-#include "engine/messagepump.h"
 
 wxIMPLEMENT_APP_NO_MAIN(CTorvoApp);
 
@@ -91,7 +90,7 @@ bool CTorvoApp::OnInit() {
     wxConfigBase::Set(new wxFileConfig(U(CMainFrameTexts::kAppName), U(CMainFrameTexts::kVendorName)));
     LoadSettings();
 
-    TheMessagePump().SetPlatform(&m_pumpPlatform);
+    m_run.UsePump(&m_pumpPlatform);
 
     m_docManager = new CDocManager;
     // The toolkit adds the pattern to the description itself.
@@ -132,8 +131,6 @@ int CTorvoApp::OnRun() { return m_run.Started() ? wxApp::OnRun() : m_run.ExitCod
 
 int CTorvoApp::OnExit() {
     m_run.End();
-    TheMessagePump().SetThinking(0);
-    TheMessagePump().SetPlatform(nullptr);
     {
         wxLogNull quiet;  // a failed write was told above
         delete wxConfigBase::Set(nullptr);

@@ -6,6 +6,7 @@
 #include <wx/toplevel.h>
 #include <wx/utils.h>
 
+#include "app/core/frame/framecontroller.h"
 #include "app/core/frame/mainframetexts.h"
 #include "app/wx/boardcanvas.h"
 #include "app/wx/dcsurface.h"
@@ -16,7 +17,6 @@
 #include "app/wx/settingsdlg.h"
 #include "app/wx/torvodoc.h"
 #include "app/wx/viewframe.h"
-#include "engine/messagepump.h"
 
 wxIMPLEMENT_DYNAMIC_CLASS(CTorvoView, wxView);
 
@@ -77,51 +77,28 @@ void CTorvoView::OnDraw(wxDC* dc) {
     m_controller.Paint(surface);
 }
 
-wxPrintout* CTorvoView::OnCreatePrintout() { return new CNotationPrintout(m_controller); }
+wxPrintout* CTorvoView::OnCreatePrintout() { return new CNotationPrintout(m_controller, Document()); }
 
 void CTorvoView::PrintDirect() {
     wxPrinter printer;
-    CNotationPrintout printout(m_controller);
+    CNotationPrintout printout(m_controller, Document());
     // The toolkit's silent print waits for ever for a default printer when no
     // print service answers; its dialog always comes up, offers what there
     // is and can be cancelled.
     printer.Print(GetFrame(), &printout, true);
 }
 
-CGameDocument* CTorvoView::Game() const {
+CGameDocument* CTorvoView::Document() {
     CTorvoDoc* doc = wxDynamicCast(GetDocument(), CTorvoDoc);
     return doc ? &doc->Game() : nullptr;
 }
 
-CGameFacade* CTorvoView::Facade() {
-    CGameDocument* game = Game();
-    return game ? game->GetFacade() : nullptr;
-}
-
-CMessagePump* CTorvoView::Pump() {
-    CGameDocument* game = Game();
-    return game ? game->GetPump() : &TheMessagePump();
-}
-
-long CTorvoView::GameNumber() {
-    CGameDocument* game = Game();
-    return game ? game->GameNumber() : 0;
-}
-
-void CTorvoView::CopyGame() {
-    if (CGameDocument* game = Game()) game->OnEditCopy();
-}
-
-void CTorvoView::PasteGame() {
-    if (CGameDocument* game = Game()) game->OnEditPaste();
-}
-
 void CTorvoView::EnterThinking() {
-    if (m_frame) m_frame->EnterThinking();
+    if (m_frame) m_frame->Controller().EnterThinking();
 }
 
 void CTorvoView::LeaveThinking() {
-    if (m_frame) m_frame->LeaveThinking();
+    if (m_frame) m_frame->Controller().LeaveThinking();
 }
 
 void CTorvoView::Repaint(bool eraseBackground) {
@@ -133,7 +110,7 @@ void CTorvoView::SetScrolledSize(int width, int height) {
 }
 
 void CTorvoView::SetStatusText(const char* text) {
-    if (m_frame) m_frame->SetStatusText(text);
+    if (m_frame) m_frame->Controller().SetStatusText(text);
 }
 
 void CTorvoView::ShowMessage(const char* text, const char* caption) {
@@ -156,7 +133,7 @@ void CTorvoView::WaitCursor(int step) {
 std::string CTorvoView::ChooseLegalMove(CGameFacade* facade) {
     CLegalMovesDlg dialog(GetFrame(), facade);
     dialog.ShowModal();
-    return dialog.HasMove() ? dialog.GetMoveText() : std::string();
+    return dialog.Logic().GetMoveText();
 }
 
 std::string CTorvoView::TypeMove() {

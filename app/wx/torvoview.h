@@ -34,11 +34,8 @@ public:
     CViewController& Controller() { return m_controller; }
 
     // IViewPlatform
-    CGameFacade* Facade() override;
-    CMessagePump* Pump() override;
-    long GameNumber() override;
-    void CopyGame() override;
-    void PasteGame() override;
+    // Null before the toolkit has given the view its document.
+    CGameDocument* Document() override;
     void EnterThinking() override;
     void LeaveThinking() override;
     void Repaint(bool eraseBackground) override;
@@ -54,9 +51,6 @@ public:
     bool OpenAddress(const char* address) override;
 
 private:
-    // The document's game; null before the toolkit has given the view its document.
-    CGameDocument* Game() const;
-
     CPieceBitmaps m_bitmaps;
     std::unique_ptr<CBoardPicture> m_picture;  // null when the bitmaps failed
     IViewFrame* m_frame = nullptr;

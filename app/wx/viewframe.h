@@ -1,8 +1,10 @@
-// What the view needs of the frame it lives in: a place for its canvas, the
-// status bar's message, and the thinking scope that holds a close request back.
+// What the view needs of the frame it lives in: a place for its canvas, and
+// the frame's controller for the status bar's message and the thinking
+// scope that holds a close request back.
 #pragma once
 
 class CBoardCanvas;
+class CFrameController;
 
 class IViewFrame {
 public:
@@ -10,8 +12,5 @@ public:
 
     // The canvas fills the frame between the bars; null takes it out.
     virtual void SetBoardCanvas(CBoardCanvas* canvas) = 0;
-    virtual void SetStatusText(const char* text) = 0;
-    // Around a handler that may run the computer's thinking; calls nest.
-    virtual void EnterThinking() = 0;
-    virtual void LeaveThinking() = 0;
+    virtual CFrameController& Controller() = 0;
 };

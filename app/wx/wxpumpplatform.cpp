@@ -4,9 +4,7 @@
 #include <wx/utils.h>
 
 void CWxPumpPlatform::DispatchOne() {
-    if (++m_calls < m_callsPerLook) return;
-    m_calls = 0;
-    ++m_looks;
+    if (!m_throttle.Look()) return;
     wxEventLoopBase* loop = wxEventLoopBase::GetActive();
     if (!loop || !loop->Pending()) return;
     // The user should see a normal cursor over whatever the event opens.

@@ -2,23 +2,18 @@
 // computer thinks, with the wait cursor off around it.
 #pragma once
 
+#include "app/core/view/pumpthrottle.h"
 #include "engine/messagepump.h"
 
 class CWxPumpPlatform : public CMessagePump::Platform {
 public:
-    // Asking the toolkit for pending events costs a system call, and the pump
-    // is asked once per search node; so only every kCallsPerLook-th call looks.
-    static constexpr unsigned kCallsPerLook = 256;
-
-    explicit CWxPumpPlatform(unsigned callsPerLook = kCallsPerLook) : m_callsPerLook(callsPerLook) {}
+    explicit CWxPumpPlatform(unsigned callsPerLook = CPumpThrottle::kCallsPerLook) : m_throttle(callsPerLook) {}
     void DispatchOne() override;
 
-    unsigned long Looks() const { return m_looks; }
+    unsigned long Looks() const { return m_throttle.Looks(); }
     unsigned long Dispatched() const { return m_dispatched; }
 
 private:
-    unsigned m_callsPerLook;
-    unsigned m_calls = 0;
-    unsigned long m_looks = 0;
+    CPumpThrottle m_throttle;
     unsigned long m_dispatched = 0;
 };

@@ -2,6 +2,8 @@
 // toolkit glue only turns rows into controls.
 #pragma once
 
+#include "app/core/frame/commandids.h"
+
 enum class ControlKind {
     kCheckBox,
     kPushButton,
@@ -41,5 +43,29 @@ struct DialogLayout {
         for (int i = 0; i < count; ++i)
             if (controls[i].id == id) return &controls[i];
         return nullptr;
+    }
+    // The button Escape and the close box press: "Abbrechen", or in a
+    // dialog without one its default button.
+    int EscapeId() const {
+        if (Find(dlg::kIdCancel)) return dlg::kIdCancel;
+        const DialogControl* button = DefaultButton();
+        return button ? button->id : dlg::kIdOk;
+    }
+    // The button Enter presses: the default one; without one, Enter closes
+    // the dialog as Escape does.
+    int EnterId() const {
+        const DialogControl* button = DefaultButton();
+        return button ? button->id : EscapeId();
+    }
+    const DialogControl* DefaultButton() const {
+        for (int i = 0; i < count; ++i)
+            if (controls[i].kind == ControlKind::kDefaultPushButton) return &controls[i];
+        return nullptr;
+    }
+    // A run of radio buttons is one group, of which one is checked; every
+    // other control starts a group of its own.
+    bool StartsGroup(int index) const {
+        return index <= 0 || index >= count || controls[index].kind != ControlKind::kRadioButton ||
+               controls[index - 1].kind != ControlKind::kRadioButton;
     }
 };

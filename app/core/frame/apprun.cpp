@@ -19,7 +19,11 @@ void CAppRun::PrintAndClose() {
     m_platform.CloseMainWindow();
 }
 
+void CAppRun::UsePump(CMessagePump::Platform* platform) { TheMessagePump().SetPlatform(platform); }
+
 void CAppRun::End() {
     // A start that failed leaves the settings as they were.
     if (Started()) m_platform.SaveSettings();
+    TheMessagePump().SetThinking(CMessagePump::kThinkingOff);
+    TheMessagePump().SetPlatform(nullptr);
 }

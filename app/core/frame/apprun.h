@@ -2,10 +2,12 @@
 // and document are made: the command line's shell command, then the window
 // shown (and, for "/p FILE", the game printed and the window closed), or an
 // end at once with the exit code when the command failed; at the end the
-// settings are written, but not after a failed start.
+// settings are written, but not after a failed start, and the program's
+// pump stops thinking and lets go of the toolkit.
 #pragma once
 
 #include "app/core/document/gamedocument.h"
+#include "engine/messagepump.h"
 
 class CCommandLine;
 class IAppPlatform;
@@ -15,6 +17,9 @@ public:
     // The platform is not owned and must outlive the run.
     explicit CAppRun(IAppPlatform& platform) : m_platform(platform) {}
 
+    // The toolkit's side of the program's pump, for the search to let the
+    // window's events through until End; not owned.
+    void UsePump(CMessagePump::Platform* platform);
     // Null when the document could not be made. False when the program ends
     // at once: the window goes unseen and ExitCode says why.
     bool Start(CGameDocument* document, const CCommandLine& line);

@@ -152,6 +152,8 @@ bool CFrameController::OnClose(bool canRefuse) {
     return true;
 }
 
+void CFrameController::OnCreated() { SetStatusText(CMainFrameTexts::kIdleText); }
+
 void CFrameController::SetStatusText(const char* text) {
     m_platform.SetPaneText(kMessagePane, text);
     m_reports.Status(text);

@@ -59,6 +59,8 @@ public:
     // always closes.
     bool OnClose(bool canRefuse);
 
+    // The window and its bars are made: the message pane waits for a move.
+    void OnCreated();
     // The first pane's text, from any part of the program.
     void SetStatusText(const char* text);
     // While a menu item or a button is pointed at: its prompt, or the

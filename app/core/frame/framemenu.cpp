@@ -56,3 +56,10 @@ std::vector<ToolButton> CFrameMenu::Buttons() {
     }
     return buttons;
 }
+
+bool CFrameMenu::ButtonPicture(const CPixelBuffer& strip, int picture, CPixelBuffer* out) {
+    if (picture < 0 || strip.Width() < (picture + 1) * kButtonWidth || strip.Height() < kButtonHeight) return false;
+    out->Resize(kButtonWidth, kButtonHeight);
+    out->Blit(0, 0, kButtonWidth, kButtonHeight, strip, picture * kButtonWidth, 0, CPixelBuffer::kCopy);
+    return true;
+}

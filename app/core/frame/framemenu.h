@@ -1,11 +1,13 @@
 // The menus and the toolbar as both shells build them from the tables of
 // CMainFrameTexts: each item with its kind and prompt, the recent files (or
 // the greyed "Letzte Datei" while there are none) at their place in the file
-// menu, and each button with its picture.
+// menu, and each button with its picture out of the toolbar's strip.
 #pragma once
 
 #include <string>
 #include <vector>
+
+#include "app/core/picture/pixelbuffer.h"
 
 class CRecentFiles;
 
@@ -39,4 +41,14 @@ public:
     static bool IsCheckItem(int id);
 
     static std::vector<ToolButton> Buttons();
+
+    // The buttons' pictures lie side by side in one built-in strip, on a
+    // silver background that is left out around each.
+    static constexpr const char* kToolbarStrip = "toolbar";
+    static constexpr int kButtonWidth = 16;
+    static constexpr int kButtonHeight = 15;
+    static constexpr CPixelBuffer::Colour kStripBackground = {192, 192, 192};
+    // The picture `picture` of a button cut out of the strip; false when the
+    // strip is too small to hold it.
+    static bool ButtonPicture(const CPixelBuffer& strip, int picture, CPixelBuffer* out);
 };

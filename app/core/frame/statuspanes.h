@@ -10,6 +10,8 @@ class CStatusPanes {
 public:
     // The first pane's width: the rest of the bar.
     static constexpr int kRest = -1;
+    // The room beside an indicator's text, both sides together, in pixels.
+    static constexpr int kIndicatorMargin = 12;
 
     // textWidths: each pane's text as the bar measures it (the first one's
     // is not used); margin: the room beside a text, both sides together;

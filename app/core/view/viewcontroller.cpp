@@ -1,8 +1,10 @@
 #include "app/core/view/viewcontroller.h"
 
+#include "app/core/document/gamedocument.h"
 #include "app/core/frame/mainframetexts.h"
 #include "app/core/view/viewplatform.h"
 #include "app/core/view/viewsurface.h"
+#include "engine/messagepump.h"
 #include "rules/displaytext.h"
 #include "rules/gamefacade.h"
 
@@ -74,9 +76,22 @@ void CViewController::OnSettings() {
     m_level = settings.m_level;
 }
 
-void CViewController::OnEditCopy() { m_platform.CopyGame(); }
+// The thinking needs a game to think about.
+void CViewController::OnComputerMove() {
+    if (Facade()) m_thinking.OnComputerMove();
+}
 
-void CViewController::OnEditPaste() { m_platform.PasteGame(); }
+void CViewController::OnSuggestion() {
+    if (Facade()) m_thinking.OnSuggestion();
+}
+
+void CViewController::OnEditCopy() {
+    if (CGameDocument* document = m_platform.Document()) document->OnEditCopy();
+}
+
+void CViewController::OnEditPaste() {
+    if (CGameDocument* document = m_platform.Document()) document->OnEditPaste();
+}
 
 void CViewController::OnHomepage() {
     if (m_platform.OpenAddress(CMainFrameTexts::kHomepage)) return;
@@ -113,11 +128,22 @@ void CViewController::EndPrinting() {
     Repaint(true);
 }
 
-CGameFacade* CViewController::Facade() { return m_platform.Facade(); }
+CGameFacade* CViewController::Facade() {
+    CGameDocument* document = m_platform.Document();
+    return document ? document->GetFacade() : nullptr;
+}
 
-CMessagePump* CViewController::Pump() { return m_platform.Pump(); }
+// Without a document there is still the program's pump, whose thinking
+// flag a search below us reads, and no game to tell from another: number 0.
+CMessagePump* CViewController::Pump() {
+    CGameDocument* document = m_platform.Document();
+    return document ? document->GetPump() : &TheMessagePump();
+}
 
-long CViewController::GameNumber() { return m_platform.GameNumber(); }
+long CViewController::GameNumber() {
+    CGameDocument* document = m_platform.Document();
+    return document ? document->GameNumber() : kNoGame;
+}
 
 void CViewController::SetStatusText(const char* text) {
     // A command's own text: a box shown with it keeps it (see CPaintStatus).

@@ -27,6 +27,10 @@ public:
     static constexpr int kBoardNotation = 0;
     static constexpr int kUserNotation = -1;
     static constexpr int kPrintNotation = 1;
+    // The game number while there is no document.
+    static constexpr long kNoGame = 0;
+    // Pixels a line of the notation's scroll bar moves it.
+    static constexpr int kScrollLine = 16;
     static constexpr const char* kHomepageFailure = "Die Homepage kann nicht geöffnet werden:\n";
     // The commands the view handles, and whether one may end in the
     // computer's thinking; the menus' and keys' wiring reads the ids.
@@ -90,8 +94,8 @@ private:
     void OnSettings();
     void OnEnterMove() { m_moves.OnEnterMove(); }
     void OnLegalMovesList() { m_moves.OnLegalMoves(); }
-    void OnComputerMove() { m_thinking.OnComputerMove(); }
-    void OnSuggestion() { m_thinking.OnSuggestion(); }
+    void OnComputerMove();
+    void OnSuggestion();
     void OnEditCopy();
     void OnEditPaste();
     void OnHomepage();

@@ -1,27 +1,22 @@
-// What the view's controller asks of the program around it: the document's
-// game, the frame's thinking scope, the view's window with its status bar,
+// What the view's controller asks of the program around it: the document,
+// the frame's thinking scope, the view's window with its status bar,
 // boxes, dialogs and cursor, and the system's browser. Each shell's view
 // implements it with its toolkit's calls.
 #pragma once
 
 #include <string>
 
+class CGameDocument;
 class CGameFacade;
-class CMessagePump;
 class CSettingsDlgLogic;
 
 class IViewPlatform {
 public:
     virtual ~IViewPlatform() = default;
 
-    // The document's current facade, its pump, and the number of its game,
-    // which changes with every new, opened or pasted game.
-    virtual CGameFacade* Facade() = 0;
-    virtual CMessagePump* Pump() = 0;
-    virtual long GameNumber() = 0;
-    // The document's clipboard exchange of the game.
-    virtual void CopyGame() = 0;
-    virtual void PasteGame() = 0;
+    // The open game's document; null while the shell has none, as a
+    // toolkit's document framework may for a moment.
+    virtual CGameDocument* Document() = 0;
 
     // Around a handler that may run the computer's thinking: the frame holds
     // a close request back until the outermost one has returned.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <vector>
 
 #include "app/core/frame/commandids.h"
 #include "app/core/dialogs/legalmovesdlglogic.h"
@@ -75,4 +76,52 @@ TEST(DialogLayoutTest, PicturesAndIconsNameStoredPictures) {
         }
     }
     EXPECT_EQ(pictures, 2);  // KOORD and the about box's icon
+}
+
+TEST(DialogLayoutTest, ARunOfRadioButtonsIsOneGroup) {
+    using K = ControlKind;
+    const struct {
+        const char* name;
+        std::vector<K> kinds;
+        std::vector<bool> starts;
+    } cases[] = {
+        {"one run", {K::kRadioButton, K::kRadioButton, K::kRadioButton}, {true, false, false}},
+        {"after a box", {K::kCheckBox, K::kRadioButton, K::kRadioButton}, {true, true, false}},
+        {"two runs", {K::kRadioButton, K::kRadioButton, K::kGroupBox, K::kRadioButton}, {true, false, true, true}},
+        {"no radio", {K::kPushButton, K::kEdit}, {true, true}},
+    };
+    for (const auto& c : cases) {
+        std::vector<DialogControl> controls;
+        for (K kind : c.kinds) controls.push_back({dlg::kIdStatic, kind, "", 0, 0, 10, 10});
+        const DialogLayout layout = {c.name, 100, 100, controls.data(), static_cast<int>(controls.size())};
+        std::vector<bool> starts;
+        for (int i = 0; i < layout.count; ++i) starts.push_back(layout.StartsGroup(i));
+        EXPECT_EQ(starts, c.starts) << c.name;
+    }
+    // The levels: the first starts the group, the others join it.
+    const DialogLayout& settings = CSettingsDlgLogic::kLayout;
+    for (int i = 0; i < settings.count; ++i) {
+        if (settings.controls[i].kind != K::kRadioButton) continue;
+        EXPECT_EQ(settings.StartsGroup(i), settings.controls[i].id == CSettingsDlgLogic::kFirstLevel) << i;
+    }
+}
+
+// Enter presses the default button, and closes a dialog without one as
+// Escape does; Escape presses "Abbrechen", or the default button where
+// there is none.
+TEST(DialogLayoutTest, EnterAndEscapePressTheirButtons) {
+    const struct {
+        const DialogLayout* layout;
+        int enter;
+        int escape;
+    } cases[] = {
+        {&CSettingsDlgLogic::kLayout, dlg::kSettingsOk, dlg::kIdCancel},
+        {&CMoveEntryDlgLogic::kLayout, dlg::kIdCancel, dlg::kIdCancel},
+        {&CLegalMovesDlgLogic::kLayout, dlg::kIdCancel, dlg::kIdCancel},
+        {&CMainFrameTexts::kAboutLayout, dlg::kIdOk, dlg::kIdOk},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.layout->EnterId(), c.enter) << c.layout->caption;
+        EXPECT_EQ(c.layout->EscapeId(), c.escape) << c.layout->caption;
+    }
 }

@@ -47,6 +47,7 @@ TEST(LegalMovesDlgLogicTest, NoSelectionOrDismissGivesNoMove) {
     okWithout.Open();
     okWithout.Ok(CLegalMovesDlgLogic::kNoSelection);
     EXPECT_EQ(okWithout.HasMove(), 0);
+    EXPECT_STREQ(okWithout.GetMoveText(), "");
 
     CLegalMovesDlgLogic dismissed(&facade);
     dismissed.Open();

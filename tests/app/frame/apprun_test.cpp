@@ -12,6 +12,7 @@
 #include "app/core/document/gamedocument.h"
 #include "app/core/frame/appplatform.h"
 #include "app/tempfolder.h"
+#include "engine/messagepump.h"
 
 namespace {
 
@@ -34,6 +35,11 @@ public:
     void DocumentChanged() override {}
 
     std::vector<std::string> log;
+};
+
+class NoEvents : public CMessagePump::Platform {
+public:
+    void DispatchOne() override {}
 };
 
 struct RunCase {
@@ -69,6 +75,9 @@ TEST_P(AppRun, ShowsTheWindowOrEndsAtOnceAndKeepsTheSettingsOnlyAfterAStart) {
     FakeApp app;
     CGameDocument document(&app);
     CAppRun run(app);
+    NoEvents events;
+    run.UsePump(&events);
+    EXPECT_EQ(TheMessagePump().GetPlatform(), &events);
     EXPECT_FALSE(run.Started()) << "nothing has started before the start";
 
     EXPECT_EQ(run.Start(c.hasDocument ? &document : nullptr, CCommandLine::Parse(args)),
@@ -77,8 +86,13 @@ TEST_P(AppRun, ShowsTheWindowOrEndsAtOnceAndKeepsTheSettingsOnlyAfterAStart) {
     EXPECT_EQ(run.Started(), c.exitCode == CGameDocument::kStarted);
     EXPECT_EQ(app.log, c.start);
     app.log.clear();
+    // A search still running at the end gives up; the pump lets go of the
+    // toolkit, whose windows are gone.
+    TheMessagePump().SetThinking(CMessagePump::kThinkingOn);
     run.End();
     EXPECT_EQ(app.log, c.end);
+    EXPECT_EQ(TheMessagePump().Thinking(), CMessagePump::kThinkingOff);
+    EXPECT_EQ(TheMessagePump().GetPlatform(), nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(

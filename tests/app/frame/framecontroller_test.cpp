@@ -79,11 +79,7 @@ public:
     void CloseLater() override { Log("close later"); }
 
     // IViewPlatform
-    CGameFacade* Facade() override { return document.GetFacade(); }
-    CMessagePump* Pump() override { return &TheMessagePump(); }
-    long GameNumber() override { return document.GameNumber(); }
-    void CopyGame() override { Log("copy"); }
-    void PasteGame() override { Log("paste"); }
+    // Document() is the frame's.
     void EnterThinking() override { frame.EnterThinking(); }
     void LeaveThinking() override { frame.LeaveThinking(); }
     void Repaint(bool erase) override { Log(erase ? "repaint erased" : "repaint"); }
@@ -112,8 +108,14 @@ public:
 
     // CDocumentPlatform
     void SetTitle(const char* title) override { Log("title " + std::string(title)); }
-    std::string ClipboardText() override { return std::string(); }
-    bool SetClipboardText(const std::string&) override { return true; }
+    std::string ClipboardText() override {
+        Log("clipboard read");
+        return std::string();
+    }
+    bool SetClipboardText(const std::string&) override {
+        Log("clipboard written");
+        return true;
+    }
     void DocumentChanged() override { Log("game replaced"); }
     bool AskOpenName(std::string*) override {
         Log("open dialog");
@@ -127,7 +129,7 @@ public:
     void Log(const std::string& line) { log.push_back(line); }
     // Fool's mate: every command that plays or thinks first says the game is over.
     void EndTheGame() {
-        for (const char* move : {"f2f3", "e7e5", "g2g4", "d8h4"}) ASSERT_STREQ(Facade()->EnterMove(move), "") << move;
+        for (const char* move : {"f2f3", "e7e5", "g2g4", "d8h4"}) ASSERT_STREQ(document.GetFacade()->EnterMove(move), "") << move;
     }
 
     CMessagePump pump;
@@ -217,8 +219,9 @@ INSTANTIATE_TEST_SUITE_P(
                   {"pane 0 0-1 {Schwarz setzt matt und gewinnt}", "box Spielende"}},
         RouteCase{"ComputerMove", cmd::kComputerMove, true, {"box Spielende"}},
         RouteCase{"Suggestion", cmd::kSuggestion, true, {"box Spielende"}},
-        RouteCase{"Copy", cmd::kEditCopy, false, {"copy"}},
-        RouteCase{"Paste", cmd::kEditPaste, false, {"paste"}},
+        RouteCase{"Copy", cmd::kEditCopy, false, {"clipboard written"}},
+        // An empty clipboard: the document shows what it found, and stops.
+        RouteCase{"Paste", cmd::kEditPaste, false, {"clipboard read", "box Einfügen des Spiels (PGN) vom Clipboard"}},
         RouteCase{"Homepage", cmd::kHomepage, false, {std::string("open ") + CMainFrameTexts::kHomepage}}));
 
 TEST_F(FrameControllerTest, CommandsNobodyHandlesAreLeftToTheToolkit) {
@@ -337,6 +340,12 @@ TEST_F(FrameControllerTest, PromptsForAnyItem) {
     EXPECT_EQ(window.paneTexts[0], "");
     frame.OnPointingEnded();
     EXPECT_EQ(window.paneTexts[0], "Warte auf einen Zug.");
+}
+
+TEST_F(FrameControllerTest, NewWindowWaitsForAMove) {
+    frame.OnCreated();
+    EXPECT_EQ(window.log, (std::vector<std::string>{std::string("pane 0 ") + CMainFrameTexts::kIdleText}));
+    EXPECT_EQ(ReadBytes(Path("status.log")), std::string(CMainFrameTexts::kIdleText) + "\n");
 }
 
 TEST_F(FrameControllerTest, EveryStatusTextGoesToTheLog) {

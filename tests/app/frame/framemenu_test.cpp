@@ -8,6 +8,7 @@
 #include "app/core/document/recentfiles.h"
 #include "app/core/frame/commandids.h"
 #include "app/core/frame/mainframetexts.h"
+#include "app/core/picture/resourcestore.h"
 
 namespace {
 
@@ -84,4 +85,32 @@ TEST(FrameMenu, ButtonsTakeTheStripsPicturesInOrder) {
     EXPECT_EQ(buttons.back().id, cmd::kShortHelp);
     EXPECT_EQ(buttons.back().tooltip, "Hilfe");
     EXPECT_EQ(buttons.back().prompt, "Hilfe Text Anzeige");
+}
+
+// Each button's picture comes out of the built-in strip at its place, on
+// the background that is left out; there is none past the strip's end.
+TEST(FrameMenu, ButtonPicturesAreCutFromTheStrip) {
+    CPixelBuffer strip;
+    ASSERT_STREQ(CResourceStore::ReadBitmap(CFrameMenu::kToolbarStrip, &strip), "");
+    CPixelBuffer picture;
+    for (int i = 0; i < CMainFrameTexts::kToolbarPictureCount; ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_TRUE(CFrameMenu::ButtonPicture(strip, i, &picture));
+        ASSERT_EQ(picture.Width(), CFrameMenu::kButtonWidth);
+        ASSERT_EQ(picture.Height(), CFrameMenu::kButtonHeight);
+        int background = 0;
+        for (int y = 0; y < CFrameMenu::kButtonHeight; ++y)
+            for (int x = 0; x < CFrameMenu::kButtonWidth; ++x) {
+                ASSERT_EQ(picture.Pixel(x, y), strip.Pixel(i * CFrameMenu::kButtonWidth + x, y)) << x << "," << y;
+                if (picture.Pixel(x, y) == CFrameMenu::kStripBackground) ++background;
+            }
+        // Something drawn on the background, which is left out around it.
+        EXPECT_GT(background, 0);
+        EXPECT_LT(background, CFrameMenu::kButtonWidth * CFrameMenu::kButtonHeight);
+    }
+    const int past = strip.Width() / CFrameMenu::kButtonWidth;
+    EXPECT_FALSE(CFrameMenu::ButtonPicture(strip, past, &picture));
+    EXPECT_FALSE(CFrameMenu::ButtonPicture(strip, -1, &picture));
+    CPixelBuffer low(strip.Width(), CFrameMenu::kButtonHeight - 1);
+    EXPECT_FALSE(CFrameMenu::ButtonPicture(low, 0, &picture));
 }

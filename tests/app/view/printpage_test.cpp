@@ -35,6 +35,8 @@ TEST(PrintPage, TextAreaLiesTwentyMillimetresInsideEachEdge) {
         // A4 at 300 and at 600 dpi, the device's origin at the sheet's corner.
         {"A4 300", CPrintPage::Sheet(210, 297, 300, 300), 236, 236, 2480 - 472, 3507 - 472},
         {"A4 600", CPrintPage::Sheet(210, 297, 600, 600), 472, 472, 4960 - 944, 7015 - 944},
+        // The Linux program lays the page out in the screen's pixels.
+        {"A4 96", CPrintPage::Sheet(210, 297, 96, 96), 75, 75, 793 - 150, 1122 - 150},
         // Letter, 8.5 x 11 inches, as a printer gives it: its printable
         // area starts a quarter inch in, so the margin counts from there.
         {"Letter 300", {2550, 3300, 75, 75, 300, 300}, 236 - 75, 236 - 75, 2550 - 472, 3300 - 472},

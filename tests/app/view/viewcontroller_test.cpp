@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "app/core/dialogs/settingsdlglogic.h"
+#include "app/core/document/documentplatform.h"
+#include "app/core/document/gamedocument.h"
 #include "app/core/frame/commandids.h"
 #include "app/core/frame/mainframetexts.h"
 #include "app/core/view/viewplatform.h"
@@ -20,15 +22,14 @@ namespace {
 
 constexpr int kSize = 400;  // a square is 50 pixels
 
-// Records, one line a call, what the controller asks of the platform and of
-// the device it paints on; answers as told.
-class FakePlatform : public IViewPlatform, public IViewSurface {
+// Records, one line a call, what the controller asks of the platform, of
+// the device it paints on and, through the document, of the clipboard;
+// answers as told. The document's boxes are the view's.
+class FakePlatform : public IViewPlatform, public IViewSurface, public CDocumentPlatform {
 public:
-    CGameFacade* Facade() override { return facade.get(); }
-    CMessagePump* Pump() override { return &TheMessagePump(); }
-    long GameNumber() override { return gameNumber; }
-    void CopyGame() override { Log("copy"); }
-    void PasteGame() override { Log("paste"); }
+    FakePlatform() { document.OnNewDocument(); }
+
+    CGameDocument* Document() override { return hasDocument ? &document : nullptr; }
     void EnterThinking() override { ++scopeDepth; }
     void LeaveThinking() override { --scopeDepth; }
     void Repaint(bool erase) override { Log(erase ? "repaint erased" : "repaint"); }
@@ -76,6 +77,20 @@ public:
         return boardDrawn;
     }
 
+    // CDocumentPlatform
+    void SetTitle(const char*) override {}
+    std::string ClipboardText() override {
+        Log("paste");
+        return std::string();
+    }
+    bool SetClipboardText(const std::string&) override {
+        Log("copy");
+        return true;
+    }
+    void DocumentChanged() override {}
+
+    CGameFacade* Game() { return document.GetFacade(); }
+
     void Log(const std::string& line) {
         log.push_back(line);
         if (scopeDepth > deepestScope) deepestScope = scopeDepth;
@@ -88,8 +103,8 @@ public:
         return lines;
     }
 
-    std::unique_ptr<CGameFacade> facade = std::make_unique<CGameFacade>();
-    long gameNumber = 1;
+    CGameDocument document{this};
+    bool hasDocument = true;
     bool boxShowing = false;
     bool boardDrawn = true;
     bool addressOpens = true;
@@ -157,7 +172,7 @@ TEST_F(ViewControllerTest, NotationModeFollowsItsCommandsAndPrinting) {
     for (const auto& c : cases) {
         FakePlatform platform;
         // Mated already: the computer's command only shows the box.
-        for (const char* move : {"f2f3", "e7e5", "g2g4", "d8h4"}) ASSERT_STREQ(platform.facade->EnterMove(move), "");
+        for (const char* move : {"f2f3", "e7e5", "g2g4", "d8h4"}) ASSERT_STREQ(platform.Game()->EnterMove(move), "");
         CViewController view(platform);
         std::string trace;
         for (Event event : c.events) {
@@ -242,8 +257,7 @@ TEST_F(ViewControllerTest, BoardPaintMeasuresTheAreaWithoutTheNotationsScrollBar
 // A new game since the pick: the paint shows none.
 TEST_F(ViewControllerTest, PaintAfterANewGameShowsNoPick) {
     Click("e2");
-    platform.gameNumber = 2;
-    platform.facade = std::make_unique<CGameFacade>();
+    platform.document.OnNewDocument();
     platform.log.clear();
     view.OnDocumentChanged();
     Paint();
@@ -254,8 +268,7 @@ TEST_F(ViewControllerTest, PaintAfterANewGameShowsNoPick) {
 // The notation's paint writes the record's lines, no status text, and
 // gives the room they take to scroll over; printing draws the same lines.
 TEST_F(ViewControllerTest, NotationPaintWritesTheLinesAndTheirRoom) {
-    platform.facade->UpdateResultTag()->SetDefaults();
-    ASSERT_STREQ(platform.facade->EnterMove("e2e4"), "");
+    ASSERT_STREQ(platform.Game()->EnterMove("e2e4"), "");
     view.OnCommand(cmd::kToggleNotation);
     platform.log.clear();
     Paint();
@@ -312,7 +325,36 @@ TEST_F(ViewControllerTest, EditCommandsGoToTheDocumentOthersAreNotTheViews) {
                    cmd::kViewToolbar, 0}) {
         EXPECT_FALSE(view.OnCommand(id)) << id;
     }
-    EXPECT_EQ(platform.log, (std::vector<std::string>{"copy", "paste"}));
+    // An empty clipboard: the document shows what it found, and stops.
+    EXPECT_EQ(platform.log, (std::vector<std::string>{"copy", "paste",
+                                                      std::string("box ") + CGameDocument::kPasteCaption + ": "}));
+}
+
+// While the shell has no document (wx's docview, for a moment) the view
+// has no game: no number, the program's pump, and the commands that need
+// the game leave it alone; the board is not drawn.
+TEST_F(ViewControllerTest, WithoutADocumentTheViewHasNoGame) {
+    platform.hasDocument = false;
+    EXPECT_EQ(view.Facade(), nullptr);
+    EXPECT_EQ(view.Pump(), &TheMessagePump());
+    EXPECT_EQ(view.GameNumber(), CViewController::kNoGame);
+
+    for (int id : {cmd::kEditCopy, cmd::kEditPaste, cmd::kComputerMove, cmd::kSuggestion, cmd::kLegalMoves}) {
+        platform.log.clear();
+        EXPECT_TRUE(view.OnCommand(id)) << id;
+        EXPECT_EQ(platform.log, std::vector<std::string>()) << id;
+    }
+    Click("e2");
+    Click("e4");
+    platform.log.clear();
+    Paint();
+    EXPECT_EQ(platform.log, (std::vector<std::string>{"scroll 0x0"}));
+
+    // The document back: its game, untouched, and its number.
+    platform.hasDocument = true;
+    EXPECT_EQ(view.Facade(), platform.document.GetFacade());
+    EXPECT_EQ(view.GameNumber(), platform.document.GameNumber());
+    EXPECT_EQ(platform.Game()->GetGame()->GetPly(), 0);
 }
 
 // The dialog shows the view's settings and the view takes what it leaves.
@@ -329,7 +371,7 @@ TEST_F(ViewControllerTest, SettingsDialogRoundTrip) {
     // The automatic answer off: a typed move is not answered.
     platform.typedMove = "e4";
     view.OnCommand(cmd::kEnterMove);
-    EXPECT_EQ(platform.facade->GetGame()->GetPly(), 1);
+    EXPECT_EQ(platform.Game()->GetGame()->GetPly(), 1);
 
     platform.log.clear();
     platform.newAutoReply = 1;
@@ -346,7 +388,7 @@ TEST_F(ViewControllerTest, ComputerMoveRepaintsWithItsStatus) {
     view.OnCommand(cmd::kSettings);
     platform.log.clear();
     view.OnCommand(cmd::kComputerMove);
-    EXPECT_EQ(platform.facade->GetGame()->GetPly(), 1);
+    EXPECT_EQ(platform.Game()->GetGame()->GetPly(), 1);
     const std::vector<std::string> status = platform.Lines("status");
     ASSERT_EQ(status.size(), 3u);
     EXPECT_EQ(status[0], "status Der Computer denkt");
