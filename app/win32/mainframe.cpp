@@ -90,7 +90,7 @@ bool CMainFrame::Create() {
         return false;
     }
     if (!CreateToolbar() || !m_statusBar.Create(m_hwnd, kStatusBarId) || !m_view->Create(m_hwnd)) return false;
-    m_controller.SetStatusText(CMainFrameTexts::kIdleText);
+    m_controller.OnCreated();
     Layout();
     return true;
 }
