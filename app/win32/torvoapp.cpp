@@ -8,7 +8,7 @@
 #include "app/win32/mainframe.h"
 #include "app/win32/kit/messageloop.h"
 #include "app/win32/kit/programarguments.h"
-#include "app/win32/kit/win32pumpplatform.h"
+#include "app/win32/win32pumpplatform.h"
 #include "engine/messagepump.h"
 
 int CTorvoApp::Run(HINSTANCE instance, int show) {
