@@ -122,7 +122,7 @@ void CTorvoView::WaitCursor(int step) {
 std::string CTorvoView::ChooseLegalMove(CGameFacade* facade) {
     CLegalMovesDlg dialog(m_frame.Hwnd(), facade);
     dialog.DoModal();
-    return dialog.HasMove() ? dialog.GetMoveText() : std::string();
+    return dialog.Logic().GetMoveText();
 }
 
 std::string CTorvoView::TypeMove() {
