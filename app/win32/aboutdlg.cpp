@@ -7,8 +7,8 @@
 CAboutDlg::CAboutDlg(HWND parent) : CDialogWindow(parent, CMainFrameTexts::kAboutLayout) {}
 
 void CAboutDlg::OnCommand(int id, int code) {
-    // OK, Enter, Escape and the close box all just close it.
-    if (code == BN_CLICKED && (id == dlg::kIdOk || id == dlg::kIdCancel)) End(id);
+    // Enter, Escape and the close box press OK too.
+    if (code == BN_CLICKED && id == dlg::kIdOk) End(id);
 }
 
 HICON CAboutDlg::IconNamed(const char*) {

@@ -25,8 +25,7 @@ void CLegalMovesDlg::OnCommand(int id, int code) {
         const int selected = CListBox::SelectedIndex(Item(dlg::kLegalMovesList));
         m_logic.Ok(selected == CListBox::kNone ? CLegalMovesDlgLogic::kNoSelection : selected);
         End(IDOK);
-    } else if (id == dlg::kIdCancel || id == dlg::kIdOk) {
-        // Enter arrives as IDOK, since no button is the default: no move.
+    } else if (id == dlg::kIdCancel) {
         m_logic.Dismiss();
         End(IDCANCEL);
     }

@@ -10,8 +10,8 @@ public:
     // The facade is not owned.
     CLegalMovesDlg(HWND parent, CGameFacade* facade);
 
-    int HasMove() const { return m_logic.HasMove(); }
-    const char* GetMoveText() const { return m_logic.GetMoveText(); }
+    // The move chosen, "" for none, once the dialog has ended.
+    const CLegalMovesDlgLogic& Logic() const { return m_logic; }
 
 private:
     bool OnInitDialog() override;

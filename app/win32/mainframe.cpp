@@ -90,7 +90,7 @@ bool CMainFrame::Create() {
         return false;
     }
     if (!CreateToolbar() || !m_statusBar.Create(m_hwnd, kStatusBarId) || !m_view->Create(m_hwnd)) return false;
-    m_controller.SetStatusText(CMainFrameTexts::kIdleText);
+    m_controller.OnCreated();
     Layout();
     return true;
 }
@@ -99,11 +99,10 @@ bool CMainFrame::CreateToolbar() {
     std::vector<CImageToolbar::Button> buttons;
     for (const ToolButton& tool : CFrameMenu::Buttons())
         buttons.push_back({tool.id == CMainFrameTexts::kSeparator ? CImageToolbar::kGap : tool.id, tool.picture});
-    HBITMAP strip = CResourceBitmap::Load(CMainFrameTexts::kToolbarStrip);
-    constexpr CPixelBuffer::Colour kMask = CMainFrameTexts::kToolbarMask;
-    const bool made = m_toolbar.Create(
-        m_hwnd, kToolbarId, strip, {CMainFrameTexts::kToolbarPictureWidth, CMainFrameTexts::kToolbarPictureHeight},
-        CMainFrameTexts::kToolbarPictureCount, RGB(kMask.red, kMask.green, kMask.blue), buttons);
+    HBITMAP strip = CResourceBitmap::Load(CFrameMenu::kToolbarStrip);
+    constexpr CPixelBuffer::Colour kMask = CFrameMenu::kStripBackground;
+    const bool made = m_toolbar.Create(m_hwnd, kToolbarId, strip, {CFrameMenu::kButtonWidth, CFrameMenu::kButtonHeight},
+                                       CFrameMenu::kPictureCount, RGB(kMask.red, kMask.green, kMask.blue), buttons);
     if (strip) DeleteObject(strip);
     return made && m_docking.Attach(m_hwnd, m_toolbar.Hwnd());
 }

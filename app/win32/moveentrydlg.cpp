@@ -18,8 +18,7 @@ void CMoveEntryDlg::OnCommand(int id, int code) {
     if (id == dlg::kMoveEntryOk) {
         m_logic.Ok(CEditBox::Text(Item(dlg::kMoveEdit)));
         End(IDOK);
-    } else if (id == dlg::kIdCancel || id == dlg::kIdOk) {
-        // Enter arrives as IDOK, since no button is the default: no move.
+    } else if (id == dlg::kIdCancel) {
         m_logic.Dismiss();
         End(IDCANCEL);
     }

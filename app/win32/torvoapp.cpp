@@ -8,8 +8,7 @@
 #include "app/win32/mainframe.h"
 #include "app/win32/kit/messageloop.h"
 #include "app/win32/kit/programarguments.h"
-#include "app/win32/kit/win32pumpplatform.h"
-#include "engine/messagepump.h"
+#include "app/win32/win32pumpplatform.h"
 
 int CTorvoApp::Run(HINSTANCE instance, int show) {
     CTorvoApp app(instance, show);
@@ -31,7 +30,7 @@ int CTorvoApp::Execute() {
     if (!frame.Create()) return CGameDocument::kStartFailed;
     m_frame = &frame;
     pumpPlatform.SetKeyTable(frame.Hwnd(), frame.Keys());
-    TheMessagePump().SetPlatform(&pumpPlatform);
+    m_run.UsePump(&pumpPlatform);
 
     // 5. The shell opens and prints .pgn files with this program.
     CFileType::Register(CFileType::ProgramPath());
@@ -42,8 +41,6 @@ int CTorvoApp::Execute() {
     const bool started = m_run.Start(&frame.Doc().Game(), CCommandLine::Parse(CProgramArguments::Own()));
     const int code = started ? loop.Run([&frame] { frame.Controller().UpdateIndicators(); }) : m_run.ExitCode();
     m_run.End();
-    TheMessagePump().SetThinking(CMessagePump::kThinkingOff);
-    TheMessagePump().SetPlatform(nullptr);
     m_frame = nullptr;
     m_loop = nullptr;
     return code;

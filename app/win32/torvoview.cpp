@@ -81,9 +81,14 @@ void CTorvoView::OnPaint() {
 void CTorvoView::OnClick(WPARAM flags, int x, int y) {
     RECT client;
     GetClientRect(m_hwnd, &client);
-    // Only the left button alone picks and moves; Shift, Ctrl or another button held counts otherwise.
-    const bool leftOnly = (flags & (MK_SHIFT | MK_CONTROL | MK_MBUTTON | MK_RBUTTON | MK_XBUTTON1 | MK_XBUTTON2)) == 0;
-    m_controller.OnBoardClick(leftOnly, x, y, client.right, client.bottom);
+    MouseButtons held;
+    held.shift = (flags & MK_SHIFT) != 0;
+    held.control = (flags & MK_CONTROL) != 0;
+    held.middle = (flags & MK_MBUTTON) != 0;
+    held.right = (flags & MK_RBUTTON) != 0;
+    held.extra1 = (flags & MK_XBUTTON1) != 0;
+    held.extra2 = (flags & MK_XBUTTON2) != 0;
+    m_controller.OnBoardClick(held, x, y, client.right, client.bottom);
 }
 
 void CTorvoView::SetScrolledSize(int, int height) { m_scroll.SetContentHeight(m_hwnd, height); }
@@ -122,7 +127,7 @@ void CTorvoView::WaitCursor(int step) {
 std::string CTorvoView::ChooseLegalMove(CGameFacade* facade) {
     CLegalMovesDlg dialog(m_frame.Hwnd(), facade);
     dialog.DoModal();
-    return dialog.HasMove() ? dialog.GetMoveText() : std::string();
+    return dialog.Logic().GetMoveText();
 }
 
 std::string CTorvoView::TypeMove() {

@@ -25,7 +25,6 @@ class IViewFrame;
 class CTorvoView : public CBaseWindow, public IViewPlatform {
 public:
     static constexpr const wchar_t* kClassName = L"TorvoView";
-    static constexpr int kScrollLine = 16;  // pixels a line of the scroll bar
 
     // The view shows the document's game; both are the frame's.
     CTorvoView(IViewFrame& frame, CGameDocument& document);
@@ -64,5 +63,5 @@ private:
     std::unique_ptr<CGdiBoard> m_board;  // null when the bitmaps failed
     CViewController m_controller{*this};
     CBusyCursor m_busy;
-    CVerticalScroll m_scroll{kScrollLine};  // over the notation
+    CVerticalScroll m_scroll{CViewController::kScrollLine};  // over the notation
 };

@@ -45,11 +45,15 @@ void CBoardCanvas::OnLeftDown(wxMouseEvent& event) {
 
 void CBoardCanvas::Click(const wxMouseEvent& event, const wxPoint& point) {
     if (!m_controller) return;
-    // Only the left button alone picks and moves.
-    const bool otherDown = event.MiddleIsDown() || event.RightIsDown() || event.Aux1IsDown() || event.Aux2IsDown();
-    const bool leftOnly = !(event.ShiftDown() || event.ControlDown() || otherDown);
+    MouseButtons held;
+    held.shift = event.ShiftDown();
+    held.control = event.ControlDown();
+    held.middle = event.MiddleIsDown();
+    held.right = event.RightIsDown();
+    held.extra1 = event.Aux1IsDown();
+    held.extra2 = event.Aux2IsDown();
     const wxSize size = GetClientSize();
-    m_controller->OnBoardClick(leftOnly, point.x, point.y, size.GetWidth(), size.GetHeight());
+    m_controller->OnBoardClick(held, point.x, point.y, size.GetWidth(), size.GetHeight());
 }
 
 void CBoardCanvas::OnSize(wxSizeEvent& event) {

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/core/frame/mainframetexts.h"
 #include "app/win32/aboutdlg.h"
@@ -61,7 +62,70 @@ void ExpectEveryLabelFits(CDialogWindow& dialog) {
     }
 }
 
+// A dialog that only notes the buttons its commands press.
+class CPressRecorder : public CDialogWindow {
+public:
+    explicit CPressRecorder(const DialogLayout& layout) : CDialogWindow(nullptr, layout) {}
+    std::vector<int> pressed;
+
+private:
+    void OnCommand(int id, int code) override {
+        if (code == BN_CLICKED) pressed.push_back(id);
+    }
+};
+
+constexpr int kOwnButton = 1000;
+constexpr int kEdit = 100;
+
+// No default button: Enter closes as Escape does, through "Abbrechen".
+constexpr DialogControl kNoDefault[] = {
+    {kEdit, ControlKind::kEdit, "", 10, 10, 60, 12},
+    {kOwnButton, ControlKind::kPushButton, dlg::kOkText, 10, 30, 40, 14},
+    {dlg::kIdCancel, ControlKind::kPushButton, dlg::kCancelText, 60, 30, 40, 14},
+};
+// No "Abbrechen": Escape and the close box press the default button.
+constexpr DialogControl kDefaultOnly[] = {
+    {kEdit, ControlKind::kEdit, "", 10, 10, 60, 12},
+    {kOwnButton, ControlKind::kDefaultPushButton, dlg::kOkText, 10, 30, 40, 14},
+};
+// The system's own buttons are themselves.
+constexpr DialogControl kStockButtons[] = {
+    {kEdit, ControlKind::kEdit, "", 10, 10, 60, 12},
+    {dlg::kIdOk, ControlKind::kPushButton, dlg::kOkText, 10, 30, 40, 14},
+    {dlg::kIdCancel, ControlKind::kPushButton, dlg::kCancelText, 60, 30, 40, 14},
+};
+
+template <int N>
+DialogLayout LayoutOf(const DialogControl (&controls)[N]) {
+    return {"Test", 120, 60, controls, N};
+}
+
 }  // namespace
+
+TEST(DialogWindow, EnterEscapeAndTheCloseBoxPressTheLayoutsButtons) {
+    using dialogdriver::Exit;
+    const struct {
+        const char* name;
+        DialogLayout layout;
+        int enter;
+        int escape;
+    } cases[] = {
+        {"no default", LayoutOf(kNoDefault), dlg::kIdCancel, dlg::kIdCancel},
+        {"default only", LayoutOf(kDefaultOnly), kOwnButton, kOwnButton},
+        {"stock buttons", LayoutOf(kStockButtons), dlg::kIdOk, dlg::kIdCancel},
+    };
+    for (const auto& c : cases) {
+        for (Exit exit : {Exit::kEnter, Exit::kEscape, Exit::kCloseBox}) {
+            SCOPED_TRACE(std::string(c.name) + ", " + dialogdriver::Name(exit));
+            CPressRecorder dialog(c.layout);
+            HWND window = dialog.Create();
+            ASSERT_NE(window, nullptr);
+            dialogdriver::Leave(window, exit, dlg::kIdCancel, GetDlgItem(window, kEdit));
+            const int expected = exit == Exit::kEnter ? c.enter : c.escape;
+            EXPECT_EQ(dialog.pressed, std::vector<int>{expected});
+        }
+    }
+}
 
 TEST(DialogWindow, EveryLabelFitsItsControl) {
     {

@@ -63,7 +63,7 @@ TEST(LegalMovesDlg, ListsTheFacadesLegalMovesSortedByText) {
     HWND window = moves.Create();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(Lines(window), legal);
-    EXPECT_EQ(moves.HasMove(), 0);
+    EXPECT_EQ(moves.Logic().HasMove(), 0);
 }
 
 TEST(LegalMovesDlg, AtTheStartTwentyMovesFromA2a3ToH2h4) {
@@ -84,9 +84,9 @@ TEST(LegalMovesDlg, OkHandsTheSelectedLineBackAndItPlays) {
         Select(window, move);
         Click(window, dlg::kLegalMovesOk);
         EXPECT_EQ(moves.Result(), IDOK);
-        EXPECT_EQ(moves.HasMove(), 1);
-        EXPECT_STREQ(moves.GetMoveText(), move);
-        EXPECT_STREQ(facade.EnterMove(moves.GetMoveText()), "");
+        EXPECT_EQ(moves.Logic().HasMove(), 1);
+        EXPECT_STREQ(moves.Logic().GetMoveText(), move);
+        EXPECT_STREQ(facade.EnterMove(moves.Logic().GetMoveText()), "");
     }
 }
 
@@ -98,7 +98,7 @@ TEST(LegalMovesDlg, NoSelectionOrAnyOtherWayOutGivesNoMove) {
         HWND window = moves.Create();
         Click(window, dlg::kLegalMovesOk);
         EXPECT_EQ(moves.Result(), IDOK);
-        EXPECT_EQ(moves.HasMove(), 0);
+        EXPECT_EQ(moves.Logic().HasMove(), 0);
     }
     // A line selected, and still no move; Enter in the list included.
     for (Exit exit : {Exit::kCancelButton, Exit::kEscape, Exit::kCloseBox, Exit::kEnter}) {
@@ -108,8 +108,8 @@ TEST(LegalMovesDlg, NoSelectionOrAnyOtherWayOutGivesNoMove) {
         Select(window, "g1f3");
         dialogdriver::Leave(window, exit, dlg::kIdCancel, List(window));
         EXPECT_EQ(moves.Result(), IDCANCEL);
-        EXPECT_EQ(moves.HasMove(), 0);
-        EXPECT_STREQ(moves.GetMoveText(), "");
+        EXPECT_EQ(moves.Logic().HasMove(), 0);
+        EXPECT_STREQ(moves.Logic().GetMoveText(), "");
     }
 }
 
@@ -122,9 +122,9 @@ TEST(LegalMovesDlg, ADoubleClickOnALineOnlySelectsIt) {
     DoubleClick(window, kLine);
     EXPECT_EQ(SendMessageW(List(window), LB_GETCURSEL, 0, 0), kLine);
     EXPECT_EQ(moves.Result(), CDialogWindow::kNotEnded);
-    EXPECT_EQ(moves.HasMove(), 0);
+    EXPECT_EQ(moves.Logic().HasMove(), 0);
     Click(window, dlg::kLegalMovesOk);
-    EXPECT_EQ(moves.GetMoveText(), lines[kLine]);
+    EXPECT_EQ(moves.Logic().GetMoveText(), lines[kLine]);
 }
 
 TEST(LegalMovesDlg, AfterMateTheTwoEndLinesShowAndNeitherIsAMove) {
@@ -137,7 +137,7 @@ TEST(LegalMovesDlg, AfterMateTheTwoEndLinesShowAndNeitherIsAMove) {
                   (std::vector<std::string>{CLegalMovesDlgLogic::kMateOrStalemateLine, CLegalMovesDlgLogic::kGameOverLine}));
         SendMessageW(List(window), LB_SETCURSEL, static_cast<WPARAM>(line), 0);
         Click(window, dlg::kLegalMovesOk);
-        EXPECT_EQ(moves.HasMove(), 0) << line;
+        EXPECT_EQ(moves.Logic().HasMove(), 0) << line;
     }
 }
 
@@ -172,6 +172,6 @@ TEST(LegalMovesDlg, ShownModallyTheFocusIsInTheListAndOkHandsTheMoveOver) {
         Click(window, dlg::kLegalMovesOk);
     });
     EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(moves.HasMove(), 1);
-    EXPECT_STREQ(moves.GetMoveText(), "g1f3");
+    EXPECT_EQ(moves.Logic().HasMove(), 1);
+    EXPECT_STREQ(moves.Logic().GetMoveText(), "g1f3");
 }

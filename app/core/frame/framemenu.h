@@ -45,6 +45,7 @@ public:
     // The buttons' pictures lie side by side in one built-in strip, on a
     // silver background that is left out around each.
     static constexpr const char* kToolbarStrip = "toolbar";
+    static constexpr int kPictureCount = 7;
     static constexpr int kButtonWidth = 16;
     static constexpr int kButtonHeight = 15;
     static constexpr CPixelBuffer::Colour kStripBackground = {192, 192, 192};

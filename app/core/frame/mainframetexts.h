@@ -5,7 +5,6 @@
 #include <string>
 
 #include "app/core/dialogs/dialoglayout.h"
-#include "app/core/picture/pixelbuffer.h"
 #include "app/core/frame/programnames.h"
 
 struct MenuItem {
@@ -81,13 +80,6 @@ public:
     static const int kKeyCount;
     static const int kToolbar[];  // command ids in button order, kSeparator between groups
     static const int kToolbarCount;
-    // The toolbar's pictures: one strip of kToolbarPictureCount, each of
-    // this size, on a silver background that is left transparent.
-    static constexpr int kToolbarPictureCount = 7;
-    static constexpr const char* kToolbarStrip = "toolbar";
-    static constexpr int kToolbarPictureWidth = 16;
-    static constexpr int kToolbarPictureHeight = 15;
-    static constexpr CPixelBuffer::Colour kToolbarMask = {192, 192, 192};
     static const StringEntry kStrings[];
     static const int kStringCount;
     static const DialogLayout kAboutLayout;

@@ -56,9 +56,9 @@ bool CViewController::OnCommand(int id) {
     return false;
 }
 
-void CViewController::OnBoardClick(bool leftOnly, int x, int y, int width, int height) {
+void CViewController::OnBoardClick(const MouseButtons& held, int x, int y, int width, int height) {
     CThinkingScope scope(m_platform);
-    m_moves.OnBoardClick(leftOnly, x, y, width, height);
+    m_moves.OnBoardClick(held.LeftAlone(), x, y, width, height);
 }
 
 void CViewController::OnToggleNotation() {

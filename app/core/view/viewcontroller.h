@@ -11,6 +11,7 @@
 #include "app/core/frame/commandids.h"
 #include "app/core/view/moveentrycontrol.h"
 #include "app/core/view/moveentryview.h"
+#include "app/core/view/mousebuttons.h"
 #include "app/core/view/notationlayout.h"
 #include "app/core/view/paintstatus.h"
 #include "app/core/view/thinkingcontrol.h"
@@ -47,9 +48,9 @@ public:
 
     // A command of the menu, the keys or the toolbar; false when it is not the view's.
     bool OnCommand(int id);
-    // A press of the left button at a client point of a view of this size;
-    // leftOnly is false when a modifier or another button was held as well.
-    void OnBoardClick(bool leftOnly, int x, int y, int width, int height);
+    // A press of the left button at a client point of a view of this size,
+    // with what else was held.
+    void OnBoardClick(const MouseButtons& held, int x, int y, int width, int height);
     void OnLegalMoves() { OnCommand(cmd::kLegalMoves); }
     // The document's game was replaced or reloaded.
     void OnDocumentChanged() { Repaint(true); }

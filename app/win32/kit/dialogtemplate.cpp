@@ -18,16 +18,10 @@ CDialogTemplate::CDialogTemplate(const DialogLayout& layout) {
     AddWord(static_cast<WORD>(DialogLayout::kFontPoints));
     AddText(DialogLayout::kFontName);
 
-    bool inRadioRun = false;
     for (int i = 0; i < layout.count; ++i) {
         const DialogControl& control = layout.controls[i];
-        const bool radio = control.kind == ControlKind::kRadioButton;
-        // A run of radio buttons is one group, so each other control starts its own.
-        const bool startsGroup = !(radio && inRadioRun);
-        inRadioRun = radio;
-
         AlignToDword();
-        AddDword(StyleOf(control.kind, startsGroup));
+        AddDword(StyleOf(control.kind, layout.StartsGroup(i)));
         AddDword(0);
         AddWord(static_cast<WORD>(control.left));
         AddWord(static_cast<WORD>(control.top));

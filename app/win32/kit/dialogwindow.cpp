@@ -44,7 +44,7 @@ INT_PTR CALLBACK CDialogWindow::DialogProc(HWND window, UINT message, WPARAM wPa
     if (!self) return FALSE;
     switch (message) {
         case WM_COMMAND:
-            self->OnCommand(LOWORD(wParam), HIWORD(wParam));
+            self->OnCommand(self->Pressed(LOWORD(wParam)), HIWORD(wParam));
             return TRUE;
         case WM_DESTROY:
             self->FreePictures();
@@ -54,6 +54,13 @@ INT_PTR CALLBACK CDialogWindow::DialogProc(HWND window, UINT message, WPARAM wPa
         default:
             return FALSE;
     }
+}
+
+int CDialogWindow::Pressed(int id) const {
+    if (m_layout.Find(id)) return id;
+    if (id == IDOK) return m_layout.EnterId();
+    if (id == IDCANCEL) return m_layout.EscapeId();
+    return id;
 }
 
 void CDialogWindow::CentreOnParent() {

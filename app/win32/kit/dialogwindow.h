@@ -1,7 +1,7 @@
 // The common part of dialogs made from a layout table: shown modally or,
 // for driving it by messages, created modeless and hidden; labels widened to
 // their texts, the pictures and icons the dialog names put in; commands
-// handed on.
+// handed on, Enter and Escape as the buttons the layout gives them.
 #pragma once
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -47,6 +47,9 @@ protected:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The button a command presses: the system's IDOK and IDCANCEL stand for
+    // Enter and Escape where the layout has no such button.
+    int Pressed(int id) const;
     void CentreOnParent();
     void ShowPictures();
     // A label wider than its row gets the room it needs, and the dialog too.

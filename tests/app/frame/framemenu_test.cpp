@@ -81,10 +81,18 @@ TEST(FrameMenu, ButtonsTakeTheStripsPicturesInOrder) {
         EXPECT_FALSE(button.tooltip.empty()) << button.id;
         EXPECT_FALSE(button.prompt.empty()) << button.id;
     }
-    EXPECT_EQ(picture, CMainFrameTexts::kToolbarPictureCount);
+    EXPECT_EQ(picture, CFrameMenu::kPictureCount);
     EXPECT_EQ(buttons.back().id, cmd::kShortHelp);
     EXPECT_EQ(buttons.back().tooltip, "Hilfe");
     EXPECT_EQ(buttons.back().prompt, "Hilfe Text Anzeige");
+}
+
+TEST(FrameMenu, TheStripHoldsEveryPictureAtItsSizeOnTheBackground) {
+    CPixelBuffer strip;
+    ASSERT_STREQ(CResourceStore::ReadBitmap(CFrameMenu::kToolbarStrip, &strip), "");
+    EXPECT_EQ(strip.Width(), CFrameMenu::kPictureCount * CFrameMenu::kButtonWidth);
+    EXPECT_EQ(strip.Height(), CFrameMenu::kButtonHeight);
+    EXPECT_EQ(strip.Pixel(0, 0), CFrameMenu::kStripBackground);
 }
 
 // Each button's picture comes out of the built-in strip at its place, on
@@ -93,7 +101,7 @@ TEST(FrameMenu, ButtonPicturesAreCutFromTheStrip) {
     CPixelBuffer strip;
     ASSERT_STREQ(CResourceStore::ReadBitmap(CFrameMenu::kToolbarStrip, &strip), "");
     CPixelBuffer picture;
-    for (int i = 0; i < CMainFrameTexts::kToolbarPictureCount; ++i) {
+    for (int i = 0; i < CFrameMenu::kPictureCount; ++i) {
         SCOPED_TRACE(i);
         ASSERT_TRUE(CFrameMenu::ButtonPicture(strip, i, &picture));
         ASSERT_EQ(picture.Width(), CFrameMenu::kButtonWidth);

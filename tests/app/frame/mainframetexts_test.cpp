@@ -7,7 +7,7 @@
 
 #include "app/core/frame/commandids.h"
 #include "app/core/frame/framecontroller.h"
-#include "app/core/picture/resourcestore.h"
+#include "app/core/frame/framemenu.h"
 
 namespace {
 
@@ -87,7 +87,7 @@ TEST(MainFrameTextsTest, ToolbarButtonsAreMenuCommandsWithTooltips) {
         EXPECT_EQ(menu.count(id), 1u) << id;
         EXPECT_FALSE(CMainFrameTexts::Tooltip(id).empty()) << id;
     }
-    EXPECT_EQ(buttons, CMainFrameTexts::kToolbarPictureCount);
+    EXPECT_EQ(buttons, CFrameMenu::kPictureCount);
 }
 
 TEST(MainFrameTextsTest, EveryMenuCommandButTheRecentFilesHasAStatusText) {
@@ -101,12 +101,4 @@ TEST(MainFrameTextsTest, StringTableHasEachIdOnce) {
     std::set<int> seen;
     for (int i = 0; i < CMainFrameTexts::kStringCount; ++i)
         EXPECT_TRUE(seen.insert(CMainFrameTexts::kStrings[i].id).second) << CMainFrameTexts::kStrings[i].id;
-}
-
-TEST(MainFrameTextsTest, TheToolbarStripHoldsEveryPictureAtItsSizeOnTheMaskColour) {
-    CPixelBuffer strip;
-    ASSERT_STREQ(CResourceStore::ReadBitmap(CMainFrameTexts::kToolbarStrip, &strip), "");
-    EXPECT_EQ(strip.Width(), CMainFrameTexts::kToolbarPictureCount * CMainFrameTexts::kToolbarPictureWidth);
-    EXPECT_EQ(strip.Height(), CMainFrameTexts::kToolbarPictureHeight);
-    EXPECT_EQ(strip.Pixel(0, 0), CMainFrameTexts::kToolbarMask);
 }

@@ -135,9 +135,9 @@ protected:
         view.Paint(platform);
     }
     // Clicks the middle of a square given by its name, board not turned.
-    void Click(const char* square) {
+    void Click(const char* square, const MouseButtons& held = MouseButtons()) {
         const int column = square[0] - 'a', row = '8' - square[1];
-        view.OnBoardClick(true, column * kSize / 8 + kSize / 16, row * kSize / 8 + kSize / 16, kSize, kSize);
+        view.OnBoardClick(held, column * kSize / 8 + kSize / 16, row * kSize / 8 + kSize / 16, kSize, kSize);
     }
 
     FakePlatform platform;
@@ -145,6 +145,21 @@ protected:
 };
 
 }  // namespace
+
+// The view hands on what was held with the click: only the left button
+// alone picks a piece.
+TEST_F(ViewControllerTest, AClickWithAModifierHeldPicksNothing) {
+    MouseButtons shift;
+    shift.shift = true;
+    Click("e2", shift);
+    EXPECT_FALSE(view.Picker().HasSelection());
+    MouseButtons right;
+    right.right = true;
+    Click("e2", right);
+    EXPECT_FALSE(view.Picker().HasSelection());
+    Click("e2");
+    EXPECT_TRUE(view.Picker().HasSelection());
+}
 
 // The display mode's three values and what moves between them; the board
 // comes back on an erased area, and a command that changes nothing asks
@@ -179,7 +194,7 @@ TEST_F(ViewControllerTest, NotationModeFollowsItsCommandsAndPrinting) {
             trace += std::to_string(event) + " ";
             switch (event) {
                 case kToggle: view.OnCommand(cmd::kToggleNotation); break;
-                case kClick: view.OnBoardClick(true, 10, 10, kSize, kSize); break;
+                case kClick: view.OnBoardClick(MouseButtons(), 10, 10, kSize, kSize); break;
                 case kComputer: view.OnCommand(cmd::kComputerMove); break;
                 case kBeginPrint: view.BeginPrinting(); break;
                 case kEndPrint: view.EndPrinting(); break;

@@ -1,8 +1,7 @@
-#include "app/win32/kit/win32pumpplatform.h"
+#include "app/win32/win32pumpplatform.h"
 
 void CWin32PumpPlatform::DispatchOne() {
-    if (++m_calls < m_callsPerLook) return;
-    m_calls = 0;
+    if (!m_throttle.Look()) return;
     MSG message;
     if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) return;
     if (message.message == WM_QUIT) {

@@ -8,15 +8,12 @@
 #endif
 #include <windows.h>
 
+#include "app/core/view/pumpthrottle.h"
 #include "engine/messagepump.h"
 
 class CWin32PumpPlatform : public CMessagePump::Platform {
 public:
-    // Looking for a message costs a call into the system, and the pump is
-    // asked once per search node; so only every kCallsPerLook-th call looks.
-    static constexpr unsigned kCallsPerLook = 256;
-
-    explicit CWin32PumpPlatform(unsigned callsPerLook = kCallsPerLook) : m_callsPerLook(callsPerLook) {}
+    explicit CWin32PumpPlatform(unsigned callsPerLook = CPumpThrottle::kCallsPerLook) : m_throttle(callsPerLook) {}
     // The main window and its keyboard table; null for none.
     void SetKeyTable(HWND frame, HACCEL keys) {
         m_frame = frame;
@@ -27,8 +24,7 @@ public:
     unsigned long Dispatched() const { return m_dispatched; }
 
 private:
-    unsigned m_callsPerLook;
-    unsigned m_calls = 0;
+    CPumpThrottle m_throttle;
     unsigned long m_dispatched = 0;
     HWND m_frame = nullptr;
     HACCEL m_keys = nullptr;

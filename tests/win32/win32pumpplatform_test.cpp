@@ -1,4 +1,4 @@
-#include "app/win32/kit/win32pumpplatform.h"
+#include "app/win32/win32pumpplatform.h"
 
 #include <gtest/gtest.h>
 
