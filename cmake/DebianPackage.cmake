@@ -31,19 +31,27 @@ PGN text. It opens .pgn files from the desktop.
 The package also holds torvo-cli, the engine on the command line, which
 speaks the Universal Chess Interface.")
 
-# Debian wants the copyright and a changelog beside every package's files;
-# the changelog compressed the way dpkg compares, without a time stamp.
+# Debian wants the copyright and a changelog beside every package's files,
+# and a manual page for every program; compressed the way dpkg compares,
+# without a time stamp.
 execute_process(COMMAND date -u -R -d ${TORVO_RELEASE_DATE}
                 OUTPUT_VARIABLE TORVO_RELEASE_DAY OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-set(TORVO_DEBIAN_DIR ${PROJECT_SOURCE_DIR}/app/wx/install/debian)
 string(SUBSTRING ${TORVO_RELEASE_DATE} 0 4 TORVO_RELEASE_YEAR)
-configure_file(${TORVO_DEBIAN_DIR}/copyright.in ${PROJECT_BINARY_DIR}/debian/copyright @ONLY)
-configure_file(${TORVO_DEBIAN_DIR}/changelog.in ${PROJECT_BINARY_DIR}/debian/changelog @ONLY)
-add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/debian/changelog.gz
-  COMMAND gzip -9 -n -f -k ${PROJECT_BINARY_DIR}/debian/changelog
-  DEPENDS ${PROJECT_BINARY_DIR}/debian/changelog)
-add_custom_target(torvo_changelog ALL DEPENDS ${PROJECT_BINARY_DIR}/debian/changelog.gz)
-install(FILES ${PROJECT_BINARY_DIR}/debian/copyright ${PROJECT_BINARY_DIR}/debian/changelog.gz
-        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+set(TORVO_DEBIAN_DIR ${PROJECT_SOURCE_DIR}/app/wx/install/debian)
+set(TORVO_DEBIAN_OUT ${PROJECT_BINARY_DIR}/debian)
+configure_file(${TORVO_DEBIAN_DIR}/copyright.in ${TORVO_DEBIAN_OUT}/copyright @ONLY)
+configure_file(${TORVO_DEBIAN_DIR}/changelog.in ${TORVO_DEBIAN_OUT}/changelog @ONLY)
+set(TORVO_DEBIAN_GZ)
+foreach(file ${TORVO_DEBIAN_OUT}/changelog ${TORVO_DEBIAN_DIR}/torvo.6 ${TORVO_DEBIAN_DIR}/torvo-cli.1)
+  get_filename_component(name ${file} NAME)
+  add_custom_command(OUTPUT ${TORVO_DEBIAN_OUT}/${name}.gz
+    COMMAND gzip -9 -n -c ${file} > ${TORVO_DEBIAN_OUT}/${name}.gz
+    DEPENDS ${file})
+  list(APPEND TORVO_DEBIAN_GZ ${TORVO_DEBIAN_OUT}/${name}.gz)
+endforeach()
+add_custom_target(torvo_debian_docs ALL DEPENDS ${TORVO_DEBIAN_GZ})
+install(FILES ${TORVO_DEBIAN_OUT}/copyright ${TORVO_DEBIAN_OUT}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${TORVO_DEBIAN_OUT}/torvo.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${TORVO_DEBIAN_OUT}/torvo-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 include(CPack)

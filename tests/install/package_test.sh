@@ -57,6 +57,9 @@ for size in 16 32 48 64 128 256; do
   check "document icon ${size}x${size} for the alias" has $dir/mimetypes/application-x-chess-pgn.png
 done
 check "scalable program icon" has /usr/share/icons/hicolor/scalable/apps/torvo.svg
+check "manual page of the program" has /usr/share/man/man6/torvo.6.gz
+check "manual page of the command-line tool" has /usr/share/man/man1/torvo-cli.1.gz
+check "copyright" has /usr/share/doc/torvo/copyright
 check "no file under /usr/local" bash -c '! grep -q "^/usr/local" <<<"$0"' "$list"
 check "everything under /usr" bash -c '! grep -vq "^/usr/" <<<"$0"' "$list"
 # The shared MIME database has the type: no type of our own, no cache
@@ -71,6 +74,8 @@ entry="$unpacked/usr/share/applications/$id.desktop"
 check "entry takes the standard type" grep -qx 'MimeType=application/vnd.chess-pgn;application/x-chess-pgn;' "$entry"
 check "metainfo provides the standard type" grep -q '<mediatype>application/vnd.chess-pgn</mediatype>' \
   "$unpacked/usr/share/metainfo/$id.metainfo.xml"
+check "metainfo launches the packaged entry" \
+  grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$unpacked/usr/share/metainfo/$id.metainfo.xml"
 check "metainfo's release is the package's version" \
   grep -q "<release version=\"$(field Version)\"" "$unpacked/usr/share/metainfo/$id.metainfo.xml"
 for program in torvo torvo-cli; do
