@@ -9,7 +9,7 @@ FUZZ_TARGETS := pgnreader moveparser
 FUZZ_SECONDS ?= 300
 JOBS       ?= $(shell nproc)
 
-.PHONY: run test deps build build-asan build-fuzz fuzz test-plain test-asan test-fuzz windows test-windows clean
+.PHONY: run test deps build package build-asan build-fuzz fuzz test-plain test-asan test-fuzz windows test-windows clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -21,6 +21,10 @@ build: deps
 # The desktop program; without a display it says so in one line and fails.
 run: build
 	@./$(BUILD)/torvo
+
+# The Debian package build/torvo_<version>_amd64.deb, from the release build.
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 test-plain: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

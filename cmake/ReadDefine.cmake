@@ -23,3 +23,14 @@ function(torvo_read_version header prefix var)
   list(JOIN parts "." text)
   set(${var} ${text} PARENT_SCOPE)
 endfunction()
+
+# torvo_read_text_constant(HEADER NAME VAR): the text of
+# "static constexpr const char* NAME = "...";" in HEADER.
+function(torvo_read_text_constant header name var)
+  file(STRINGS ${header} lines REGEX "constexpr const char\\* ${name} = ")
+  if(lines MATCHES "constexpr const char\\* ${name} = \"([^\"]*)\"")
+    set(${var} "${CMAKE_MATCH_1}" PARENT_SCOPE)
+  else()
+    message(FATAL_ERROR "${header}: no text constant ${name}")
+  endif()
+endfunction()

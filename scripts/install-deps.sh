@@ -42,6 +42,12 @@ packages=(
   fonts-dejavu-core
   adwaita-icon-theme
   librsvg2-common
+  # the Debian package and its checks: the desktop entry's and the metainfo's
+  # validators, the package's checker, and the shared library dependencies
+  desktop-file-utils
+  appstream
+  lintian
+  dpkg-dev
 )
 
 missing=()

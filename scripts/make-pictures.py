@@ -13,7 +13,8 @@ The generated files are committed, so the build never runs this script.
   threshold, so the masks are pure black on white and every picture is
   coloured exactly where its mask is black.
 - res/icons/*.png: the program icon (a red knight on a blue-green board) and
-  the document icon in the sizes a desktop wants.
+  the document icon in the sizes a desktop wants; res/icons/torvo.svg: the
+  program icon once more, scalable, from the same outlines.
 """
 
 import argparse
@@ -468,6 +469,7 @@ ICON_SIZES = [16, 32, 48, 64, 128, 256]
 TEAL_DARK = (0, 128, 128)
 TEAL_LIGHT = (110, 205, 190)
 KNIGHT_RED = (220, 0, 0)
+KNIGHT_OUTLINE = (40, 0, 0)
 
 
 def knight_shape(size, inset):
@@ -504,8 +506,9 @@ def paste_knight(image, box, size):
     left, top, side = box
     shape = knight_shape(size, inset=2.0).resize((side, side), Image.LANCZOS)
     outline = shape.filter(_dilate(max(3, side // 40)))
-    image.paste((40, 0, 0, 255) if image.mode == "RGBA" else (40, 0, 0), (left, top), mask=outline)
-    image.paste((220, 0, 0, 255) if image.mode == "RGBA" else KNIGHT_RED, (left, top), mask=shape)
+    opaque = (255,) if image.mode == "RGBA" else ()
+    image.paste(KNIGHT_OUTLINE + opaque, (left, top), mask=outline)
+    image.paste(KNIGHT_RED + opaque, (left, top), mask=shape)
 
 
 def document_icon(size):
@@ -537,10 +540,79 @@ def document_icon(size):
     return image.resize((size, size), Image.LANCZOS)
 
 
+class SvgDraw:
+    """Takes the calls Pen makes on ImageDraw and keeps them as SVG elements,
+    so that the scalable icon has the very outlines of the PNGs."""
+
+    def __init__(self, inks):
+        self.inks = inks  # fill value -> SVG colour
+        self.elements = []
+
+    @staticmethod
+    def _points(points):
+        return " ".join(f"{x:.2f},{y:.2f}" for x, y in points)
+
+    def polygon(self, points, fill):
+        self.elements.append(f'<polygon points="{self._points(points)}" fill="{self.inks[fill]}"/>')
+
+    def ellipse(self, box, fill):
+        x0, y0, x1, y1 = box
+        self.elements.append(f'<ellipse cx="{(x0 + x1) / 2:.2f}" cy="{(y0 + y1) / 2:.2f}" '
+                             f'rx="{(x1 - x0) / 2:.2f}" ry="{(y1 - y0) / 2:.2f}" fill="{self.inks[fill]}"/>')
+
+    def line(self, points, fill, width, joint=None):
+        self.elements.append(f'<polyline points="{self._points(points)}" fill="none" '
+                             f'stroke="{self.inks[fill]}" stroke-width="{width}" stroke-linejoin="round"/>')
+
+
+def hex_colour(rgb):
+    return "#%02x%02x%02x" % rgb
+
+
+def program_icon_svg():
+    """The program icon as SVG, on the largest PNG's grid: the same board, and
+    the same knight with its outline widened as the PNGs' filter widens it."""
+    size = ICON_SIZES[-1]
+    big_size = size * 8
+    cells = 4
+    step = size / cells
+    squares = [f'<rect width="{size}" height="{size}" fill="{hex_colour(TEAL_LIGHT)}"/>']
+    for row in range(cells):
+        for col in range(cells):
+            if (row + col) % 2 == 1:
+                squares.append(f'<rect x="{col * step:g}" y="{row * step:g}" width="{step:g}" '
+                               f'height="{step:g}" fill="{hex_colour(TEAL_DARK)}"/>')
+    # The PNGs draw the knight 8 times larger; here it is drawn at the final size.
+    shape = SvgDraw({0: "white", 255: "black"})
+    knight(Pen(shape, size / (USED + 2 * 2.0), 2.0))
+    outline = max(3, big_size // 40) * size / big_size
+    return "\n".join([
+        f'<svg xmlns="http://www.w3.org/2000/svg" width="{size}" height="{size}" '
+        f'viewBox="0 0 {size} {size}">',
+        "<defs>",
+        f'<mask id="knight" maskUnits="userSpaceOnUse" x="0" y="0" width="{size}" height="{size}">',
+        f'<rect width="{size}" height="{size}" fill="black"/>',
+        *shape.elements,
+        "</mask>",
+        f'<filter id="outline" filterUnits="userSpaceOnUse" x="0" y="0" width="{size}" height="{size}">',
+        f'<feMorphology operator="dilate" radius="{outline:g}"/>',
+        "</filter>",
+        "</defs>",
+        *squares,
+        f'<g filter="url(#outline)"><rect width="{size}" height="{size}" fill="{hex_colour(KNIGHT_OUTLINE)}" '
+        f'mask="url(#knight)"/></g>',
+        f'<rect width="{size}" height="{size}" fill="{hex_colour(KNIGHT_RED)}" mask="url(#knight)"/>',
+        "</svg>",
+        "",
+    ])
+
+
 def write_icons():
     for size in ICON_SIZES:
         program_icon(size).save(os.path.join(ICONS, f"torvo-{size}.png"))
         document_icon(size).save(os.path.join(ICONS, f"torvo-doc-{size}.png"))
+    with open(os.path.join(ICONS, "torvo.svg"), "w", encoding="utf-8") as out:
+        out.write(program_icon_svg())
 
 
 # ---------------------------------------------------------------- preview
