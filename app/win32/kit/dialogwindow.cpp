@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/core/dialogs/dialogfit.h"
+#include "app/win32/kit/windowdpi.h"
 
 CDialogWindow::CDialogWindow(HWND parent, const DialogLayout& layout)
     : m_parent(parent), m_layout(layout), m_template(layout) {}
@@ -110,9 +111,12 @@ int CDialogWindow::LabelWidth(HWND control, ControlKind kind) {
     SelectObject(dc, old);
     ReleaseDC(control, dc);
     int width = rect.right - rect.left;
-    // A check box or radio button draws its mark and a gap before the text.
-    if (kind == ControlKind::kCheckBox || kind == ControlKind::kRadioButton)
-        width += GetSystemMetrics(SM_CXMENUCHECK) + 2 * GetSystemMetrics(SM_CXEDGE);
+    // A check box or radio button draws its mark and a gap before the text,
+    // at the scale of the dialog's monitor.
+    if (kind == ControlKind::kCheckBox || kind == ControlKind::kRadioButton) {
+        const int dpi = CWindowDpi::Of(control);
+        width += CWindowDpi::Metric(SM_CXMENUCHECK, dpi) + 2 * CWindowDpi::Metric(SM_CXEDGE, dpi);
+    }
     return width;
 }
 
