@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/core/dialogs/dialogfit.h"
+#include "app/win32/kit/scaledbitmap.h"
 #include "app/win32/kit/windowdpi.h"
 
 CDialogWindow::CDialogWindow(HWND parent, const DialogLayout& layout)
@@ -90,6 +91,11 @@ void CDialogWindow::ShowPictures() {
         if (row.kind == ControlKind::kPicture) {
             HBITMAP bitmap = PictureNamed(row.text);
             if (!bitmap) continue;
+            // Drawn for 100 %: grown to the scale of the dialog's monitor.
+            if (HBITMAP scaled = CScaledBitmap::ForDpi(bitmap, CWindowDpi::Of(m_window))) {
+                DeleteObject(bitmap);
+                bitmap = scaled;
+            }
             m_bitmaps.push_back(bitmap);
             SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
         } else if (row.kind == ControlKind::kIcon) {

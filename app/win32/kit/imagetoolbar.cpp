@@ -1,32 +1,7 @@
 #include "app/win32/kit/imagetoolbar.h"
 
+#include "app/win32/kit/scaledbitmap.h"
 #include "app/win32/kit/widetext.h"
-
-namespace {
-
-// The strip stretched to width x height by repeating pixels.
-HBITMAP ScaledStrip(HBITMAP strip, int width, int height) {
-    BITMAP info;
-    if (!GetObjectW(strip, sizeof info, &info)) return nullptr;
-    HDC screen = GetDC(nullptr);
-    HDC from = CreateCompatibleDC(screen);
-    HDC to = CreateCompatibleDC(screen);
-    HBITMAP scaled = CreateCompatibleBitmap(screen, width, height);
-    ReleaseDC(nullptr, screen);
-    if (scaled) {
-        HGDIOBJ oldFrom = SelectObject(from, strip);
-        HGDIOBJ oldTo = SelectObject(to, scaled);
-        SetStretchBltMode(to, COLORONCOLOR);
-        StretchBlt(to, 0, 0, width, height, from, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
-        SelectObject(to, oldTo);
-        SelectObject(from, oldFrom);
-    }
-    DeleteDC(to);
-    DeleteDC(from);
-    return scaled;
-}
-
-}  // namespace
 
 CImageToolbar::~CImageToolbar() {
     // The bar is its parent's child and goes with it; the pictures are ours.
@@ -64,7 +39,7 @@ void CImageToolbar::SetPictures(HBITMAP strip, SIZE pictureSize, int pictures, C
     HIMAGELIST images = ImageList_Create(shown.cx, shown.cy, ILC_COLOR24 | ILC_MASK, pictures, 0);
     if (strip) {
         const bool same = shown.cx == pictureSize.cx && shown.cy == pictureSize.cy;
-        HBITMAP scaled = same ? nullptr : ScaledStrip(strip, shown.cx * pictures, shown.cy);
+        HBITMAP scaled = same ? nullptr : CScaledBitmap::Stretched(strip, shown.cx * pictures, shown.cy);
         ImageList_AddMasked(images, scaled ? scaled : strip, maskColour);
         if (scaled) DeleteObject(scaled);
     }
