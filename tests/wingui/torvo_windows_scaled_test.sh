@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # The Windows program under Wine on screens at 100 %, 150 % and 200 %
 # (LogPixels 96, 144 and 192), in a fresh Wine prefix on a virtual X server:
-# at each scale the main window, the settings dialog and the legal-moves
-# list are photographed, the board's squares are read from the pixels, the
-# board shows its four colours only (stretched, never smoothed), the
-# indicators stand whole in their panes, and the bars, panes and dialogs
-# have grown with the scale against 100 %.
+# at each scale the main window, the notation, the settings dialog, the
+# legal-moves list and the print preview are photographed, the board's
+# squares are read from the pixels, the board shows its four colours only
+# (stretched, never smoothed), the indicators stand whole in their panes,
+# and the bars, panes and dialogs have grown with the scale against 100 %.
 # Usage: torvo_windows_scaled_test.sh TORVO_EXE OUTPUT_DIR
 set -uo pipefail
 
@@ -113,6 +113,17 @@ for dpi in "${SCALES[@]}"; do
   read -r _ _ _ _ pane_h scrl_w <<<"$(grep '^SCRL ' "$TORVO_PANES_FILE")"
   keys_to "$MAIN" Scroll_Lock
   wait_status_since "indicator SCRL off" "$n"
+
+  # --- The notation in the window: dark text on white ---------------------------
+  keys_to "$MAIN" alt+a g
+  sleep 1
+  board_shot "notation-$percent"
+  read -r nx ny nw nh <"$TORVO_CANVAS_FILE"
+  ink=$(convert "$BOARD_SHOT" -crop "${nw}x$((nh / 3))+$nx+$ny" +repage -threshold 50% -format "%[fx:mean]" info:)
+  awk -v m="$ink" 'BEGIN { exit !(m > 0.9 && m < 0.995) }' && pass "$percent %: the notation, dark text on white ($ink white)" \
+    || fail "$percent %: the notation area is $ink white"
+  keys_to "$MAIN" alt+a g
+  sleep 1
 
   # --- The settings dialog and the legal moves ----------------------------------
   keys_to "$MAIN" alt+e h
