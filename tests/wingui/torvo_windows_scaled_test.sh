@@ -38,7 +38,7 @@ start_windows_torvo() {
   export TORVO_PANES_FILE="$WORK_DIR/panes.txt"
   : >"$TORVO_STATUS_LOG"
   rm -f "$TORVO_CANVAS_FILE" "$TORVO_PANES_FILE"
-  wine "$EXE" "$@" >"$WORK_DIR/torvo.out" 2>&1 &
+  wine "$EXE" >"$WORK_DIR/torvo.out" 2>&1 &
   TORVO_PID=$!
 }
 canvas_known() { [ -s "$TORVO_CANVAS_FILE" ]; }
@@ -120,8 +120,8 @@ for dpi in "${SCALES[@]}"; do
   board_shot "notation-$percent"
   read -r nx ny nw nh <"$TORVO_CANVAS_FILE"
   ink=$(convert "$BOARD_SHOT" -crop "${nw}x$((nh / 3))+$nx+$ny" +repage -threshold 50% -format "%[fx:mean]" info:)
-  awk -v m="$ink" 'BEGIN { exit !(m > 0.9 && m < 0.995) }' && pass "$percent %: the notation, dark text on white ($ink white)" \
-    || fail "$percent %: the notation area is $ink white"
+  awk -v m="$ink" 'BEGIN { exit !(m > 0.9 && m < 0.995) }' \
+    && pass "$percent %: the notation, dark text on white ($ink white)" || fail "$percent %: the notation area is $ink white"
   keys_to "$MAIN" alt+a g
   sleep 1
 
@@ -168,10 +168,16 @@ for dpi in "${SCALES[@]}"; do
     for size in "bars $bars" "pane $pane_h" "scrl $scrl_w" "settings_w $settings_w" "settings_h $settings_h" \
       "legal_w $legal_w" "legal_h $legal_h"; do
       read -r name value <<<"$size"
-      grown "${BASE[$name]}" "$value" "$want" || { echo "$name is $value at $percent %, ${BASE[$name]} at 100 %" >&2; sizes_grown=1; }
+      if ! grown "${BASE[$name]}" "$value" "$want"; then
+        echo "$name is $value at $percent %, ${BASE[$name]} at 100 %" >&2
+        sizes_grown=1
+      fi
     done
-    [ $sizes_grown = 0 ] && pass "$percent %: the bars, panes, texts and dialogs are at least $want % of their size at 100 %" \
-      || fail "$percent %: not everything has grown with the scale"
+    if [ $sizes_grown = 0 ]; then
+      pass "$percent %: the bars, panes, texts and dialogs are at least $want % of their size at 100 %"
+    else
+      fail "$percent %: not everything has grown with the scale"
+    fi
   fi
 
   wm_close "$MAIN"

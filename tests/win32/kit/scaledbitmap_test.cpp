@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 constexpr COLORREF kColours[] = {RGB(255, 0, 0), RGB(0, 0, 255), RGB(0, 0, 0), RGB(255, 255, 255)};
@@ -79,7 +82,7 @@ TEST(ScaledBitmap, AtOtherScalesOnlyItsOwnColoursAndAt100PercentNothingNew) {
             for (int y = 0; y < size.cy; ++y)
                 for (int x = 0; x < size.cx; ++x) {
                     const COLORREF seen = read.At(x, y);
-                    ASSERT_TRUE(seen == kColours[0] || seen == kColours[1] || seen == kColours[2] || seen == kColours[3])
+                    ASSERT_NE(std::find(std::begin(kColours), std::end(kColours), seen), std::end(kColours))
                         << c.dpi << " dpi at " << x << "," << y << ": " << std::hex << seen;
                 }
         }
