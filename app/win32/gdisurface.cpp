@@ -4,8 +4,8 @@
 #include "app/core/view/squarepicker.h"
 #include "app/win32/gdiboard.h"
 
-CGdiSurface::CGdiSurface(HDC dc, const RECT& client, CGdiBoard* board, int scrollY)
-    : m_dc(dc), m_client(client), m_board(board), m_text(dc, 0, -scrollY) {}
+CGdiSurface::CGdiSurface(HDC dc, const RECT& client, CGdiBoard* board, int scrollY, int dpi)
+    : m_dc(dc), m_client(client), m_board(board), m_text(dc, 0, -scrollY, dpi) {}
 
 bool CGdiSurface::DrawBoard(const CGameFacade& facade, const CSquarePicker& picker) {
     if (!m_board) return false;

@@ -16,8 +16,9 @@ class CGdiBoard;
 class CGdiSurface : public IViewSurface {
 public:
     // The client area as the paint began; the text is drawn scrollY higher.
-    // Without a board (its bitmaps failed) none is drawn.
-    CGdiSurface(HDC dc, const RECT& client, CGdiBoard* board, int scrollY);
+    // Without a board (its bitmaps failed) none is drawn. The text's points
+    // are for dpi, the scale of the view's monitor.
+    CGdiSurface(HDC dc, const RECT& client, CGdiBoard* board, int scrollY, int dpi);
 
     int TextHeight(const char* text) override { return m_text.TextHeight(text); }
     int TextWidth(const char* text) override { return m_text.TextWidth(text); }

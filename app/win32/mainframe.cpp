@@ -8,6 +8,7 @@
 #include "app/core/frame/commandids.h"
 #include "app/core/frame/framemenu.h"
 #include "app/core/frame/mainframetexts.h"
+#include "app/core/frame/screenscale.h"
 #include "app/core/frame/statuspanes.h"
 #include "app/win32/aboutdlg.h"
 #include "app/win32/resourcebitmap.h"
@@ -22,6 +23,7 @@
 #include "app/win32/torvodoc.h"
 #include "app/win32/torvoview.h"
 #include "app/win32/kit/widetext.h"
+#include "app/win32/kit/windowdpi.h"
 #include "engine/messagepump.h"
 
 namespace {
@@ -42,6 +44,9 @@ constexpr SystemCommand kSystemCommands[] = {
 };
 
 constexpr int kPaneCount = CFrameController::kPaneCount;
+constexpr SIZE kToolbarPicture = {CFrameMenu::kButtonWidth, CFrameMenu::kButtonHeight};
+constexpr COLORREF kToolbarMask =
+    RGB(CFrameMenu::kStripBackground.red, CFrameMenu::kStripBackground.green, CFrameMenu::kStripBackground.blue);
 constexpr int kLockKeys[kPaneCount] = {0, VK_CAPITAL, VK_NUMLOCK, VK_SCROLL};
 
 // The notation stands in the view while printing or its preview runs, as the framework's print step does.
@@ -89,6 +94,7 @@ bool CMainFrame::Create() {
         DestroyMenu(menu);
         return false;
     }
+    m_dpi = CWindowDpi::Of(m_hwnd);
     if (!CreateToolbar() || !m_statusBar.Create(m_hwnd, kStatusBarId) || !m_view->Create(m_hwnd)) return false;
     m_controller.OnCreated();
     Layout();
@@ -99,12 +105,28 @@ bool CMainFrame::CreateToolbar() {
     std::vector<CImageToolbar::Button> buttons;
     for (const ToolButton& tool : CFrameMenu::Buttons())
         buttons.push_back({tool.id == CMainFrameTexts::kSeparator ? CImageToolbar::kGap : tool.id, tool.picture});
-    HBITMAP strip = CResourceBitmap::Load(CFrameMenu::kToolbarStrip);
-    constexpr CPixelBuffer::Colour kMask = CFrameMenu::kStripBackground;
-    const bool made = m_toolbar.Create(m_hwnd, kToolbarId, strip, {CFrameMenu::kButtonWidth, CFrameMenu::kButtonHeight},
-                                       CFrameMenu::kPictureCount, RGB(kMask.red, kMask.green, kMask.blue), buttons);
-    if (strip) DeleteObject(strip);
+    const bool made = m_toolbar.Create(m_hwnd, kToolbarId, nullptr, kToolbarPicture, CFrameMenu::kPictureCount,
+                                       kToolbarMask, buttons);
+    if (made) LoadToolbarPictures();
     return made && m_docking.Attach(m_hwnd, m_toolbar.Hwnd());
+}
+
+void CMainFrame::LoadToolbarPictures() {
+    HBITMAP strip = CResourceBitmap::Load(CFrameMenu::kToolbarStrip);
+    m_toolbar.SetPictures(strip, kToolbarPicture, CFrameMenu::kPictureCount, kToolbarMask, m_dpi);
+    if (strip) DeleteObject(strip);
+}
+
+// The window has come onto a monitor of another scale: the bars take its
+// sizes, and the window the place and size the system suggests for it.
+void CMainFrame::OnDpiChanged(int dpi, const RECT& suggested) {
+    m_dpi = dpi;
+    m_statusBar.SetDpi(dpi);
+    LoadToolbarPictures();
+    m_docking.SetDpi(dpi);
+    SetWindowPos(m_hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (m_view->Hwnd()) InvalidateRect(m_view->Hwnd(), nullptr, TRUE);
 }
 
 void CMainFrame::Layout() {
@@ -117,7 +139,8 @@ void CMainFrame::Layout() {
         texts[pane] = m_statusBar.TextWidth(CFrameController::kPaneTexts[pane]);
     const int bottom =
         client.bottom -
-        m_statusBar.Fit(CStatusPanes::Widths(texts, CStatusPanes::kIndicatorMargin, CStatusBar::GripWidth()));
+        m_statusBar.Fit(CStatusPanes::Widths(texts, CScreenScale::Pixels(CStatusPanes::kIndicatorMargin, m_dpi),
+                                             m_statusBar.OwnGripWidth()));
     const CDockLayout::Rect view = m_docking.Arrange({0, 0, client.right, std::max(bottom, 0)});
     if (m_view->Hwnd())
         MoveWindow(m_view->Hwnd(), view.left, view.top, view.right - view.left, view.bottom - view.top, TRUE);
@@ -128,6 +151,9 @@ LRESULT CMainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SIZE:
             Layout();
+            return 0;
+        case WM_DPICHANGED:
+            OnDpiChanged(CWindowDpi::FromDpiChanged(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_COMMAND:
             OnCommand(LOWORD(wParam));

@@ -76,6 +76,9 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     bool CreateToolbar();
+    // The toolbar's pictures at the window's scale.
+    void LoadToolbarPictures();
+    void OnDpiChanged(int dpi, const RECT& suggested);
     void Layout();
     void OnCommand(int id);
     void OnMenuSelect(const CMenuSelection::Pointed& pointed);
@@ -91,6 +94,7 @@ private:
     CDockingToolbar m_docking;
     CStatusBar m_statusBar;
     HACCEL m_keys = nullptr;
+    int m_dpi = 0;  // the scale of the monitor the window is on
     CFrameController m_controller{*this};
     std::unique_ptr<CTorvoDoc> m_doc;
     std::unique_ptr<CTorvoView> m_view;

@@ -7,6 +7,7 @@
 #include "app/win32/legalmovesdlg.h"
 #include "app/win32/kit/messagebox.h"
 #include "app/win32/kit/shellopen.h"
+#include "app/win32/kit/windowdpi.h"
 #include "app/win32/moveentrydlg.h"
 #include "app/win32/settingsdlg.h"
 #include "app/win32/viewframe.h"
@@ -67,7 +68,7 @@ void CTorvoView::OnPaint() {
     RECT client;
     GetClientRect(m_hwnd, &client);
     {
-        CGdiSurface surface(dc, client, m_board.get(), m_scroll.Position());
+        CGdiSurface surface(dc, client, m_board.get(), m_scroll.Position(), CWindowDpi::Of(m_hwnd));
         m_controller.Paint(surface);
     }
     EndPaint(m_hwnd, &paint);

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "app/core/dialogs/dialogfit.h"
+#include "app/win32/kit/scaledbitmap.h"
+#include "app/win32/kit/windowdpi.h"
 
 CDialogWindow::CDialogWindow(HWND parent, const DialogLayout& layout)
     : m_parent(parent), m_layout(layout), m_template(layout) {}
@@ -89,6 +91,11 @@ void CDialogWindow::ShowPictures() {
         if (row.kind == ControlKind::kPicture) {
             HBITMAP bitmap = PictureNamed(row.text);
             if (!bitmap) continue;
+            // Drawn for 100 %: grown to the scale of the dialog's monitor.
+            if (HBITMAP scaled = CScaledBitmap::ForDpi(bitmap, CWindowDpi::Of(m_window))) {
+                DeleteObject(bitmap);
+                bitmap = scaled;
+            }
             m_bitmaps.push_back(bitmap);
             SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
         } else if (row.kind == ControlKind::kIcon) {
@@ -110,9 +117,12 @@ int CDialogWindow::LabelWidth(HWND control, ControlKind kind) {
     SelectObject(dc, old);
     ReleaseDC(control, dc);
     int width = rect.right - rect.left;
-    // A check box or radio button draws its mark and a gap before the text.
-    if (kind == ControlKind::kCheckBox || kind == ControlKind::kRadioButton)
-        width += GetSystemMetrics(SM_CXMENUCHECK) + 2 * GetSystemMetrics(SM_CXEDGE);
+    // A check box or radio button draws its mark and a gap before the text,
+    // at the scale of the dialog's monitor.
+    if (kind == ControlKind::kCheckBox || kind == ControlKind::kRadioButton) {
+        const int dpi = CWindowDpi::Of(control);
+        width += CWindowDpi::Metric(SM_CXMENUCHECK, dpi) + 2 * CWindowDpi::Metric(SM_CXEDGE, dpi);
+    }
     return width;
 }
 

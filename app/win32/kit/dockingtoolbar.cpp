@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "app/core/frame/screenscale.h"
+#include "app/win32/kit/windowdpi.h"
+
 namespace {
 
 using Place = CDockLayout::Place;
@@ -14,6 +17,9 @@ constexpr UINT_PTR kSubclassId = 1;
 constexpr int kGripWidth = 10;
 // Room around the buttons, so that a docked bar has an edge to take.
 constexpr int kBarMargin = 3;
+// The width of each of the grip's two lines.
+constexpr int kGripLine = 3;
+// (All three at 96 dpi.)
 constexpr DWORD kFloatStyle = WS_POPUP | WS_BORDER | WS_CLIPCHILDREN;
 constexpr DWORD kFloatExStyle = WS_EX_TOOLWINDOW;
 
@@ -38,11 +44,24 @@ bool CDockingToolbar::RegisterClass(HINSTANCE instance) {
 bool CDockingToolbar::Attach(HWND frame, HWND toolbar) {
     m_frame = frame;
     m_toolbar = toolbar;
+    m_dpi = CWindowDpi::Of(frame);
     // Commands and notifications go to the frame wherever the bar stands.
     SendMessageW(m_toolbar, TB_SETPARENT, reinterpret_cast<WPARAM>(m_frame), 0);
     return SetWindowSubclass(m_toolbar, &CDockingToolbar::ToolbarProc, kSubclassId,
                              reinterpret_cast<DWORD_PTR>(this)) != FALSE;
 }
+
+void CDockingToolbar::SetDpi(int dpi) {
+    m_dpi = dpi;
+    if (m_place == Place::kFloating && Float()) {
+        RECT floating;
+        GetWindowRect(Float(), &floating);
+        FitFloat({floating.left + Scaled(kGripWidth) / 2, floating.top + (floating.bottom - floating.top) / 2});
+    }
+    Relayout();
+}
+
+int CDockingToolbar::Scaled(int pixels) const { return CScreenScale::Pixels(pixels, m_dpi); }
 
 void CDockingToolbar::Detach() {
     if (m_toolbar) RemoveWindowSubclass(m_toolbar, &CDockingToolbar::ToolbarProc, kSubclassId);
@@ -57,7 +76,7 @@ CDockLayout::Size CDockingToolbar::ButtonsSize() const {
         if (SendMessageW(m_toolbar, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&item)))
             UnionRect(&all, &all, &item);
     }
-    return {all.right + kBarMargin, all.bottom + kBarMargin};
+    return {all.right + Scaled(kBarMargin), all.bottom + Scaled(kBarMargin)};
 }
 
 void CDockingToolbar::SetVertical(bool vertical) {
@@ -124,13 +143,14 @@ void CDockingToolbar::MoveTo(Place place, POINT screen) {
 // The floating window fits the bar, its grip under the pointer.
 void CDockingToolbar::FitFloat(POINT grip) {
     const CDockLayout::Size size = ButtonsSize();
-    RECT outer = {0, 0, kGripWidth + size.width, size.height};
-    AdjustWindowRectEx(&outer, kFloatStyle, FALSE, kFloatExStyle);
-    const int left = grip.x - kGripWidth / 2 + outer.left;
+    const int gripWidth = Scaled(kGripWidth);
+    RECT outer = {0, 0, gripWidth + size.width, size.height};
+    CWindowDpi::AdjustRect(&outer, kFloatStyle, false, kFloatExStyle, m_dpi);
+    const int left = grip.x - gripWidth / 2 + outer.left;
     const int top = grip.y - size.height / 2 + outer.top;
     SetWindowPos(Float(), nullptr, left, top, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    MoveWindow(m_toolbar, kGripWidth, 0, size.width, size.height, TRUE);
+    MoveWindow(m_toolbar, gripWidth, 0, size.width, size.height, TRUE);
 }
 
 void CDockingToolbar::Relayout() { SendMessageW(m_frame, WM_SIZE, SIZE_RESTORED, 0); }
@@ -248,9 +268,10 @@ void CDockingToolbar::PaintGrip() {
     RECT client;
     GetClientRect(Float(), &client);
     // Two raised lines, the grip as the system draws it on docking bars.
-    for (int x : {kGripWidth / 2 - 3, kGripWidth / 2}) {
-        RECT line = {x, client.top + kBarMargin, x + 3, client.bottom - kBarMargin};
-        DrawEdge(dc, &line, BDR_RAISEDINNER, BF_RECT);
+    const int line = Scaled(kGripLine), middle = Scaled(kGripWidth) / 2, margin = Scaled(kBarMargin);
+    for (int x : {middle - line, middle}) {
+        RECT edge = {x, client.top + margin, x + line, client.bottom - margin};
+        DrawEdge(dc, &edge, BDR_RAISEDINNER, BF_RECT);
     }
     EndPaint(Float(), &paint);
 }

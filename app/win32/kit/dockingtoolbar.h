@@ -32,6 +32,9 @@ public:
     void SetShown(bool shown);
     // Docks the bar at an edge, or floats it with its grip at the screen point.
     void MoveTo(CDockLayout::Place place, POINT screen);
+    // The frame's monitor has another scale: the grip and the margins follow
+    // it, and the frame lays itself out again.
+    void SetDpi(int dpi);
 
 private:
     static LRESULT CALLBACK ToolbarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
@@ -51,9 +54,12 @@ private:
     CDockLayout::Size ButtonsSize() const;
     void FitFloat(POINT grip);
     void Relayout();
+    // A size at 96 dpi on the frame's monitor.
+    int Scaled(int pixels) const;
 
     HWND m_frame = nullptr;
     HWND m_toolbar = nullptr;
+    int m_dpi = 0;
     CDockLayout::Place m_place = CDockLayout::Place::kTop;
     bool m_shown = true;
     bool m_dragging = false;

@@ -10,7 +10,8 @@ constexpr int kPointsPerInch = 72;
 
 }  // namespace
 
-CGdiTextSurface::CGdiTextSurface(HDC dc, int left, int top) : m_dc(dc), m_left(left), m_top(top) {
+CGdiTextSurface::CGdiTextSurface(HDC dc, int left, int top, int dpi)
+    : m_dc(dc), m_left(left), m_top(top), m_dpi(dpi > 0 ? dpi : GetDeviceCaps(dc, LOGPIXELSY)) {
     GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof m_face, &m_face);
     m_oldFont = GetCurrentObject(dc, OBJ_FONT);
     m_oldMode = SetBkMode(dc, TRANSPARENT);
@@ -35,7 +36,7 @@ void CGdiTextSurface::SetFontPoints(int points) {
     LOGFONTW font = m_face;
     // Negative: the character height, without the internal leading, as
     // points are meant.
-    font.lfHeight = -MulDiv(points, GetDeviceCaps(m_dc, LOGPIXELSY), kPointsPerInch);
+    font.lfHeight = -MulDiv(points, m_dpi, kPointsPerInch);
     font.lfWidth = 0;
     HFONT sized = CreateFontIndirectW(&font);
     SelectObject(m_dc, sized);

@@ -1,6 +1,6 @@
 // Text on a device context in the system's GUI font, sized in points for
-// the DC's LOGPIXELSY (a window's DC, a printer's, or a metafile's with a
-// printer behind it), in the DC's text colour on a transparent background,
+// the DC's LOGPIXELSY (a printer's, or a metafile's with a printer behind
+// it) or for the scale of the monitor a window is on, in the DC's text colour on a transparent background,
 // each text placed by its top-left corner from an origin of its own.
 #pragma once
 
@@ -14,8 +14,9 @@
 class CGdiTextSurface : public INotationSurface {
 public:
     // Writes with (0, 0) at (left, top), in the DC's logical units; the DC
-    // gets its own font and drawing modes back when this goes.
-    CGdiTextSurface(HDC dc, int left, int top);
+    // gets its own font and drawing modes back when this goes. Points are
+    // for dpi; 0 takes the DC's own.
+    CGdiTextSurface(HDC dc, int left, int top, int dpi = 0);
     ~CGdiTextSurface() override;
     CGdiTextSurface(const CGdiTextSurface&) = delete;
     CGdiTextSurface& operator=(const CGdiTextSurface&) = delete;
@@ -31,6 +32,7 @@ private:
     HDC m_dc;
     int m_left;
     int m_top;
+    int m_dpi;
     LOGFONTW m_face = {};
     HGDIOBJ m_oldFont = nullptr;
     HFONT m_font = nullptr;

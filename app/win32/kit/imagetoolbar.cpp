@@ -1,5 +1,6 @@
 #include "app/win32/kit/imagetoolbar.h"
 
+#include "app/win32/kit/scaledbitmap.h"
 #include "app/win32/kit/widetext.h"
 
 CImageToolbar::~CImageToolbar() {
@@ -8,7 +9,7 @@ CImageToolbar::~CImageToolbar() {
 }
 
 bool CImageToolbar::Create(HWND parent, int id, HBITMAP strip, SIZE pictureSize, int pictures,
-                           COLORREF maskColour, const std::vector<Button>& buttons) {
+                           COLORREF maskColour, const std::vector<Button>& buttons, int dpi) {
     m_bar = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
                             WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS | TBSTYLE_FLAT | CCS_NORESIZE |
                                 CCS_NOPARENTALIGN | CCS_NODIVIDER,
@@ -16,11 +17,7 @@ bool CImageToolbar::Create(HWND parent, int id, HBITMAP strip, SIZE pictureSize,
                             reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
     if (!m_bar) return false;
     SendMessageW(m_bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageW(m_bar, TB_SETBITMAPSIZE, 0, MAKELPARAM(pictureSize.cx, pictureSize.cy));
-    if (m_images) ImageList_Destroy(m_images);
-    m_images = ImageList_Create(pictureSize.cx, pictureSize.cy, ILC_COLOR24 | ILC_MASK, pictures, 0);
-    if (strip) ImageList_AddMasked(m_images, strip, maskColour);
-    SendMessageW(m_bar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_images));
+    SetPictures(strip, pictureSize, pictures, maskColour, dpi);
     for (const Button& entry : buttons) {
         TBBUTTON button = {};
         if (entry.id == kGap) {
@@ -34,6 +31,23 @@ bool CImageToolbar::Create(HWND parent, int id, HBITMAP strip, SIZE pictureSize,
         SendMessageW(m_bar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
     }
     return true;
+}
+
+void CImageToolbar::SetPictures(HBITMAP strip, SIZE pictureSize, int pictures, COLORREF maskColour, int dpi) {
+    if (!m_bar) return;
+    const SIZE shown = {CScreenScale::Pixels(pictureSize.cx, dpi), CScreenScale::Pixels(pictureSize.cy, dpi)};
+    HIMAGELIST images = ImageList_Create(shown.cx, shown.cy, ILC_COLOR24 | ILC_MASK, pictures, 0);
+    if (strip) {
+        const bool same = shown.cx == pictureSize.cx && shown.cy == pictureSize.cy;
+        HBITMAP scaled = same ? nullptr : CScaledBitmap::Stretched(strip, shown.cx * pictures, shown.cy);
+        ImageList_AddMasked(images, scaled ? scaled : strip, maskColour);
+        if (scaled) DeleteObject(scaled);
+    }
+    SendMessageW(m_bar, TB_SETBITMAPSIZE, 0, MAKELPARAM(shown.cx, shown.cy));
+    SendMessageW(m_bar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+    SendMessageW(m_bar, TB_AUTOSIZE, 0, 0);
+    if (m_images) ImageList_Destroy(m_images);
+    m_images = images;
 }
 
 bool CImageToolbar::OnToolTip(const NMHDR& header, const std::function<std::string(int)>& text) {

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "app/core/frame/screenscale.h"
+
 class CImageToolbar {
 public:
     struct Button {
@@ -28,9 +30,13 @@ public:
 
     // The bar as a child of parent with the child window id `id`. The strip
     // holds `pictures` pictures of pictureSize side by side, maskColour their
-    // background; it stays the caller's. False when the bar could not be made.
+    // background; it stays the caller's. The pictures are drawn for 96 dpi
+    // and shown at dpi's scale. False when the bar could not be made.
     bool Create(HWND parent, int id, HBITMAP strip, SIZE pictureSize, int pictures, COLORREF maskColour,
-                const std::vector<Button>& buttons);
+                const std::vector<Button>& buttons, int dpi = CScreenScale::kBaseDpi);
+    // The buttons' pictures from a strip as Create takes it, at dpi's scale:
+    // each pixel grows to a block of whole pixels, never blurred.
+    void SetPictures(HBITMAP strip, SIZE pictureSize, int pictures, COLORREF maskColour, int dpi);
     HWND Hwnd() const { return m_bar; }
 
     // A tooltip asking for its text (TTN_GETDISPINFOW) gets text(its

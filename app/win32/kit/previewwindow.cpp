@@ -2,12 +2,15 @@
 
 #include <utility>
 
+#include "app/core/frame/screenscale.h"
 #include "app/win32/kit/printersettings.h"
 #include "app/win32/kit/widetext.h"
+#include "app/win32/kit/windowdpi.h"
 
 namespace {
 
-// The bar with the buttons above the page, and the grey around the sheet.
+// The bar with the buttons above the page, and the grey around the sheet,
+// at 96 dpi.
 constexpr int kBarHeight = 36;
 constexpr int kButtonWidth = 96;
 constexpr int kButtonHeight = 24;
@@ -38,6 +41,22 @@ CPreviewWindow::CPreviewWindow(HWND owner, std::unique_ptr<Page> page, const Lab
 
 CPreviewWindow::~CPreviewWindow() {
     if (m_recorded) DeleteEnhMetaFile(m_recorded);
+    if (m_font) DeleteObject(m_font);
+}
+
+int CPreviewWindow::Scaled(int pixels) const { return CScreenScale::Pixels(pixels, m_dpi); }
+
+void CPreviewWindow::SetDpi(int dpi) {
+    m_dpi = dpi;
+    NONCLIENTMETRICSW metrics;
+    HFONT font = CWindowDpi::PartFonts(dpi, &metrics) ? CreateFontIndirectW(&metrics.lfMessageFont) : nullptr;
+    const WPARAM shown = reinterpret_cast<WPARAM>(font ? font : GetStockObject(DEFAULT_GUI_FONT));
+    SendMessageW(m_print, WM_SETFONT, shown, TRUE);
+    SendMessageW(m_close, WM_SETFONT, shown, TRUE);
+    if (m_font) DeleteObject(m_font);
+    m_font = font;
+    PlaceButtons();
+    InvalidateRect(m_hwnd, nullptr, FALSE);
 }
 
 void CPreviewWindow::Record(HDC paperDc) {
@@ -143,8 +162,9 @@ RECT CPreviewWindow::PageRect(HWND preview) {
 CPrintPage::Rect CPreviewWindow::Sheet() const {
     RECT client;
     GetClientRect(m_hwnd, &client);
-    const CPrintPage::Rect space = {kGap, kBarHeight + kGap, client.right - 2 * kGap - kShadow,
-                                    client.bottom - kBarHeight - 2 * kGap - kShadow};
+    const int gap = Scaled(kGap), bar = Scaled(kBarHeight), shadow = Scaled(kShadow);
+    const CPrintPage::Rect space = {gap, bar + gap, client.right - 2 * gap - shadow,
+                                    client.bottom - bar - 2 * gap - shadow};
     return CPrintPage::Fit(m_paper, space);
 }
 
@@ -156,17 +176,15 @@ bool CPreviewWindow::CreateButtons() {
     m_close = CreateWindowExW(0, L"BUTTON", CWideText::Wide(m_labels.close).c_str(), style, 0, 0, 0, 0, m_hwnd,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCloseButton)), instance, nullptr);
     if (!m_print || !m_close) return false;
-    const WPARAM font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
-    SendMessageW(m_print, WM_SETFONT, font, FALSE);
-    SendMessageW(m_close, WM_SETFONT, font, FALSE);
-    PlaceButtons();
+    SetDpi(CWindowDpi::Of(m_hwnd));
     return true;
 }
 
 void CPreviewWindow::PlaceButtons() {
-    const int top = (kBarHeight - kButtonHeight) / 2;
-    MoveWindow(m_print, kGap, top, kButtonWidth, kButtonHeight, TRUE);
-    MoveWindow(m_close, 2 * kGap + kButtonWidth, top, kButtonWidth, kButtonHeight, TRUE);
+    const int gap = Scaled(kGap), width = Scaled(kButtonWidth), height = Scaled(kButtonHeight);
+    const int top = (Scaled(kBarHeight) - height) / 2;
+    MoveWindow(m_print, gap, top, width, height, TRUE);
+    MoveWindow(m_close, 2 * gap + width, top, width, height, TRUE);
 }
 
 void CPreviewWindow::Paint(HDC dc) {
@@ -175,7 +193,8 @@ void CPreviewWindow::Paint(HDC dc) {
     FillColour(dc, client, kBackground);
     const RECT page = ToRect(Sheet());
     if (page.right <= page.left || page.bottom <= page.top) return;
-    const RECT shadow = {page.left + kShadow, page.top + kShadow, page.right + kShadow, page.bottom + kShadow};
+    const int offset = Scaled(kShadow);
+    const RECT shadow = {page.left + offset, page.top + offset, page.right + offset, page.bottom + offset};
     FillColour(dc, shadow, kShadowColour);
     FillColour(dc, page, kSheetColour);
     if (m_recorded) PlayEnhMetaFile(dc, m_recorded, &page);
@@ -203,6 +222,13 @@ LRESULT CPreviewWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
             // The page is fitted to the new size as a whole.
             InvalidateRect(m_hwnd, nullptr, FALSE);
             return 0;
+        case WM_DPICHANGED: {
+            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(m_hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                         suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+            SetDpi(CWindowDpi::FromDpiChanged(wParam));
+            return 0;
+        }
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT: {

@@ -70,6 +70,10 @@ private:
     void Record(HDC paperDc);
     void Paint(HDC dc);
     void PlaceButtons();
+    // The bar, the buttons and their font at the scale of the window's monitor.
+    void SetDpi(int dpi);
+    // A size at 96 dpi at that scale.
+    int Scaled(int pixels) const;
     CPrintPage::Rect Sheet() const;
     void Close();
 
@@ -82,4 +86,6 @@ private:
     HENHMETAFILE m_recorded = nullptr;
     HWND m_print = nullptr;
     HWND m_close = nullptr;
+    int m_dpi = 0;
+    HFONT m_font = nullptr;  // the buttons', made for m_dpi
 };

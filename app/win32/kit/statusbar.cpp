@@ -5,12 +5,36 @@
 #include <string>
 
 #include "app/win32/kit/widetext.h"
+#include "app/win32/kit/windowdpi.h"
+
+CStatusBar::~CStatusBar() {
+    // The bar goes with its parent; the font is ours.
+    if (m_font && IsWindow(m_bar)) SendMessageW(m_bar, WM_SETFONT, 0, FALSE);
+    if (m_font) DeleteObject(m_font);
+}
 
 bool CStatusBar::Create(HWND parent, int id) {
     m_bar = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                             reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
-    return m_bar != nullptr;
+    if (!m_bar) return false;
+    SetDpi(CWindowDpi::Of(parent));
+    return true;
+}
+
+void CStatusBar::SetDpi(int dpi) {
+    m_dpi = dpi;
+    NONCLIENTMETRICSW metrics;
+    if (!m_bar || !CWindowDpi::PartFonts(dpi, &metrics)) return;
+    HFONT font = CreateFontIndirectW(&metrics.lfStatusFont);
+    if (!font) return;
+    SendMessageW(m_bar, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    if (m_font) DeleteObject(m_font);
+    m_font = font;
+}
+
+int CStatusBar::GripWidth(int dpi) {
+    return dpi > 0 ? CWindowDpi::Metric(SM_CXVSCROLL, dpi) : GetSystemMetrics(SM_CXVSCROLL);
 }
 
 void CStatusBar::SetShown(bool shown) {
@@ -64,7 +88,7 @@ void CStatusBar::SetText(int pane, const char* text) {
 bool CStatusBar::PaneRect(int pane, RECT* screen) const {
     if (!IsShown() || pane < 0 || pane >= m_panes) return false;
     if (!SendMessageW(m_bar, SB_GETRECT, static_cast<WPARAM>(pane), reinterpret_cast<LPARAM>(screen))) return false;
-    if (pane == m_panes - 1) screen->right -= GripWidth();
+    if (pane == m_panes - 1) screen->right -= OwnGripWidth();
     MapWindowPoints(m_bar, nullptr, reinterpret_cast<POINT*>(screen), 2);
     return true;
 }

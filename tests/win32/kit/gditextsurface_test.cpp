@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "win32/kit/inksurface.h"
 
 TEST(GdiTextSurface, PointsMakeTheFontAndTextsMeasureInIt) {
@@ -38,4 +40,21 @@ TEST(GdiTextSurface, TextsStandFromItsOriginAndTheDcGetsItsFontBack) {
     EXPECT_EQ(b.left, a.left + 30);
     EXPECT_EQ(b.top, a.top + 40);
     EXPECT_EQ(b.right, a.right + 30);
+}
+
+TEST(GdiTextSurface, PointsAreForTheScaleItIsGivenElseForTheDcs) {
+    CInkSurface sheet(400, 200);
+    const int own = GetDeviceCaps(sheet.Dc(), LOGPIXELSY);
+    const struct {
+        int dpi, points, pixels;  // the character height, without the leading
+    } cases[] = {{0, 12, 12 * own / 72}, {96, 12, 16}, {144, 12, 24}, {192, 12, 32}, {192, 9, 24}};
+    for (const auto& c : cases) {
+        CGdiTextSurface text(sheet.Dc(), 0, 0, c.dpi);
+        text.SetFontPoints(c.points);
+        TEXTMETRICW metrics;
+        ASSERT_TRUE(GetTextMetricsW(sheet.Dc(), &metrics));
+        // The font's own rounding may give a pixel more or less.
+        EXPECT_LE(std::abs(metrics.tmHeight - metrics.tmInternalLeading - c.pixels), 1)
+            << c.points << " pt at " << c.dpi << " dpi";
+    }
 }

@@ -102,3 +102,33 @@ TEST(PreviewWindow, ThePageIsRecordedOnceAndCoversTheSheetShownExactly) {
     DestroyWindow(preview);
     EXPECT_TRUE(log.gone);
 }
+
+// Moved onto a monitor at twice the scale: the window takes the place the
+// system suggests, its buttons and the bar above the page grow with it.
+TEST(PreviewWindow, OnAMonitorOfTwiceTheScaleItsButtonsAndBarGrow) {
+    PageLog log;
+    HWND preview = Create(log);
+    ASSERT_NE(preview, nullptr);
+    auto buttonRect = [preview] {
+        RECT rect;
+        GetWindowRect(GetDlgItem(preview, CPreviewWindow::kCloseButton), &rect);
+        MapWindowPoints(nullptr, preview, reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    };
+    const RECT button = buttonRect();
+    const RECT page = CPreviewWindow::PageRect(preview);
+    RECT suggested = {10, 20, 810, 620};
+    SendMessageW(preview, WM_DPICHANGED, MAKEWPARAM(2 * 96, 2 * 96), reinterpret_cast<LPARAM>(&suggested));
+    RECT window;
+    GetWindowRect(preview, &window);
+    EXPECT_TRUE(EqualRect(&window, &suggested));
+    const RECT grown = buttonRect();
+    EXPECT_EQ(grown.right - grown.left, 2 * (button.right - button.left));
+    EXPECT_EQ(grown.bottom - grown.top, 2 * (button.bottom - button.top));
+    EXPECT_EQ(grown.left, 2 * button.left);
+    EXPECT_EQ(grown.top, 2 * button.top);
+    // The page stays below the grown bar.
+    EXPECT_GT(page.top, button.bottom);
+    EXPECT_GT(CPreviewWindow::PageRect(preview).top, grown.bottom);
+    DestroyWindow(preview);
+}

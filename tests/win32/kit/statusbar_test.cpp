@@ -4,7 +4,10 @@
 
 #include <commctrl.h>
 
+#include <cstdlib>
 #include <vector>
+
+#include "app/win32/kit/windowdpi.h"
 
 namespace {
 
@@ -92,4 +95,22 @@ TEST_F(StatusBarTest, TextsGoInWideAndAHiddenBarTakesNoRoom) {
     EXPECT_FALSE(bar.PaneRect(0, &rect));
     bar.SetShown(true);
     EXPECT_TRUE(bar.PaneRect(0, &rect));
+}
+
+TEST_F(StatusBarTest, AtTwiceTheScaleTheFontTheBarAndTheGripRoomGrow) {
+    const int dpi = CWindowDpi::Of(parent);
+    bar.SetDpi(dpi);
+    const int height = bar.Fit({kRest, 30});
+    const int text = bar.TextWidth("SCRL");
+    const int grip = bar.OwnGripWidth();
+    EXPECT_EQ(grip, CStatusBar::GripWidth());
+    bar.SetDpi(2 * dpi);
+    EXPECT_GT(bar.Fit({kRest, 30}), height * 3 / 2);
+    EXPECT_GE(bar.TextWidth("SCRL"), text * 3 / 2);
+    EXPECT_LE(std::abs(bar.OwnGripWidth() - 2 * grip), 1);
+    RECT last;
+    ASSERT_TRUE(bar.PaneRect(1, &last));
+    RECT window;
+    GetWindowRect(bar.Hwnd(), &window);
+    EXPECT_EQ(last.right, window.left + BarWidth() - bar.OwnGripWidth());
 }
