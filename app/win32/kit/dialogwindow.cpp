@@ -1,6 +1,7 @@
 #include "app/win32/kit/dialogwindow.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "app/core/dialogs/dialogfit.h"
@@ -91,8 +92,7 @@ void CDialogWindow::ShowPictures() {
         if (row.kind == ControlKind::kPicture) {
             HBITMAP bitmap = PictureNamed(row.text);
             if (!bitmap) continue;
-            // Drawn for 100 %: grown to the scale of the dialog's monitor.
-            if (HBITMAP scaled = CScaledBitmap::ForDpi(bitmap, CWindowDpi::Of(m_window))) {
+            if (HBITMAP scaled = GrownAsTheUnits(bitmap)) {
                 DeleteObject(bitmap);
                 bitmap = scaled;
             }
@@ -103,6 +103,43 @@ void CDialogWindow::ShowPictures() {
             if (icon) SendMessageW(control, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
         }
     }
+}
+
+HBITMAP CDialogWindow::GrownAsTheUnits(HBITMAP bitmap) {
+    // The layout grows with the dialog's font, which comes in whole pixels
+    // and so does not grow exactly with the scale (x1.86 at 200 % with the
+    // usual font): a picture grown by the scale itself would outgrow the
+    // frame drawn around it. The units at 96 dpi come from the same font
+    // made for 96 dpi, measured as the system measures dialog units.
+    const int dpi = CWindowDpi::Of(m_window);
+    BITMAP info;
+    if (dpi == USER_DEFAULT_SCREEN_DPI || !GetObjectW(bitmap, sizeof info, &info)) return nullptr;
+    RECT units = {0, 0, 4, 8};
+    MapDialogRect(m_window, &units);
+    LOGFONTW face;
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(m_window, WM_GETFONT, 0, 0));
+    if (!font || !GetObjectW(font, sizeof face, &face)) return CScaledBitmap::ForDpi(bitmap, dpi);
+    face.lfHeight = MulDiv(face.lfHeight, USER_DEFAULT_SCREEN_DPI, dpi);
+    HFONT baseFont = CreateFontIndirectW(&face);
+    HDC dc = GetDC(m_window);
+    HGDIOBJ old = SelectObject(dc, baseFont);
+    TEXTMETRICW metrics = {};
+    SIZE letters = {};
+    static constexpr wchar_t kLetters[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    const bool measured = GetTextMetricsW(dc, &metrics) &&
+                          GetTextExtentPoint32W(dc, kLetters, static_cast<int>(std::size(kLetters) - 1), &letters);
+    SelectObject(dc, old);
+    ReleaseDC(m_window, dc);
+    DeleteObject(baseFont);
+    const int baseX = (letters.cx / 26 + 1) / 2, baseY = metrics.tmHeight;
+    if (!measured || baseX <= 0 || baseY <= 0) return CScaledBitmap::ForDpi(bitmap, dpi);
+    // One factor for both sides keeps the squares square; the smaller one
+    // keeps the picture inside its room.
+    const bool byWidth = units.right * baseY <= units.bottom * baseX;
+    const int now = byWidth ? units.right : units.bottom, before = byWidth ? baseX : baseY;
+    const int width = MulDiv(info.bmWidth, now, before), height = MulDiv(info.bmHeight, now, before);
+    if (width == info.bmWidth && height == info.bmHeight) return nullptr;
+    return CScaledBitmap::Stretched(bitmap, width, height);
 }
 
 int CDialogWindow::LabelWidth(HWND control, ControlKind kind) {

@@ -52,6 +52,9 @@ private:
     int Pressed(int id) const;
     void CentreOnParent();
     void ShowPictures();
+    // A picture drawn for 100 % grown as the dialog's units have grown; null
+    // when it keeps its size or GDI refuses.
+    HBITMAP GrownAsTheUnits(HBITMAP bitmap);
     // A label wider than its row gets the room it needs, and the dialog too.
     void FitLabels();
     static int LabelWidth(HWND control, ControlKind kind);
