@@ -1,4 +1,5 @@
-# Two entry points: `make run` and `make test`. Both install what is missing first.
+# The entry points: `make run`, `make check` and `make test`. Each installs
+# first what its purpose needs (scripts/install-deps.sh), and no more.
 BUILD      := build
 ASAN_BUILD := build-asan
 FUZZ_BUILD := build-fuzz
@@ -8,29 +9,46 @@ WINE_ENV   := WINEPREFIX=$(abspath $(WINDOWS_BUILD))/wineprefix WINEDEBUG=-all
 FUZZ_TARGETS := pgnreader moveparser
 FUZZ_SECONDS ?= 300
 JOBS       ?= $(shell nproc)
+# What the quick check leaves out: the long tests, the window tests and the
+# package's checks (they need the test tools; make test runs them).
+CHECK_EXCLUDED := long|gui|package
+INSTALL    := ./scripts/install-deps.sh
 
-.PHONY: run test deps build package build-asan build-fuzz fuzz test-plain test-asan test-fuzz windows test-windows clean
+.PHONY: run check test build build-all package build-asan build-fuzz fuzz test-plain test-asan test-fuzz \
+	windows test-windows clean
 
-deps:
-	@./scripts/install-deps.sh
-
-build: deps
+# Only the desktop program and torvo-cli: no tests, no benchmarks.
+build:
+	@$(INSTALL) run
 	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target torvo torvo-cli
+
+# The same optimised build with its tests and benchmarks.
+build-all:
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DTORVO_TESTS=ON -DTORVO_BENCHMARKS=ON >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
 # The desktop program; without a display it says so in one line and fails.
 run: build
 	@./$(BUILD)/torvo
 
+# The edit-compile-test loop: the optimised build and its quick tests.
+check:
+	@$(INSTALL) check
+	@$(MAKE) --no-print-directory build-all
+	@cd $(BUILD) && ctest -j $(JOBS) -LE '$(CHECK_EXCLUDED)' --output-on-failure
+
 # The Debian package build/torvo_<version>_amd64.deb, from the release build.
-package: build
+package:
+	@$(INSTALL) package
+	@$(MAKE) --no-print-directory build
 	@cd $(BUILD) && cpack -G DEB
 
-test-plain: build
+test-plain: build-all
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # The sanitizer run leaves out the long tests; any report fails it.
-build-asan: deps
+build-asan:
 	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
 		-DTORVO_SANITIZE=ON -DTORVO_BENCHMARKS=OFF >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
@@ -41,7 +59,7 @@ test-asan: build-asan
 		UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 		ctest --output-on-failure -j $(JOBS) -LE long
 
-build-fuzz: deps
+build-fuzz:
 	@cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
 		-DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" -DTORVO_FUZZ=ON -DTORVO_BENCHMARKS=OFF >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
@@ -64,7 +82,8 @@ test-fuzz:
 	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
 
 # The Windows programs, cross-built with mingw-w64.
-windows: deps
+windows:
+	@$(INSTALL) windows
 	@cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
 		-DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
@@ -78,7 +97,10 @@ test-windows: windows
 	@$(WINE_ENV) wineserver -k; $(WINE_ENV) wineserver -w
 	@cd $(WINDOWS_BUILD) && $(WINE_ENV) ctest --output-on-failure -j $(JOBS)
 
-test: test-plain test-asan test-fuzz test-windows
+# The whole suite, as CI runs it.
+test:
+	@$(INSTALL) test
+	@$(MAKE) --no-print-directory test-plain test-asan test-fuzz test-windows
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD)
