@@ -2,7 +2,7 @@
 
 #include "app/core/picture/boardpicture.h"
 #include "app/core/view/boardgeometry.h"
-#include "rules/gamefacade.h"
+#include "game/gamefacade.h"
 
 CGdiBoard::CGdiBoard(const CPieceBitmaps& bitmaps)
     : m_canvas(CBoardGeometry::kPictureSize, CBoardGeometry::kPictureSize) {

@@ -13,7 +13,7 @@
 #include "app/win32/settingsdlg.h"
 #include "app/win32/kit/widetext.h"
 #include "win32/kit/dialogdriver.h"
-#include "rules/gamefacade.h"
+#include "game/gamefacade.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "app/core/picture/boardpicture.h"
 #include "app/core/picture/piecebitmaps.h"
 #include "pngfile.h"
-#include "rules/gamefacade.h"
+#include "game/gamefacade.h"
 
 namespace {
 

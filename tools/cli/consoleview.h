@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/core/view/thinkingview.h"
-#include "rules/gamefacade.h"
+#include "game/gamefacade.h"
 #include "tools/cli/platform.h"
 
 namespace cli {

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "app/core/dialogs/settingsdlglogic.h"
+#include "app/core/view/displaytext.h"
 #include "app/core/view/thinkingcontrol.h"
 #include "engine/levels.h"
 #include "engine/messagepump.h"
-#include "rules/displaytext.h"
 #include "tools/cli/cliargs.h"
 #include "tools/cli/consoleview.h"
 #include "tools/cli/platform.h"

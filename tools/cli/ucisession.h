@@ -11,7 +11,7 @@
 
 #include "app/core/view/thinkingview.h"
 #include "engine/messagepump.h"
-#include "rules/gamefacade.h"
+#include "game/gamefacade.h"
 #include "tools/cli/linereader.h"
 
 class CSearch;

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "app/core/frame/commandids.h"
-#include "rules/gamefacade.h"
+#include "game/gamefacade.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "app/core/view/boardgeometry.h"
 #include "app/core/picture/piecebitmaps.h"
-#include "rules/gamefacade.h"
+#include "game/gamefacade.h"
 
 namespace {
 

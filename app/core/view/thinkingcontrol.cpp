@@ -4,9 +4,9 @@
 #include <string>
 
 #include "app/core/dialogs/settingsdlglogic.h"
+#include "app/core/view/displaytext.h"
 #include "engine/levels.h"
-#include "rules/displaytext.h"
-#include "rules/gamefacade.h"
+#include "game/gamefacade.h"
 
 namespace {
 constexpr int kStatusSize = 200;

@@ -2,11 +2,11 @@
 
 #include "app/core/document/gamedocument.h"
 #include "app/core/frame/mainframetexts.h"
+#include "app/core/view/displaytext.h"
 #include "app/core/view/viewplatform.h"
 #include "app/core/view/viewsurface.h"
 #include "engine/messagepump.h"
-#include "rules/displaytext.h"
-#include "rules/gamefacade.h"
+#include "game/gamefacade.h"
 
 namespace {
 

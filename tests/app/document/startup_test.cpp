@@ -13,8 +13,8 @@
 #include "app/core/frame/mainframetexts.h"
 #include "app/tempfolder.h"
 #include "fakedocumentplatform.h"
-#include "rules/game.h"
-#include "rules/gamefacade.h"
+#include "game/game.h"
+#include "game/gamefacade.h"
 
 namespace {
 

@@ -22,8 +22,8 @@
 #include "app/core/view/viewplatform.h"
 #include "app/tempfolder.h"
 #include "engine/messagepump.h"
-#include "rules/game.h"
-#include "rules/gamefacade.h"
+#include "game/game.h"
+#include "game/gamefacade.h"
 
 namespace {
 

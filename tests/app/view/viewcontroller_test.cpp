@@ -15,8 +15,8 @@
 #include "app/core/view/viewplatform.h"
 #include "app/core/view/viewsurface.h"
 #include "engine/messagepump.h"
+#include "game/gamefacade.h"
 #include "notation/gametags.h"
-#include "rules/gamefacade.h"
 
 namespace {
 
