@@ -1,7 +1,7 @@
 #include "app/win32/gdiboard.h"
 
+#include "app/core/picture/boardgeometry.h"
 #include "app/core/picture/boardpicture.h"
-#include "app/core/view/boardgeometry.h"
 #include "game/gamefacade.h"
 
 CGdiBoard::CGdiBoard(const CPieceBitmaps& bitmaps)

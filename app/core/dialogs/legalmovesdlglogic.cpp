@@ -4,7 +4,7 @@
 #include <cctype>
 #include <cstdio>
 
-#include "app/core/frame/commandids.h"
+#include "app/core/base/commandids.h"
 #include "game/gamefacade.h"
 
 namespace {

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "app/core/frame/commandids.h"
-#include "app/core/dialogs/dialoglayout.h"
+#include "app/core/base/commandids.h"
+#include "app/core/base/dialoglayout.h"
 
 class CSettingsDlgLogic {
 public:

@@ -1,6 +1,6 @@
 #include "app/core/picture/boardpicture.h"
 
-#include "app/core/view/boardgeometry.h"
+#include "app/core/picture/boardgeometry.h"
 #include "app/core/picture/piecebitmaps.h"
 #include "game/gamefacade.h"
 

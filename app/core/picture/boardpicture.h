@@ -3,7 +3,7 @@
 // in one copy.
 #pragma once
 
-#include "app/core/view/boardgeometry.h"
+#include "app/core/picture/boardgeometry.h"
 #include "app/core/picture/piecebitmaps.h"
 #include "app/core/picture/pixelbuffer.h"
 #include "game/gamefacade.h"

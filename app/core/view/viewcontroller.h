@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/core/dialogs/settingsdlglogic.h"
-#include "app/core/frame/commandids.h"
+#include "app/core/base/commandids.h"
 #include "app/core/view/moveentrycontrol.h"
 #include "app/core/view/moveentryview.h"
 #include "app/core/view/mousebuttons.h"

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "app/core/base/commandids.h"
+#include "app/core/base/mainframetexts.h"
 #include "app/core/dialogs/settingsdlglogic.h"
 #include "app/core/document/documentplatform.h"
 #include "app/core/document/gamedocument.h"
-#include "app/core/frame/commandids.h"
-#include "app/core/frame/mainframetexts.h"
 #include "app/core/view/viewplatform.h"
 #include "app/core/view/viewsurface.h"
 #include "engine/messagepump.h"
