@@ -9,10 +9,10 @@
 
 #include "app/core/document/documentplatform.h"
 #include "app/core/document/gamedocument.h"
-#include "notation/gamerecord.h"
+#include "game/game.h"
+#include "game/gamefacade.h"
+#include "game/gamerecord.h"
 #include "notation/gametags.h"
-#include "rules/game.h"
-#include "rules/gamefacade.h"
 
 namespace {
 

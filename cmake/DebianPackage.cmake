@@ -2,9 +2,9 @@ include(GNUInstallDirs)
 
 # `make package`: a Debian package of the desktop program and torvo-cli, made
 # by CPack from what the release build installs, into /usr.
-torvo_read_define(${PROJECT_SOURCE_DIR}/app/core/frame/programnames.h TORVO_VENDOR_NAME TORVO_PACKAGE_VENDOR)
-torvo_read_text_constant(${PROJECT_SOURCE_DIR}/app/core/frame/mainframetexts.h kHomepage TORVO_PACKAGE_HOMEPAGE)
-torvo_read_text_constant(${PROJECT_SOURCE_DIR}/app/core/frame/mainframetexts.h kMailAddress TORVO_PACKAGE_MAIL)
+torvo_read_define(${PROJECT_SOURCE_DIR}/app/core/base/programnames.h TORVO_VENDOR_NAME TORVO_PACKAGE_VENDOR)
+torvo_read_text_constant(${PROJECT_SOURCE_DIR}/app/core/base/mainframetexts.h kHomepage TORVO_PACKAGE_HOMEPAGE)
+torvo_read_text_constant(${PROJECT_SOURCE_DIR}/app/core/base/mainframetexts.h kMailAddress TORVO_PACKAGE_MAIL)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME torvo)

@@ -3,7 +3,7 @@
 #include "engine/clock.h"
 #include "engine/messagepump.h"
 #include "engine/search.h"
-#include "rules/gamefacade.h"
+#include "game/gamefacade.h"
 
 const char* CThinkingDriver::Think(int seconds, int iterations) {
     m_host.ThinkingBegins();

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 
+#include "game/game.h"
+#include "game/gamefacade.h"
 #include "notation/moveparser.h"
-#include "rules/game.h"
-#include "rules/gamefacade.h"
 #include "rules/movegen.h"
 
 namespace {

@@ -15,10 +15,10 @@
 #include "app/core/document/gamedocument.h"
 #include "app/core/document/latin1text.h"
 #include "app/core/document/pgnfile.h"
-#include "notation/gamerecord.h"
-#include "notation/pgntext.h"
-#include "rules/game.h"
-#include "rules/gamefacade.h"
+#include "game/game.h"
+#include "game/gamefacade.h"
+#include "game/gamerecord.h"
+#include "game/pgntext.h"
 #include "rules/position.h"
 
 namespace {

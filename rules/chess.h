@@ -31,17 +31,16 @@ constexpr bool IsBlackPiece(uint8_t code) { return (code & kBlack) != 0; }
 constexpr uint8_t kKingValue = 144, kQueenValue = 9, kBishopValue = 3, kKnightValue = 3,
                   kRookValue = 5, kPawnValue = 1;
 
-// Each kind's letters and value. The English letter is also the FEN letter,
+// Each kind's letter and value. The English letter is also the FEN letter,
 // a capital for White and a small letter for Black.
 struct PieceKind {
     uint8_t kind;
     char english;
-    char german;
     uint8_t value;
 };
 constexpr PieceKind kPieceKinds[] = {
-    {kKing, 'K', 'K', kKingValue},       {kQueen, 'Q', 'D', kQueenValue}, {kBishop, 'B', 'L', kBishopValue},
-    {kKnight, 'N', 'S', kKnightValue},   {kRook, 'R', 'T', kRookValue},   {kPawn, 'P', 'B', kPawnValue},
+    {kKing, 'K', kKingValue},     {kQueen, 'Q', kQueenValue}, {kBishop, 'B', kBishopValue},
+    {kKnight, 'N', kKnightValue}, {kRook, 'R', kRookValue},   {kPawn, 'P', kPawnValue},
 };
 
 constexpr char kSmallLetterOffset = 'a' - 'A';

@@ -1,7 +1,7 @@
 #include "app/win32/aboutdlg.h"
 
-#include "app/core/frame/commandids.h"
-#include "app/core/frame/mainframetexts.h"
+#include "app/core/base/commandids.h"
+#include "app/core/base/mainframetexts.h"
 #include "app/win32/resourceids.h"
 
 CAboutDlg::CAboutDlg(HWND parent) : CDialogWindow(parent, CMainFrameTexts::kAboutLayout) {}

@@ -1,7 +1,7 @@
 #include "app/win32/filetype.h"
 
+#include "app/core/base/mainframetexts.h"
 #include "app/core/document/commandline.h"
-#include "app/core/frame/mainframetexts.h"
 #include "app/win32/resourceids.h"
 
 const CShellFileType::Names CFileType::kNames = {CMainFrameTexts::kFileExtension, CMainFrameTexts::kFileTypeId,

@@ -1,8 +1,8 @@
 #include "app/win32/gdiboard.h"
 
+#include "app/core/picture/boardgeometry.h"
 #include "app/core/picture/boardpicture.h"
-#include "app/core/view/boardgeometry.h"
-#include "rules/gamefacade.h"
+#include "game/gamefacade.h"
 
 CGdiBoard::CGdiBoard(const CPieceBitmaps& bitmaps)
     : m_canvas(CBoardGeometry::kPictureSize, CBoardGeometry::kPictureSize) {

@@ -1,6 +1,6 @@
 #include "app/win32/gdisurface.h"
 
-#include "app/core/view/boardgeometry.h"
+#include "app/core/picture/boardgeometry.h"
 #include "app/core/view/squarepicker.h"
 #include "app/win32/gdiboard.h"
 

@@ -1,6 +1,6 @@
 #include "app/win32/keytable.h"
 
-#include "app/core/frame/mainframetexts.h"
+#include "app/core/base/mainframetexts.h"
 #include "app/win32/kit/acceleratortable.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "app/win32/legalmovesdlg.h"
 
-#include "app/core/frame/commandids.h"
+#include "app/core/base/commandids.h"
 #include "app/win32/kit/listbox.h"
 #include "app/win32/resourcebitmap.h"
 

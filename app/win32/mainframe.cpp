@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "app/core/document/recentfiles.h"
-#include "app/core/frame/commandids.h"
+#include "app/core/base/commandids.h"
 #include "app/core/frame/framemenu.h"
-#include "app/core/frame/mainframetexts.h"
+#include "app/core/base/mainframetexts.h"
 #include "app/core/frame/screenscale.h"
 #include "app/core/frame/statuspanes.h"
 #include "app/win32/aboutdlg.h"

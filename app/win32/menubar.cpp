@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "app/core/frame/commandids.h"
+#include "app/core/base/commandids.h"
+#include "app/core/base/mainframetexts.h"
 #include "app/core/frame/framemenu.h"
-#include "app/core/frame/mainframetexts.h"
 #include "app/win32/kit/menutable.h"
 
 namespace {

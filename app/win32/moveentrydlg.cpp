@@ -1,6 +1,6 @@
 #include "app/win32/moveentrydlg.h"
 
-#include "app/core/frame/commandids.h"
+#include "app/core/base/commandids.h"
 #include "app/win32/kit/editbox.h"
 
 CMoveEntryDlg::CMoveEntryDlg(HWND parent) : CDialogWindow(parent, CMoveEntryDlgLogic::kLayout) {}

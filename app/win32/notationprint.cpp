@@ -1,6 +1,6 @@
 #include "app/win32/notationprint.h"
 
-#include "app/core/frame/mainframetexts.h"
+#include "app/core/base/mainframetexts.h"
 #include "app/win32/gdinotation.h"
 #include "app/win32/kit/printersettings.h"
 #include "app/win32/kit/messagebox.h"

@@ -7,7 +7,7 @@
 #endif
 #include <windows.h>
 
-#include "app/core/frame/mainframetexts.h"
+#include "app/core/base/mainframetexts.h"
 #include "app/core/view/notationlayout.h"
 #include "app/core/view/printpage.h"
 #include "app/win32/kit/printersettings.h"

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/core/frame/mainframetexts.h"
+#include "app/core/base/mainframetexts.h"
 #include "app/win32/notationprint.h"
 
 CPrintPreview::CPrintPreview(CGameFacade& facade, const char* documentTitle, CPrinterSettings& printer)

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "app/core/frame/mainframetexts.h"
+#include "app/core/base/mainframetexts.h"
 
 CRegistryStore::CRegistryStore(std::string key) : CRegistrySettings(std::move(key)) {}
 

@@ -1,6 +1,6 @@
 #include "app/win32/settingsdlg.h"
 
-#include "app/core/frame/commandids.h"
+#include "app/core/base/commandids.h"
 
 CSettingsDlg::CSettingsDlg(HWND parent) : CDialogWindow(parent, CSettingsDlgLogic::kLayout) {}
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/core/frame/mainframetexts.h"
+#include "app/core/base/mainframetexts.h"
 #include "app/win32/kit/clipboard.h"
 #include "app/win32/kit/filedialog.h"
 #include "app/win32/kit/messagebox.h"

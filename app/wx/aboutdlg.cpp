@@ -1,7 +1,7 @@
 #include "app/wx/aboutdlg.h"
 
-#include "app/core/frame/commandids.h"
-#include "app/core/frame/mainframetexts.h"
+#include "app/core/base/commandids.h"
+#include "app/core/base/mainframetexts.h"
 
 wxBEGIN_EVENT_TABLE(CAboutDlg, wxDialog)
     EVT_BUTTON(dlg::kIdOk, CAboutDlg::OnOk)

@@ -9,7 +9,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "app/core/frame/commandids.h"
+#include "app/core/base/commandids.h"
 #include "app/core/dialogs/dialogfit.h"
 #include "app/wx/gtkglue.h"
 #include "app/wx/resources.h"

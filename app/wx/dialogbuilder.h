@@ -5,7 +5,7 @@
 
 #include <map>
 
-#include "app/core/dialogs/dialoglayout.h"
+#include "app/core/base/dialoglayout.h"
 
 class CDialogBuilder {
 public:

@@ -2,7 +2,7 @@
 
 #include <wx/listbox.h>
 
-#include "app/core/frame/commandids.h"
+#include "app/core/base/commandids.h"
 #include "app/wx/gtkglue.h"
 
 wxBEGIN_EVENT_TABLE(CLegalMovesDlg, wxDialog)

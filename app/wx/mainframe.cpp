@@ -8,10 +8,10 @@
 
 #include <vector>
 
+#include "app/core/base/commandids.h"
+#include "app/core/base/mainframetexts.h"
 #include "app/core/document/recentfiles.h"
-#include "app/core/frame/commandids.h"
 #include "app/core/frame/framemenu.h"
-#include "app/core/frame/mainframetexts.h"
 #include "app/wx/aboutdlg.h"
 #include "app/wx/boardcanvas.h"
 #include "app/wx/docmanager.h"

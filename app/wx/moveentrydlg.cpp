@@ -2,7 +2,7 @@
 
 #include <wx/textctrl.h>
 
-#include "app/core/frame/commandids.h"
+#include "app/core/base/commandids.h"
 
 wxBEGIN_EVENT_TABLE(CMoveEntryDlg, wxDialog)
     EVT_BUTTON(dlg::kMoveEntryOk, CMoveEntryDlg::OnOk)

@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include "app/core/frame/commandids.h"
+#include "app/core/base/commandids.h"
 #include "app/core/frame/framemenu.h"
 #include "app/core/picture/resourcestore.h"
 

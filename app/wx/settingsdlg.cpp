@@ -3,7 +3,7 @@
 #include <wx/checkbox.h>
 #include <wx/radiobut.h>
 
-#include "app/core/frame/commandids.h"
+#include "app/core/base/commandids.h"
 
 wxBEGIN_EVENT_TABLE(CSettingsDlg, wxDialog)
     EVT_CHECKBOX(dlg::kAutoReplyCheck, CSettingsDlg::OnAutoReply)

@@ -11,8 +11,8 @@
 
 #include <cstdio>
 
+#include "app/core/base/mainframetexts.h"
 #include "app/core/document/commandline.h"
-#include "app/core/frame/mainframetexts.h"
 #include "app/core/frame/textlocale.h"
 #include "app/wx/configstore.h"
 #include "app/wx/docmanager.h"

@@ -4,7 +4,7 @@
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 
-#include "app/core/frame/mainframetexts.h"
+#include "app/core/base/mainframetexts.h"
 #include "app/wx/messagebox.h"
 
 wxIMPLEMENT_DYNAMIC_CLASS(CTorvoDoc, wxDocument);

@@ -6,8 +6,8 @@
 #include <wx/toplevel.h>
 #include <wx/utils.h>
 
+#include "app/core/base/mainframetexts.h"
 #include "app/core/frame/framecontroller.h"
-#include "app/core/frame/mainframetexts.h"
 #include "app/wx/boardcanvas.h"
 #include "app/wx/dcsurface.h"
 #include "app/wx/legalmovesdlg.h"

@@ -9,7 +9,7 @@
 #include "engine/clock.h"
 #include "engine/messagepump.h"
 #include "engine/search.h"
-#include "rules/gamefacade.h"
+#include "game/gamefacade.h"
 
 namespace {
 

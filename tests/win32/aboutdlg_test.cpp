@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/core/frame/commandids.h"
-#include "app/core/frame/mainframetexts.h"
+#include "app/core/base/commandids.h"
+#include "app/core/base/mainframetexts.h"
 #include "app/win32/kit/widetext.h"
 #include "win32/kit/dialogdriver.h"
 

@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "app/core/frame/mainframetexts.h"
+#include "app/core/base/mainframetexts.h"
 #include "app/win32/aboutdlg.h"
 #include "app/win32/legalmovesdlg.h"
 #include "app/win32/moveentrydlg.h"
 #include "app/win32/settingsdlg.h"
 #include "app/win32/kit/widetext.h"
 #include "win32/kit/dialogdriver.h"
-#include "rules/gamefacade.h"
+#include "game/gamefacade.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "app/core/picture/boardpicture.h"
 #include "app/core/picture/piecebitmaps.h"
-#include "rules/gamefacade.h"
+#include "game/gamefacade.h"
 
 namespace {
 

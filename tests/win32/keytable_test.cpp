@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "app/core/frame/commandids.h"
-#include "app/core/frame/mainframetexts.h"
+#include "app/core/base/commandids.h"
+#include "app/core/base/mainframetexts.h"
 
 TEST(KeyTable, EveryKeyOfTheProgramIsInTheTable) {
     const std::vector<ACCEL> entries = CKeyTable::Entries();

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "app/core/frame/commandids.h"
+#include "app/core/base/commandids.h"
 #include "app/win32/kit/widetext.h"
+#include "game/gamefacade.h"
 #include "win32/kit/dialogdriver.h"
-#include "rules/gamefacade.h"
 
 using dialogdriver::Click;
 

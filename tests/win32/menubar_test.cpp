@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/core/frame/commandids.h"
-#include "app/core/frame/mainframetexts.h"
+#include "app/core/base/commandids.h"
+#include "app/core/base/mainframetexts.h"
 #include "app/core/document/recentfiles.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/core/frame/commandids.h"
+#include "app/core/base/commandids.h"
 #include "win32/kit/dialogdriver.h"
 
 using dialogdriver::Click;

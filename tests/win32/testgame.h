@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "game/gamefacade.h"
 #include "notation/gametags.h"
-#include "rules/gamefacade.h"
 
 class CTestGame : public CGameFacade {
 public:

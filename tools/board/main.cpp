@@ -7,11 +7,11 @@
 #include <cstring>
 #include <string>
 
-#include "app/core/view/boardgeometry.h"
+#include "app/core/picture/boardgeometry.h"
 #include "app/core/picture/boardpicture.h"
 #include "app/core/picture/piecebitmaps.h"
+#include "game/gamefacade.h"
 #include "pngfile.h"
-#include "rules/gamefacade.h"
 
 namespace {
 

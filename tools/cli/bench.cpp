@@ -54,7 +54,7 @@ void KeepDepth(CSearch& search, void* context) { *static_cast<int*>(context) = s
 
 // Each position thought about as the program does at the level, on the
 // calendar clock: how deep the level gets on this machine.
-int RunLevel(uint16_t level) {
+int RunLevel(EngineLevel level) {
     for (const BenchPosition& position : kPositions) {
         CMoveGen root;
         root.SetupFen(position.fen);
@@ -63,7 +63,7 @@ int RunLevel(uint16_t level) {
         CThinkingControl control(view);
         int depth = -1;
         control.SetSearchHook(KeepDepth, &depth);
-        const PlayingLevel& limits = LevelLimits(CSettingsDlgLogic::LevelNumber(level));
+        const PlayingLevel& limits = LevelLimits(level);
         const auto start = std::chrono::steady_clock::now();
         const std::string move = control.Think(limits.seconds, limits.iterations);
         const auto millis =
@@ -91,7 +91,7 @@ int RunBench(int argc, char** argv) {
         }
     }
 
-    if (level) return RunLevel(static_cast<uint16_t>(level));
+    if (level) return RunLevel(CSettingsDlgLogic::EngineLevelOf(static_cast<int>(level)));
 
     const int64_t before = g_searchNodes;
     int64_t totalMicros = 0;

@@ -5,19 +5,19 @@
 #include <string>
 
 #include "app/core/view/thinkingview.h"
-#include "rules/gamefacade.h"
+#include "game/gamefacade.h"
 #include "tools/cli/platform.h"
 
 namespace cli {
 
 class CConsoleView : public IThinkingView {
 public:
-    CConsoleView(CGameFacade* facade, CMessagePump* pump, uint16_t level)
+    CConsoleView(CGameFacade* facade, CMessagePump* pump, EngineLevel level)
         : m_facade(facade), m_pump(pump), m_level(level) {}
 
     CGameFacade* Facade() override { return m_facade; }
     CMessagePump* Pump() override { return m_pump; }
-    uint16_t Level() const override { return m_level; }
+    EngineLevel Level() const override { return m_level; }
     void SetStatusText(const char* text) override {
         if (m_statusShown) WriteError(std::string("status ") + text + "\n");
     }
@@ -34,7 +34,7 @@ public:
 private:
     CGameFacade* m_facade;
     CMessagePump* m_pump;
-    uint16_t m_level;
+    EngineLevel m_level;
     bool m_statusShown = false;
 };
 

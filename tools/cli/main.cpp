@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "rules/gamefacade.h"
+#include "game/gamefacade.h"
 #include "rules/movegen.h"
 #include "rules/perft.h"
 #include "tools/cli/bench.h"

@@ -7,8 +7,8 @@
 
 #include "app/core/document/documentplatform.h"
 #include "app/core/document/gamedocument.h"
-#include "notation/gamerecord.h"
-#include "notation/pgntext.h"
+#include "game/gamerecord.h"
+#include "game/pgntext.h"
 #include "tools/cli/platform.h"
 
 namespace {

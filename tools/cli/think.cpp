@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "app/core/dialogs/settingsdlglogic.h"
+#include "app/core/view/displaytext.h"
 #include "app/core/view/thinkingcontrol.h"
 #include "engine/levels.h"
 #include "engine/messagepump.h"
-#include "rules/displaytext.h"
 #include "tools/cli/cliargs.h"
 #include "tools/cli/consoleview.h"
 #include "tools/cli/platform.h"
@@ -18,7 +18,7 @@ using namespace cli;
 
 int RunThink(int argc, char** argv) {
     Options options;
-    uint16_t level = CSettingsDlgLogic::kDefaultLevel;
+    EngineLevel level = CSettingsDlgLogic::EngineLevelOf(CSettingsDlgLogic::kDefaultLevel);
     bool suggest = false, verbose = false;
     std::vector<const char*> moves;
     for (int i = 2; i < argc; ++i) {
@@ -31,7 +31,7 @@ int RunThink(int argc, char** argv) {
             if (i + 1 >= argc ||
                 !ReadNumber(argv[i + 1], CSettingsDlgLogic::kFirstLevel, CSettingsDlgLogic::kLastLevel, &value))
                 return UsageError("--level needs one of 1013, 1014, 1015, 1016");
-            level = static_cast<uint16_t>(value);
+            level = CSettingsDlgLogic::EngineLevelOf(static_cast<int>(value));
             ++i;
         } else if (std::strcmp(argv[i], "--suggest") == 0) {
             suggest = true;
@@ -63,7 +63,7 @@ int RunThink(int argc, char** argv) {
     CConsoleView view(&facade, &TheMessagePump(), level);
     view.SetStatusShown(verbose);
     CThinkingControl control(view);
-    const PlayingLevel& limits = suggest ? kSuggestionLimits : LevelLimits(CSettingsDlgLogic::LevelNumber(level));
+    const PlayingLevel& limits = suggest ? kSuggestionLimits : LevelLimits(level);
     const char* move = control.Think(limits.seconds, limits.iterations);
     std::printf("bestmove %s\n", move);
     return 0;

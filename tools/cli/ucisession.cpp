@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <sstream>
 
-#include "app/core/dialogs/settingsdlglogic.h"
 #include "app/core/view/thinkingcontrol.h"
 #include "engine/clock.h"
 #include "engine/evaluator.h"
@@ -204,8 +203,6 @@ CUciSession::~CUciSession() {
     CClock::SetSource(nullptr);
 }
 
-uint16_t CUciSession::Level() const { return CSettingsDlgLogic::LevelId(m_level); }
-
 void CUciSession::ShowMessage(const char* text, const char* caption) {
     InfoString(std::string(caption) + ": " + text);
 }
@@ -274,7 +271,7 @@ bool CUciSession::Handle(const std::string& line, bool searching) {
     } else if (command == "uci") {
         Say(std::string("id name ") + kEngineName);
         Say(std::string("id author ") + kEngineAuthor);
-        Say("option name Level type spin default " + std::to_string(kDefaultLevel) + " min 1 max " +
+        Say("option name Level type spin default " + std::to_string(LevelNumber(kDefaultLevel)) + " min 1 max " +
             std::to_string(std::size(kPlayingLevels)));
         Say("uciok");
     } else if (searching) {
@@ -316,7 +313,7 @@ void CUciSession::SetOption(const std::vector<std::string>& words) {
         InfoString("Level must be a number from 1 to 4");
         return;
     }
-    m_level = int(level);
+    m_level = LevelOfNumber(static_cast<int>(level));
 }
 
 void CUciSession::SetPosition(const std::vector<std::string>& words) {

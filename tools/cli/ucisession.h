@@ -10,8 +10,9 @@
 #include <vector>
 
 #include "app/core/view/thinkingview.h"
+#include "engine/levels.h"
 #include "engine/messagepump.h"
-#include "rules/gamefacade.h"
+#include "game/gamefacade.h"
 #include "tools/cli/linereader.h"
 
 class CSearch;
@@ -20,7 +21,7 @@ namespace cli {
 
 class CUciSession : public IThinkingView, public CMessagePump::Platform {
 public:
-    static constexpr int kDefaultLevel = 4;
+    static constexpr EngineLevel kDefaultLevel = EngineLevel::kLevel4;
 
     explicit CUciSession(CLineReader& reader);
     ~CUciSession() override;
@@ -30,7 +31,7 @@ public:
     // IThinkingView
     CGameFacade* Facade() override { return m_facade.get(); }
     CMessagePump* Pump() override { return &TheMessagePump(); }
-    uint16_t Level() const override;
+    EngineLevel Level() const override { return m_level; }
     void SetStatusText(const char*) override {}
     void ShowMessage(const char* text, const char* caption) override;
     void ShowBoard() override {}
@@ -58,7 +59,7 @@ private:
 
     CLineReader& m_reader;
     std::unique_ptr<CGameFacade> m_facade;
-    int m_level = kDefaultLevel;
+    EngineLevel m_level = kDefaultLevel;
     bool m_quit = false;
     // The search is to end at once: "stop", "quit", the end of the input or
     // the node limit came.

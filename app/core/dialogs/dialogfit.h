@@ -3,7 +3,7 @@
 // whatever font and scale the dialog comes out in.
 #pragma once
 
-#include "app/core/dialogs/dialoglayout.h"
+#include "app/core/base/dialoglayout.h"
 
 class CDialogFit {
 public:

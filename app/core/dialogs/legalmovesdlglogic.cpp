@@ -4,8 +4,8 @@
 #include <cctype>
 #include <cstdio>
 
-#include "app/core/frame/commandids.h"
-#include "rules/gamefacade.h"
+#include "app/core/base/commandids.h"
+#include "game/gamefacade.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/dialogs/dialoglayout.h"
+#include "app/core/base/dialoglayout.h"
 
 class CGameFacade;
 

@@ -1,6 +1,6 @@
 #include "app/core/dialogs/moveentrydlglogic.h"
 
-#include "app/core/frame/commandids.h"
+#include "app/core/base/commandids.h"
 #include "rules/utf8text.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/core/dialogs/dialoglayout.h"
+#include "app/core/base/dialoglayout.h"
 
 class CMoveEntryDlgLogic {
 public:

@@ -1,6 +1,6 @@
 #include "app/core/dialogs/settingsdlglogic.h"
 
-#include "app/core/frame/commandids.h"
+#include "app/core/base/commandids.h"
 
 namespace {
 

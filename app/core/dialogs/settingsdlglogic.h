@@ -4,8 +4,9 @@
 
 #include <cstdint>
 
-#include "app/core/frame/commandids.h"
-#include "app/core/dialogs/dialoglayout.h"
+#include "app/core/base/commandids.h"
+#include "app/core/base/dialoglayout.h"
+#include "engine/levels.h"
 
 class CSettingsDlgLogic {
 public:
@@ -33,10 +34,10 @@ public:
     // Id of the checked level button, kNoLevel when none is.
     int CheckedLevel() const { return m_checkedLevel; }
     static bool IsLevel(int id) { return id >= kFirstLevel && id <= kLastLevel; }
-    // The engine's level, 1 to 4, that a level button stands for; 0 for any other id.
-    static int LevelNumber(int id) { return IsLevel(id) ? id - kFirstLevel + 1 : 0; }
-    // The button of the engine's level 1 to 4.
-    static uint16_t LevelId(int number) { return static_cast<uint16_t>(kFirstLevel + number - 1); }
+    // The engine's level that a level button stands for; kNone for any other id.
+    static EngineLevel EngineLevelOf(int id) {
+        return IsLevel(id) ? LevelOfNumber(id - kFirstLevel + 1) : EngineLevel::kNone;
+    }
 
 private:
     int m_autoReplyChecked = 0;

@@ -1,7 +1,7 @@
 #include "app/core/document/appsettings.h"
 
+#include "app/core/base/mainframetexts.h"
 #include "app/core/document/settingsstore.h"
-#include "app/core/frame/mainframetexts.h"
 
 void CAppSettings::Load(ISettingsStore& store) {
     m_recent.Load(store);

@@ -12,11 +12,11 @@
 #include "app/core/document/pgnfile.h"
 #include "app/core/document/recentfiles.h"
 #include "engine/messagepump.h"
-#include "notation/gamerecord.h"
+#include "game/game.h"
+#include "game/gamefacade.h"
+#include "game/gamerecord.h"
+#include "game/pgntext.h"
 #include "notation/gametags.h"
-#include "notation/pgntext.h"
-#include "rules/game.h"
-#include "rules/gamefacade.h"
 
 namespace {
 

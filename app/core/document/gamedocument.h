@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/frame/mainframetexts.h"
+#include "app/core/base/mainframetexts.h"
 
 class CCommandLine;
 class CDocumentPlatform;

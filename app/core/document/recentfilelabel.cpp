@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/core/frame/mainframetexts.h"
+#include "app/core/base/mainframetexts.h"
 #include "rules/utf8text.h"
 
 namespace {

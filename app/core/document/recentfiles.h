@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/frame/mainframetexts.h"
+#include "app/core/base/mainframetexts.h"
 
 class ISettingsStore;
 

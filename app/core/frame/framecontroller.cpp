@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "app/core/base/commandids.h"
+#include "app/core/base/mainframetexts.h"
 #include "app/core/document/gamedocument.h"
-#include "app/core/frame/commandids.h"
 #include "app/core/frame/framemenu.h"
-#include "app/core/frame/mainframetexts.h"
 #include "app/core/frame/shorthelp.h"
 #include "app/core/view/viewcontroller.h"
 #include "engine/messagepump.h"

@@ -1,8 +1,8 @@
 #include "app/core/frame/framemenu.h"
 
+#include "app/core/base/commandids.h"
+#include "app/core/base/mainframetexts.h"
 #include "app/core/document/recentfiles.h"
-#include "app/core/frame/commandids.h"
-#include "app/core/frame/mainframetexts.h"
 
 std::vector<MenuEntry> CFrameMenu::Entries(int menu, const CRecentFiles& recent) {
     std::vector<MenuEntry> entries;

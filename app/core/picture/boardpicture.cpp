@@ -1,8 +1,8 @@
 #include "app/core/picture/boardpicture.h"
 
-#include "app/core/view/boardgeometry.h"
+#include "app/core/picture/boardgeometry.h"
 #include "app/core/picture/piecebitmaps.h"
-#include "rules/gamefacade.h"
+#include "game/gamefacade.h"
 
 namespace {
 

@@ -3,11 +3,10 @@
 // in one copy.
 #pragma once
 
-#include "app/core/view/boardgeometry.h"
+#include "app/core/picture/boardgeometry.h"
+#include "app/core/picture/piecebitmaps.h"
 #include "app/core/picture/pixelbuffer.h"
-#include "rules/gamefacade.h"
-
-class CPieceBitmaps;
+#include "game/gamefacade.h"
 
 class CBoardPicture {
 public:
@@ -23,7 +22,7 @@ public:
         int count;
         Step steps[kMaxSteps];
     };
-    static constexpr int kEmptyPicture = -1;
+    static constexpr int kEmptyPicture = CPieceBitmaps::kEmptyPicture;
 
     // The compositing table's row for a square, shared by every paint of the board.
     static const Recipe& RecipeFor(bool dark, bool hasPiece, bool picked);
@@ -55,7 +54,7 @@ void CBoardPicture::ForEachSquare(const CGameFacade& facade, bool flipped, bool 
         for (int column = 0; column < CBoardGeometry::kSquares; ++column) {
             int rank = 0, file = 0, picture = kEmptyPicture, mask = 0;
             CBoardGeometry::ScreenToBoard(column, row, flipped, &rank, &file);
-            facade.PieceImage(rank, file, &picture, &mask);
+            CPieceBitmaps::PieceImage(facade.PieceAt(rank, file), &picture, &mask);
             const bool picked = hasSelection && column == selColumn && row == selRow;
             draw(column, row, picture, mask,
                  RecipeFor(!CBoardGeometry::IsLight(column, row), picture != kEmptyPicture, picked));

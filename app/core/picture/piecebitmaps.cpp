@@ -3,10 +3,25 @@
 #include <cstdio>
 
 #include "app/core/picture/resourcestore.h"
+#include "rules/chess.h"
 
 namespace {
+
 constexpr const char* kWrongSizeText = "wrong size";
-}
+
+// Each kind's numbers in kNames.
+struct PieceNumbers {
+    uint8_t kind;
+    int whitePicture;
+    int blackPicture;
+    int mask;
+};
+constexpr PieceNumbers kPieceNumbers[] = {
+    {chess::kKing, 1, 2, 0},       {chess::kQueen, 4, 5, 3},   {chess::kBishop, 7, 8, 6},
+    {chess::kKnight, 10, 11, 9},   {chess::kRook, 13, 14, 12}, {chess::kPawn, 16, 17, 15},
+};
+
+}  // namespace
 
 const char* const CPieceBitmaps::kNames[kCount] = {
     "KONIGM", "konigw", "konigb", "damem", "damew", "dameb",
@@ -26,4 +41,15 @@ const char* CPieceBitmaps::Load() {
         }
     }
     return m_error;
+}
+
+void CPieceBitmaps::PieceImage(uint8_t code, int* picture, int* mask) {
+    *picture = kEmptyPicture;
+    *mask = kEmptyMask;
+    for (const PieceNumbers& numbers : kPieceNumbers) {
+        if (numbers.kind != chess::KindOf(code)) continue;
+        *picture = chess::IsBlackPiece(code) ? numbers.blackPicture : numbers.whitePicture;
+        *mask = numbers.mask;
+        return;
+    }
 }

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <string>
 
+#include "app/core/view/displaytext.h"
 #include "app/core/view/thinkingcontrol.h"
-#include "rules/displaytext.h"
-#include "rules/gamefacade.h"
+#include "game/gamefacade.h"
 
 namespace {
 constexpr int kResultSize = CGameFacade::kTextSize;

@@ -2,7 +2,7 @@
 
 #include "app/core/view/notationsurface.h"
 #include "app/core/view/textmeasurer.h"
-#include "notation/notationwalk.h"
+#include "game/notationwalk.h"
 
 namespace {
 

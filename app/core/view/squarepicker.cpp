@@ -1,6 +1,6 @@
 #include "app/core/view/squarepicker.h"
 
-#include "app/core/view/boardgeometry.h"
+#include "app/core/picture/boardgeometry.h"
 
 CSquarePicker::Action CSquarePicker::OnClick(const Click& click) {
     FollowGame(click.gameNumber);

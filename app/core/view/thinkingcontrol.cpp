@@ -3,10 +3,9 @@
 #include <cstdio>
 #include <string>
 
-#include "app/core/dialogs/settingsdlglogic.h"
+#include "app/core/view/displaytext.h"
 #include "engine/levels.h"
-#include "rules/displaytext.h"
-#include "rules/gamefacade.h"
+#include "game/gamefacade.h"
 
 namespace {
 constexpr int kStatusSize = 200;
@@ -43,7 +42,7 @@ bool CThinkingControl::ReportGameOver() {
 void CThinkingControl::OnComputerMove() {
     m_view.ShowBoard();
     if (ReportGameOver()) return;
-    const PlayingLevel& level = LevelLimits(CSettingsDlgLogic::LevelNumber(m_view.Level()));
+    const PlayingLevel& level = LevelLimits(m_view.Level());
     const std::string move = Think(level.seconds, level.iterations);
     if (move.empty()) return;
     const char* answer = m_view.Facade()->EnterMove(move.c_str());

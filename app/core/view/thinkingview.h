@@ -1,7 +1,7 @@
 // What the thinking commands need of the view that runs them.
 #pragma once
 
-#include <cstdint>
+#include "engine/levels.h"
 
 class CGameFacade;
 class CMessagePump;
@@ -14,7 +14,7 @@ public:
     // command handled meanwhile may have replaced the game.
     virtual CGameFacade* Facade() = 0;
     virtual CMessagePump* Pump() = 0;
-    virtual uint16_t Level() const = 0;
+    virtual EngineLevel Level() const = 0;
     virtual void SetStatusText(const char* text) = 0;
     // A modal box with an OK button.
     virtual void ShowMessage(const char* text, const char* caption) = 0;

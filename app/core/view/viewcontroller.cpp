@@ -1,12 +1,12 @@
 #include "app/core/view/viewcontroller.h"
 
+#include "app/core/base/mainframetexts.h"
 #include "app/core/document/gamedocument.h"
-#include "app/core/frame/mainframetexts.h"
+#include "app/core/view/displaytext.h"
 #include "app/core/view/viewplatform.h"
 #include "app/core/view/viewsurface.h"
 #include "engine/messagepump.h"
-#include "rules/displaytext.h"
-#include "rules/gamefacade.h"
+#include "game/gamefacade.h"
 
 namespace {
 

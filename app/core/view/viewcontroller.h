@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/core/dialogs/settingsdlglogic.h"
-#include "app/core/frame/commandids.h"
+#include "app/core/base/commandids.h"
 #include "app/core/view/moveentrycontrol.h"
 #include "app/core/view/moveentryview.h"
 #include "app/core/view/mousebuttons.h"
@@ -74,7 +74,7 @@ public:
     // IThinkingView and IMoveEntryView
     CGameFacade* Facade() override;
     CMessagePump* Pump() override;
-    uint16_t Level() const override { return m_level; }
+    EngineLevel Level() const override { return CSettingsDlgLogic::EngineLevelOf(m_level); }
     // A text of a command's own, which a box shown after it keeps in sight.
     void SetStatusText(const char* text) override;
     void ShowMessage(const char* text, const char* caption) override;

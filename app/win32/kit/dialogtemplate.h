@@ -9,7 +9,7 @@
 
 #include <vector>
 
-#include "app/core/dialogs/dialoglayout.h"
+#include "app/core/base/dialoglayout.h"
 
 class CDialogTemplate {
 public:

@@ -11,7 +11,7 @@
 
 #include <vector>
 
-#include "app/core/dialogs/dialoglayout.h"
+#include "app/core/base/dialoglayout.h"
 #include "app/win32/kit/dialogtemplate.h"
 
 class CDialogWindow {

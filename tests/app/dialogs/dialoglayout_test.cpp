@@ -1,13 +1,13 @@
-#include "app/core/dialogs/dialoglayout.h"
+#include "app/core/base/dialoglayout.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 #include <vector>
 
-#include "app/core/frame/commandids.h"
+#include "app/core/base/commandids.h"
 #include "app/core/dialogs/legalmovesdlglogic.h"
-#include "app/core/frame/mainframetexts.h"
+#include "app/core/base/mainframetexts.h"
 #include "app/core/dialogs/moveentrydlglogic.h"
 #include "app/core/picture/resourcestore.h"
 #include "app/core/dialogs/settingsdlglogic.h"

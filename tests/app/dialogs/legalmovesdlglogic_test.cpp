@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "rules/gamefacade.h"
+#include "game/gamefacade.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/core/frame/commandids.h"
+#include "app/core/base/commandids.h"
 
 namespace {
 
@@ -82,19 +82,16 @@ TEST(SettingsDlgLogicTest, IdsOutsideTheLevelGroupAreIgnored) {
     EXPECT_EQ(logic.CheckedLevel(), dlg::kLevel3);
 }
 
-// Each button stands for the engine's level of its place, and back; an id
-// that is no level button stands for none.
+// Each button stands for the engine's level of its place; an id that is no
+// level button stands for none.
 TEST(SettingsDlgLogicTest, LevelButtonsStandForTheEnginesLevelsInOrder) {
     struct Case {
         int id;
-        int number;
+        EngineLevel level;
     };
-    const Case cases[] = {{dlg::kLevel1, 1}, {dlg::kLevel2, 2}, {dlg::kLevel3, 3}, {dlg::kLevel4, 4},
-                          {dlg::kLevel1 - 1, 0}, {dlg::kLevel4 + 1, 0}, {CSettingsDlgLogic::kNoLevel, 0}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(CSettingsDlgLogic::LevelNumber(c.id), c.number) << c.id;
-        if (c.number != 0) {
-            EXPECT_EQ(CSettingsDlgLogic::LevelId(c.number), c.id) << c.number;
-        }
-    }
+    const Case cases[] = {{dlg::kLevel1, EngineLevel::kLevel1},     {dlg::kLevel2, EngineLevel::kLevel2},
+                          {dlg::kLevel3, EngineLevel::kLevel3},     {dlg::kLevel4, EngineLevel::kLevel4},
+                          {dlg::kLevel1 - 1, EngineLevel::kNone},   {dlg::kLevel4 + 1, EngineLevel::kNone},
+                          {CSettingsDlgLogic::kNoLevel, EngineLevel::kNone}};
+    for (const Case& c : cases) EXPECT_EQ(CSettingsDlgLogic::EngineLevelOf(c.id), c.level) << c.id;
 }

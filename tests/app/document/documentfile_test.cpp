@@ -14,8 +14,8 @@
 #include "app/core/document/recentfiles.h"
 #include "app/tempfolder.h"
 #include "fakedocumentplatform.h"
-#include "rules/game.h"
-#include "rules/gamefacade.h"
+#include "game/game.h"
+#include "game/gamefacade.h"
 
 namespace {
 

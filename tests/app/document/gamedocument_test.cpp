@@ -17,10 +17,10 @@
 #include "app/tempfolder.h"
 #include "fakedocumentplatform.h"
 #include "engine/messagepump.h"
-#include "notation/gamerecord.h"
-#include "notation/pgntext.h"
-#include "rules/game.h"
-#include "rules/gamefacade.h"
+#include "game/gamerecord.h"
+#include "game/pgntext.h"
+#include "game/game.h"
+#include "game/gamefacade.h"
 
 namespace {
 

@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "app/core/base/mainframetexts.h"
 #include "app/core/document/commandline.h"
 #include "app/core/document/gamedocument.h"
 #include "app/core/document/recentfiles.h"
-#include "app/core/frame/mainframetexts.h"
 #include "app/tempfolder.h"
 #include "fakedocumentplatform.h"
-#include "rules/game.h"
-#include "rules/gamefacade.h"
+#include "game/game.h"
+#include "game/gamefacade.h"
 
 namespace {
 

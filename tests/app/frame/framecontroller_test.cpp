@@ -11,19 +11,19 @@
 #include <string>
 #include <vector>
 
+#include "app/core/base/commandids.h"
+#include "app/core/base/mainframetexts.h"
 #include "app/core/dialogs/settingsdlglogic.h"
 #include "app/core/document/documentplatform.h"
 #include "app/core/document/gamedocument.h"
 #include "app/core/document/recentfiles.h"
-#include "app/core/frame/commandids.h"
-#include "app/core/frame/mainframetexts.h"
 #include "app/core/frame/shorthelp.h"
 #include "app/core/view/viewcontroller.h"
 #include "app/core/view/viewplatform.h"
 #include "app/tempfolder.h"
 #include "engine/messagepump.h"
-#include "rules/game.h"
-#include "rules/gamefacade.h"
+#include "game/game.h"
+#include "game/gamefacade.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "app/core/base/commandids.h"
+#include "app/core/base/mainframetexts.h"
 #include "app/core/document/recentfiles.h"
-#include "app/core/frame/commandids.h"
-#include "app/core/frame/mainframetexts.h"
 #include "app/core/picture/resourcestore.h"
 
 namespace {

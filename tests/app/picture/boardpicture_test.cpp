@@ -5,7 +5,7 @@
 #include <initializer_list>
 
 #include "app/core/picture/piecebitmaps.h"
-#include "rules/gamefacade.h"
+#include "game/gamefacade.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "app/core/picture/resourcestore.h"
+#include "game/gamefacade.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ std::set<std::tuple<int, int, int>> ColoursOf(const CPixelBuffer& picture) {
 
 }  // namespace
 
-TEST(PieceBitmapsTest, AllEighteenLoadInTheFacadesOrder) {
+TEST(PieceBitmapsTest, AllEighteenLoadInPieceImagesOrder) {
     const CPieceBitmaps& bitmaps = Bitmaps();
     const char* expected[CPieceBitmaps::kCount] = {
         "konigm", "konigw", "konigb", "damem", "damew", "dameb",
@@ -127,5 +128,22 @@ TEST(ResourceStoreTest, IconsArePngFilesInTheDesktopSizes) {
             EXPECT_EQ(width, size) << name;
             EXPECT_EQ(height, size) << name;
         }
+    }
+}
+
+TEST(PieceBitmapsTest, PieceImagesOfTheInitialPosition) {
+    const struct {
+        int rank, file, picture, mask;
+    } cases[] = {
+        {0, 4, 1, 0},   {7, 4, 2, 0},   {0, 3, 4, 3},   {7, 3, 5, 3},  {0, 2, 7, 6},
+        {7, 5, 8, 6},   {0, 1, 10, 9},  {7, 6, 11, 9},  {0, 0, 13, 12}, {7, 7, 14, 12},
+        {1, 4, 16, 15}, {6, 0, 17, 15}, {3, 3, -1, 0},  {-1, 0, -1, 0}, {0, 8, -1, 0},
+    };
+    CGameFacade facade;
+    for (const auto& c : cases) {
+        int picture = 99, mask = 99;
+        CPieceBitmaps::PieceImage(facade.PieceAt(c.rank, c.file), &picture, &mask);
+        EXPECT_EQ(picture, c.picture) << "rank " << c.rank << " file " << c.file;
+        EXPECT_EQ(mask, c.mask) << "rank " << c.rank << " file " << c.file;
     }
 }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/core/view/thinkingcontrol.h"
-#include "rules/gamefacade.h"
+#include "game/gamefacade.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 
 #include "app/core/view/notationsurface.h"
 #include "app/core/view/textmeasurer.h"
-#include "notation/gamerecord.h"
+#include "game/gamefacade.h"
+#include "game/gamerecord.h"
 #include "notation/gametags.h"
-#include "rules/gamefacade.h"
 
 namespace {
 

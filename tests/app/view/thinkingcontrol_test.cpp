@@ -8,12 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "app/core/dialogs/settingsdlglogic.h"
 #include "engine/blockpool.h"
 #include "engine/clock.h"
 #include "engine/messagepump.h"
 #include "engine/search.h"
-#include "rules/gamefacade.h"
+#include "game/gamefacade.h"
 
 namespace {
 
@@ -27,7 +26,7 @@ public:
 
     CGameFacade* Facade() override { return facade.get(); }
     CMessagePump* Pump() override { return &TheMessagePump(); }
-    uint16_t Level() const override { return level; }
+    EngineLevel Level() const override { return level; }
     void SetStatusText(const char* text) override {
         status.push_back(text);
         if (onStatus) onStatus(text);
@@ -50,7 +49,7 @@ public:
     }
 
     std::unique_ptr<CGameFacade> facade;
-    uint16_t level = CSettingsDlgLogic::kDefaultLevel;
+    EngineLevel level = EngineLevel::kLevel3;
     std::vector<std::string> status, messages;
     int boardShown = 0, invalidated = 0, waitCursor = 0, dispatched = 0;
     std::function<void(const std::string&)> onStatus;
@@ -91,7 +90,7 @@ protected:
 };
 
 TEST_F(Thinking, LevelOneRunsTwoIterationsAndPlays) {
-    view.level = dlg::kLevel1;
+    view.level = EngineLevel::kLevel1;
     ASSERT_STREQ(view.facade->EnterMove("e2e4"), "");
     const std::string expected = SearchedMove(*view.facade, 1);
     control.OnComputerMove();
@@ -105,20 +104,20 @@ TEST_F(Thinking, LevelOneRunsTwoIterationsAndPlays) {
 }
 
 TEST_F(Thinking, LevelTwoRunsThreeIterations) {
-    view.level = dlg::kLevel2;
+    view.level = EngineLevel::kLevel2;
     control.OnComputerMove();
     EXPECT_EQ(view.Deepenings(), 2);
     EXPECT_EQ(view.status[2], "Computer ist am Denken ....");
 }
 
-TEST_F(Thinking, UnknownLevelPlaysLikeLevelOne) {
-    view.level = 7;
+TEST_F(Thinking, NoLevelPlaysLikeLevelOne) {
+    view.level = EngineLevel::kNone;
     control.OnComputerMove();
     EXPECT_EQ(view.Deepenings(), 1);
 }
 
 TEST_F(Thinking, NoIterationStartsOnceTheDriverClockShowsTheLimit) {
-    view.level = dlg::kLevel3;
+    view.level = EngineLevel::kLevel3;
     // The second second begins while the third iteration runs.
     view.onStatus = [](const std::string& s) {
         if (s == "Computer ist am Denken ....") g_now = 1;
@@ -130,7 +129,7 @@ TEST_F(Thinking, NoIterationStartsOnceTheDriverClockShowsTheLimit) {
 }
 
 TEST_F(Thinking, LevelFourThinksIntoTheSecondSecond) {
-    view.level = dlg::kLevel4;
+    view.level = EngineLevel::kLevel4;
     view.onStatus = [](const std::string& s) {
         if (s == "Computer ist am Denken ....") g_now = 1;
         if (s == "Computer ist am Denken ......") g_now = 2;
@@ -142,7 +141,7 @@ TEST_F(Thinking, LevelFourThinksIntoTheSecondSecond) {
 }
 
 TEST_F(Thinking, IterationPastTheSearchLimitIsAbandoned) {
-    view.level = dlg::kLevel3;
+    view.level = EngineLevel::kLevel3;
     // Two seconds pass during the third iteration: the second one's move stands.
     view.onStatus = [this](const std::string& s) {
         if (s == "Computer ist am Denken ....") view.onDispatch = [](int) { g_now = 2; };
@@ -154,7 +153,7 @@ TEST_F(Thinking, IterationPastTheSearchLimitIsAbandoned) {
 }
 
 TEST_F(Thinking, SuggestionUsesItsOwnLimitsAndPlaysNothing) {
-    view.level = dlg::kLevel4;
+    view.level = EngineLevel::kLevel4;
     const std::string expected = SearchedMove(*view.facade, 3);
     control.OnSuggestion();
     EXPECT_EQ(view.Deepenings(), 3);
@@ -196,7 +195,7 @@ TEST_F(Thinking, MateIsReportedInGerman) {
 }
 
 TEST_F(Thinking, NewGameInsideThePumpEndsThinkingWithoutAMove) {
-    view.level = dlg::kLevel4;
+    view.level = EngineLevel::kLevel4;
     // What a new game does: the old facade goes, and thinking is switched off.
     view.onDispatch = [this](int n) {
         if (n != 20) return;
@@ -213,7 +212,7 @@ TEST_F(Thinking, NewGameInsideThePumpEndsThinkingWithoutAMove) {
 }
 
 TEST_F(Thinking, SecondRequestInsideThePumpWinsAndTheFirstGivesUp) {
-    view.level = dlg::kLevel1;
+    view.level = EngineLevel::kLevel1;
     view.onDispatch = [this](int n) {
         if (n == 5) control.OnComputerMove();
     };
@@ -225,7 +224,7 @@ TEST_F(Thinking, SecondRequestInsideThePumpWinsAndTheFirstGivesUp) {
 }
 
 TEST_F(Thinking, MoveFoundForAnOldPositionIsRefused) {
-    view.level = dlg::kLevel1;
+    view.level = EngineLevel::kLevel1;
     view.onDispatch = [this](int n) {
         if (n == 3) view.facade->EnterMove("e2e4");
     };
@@ -240,7 +239,7 @@ TEST_F(Thinking, MoveFoundForAnOldPositionIsRefused) {
 TEST_F(Thinking, RequestEndsHoldingNoPages) {
     std::size_t most = 0;
     control.SetSearchHook(KeepMostHeld, &most);
-    view.level = dlg::kLevel2;
+    view.level = EngineLevel::kLevel2;
     control.OnComputerMove();
     EXPECT_GT(most, 0u);
     EXPECT_EQ(CBlockPool::HeldByAllPools(), 0u);
@@ -253,7 +252,7 @@ TEST_F(Thinking, RequestEndsHoldingNoPages) {
 TEST_F(Thinking, NestedRequestGivesBackOnlyItsOwnPages) {
     std::size_t most = 0, outerHeld = 0, afterInner = 0;
     control.SetSearchHook(KeepMostHeld, &most);
-    view.level = dlg::kLevel1;
+    view.level = EngineLevel::kLevel1;
     view.onDispatch = [&](int n) {
         if (n != 5) return;
         outerHeld = CBlockPool::HeldByAllPools();

@@ -7,16 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "app/core/base/commandids.h"
+#include "app/core/base/mainframetexts.h"
 #include "app/core/dialogs/settingsdlglogic.h"
 #include "app/core/document/documentplatform.h"
 #include "app/core/document/gamedocument.h"
-#include "app/core/frame/commandids.h"
-#include "app/core/frame/mainframetexts.h"
 #include "app/core/view/viewplatform.h"
 #include "app/core/view/viewsurface.h"
 #include "engine/messagepump.h"
+#include "game/gamefacade.h"
 #include "notation/gametags.h"
-#include "rules/gamefacade.h"
 
 namespace {
 
@@ -375,13 +375,13 @@ TEST_F(ViewControllerTest, WithoutADocumentTheViewHasNoGame) {
 // The dialog shows the view's settings and the view takes what it leaves.
 TEST_F(ViewControllerTest, SettingsDialogRoundTrip) {
     EXPECT_EQ(view.AutoReply(), 1);
-    EXPECT_EQ(view.Level(), dlg::kLevel3);
+    EXPECT_EQ(view.Level(), EngineLevel::kLevel3);
     platform.newAutoReply = 0;
     platform.newLevel = dlg::kLevel1;
     view.OnCommand(cmd::kSettings);
     EXPECT_EQ(platform.log, (std::vector<std::string>{"settings 1 1015"}));
     EXPECT_EQ(view.AutoReply(), 0);
-    EXPECT_EQ(view.Level(), dlg::kLevel1);
+    EXPECT_EQ(view.Level(), EngineLevel::kLevel1);
 
     // The automatic answer off: a typed move is not answered.
     platform.typedMove = "e4";
@@ -393,7 +393,7 @@ TEST_F(ViewControllerTest, SettingsDialogRoundTrip) {
     platform.newLevel = dlg::kLevel4;
     view.OnCommand(cmd::kSettings);
     EXPECT_EQ(platform.log, (std::vector<std::string>{"settings 0 1013"}));
-    EXPECT_EQ(view.Level(), dlg::kLevel4);
+    EXPECT_EQ(view.Level(), EngineLevel::kLevel4);
 }
 
 // The computer's move takes the level and repaints; the view's level goes

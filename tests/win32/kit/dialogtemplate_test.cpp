@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/core/frame/commandids.h"
+#include "app/core/base/commandids.h"
+#include "app/core/base/mainframetexts.h"
 #include "app/core/dialogs/legalmovesdlglogic.h"
-#include "app/core/frame/mainframetexts.h"
 #include "app/core/dialogs/moveentrydlglogic.h"
 #include "app/core/dialogs/settingsdlglogic.h"
 #include "app/win32/kit/widetext.h"

@@ -1,4 +1,4 @@
-#include "notation/pgntext.h"
+#include "game/pgntext.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "notation/gamerecord.h"
-#include "rules/game.h"
-#include "rules/gamefacade.h"
+#include "game/game.h"
+#include "game/gamefacade.h"
+#include "game/gamerecord.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "notation/gamerecord.h"
+#include "game/gamerecord.h"
 
-#include "notation/notationwalk.h"
-#include "notation/pgntext.h"
+#include "game/notationwalk.h"
+#include "game/pgntext.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "app/core/dialogs/dialoglayout.h"
-#include "app/core/frame/programnames.h"
+#include "app/core/base/dialoglayout.h"
+#include "app/core/base/programnames.h"
 
 struct MenuItem {
     int id;  // kSeparator for a separator

@@ -1,4 +1,4 @@
-#include "rules/gamefacade.h"
+#include "game/gamefacade.h"
 
 #include <gtest/gtest.h>
 
@@ -115,23 +115,6 @@ TEST(GameFacadeTest, CheckAndStalemateStatus) {
     auto stalemate = FromFen("8/8/8/8/8/6q1/5k2/7K w - - 0 1");
     EXPECT_STREQ(stalemate->StatusText(), "1/2-1/2 {Stalemate}");
     EXPECT_STREQ(stalemate->EnterMove("Kg1"), "1/2-1/2 {Stalemate}");
-}
-
-TEST(GameFacadeTest, PieceImagesOfTheInitialPosition) {
-    const struct {
-        int rank, file, picture, mask;
-    } cases[] = {
-        {0, 4, 1, 0},   {7, 4, 2, 0},   {0, 3, 4, 3},   {7, 3, 5, 3},  {0, 2, 7, 6},
-        {7, 5, 8, 6},   {0, 1, 10, 9},  {7, 6, 11, 9},  {0, 0, 13, 12}, {7, 7, 14, 12},
-        {1, 4, 16, 15}, {6, 0, 17, 15}, {3, 3, -1, 0},
-    };
-    CGameFacade facade;
-    for (const auto& c : cases) {
-        int picture = 99, mask = 99;
-        facade.PieceImage(c.rank, c.file, &picture, &mask);
-        EXPECT_EQ(picture, c.picture) << "rank " << c.rank << " file " << c.file;
-        EXPECT_EQ(mask, c.mask) << "rank " << c.rank << " file " << c.file;
-    }
 }
 
 TEST(GameFacadeTest, FullHistoryEndsAsTooManyMovesAndRefusesMoreMoves) {

@@ -1,4 +1,4 @@
-#include "rules/game.h"
+#include "game/game.h"
 
 #include <cstdio>
 #include <cstring>

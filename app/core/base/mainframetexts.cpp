@@ -1,8 +1,8 @@
-#include "app/core/frame/mainframetexts.h"
+#include "app/core/base/mainframetexts.h"
 
 #include <cstring>
 
-#include "app/core/frame/commandids.h"
+#include "app/core/base/commandids.h"
 
 namespace {
 

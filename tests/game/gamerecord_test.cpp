@@ -1,4 +1,4 @@
-#include "notation/gamerecord.h"
+#include "game/gamerecord.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "game/gamefacade.h"
+#include "game/pgntext.h"
 #include "notation/gametags.h"
-#include "notation/pgntext.h"
-#include "rules/gamefacade.h"
 
 namespace {
 

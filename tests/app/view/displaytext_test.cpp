@@ -1,4 +1,4 @@
-#include "rules/displaytext.h"
+#include "app/core/view/displaytext.h"
 
 #include <gtest/gtest.h>
 

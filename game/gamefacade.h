@@ -2,7 +2,9 @@
 // answers come out as text.
 #pragma once
 
-#include "rules/game.h"
+#include <cstdint>
+
+#include "game/game.h"
 #include "rules/position.h"
 
 class CGameTags;
@@ -34,7 +36,8 @@ public:
     int LegalMoveCount() const;
     const char* LegalMoveText(int index);
     CGameTags* UpdateResultTag();
-    void PieceImage(int rank, int file, int* picture, int* mask) const;
+    // The piece code on a square of the current position; empty off the board.
+    uint8_t PieceAt(int rank, int file) const;
 
 private:
     void FormatInvalidMove(const char* move);

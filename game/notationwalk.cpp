@@ -1,8 +1,8 @@
-#include "notation/notationwalk.h"
+#include "game/notationwalk.h"
 
+#include "game/game.h"
+#include "game/gamefacade.h"
 #include "notation/gametags.h"
-#include "rules/game.h"
-#include "rules/gamefacade.h"
 
 namespace {
 constexpr char kBlank = ' ';

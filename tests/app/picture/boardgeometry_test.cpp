@@ -1,4 +1,4 @@
-#include "app/core/view/boardgeometry.h"
+#include "app/core/picture/boardgeometry.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // toolkit glue only turns rows into controls.
 #pragma once
 
-#include "app/core/frame/commandids.h"
+#include "app/core/base/commandids.h"
 
 enum class ControlKind {
     kCheckBox,

@@ -1,11 +1,11 @@
-#include "notation/pgntext.h"
+#include "game/pgntext.h"
 
 #include <algorithm>
 #include <cstring>
 #include <memory>
 #include <stdexcept>
 
-#include "rules/gamefacade.h"
+#include "game/gamefacade.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "app/core/frame/commandids.h"
+#include "app/core/base/commandids.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "app/core/frame/mainframetexts.h"
+#include "app/core/base/mainframetexts.h"
 
 TEST(CommandIdsTest, EveryCommandGetsADistinctToolkitIdThatMapsBack) {
     std::set<int> toolkitIds;

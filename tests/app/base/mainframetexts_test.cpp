@@ -1,13 +1,12 @@
-#include "app/core/frame/mainframetexts.h"
+#include "app/core/base/mainframetexts.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 
-#include "app/core/frame/commandids.h"
-#include "app/core/frame/framecontroller.h"
-#include "app/core/frame/framemenu.h"
+#include "app/core/base/commandids.h"
+#include "menucommands.h"
 
 namespace {
 
@@ -15,15 +14,6 @@ int CommandOfKeys(const std::string& keys) {
     for (int i = 0; i < CMainFrameTexts::kKeyCount; ++i)
         if (keys == CMainFrameTexts::kKeys[i].keys) return CMainFrameTexts::kKeys[i].id;
     return 0;
-}
-
-std::set<int> MenuCommands() {
-    std::set<int> ids;
-    for (int m = 0; m < CMainFrameTexts::kMenuCount; ++m)
-        for (int i = 0; i < CMainFrameTexts::kMenus[m].count; ++i)
-            if (CMainFrameTexts::kMenus[m].items[i].id != CMainFrameTexts::kSeparator)
-                ids.insert(CMainFrameTexts::kMenus[m].items[i].id);
-    return ids;
 }
 
 }  // namespace
@@ -67,27 +57,6 @@ TEST(MainFrameTextsTest, MenuKeyTextsAgreeWithTheKeyboardTable) {
         }
     }
     EXPECT_EQ(withKeys, 10);
-}
-
-TEST(MainFrameTextsTest, EveryKeyReachesAMenuCommandOrOneThatDoesNothing) {
-    const std::set<int> menu = MenuCommands();
-    for (int i = 0; i < CMainFrameTexts::kKeyCount; ++i) {
-        const int id = CMainFrameTexts::kKeys[i].id;
-        EXPECT_TRUE(menu.count(id) == 1 || CFrameController::DoesNothing(id)) << CMainFrameTexts::kKeys[i].keys;
-    }
-}
-
-TEST(MainFrameTextsTest, ToolbarButtonsAreMenuCommandsWithTooltips) {
-    const std::set<int> menu = MenuCommands();
-    int buttons = 0;
-    for (int i = 0; i < CMainFrameTexts::kToolbarCount; ++i) {
-        const int id = CMainFrameTexts::kToolbar[i];
-        if (id == CMainFrameTexts::kSeparator) continue;
-        ++buttons;
-        EXPECT_EQ(menu.count(id), 1u) << id;
-        EXPECT_FALSE(CMainFrameTexts::Tooltip(id).empty()) << id;
-    }
-    EXPECT_EQ(buttons, CFrameMenu::kPictureCount);
 }
 
 TEST(MainFrameTextsTest, EveryMenuCommandButTheRecentFilesHasAStatusText) {

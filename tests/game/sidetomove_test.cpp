@@ -5,11 +5,11 @@
 
 #include <string>
 
+#include "game/gamefacade.h"
 #include "notation/moveparser.h"
 #include "rules/chess.h"
-#include "rules/gamefacade.h"
 #include "rules/movegen.h"
-#include "testutil.h"
+#include "rules/testutil.h"
 
 using namespace chess;
 

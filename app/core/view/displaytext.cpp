@@ -1,10 +1,10 @@
-#include "rules/displaytext.h"
+#include "app/core/view/displaytext.h"
 
 #include <cstddef>
 #include <cstring>
 
-#include "rules/game.h"
-#include "rules/gamefacade.h"
+#include "game/game.h"
+#include "game/gamefacade.h"
 #include "rules/movegen.h"
 
 namespace {

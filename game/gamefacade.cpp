@@ -1,4 +1,4 @@
-#include "rules/gamefacade.h"
+#include "game/gamefacade.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -13,19 +13,6 @@ namespace {
 
 constexpr const char* kResultTagName = "Result";
 
-// Bitmap numbers of the view's piece pictures and their shared masks.
-struct PieceBitmaps {
-    uint8_t kind;
-    int whitePicture;
-    int blackPicture;
-    int mask;
-};
-constexpr PieceBitmaps kPieceBitmaps[] = {
-    {chess::kKing, 1, 2, 0},       {chess::kQueen, 4, 5, 3},   {chess::kBishop, 7, 8, 6},
-    {chess::kKnight, 10, 11, 9},   {chess::kRook, 13, 14, 12}, {chess::kPawn, 16, 17, 15},
-};
-constexpr int kEmptyPicture = -1;
-constexpr int kEmptyMask = 0;
 constexpr int kLastIndex = 7;  // of a rank or a file
 
 // Only ASCII letters and digits count; bytes of UTF-8 characters do not.
@@ -105,15 +92,7 @@ CGameTags* CGameFacade::UpdateResultTag() {
     return m_tags;
 }
 
-void CGameFacade::PieceImage(int rank, int file, int* picture, int* mask) const {
-    *picture = kEmptyPicture;
-    *mask = kEmptyMask;
-    if (rank < 0 || rank > kLastIndex || file < 0 || file > kLastIndex) return;
-    const uint8_t code = m_game->Current()->m_board[chess::SquareOf(file, rank)];
-    for (const PieceBitmaps& bitmaps : kPieceBitmaps) {
-        if (bitmaps.kind != chess::KindOf(code)) continue;
-        *picture = chess::IsBlackPiece(code) ? bitmaps.blackPicture : bitmaps.whitePicture;
-        *mask = bitmaps.mask;
-        return;
-    }
+uint8_t CGameFacade::PieceAt(int rank, int file) const {
+    if (rank < 0 || rank > kLastIndex || file < 0 || file > kLastIndex) return chess::kEmpty;
+    return m_game->Current()->m_board[chess::SquareOf(file, rank)];
 }
