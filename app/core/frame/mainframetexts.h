@@ -36,7 +36,7 @@ public:
     static constexpr const char* kWindowTitle = "Torvo Halvorn Schach Programm";
     static constexpr const char* kNewDocumentName = "NeuesSpiel";
     static constexpr const char* kFilterName = "Torvo Files (*.pgn)";
-    // The Windows file dialogs' second filter, the framework's own German entry.
+    // The file dialogs' second filter, the framework's own German entry.
     static constexpr const char* kAllFilesFilterName = "Alle Dateien (*.*)";
     static constexpr const char* kFileExtension = TORVO_FILE_EXTENSION;
     static constexpr const char* kFileTypeId = TORVO_FILE_TYPE_ID;
