@@ -7,6 +7,7 @@
 #include "app/core/document/recentfiles.h"
 #include "app/core/frame/commandids.h"
 #include "app/core/frame/framemenu.h"
+#include "app/core/frame/framesize.h"
 #include "app/core/frame/mainframetexts.h"
 #include "app/core/frame/screenscale.h"
 #include "app/core/frame/statuspanes.h"
@@ -129,6 +130,21 @@ void CMainFrame::OnDpiChanged(int dpi, const RECT& suggested) {
     if (m_view->Hwnd()) InvalidateRect(m_view->Hwnd(), nullptr, TRUE);
 }
 
+// The board keeps its smallest area: what the bars, borders and menu take
+// now comes on top of it. A menu that wraps in a narrower window takes more,
+// and the next message while the user drags asks again.
+void CMainFrame::OnGetMinMaxInfo(MINMAXINFO* limits) {
+    if (!m_view->Hwnd() || IsIconic(m_hwnd)) return;
+    RECT window;
+    RECT view;
+    GetWindowRect(m_hwnd, &window);
+    GetClientRect(m_view->Hwnd(), &view);
+    const CFrameSize::Size chrome = {static_cast<int>(window.right - window.left - view.right),
+                                     static_cast<int>(window.bottom - window.top - view.bottom)};
+    const CFrameSize::Size smallest = CFrameSize::Smallest(chrome, m_dpi);
+    limits->ptMinTrackSize = {smallest.width, smallest.height};
+}
+
 void CMainFrame::Layout() {
     if (!m_hwnd) return;
     RECT client;
@@ -154,6 +170,9 @@ LRESULT CMainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_DPICHANGED:
             OnDpiChanged(CWindowDpi::FromDpiChanged(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_GETMINMAXINFO:
+            OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
             return 0;
         case WM_COMMAND:
             OnCommand(LOWORD(wParam));
