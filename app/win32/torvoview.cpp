@@ -53,7 +53,7 @@ LRESULT CTorvoView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnVScroll(LOWORD(wParam));
             return 0;
         case WM_MOUSEWHEEL:
-            OnVScroll(GET_WHEEL_DELTA_WPARAM(wParam) > 0 ? SB_LINEUP : SB_LINEDOWN);
+            OnWheel(GET_WHEEL_DELTA_WPARAM(wParam));
             return 0;
         case WM_SETCURSOR:
             if (m_busy.OnSetCursor(lParam)) return TRUE;
@@ -96,6 +96,21 @@ void CTorvoView::SetScrolledSize(int, int height) { m_scroll.SetContentHeight(m_
 
 void CTorvoView::OnVScroll(int request) {
     if (!m_controller.ShowsBoard() && m_scroll.OnScroll(m_hwnd, request)) InvalidateRect(m_hwnd, nullptr, TRUE);
+}
+
+void CTorvoView::OnWheel(int rotation) {
+    if (m_controller.ShowsBoard()) return;
+    UINT perNotch = CWheelScroll::kLinesPerNotch;
+    SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &perNotch, 0);
+    if (perNotch == WHEEL_PAGESCROLL) {
+        // The user's "one screen a notch".
+        RECT client;
+        GetClientRect(m_hwnd, &client);
+        perNotch = static_cast<UINT>(client.bottom / CViewController::kScrollLine);
+    }
+    const int lines = m_wheel.Lines(rotation, static_cast<int>(perNotch));
+    if (lines != 0 && m_scroll.ScrollBy(m_hwnd, -lines * CViewController::kScrollLine))
+        InvalidateRect(m_hwnd, nullptr, TRUE);
 }
 
 void CTorvoView::EnterThinking() { m_frame.EnterThinking(); }

@@ -12,6 +12,7 @@ wxBEGIN_EVENT_TABLE(CBoardCanvas, wxScrolled<wxWindow>)
     EVT_PAINT(CBoardCanvas::OnPaint)
     EVT_LEFT_DOWN(CBoardCanvas::OnLeftDown)
     EVT_SIZE(CBoardCanvas::OnSize)
+    EVT_MOUSEWHEEL(CBoardCanvas::OnWheel)
 wxEND_EVENT_TABLE()
 
 CBoardCanvas::CBoardCanvas(wxWindow* parent, wxView* view, CViewController* controller)
@@ -60,6 +61,17 @@ void CBoardCanvas::OnSize(wxSizeEvent& event) {
     // The board is stretched anew to any size.
     Refresh(false);
     event.Skip();
+}
+
+void CBoardCanvas::OnWheel(wxMouseEvent& event) {
+    // Sideways turns, and the board, which never scrolls, keep the toolkit's handling.
+    if (event.GetWheelAxis() != wxMOUSE_WHEEL_VERTICAL || m_scrolledSize == wxSize()) {
+        event.Skip();
+        return;
+    }
+    // One scroll unit is one line.
+    const int lines = m_wheel.Lines(event.GetWheelRotation(), event.GetLinesPerAction());
+    if (lines != 0) Scroll(-1, GetViewStart().y - lines);
 }
 
 void CBoardCanvas::SetScrolledSize(int width, int height) {

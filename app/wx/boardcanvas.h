@@ -5,6 +5,8 @@
 
 #include <wx/scrolwin.h>
 
+#include "app/core/view/wheelscroll.h"
+
 class CViewController;
 class wxView;
 
@@ -28,6 +30,7 @@ private:
     void OnPaint(wxPaintEvent& event);
     void OnLeftDown(wxMouseEvent& event);
     void OnSize(wxSizeEvent& event);
+    void OnWheel(wxMouseEvent& event);
     void WriteGeometry();
 
     wxDECLARE_EVENT_TABLE();
@@ -35,4 +38,5 @@ private:
     wxView* m_view;
     CViewController* m_controller;
     wxSize m_scrolledSize;
+    CWheelScroll m_wheel;
 };
