@@ -12,8 +12,16 @@
 #include "app/win32/settingsdlg.h"
 #include "app/win32/viewframe.h"
 
-CTorvoView::CTorvoView(IViewFrame& frame, CGameDocument& document) : m_frame(frame), m_document(document) {
-    if (*m_bitmaps.Load() == '\0') m_board = std::make_unique<CGdiBoard>(m_bitmaps);
+namespace {
+
+// Comes once the message loop runs, and with it the main window.
+constexpr UINT kTellMissingPictures = WM_APP + 2;
+
+}  // namespace
+
+CTorvoView::CTorvoView(IViewFrame& frame, CGameDocument& document)
+    : m_frame(frame), m_document(document), m_missing(CPieceBitmaps::MissingText(m_bitmaps.Load())) {
+    if (m_missing.empty()) m_board = std::make_unique<CGdiBoard>(m_bitmaps);
 }
 
 CTorvoView::~CTorvoView() = default;
@@ -31,6 +39,7 @@ bool CTorvoView::Create(HWND parent) {
     CreateHwnd(WS_EX_CLIENTEDGE, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 0, 0, 0, 0, parent, nullptr,
                reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)));
     if (m_hwnd) ShowScrollBar(m_hwnd, SB_VERT, FALSE);
+    if (m_hwnd && !m_missing.empty()) PostMessageW(m_hwnd, kTellMissingPictures, 0, 0);
     return m_hwnd != nullptr;
 }
 
@@ -54,6 +63,9 @@ LRESULT CTorvoView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_MOUSEWHEEL:
             OnWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+            return 0;
+        case kTellMissingPictures:
+            ShowMessage(m_missing.c_str(), CPieceBitmaps::kMissingCaption);
             return 0;
         case WM_SETCURSOR:
             if (m_busy.OnSetCursor(lParam)) return TRUE;

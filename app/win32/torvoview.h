@@ -63,6 +63,7 @@ private:
     CGameDocument& m_document;
     CPieceBitmaps m_bitmaps;
     std::unique_ptr<CGdiBoard> m_board;  // null when the bitmaps failed
+    std::string m_missing;               // and what the user is told then
     CViewController m_controller{*this};
     CBusyCursor m_busy;
     CVerticalScroll m_scroll{CViewController::kScrollLine};  // over the notation

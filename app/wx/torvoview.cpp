@@ -37,12 +37,14 @@ bool CTorvoView::OnCreate(wxDocument* doc, long flags) {
     wxWindow* frame = wxTheApp->GetTopWindow();
     m_frame = dynamic_cast<IViewFrame*>(frame);
     if (!m_frame) return false;
-    // The bitmaps come before the window.
-    const char* error = m_bitmaps.Load();
-    if (*error)
-        wxLogError("%s", U(error));
-    else
+    // The bitmaps come before the window; a failure is told once the window stands.
+    const std::string missing = CPieceBitmaps::MissingText(m_bitmaps.Load());
+    if (missing.empty())
         m_picture = std::make_unique<CBoardPicture>(m_bitmaps);
+    else
+        frame->CallAfter([frame, missing] {
+            CMessageBox::Show(frame, U(missing.c_str()), U(CPieceBitmaps::kMissingCaption));
+        });
     SetFrame(frame);
     m_canvas = new CBoardCanvas(frame, this, &m_controller);
     m_frame->SetBoardCanvas(m_canvas);

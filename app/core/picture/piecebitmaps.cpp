@@ -27,3 +27,10 @@ const char* CPieceBitmaps::Load() {
     }
     return m_error;
 }
+
+std::string CPieceBitmaps::MissingText(const char* loadError) {
+    if (loadError[0] == '\0') return std::string();
+    char text[kErrorSize + 100];
+    std::snprintf(text, sizeof text, kMissingFormat, loadError);
+    return text;
+}

@@ -2,6 +2,8 @@
 // them: for each kind its mask, White's picture and Black's picture.
 #pragma once
 
+#include <string>
+
 #include "app/core/picture/pixelbuffer.h"
 
 class CPieceBitmaps {
@@ -9,10 +11,18 @@ public:
     static constexpr int kCount = 18;
     static constexpr int kSize = 48;
     static const char* const kNames[kCount];
+    // What both programs tell, once their window stands, when the pictures
+    // failed; the board's area then stays empty, and the notation and the
+    // moves by key still work.
+    static constexpr const char* kMissingCaption = "Fehler";
+    static constexpr const char* kMissingFormat =
+        "Die Bilder der Figuren fehlen (%s).\nDas Brett kann nicht gezeigt werden.";
 
     // Loads all eighteen from the built-in resources: the empty text on
     // success, else the name of the first bitmap that failed and why.
     const char* Load();
+    // The box's text for Load's answer; empty when nothing failed.
+    static std::string MissingText(const char* loadError);
     const CPixelBuffer& Bitmap(int index) const { return m_bitmaps[index]; }
 
 private:
