@@ -8,6 +8,7 @@
 
 #include "app/core/frame/framecontroller.h"
 #include "app/core/frame/mainframetexts.h"
+#include "app/core/view/printpage.h"
 #include "app/wx/boardcanvas.h"
 #include "app/wx/dcsurface.h"
 #include "app/wx/legalmovesdlg.h"
@@ -81,13 +82,21 @@ void CTorvoView::OnDraw(wxDC* dc) {
 
 wxPrintout* CTorvoView::OnCreatePrintout() { return new CNotationPrintout(m_controller, Document()); }
 
-void CTorvoView::PrintDirect() {
-    wxPrinter printer;
+void CTorvoView::Print(wxPrintDialogData* data) {
+    wxPrinter printer(data);
     CNotationPrintout printout(m_controller, Document());
     // The toolkit's silent print waits for ever for a default printer when no
     // print service answers; its dialog always comes up, offers what there
     // is and can be cancelled.
-    printer.Print(GetFrame(), &printout, true);
+    bool printed = false;
+    {
+        wxLogNull quiet;  // the toolkit's own report would come as a second box
+        printed = printer.Print(GetFrame(), &printout, true);
+    }
+    const CPrintPage::Told told = CPrintPage::Report(
+        printed ? CPrintPage::kPrinted
+                : (wxPrinter::GetLastError() == wxPRINTER_CANCELLED ? CPrintPage::kCancelled : CPrintPage::kRefused));
+    if (told.text) CMessageBox::Show(GetFrame(), U(told.text), U(told.caption), wxOK | wxICON_EXCLAMATION);
 }
 
 CGameDocument* CTorvoView::Document() {
