@@ -4,7 +4,9 @@
 #include <wx/docview.h>
 #include <wx/settings.h>
 
+#include "app/core/frame/framesize.h"
 #include "app/core/frame/reportfiles.h"
+#include "app/core/frame/screenscale.h"
 #include "app/core/view/viewcontroller.h"
 #include "app/wx/gtkglue.h"
 
@@ -60,7 +62,20 @@ void CBoardCanvas::Click(const wxMouseEvent& event, const wxPoint& point) {
 void CBoardCanvas::OnSize(wxSizeEvent& event) {
     // The board is stretched anew to any size.
     Refresh(false);
+    KeepSmallestBoard();
     event.Skip();
+}
+
+// The frame is never made so small that the board goes below its smallest:
+// what the bars, menu and borders take now comes on top of it. Asked at every
+// size, since a bar shown or hidden changes it.
+void CBoardCanvas::KeepSmallestBoard() {
+    wxWindow* frame = GetParent();
+    if (!frame) return;
+    const wxSize chrome = frame->GetSize() - GetSize();
+    // The toolkit's own scale: none on GTK, whose sizes are the screen's logical pixels.
+    const CFrameSize::Size smallest = CFrameSize::Smallest({chrome.x, chrome.y}, FromDIP(CScreenScale::kBaseDpi));
+    frame->SetMinSize(wxSize(smallest.width, smallest.height));
 }
 
 void CBoardCanvas::OnWheel(wxMouseEvent& event) {

@@ -31,6 +31,7 @@ private:
     void OnLeftDown(wxMouseEvent& event);
     void OnSize(wxSizeEvent& event);
     void OnWheel(wxMouseEvent& event);
+    void KeepSmallestBoard();
     void WriteGeometry();
 
     wxDECLARE_EVENT_TABLE();

@@ -49,8 +49,6 @@ CMainFrame::CMainFrame(wxDocManager* manager, CRecentFiles& recent)
     SetStatusBar(m_statusBar);
     SetStatusBarPane(CFrameController::kMessagePane);
     m_controller.OnCreated();
-    // The view fills the client area; the toolkit adds the bars and borders.
-    SetMinClientSize(FromDIP(wxSize(CFrameSize::kSmallestBoard, CFrameSize::kSmallestBoard)));
     SetSizer(new wxBoxSizer(wxVERTICAL));
     SetDropTarget(new CFileDropTarget(manager));
 
