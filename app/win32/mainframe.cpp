@@ -131,17 +131,25 @@ void CMainFrame::OnDpiChanged(int dpi, const RECT& suggested) {
 }
 
 // The board keeps its smallest area: what the bars, borders and menu take
-// now comes on top of it. A menu that wraps in a narrower window takes more,
-// and the next message while the user drags asks again.
+// now comes on top of it, and the menu bar keeps its one row.
 void CMainFrame::OnGetMinMaxInfo(MINMAXINFO* limits) {
     if (!m_view->Hwnd() || IsIconic(m_hwnd)) return;
     RECT window;
+    RECT client;
     RECT view;
     GetWindowRect(m_hwnd, &window);
+    GetClientRect(m_hwnd, &client);
     GetClientRect(m_view->Hwnd(), &view);
-    const CFrameSize::Size chrome = {static_cast<int>(window.right - window.left - view.right),
-                                     static_cast<int>(window.bottom - window.top - view.bottom)};
-    const CFrameSize::Size smallest = CFrameSize::Smallest(chrome, m_dpi);
+    const int width = static_cast<int>(window.right - window.left);
+    const int height = static_cast<int>(window.bottom - window.top);
+    int menuRow = width - static_cast<int>(client.right);  // the borders
+    HMENU menu = GetMenu(m_hwnd);
+    RECT item;
+    for (int i = 0, count = menu ? GetMenuItemCount(menu) : 0; i < count; ++i)
+        if (GetMenuItemRect(m_hwnd, menu, static_cast<UINT>(i), &item)) menuRow += item.right - item.left;
+    const CFrameSize::Size smallest =
+        CFrameSize::Smallest({width - static_cast<int>(view.right), height - static_cast<int>(view.bottom)}, m_dpi,
+                             menuRow);
     limits->ptMinTrackSize = {smallest.width, smallest.height};
 }
 

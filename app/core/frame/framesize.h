@@ -22,6 +22,8 @@ public:
 
     // The smallest outer size of a window whose bars, borders and menu take
     // `chrome` (its outer size less the view's), with the board at the
-    // monitor's scale `dpi`.
-    static Size Smallest(Size chrome, int dpi);
+    // monitor's scale `dpi`. Where a menu bar wraps into more rows in a
+    // narrow window (Windows), the window stays `menuRow` wide at least: the
+    // menu in one row with the borders, so that no row grows under the board.
+    static Size Smallest(Size chrome, int dpi, int menuRow = 0);
 };
