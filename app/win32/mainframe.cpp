@@ -8,6 +8,7 @@
 #include "app/core/base/commandids.h"
 #include "app/core/frame/framemenu.h"
 #include "app/core/base/mainframetexts.h"
+#include "app/core/frame/framesize.h"
 #include "app/core/frame/screenscale.h"
 #include "app/core/frame/statuspanes.h"
 #include "app/win32/aboutdlg.h"
@@ -129,6 +130,29 @@ void CMainFrame::OnDpiChanged(int dpi, const RECT& suggested) {
     if (m_view->Hwnd()) InvalidateRect(m_view->Hwnd(), nullptr, TRUE);
 }
 
+// The board keeps its smallest area: what the bars, borders and menu take
+// now comes on top of it, and the menu bar keeps its one row.
+void CMainFrame::OnGetMinMaxInfo(MINMAXINFO* limits) {
+    if (!m_view->Hwnd() || IsIconic(m_hwnd)) return;
+    RECT window;
+    RECT client;
+    RECT view;
+    GetWindowRect(m_hwnd, &window);
+    GetClientRect(m_hwnd, &client);
+    GetClientRect(m_view->Hwnd(), &view);
+    const int width = static_cast<int>(window.right - window.left);
+    const int height = static_cast<int>(window.bottom - window.top);
+    int menuRow = width - static_cast<int>(client.right);  // the borders
+    HMENU menu = GetMenu(m_hwnd);
+    RECT item;
+    for (int i = 0, count = menu ? GetMenuItemCount(menu) : 0; i < count; ++i)
+        if (GetMenuItemRect(m_hwnd, menu, static_cast<UINT>(i), &item)) menuRow += item.right - item.left;
+    const CFrameSize::Size smallest =
+        CFrameSize::Smallest({width - static_cast<int>(view.right), height - static_cast<int>(view.bottom)}, m_dpi,
+                             menuRow);
+    limits->ptMinTrackSize = {smallest.width, smallest.height};
+}
+
 void CMainFrame::Layout() {
     if (!m_hwnd) return;
     RECT client;
@@ -154,6 +178,9 @@ LRESULT CMainFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_DPICHANGED:
             OnDpiChanged(CWindowDpi::FromDpiChanged(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_GETMINMAXINFO:
+            OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
             return 0;
         case WM_COMMAND:
             OnCommand(LOWORD(wParam));

@@ -79,6 +79,7 @@ private:
     // The toolbar's pictures at the window's scale.
     void LoadToolbarPictures();
     void OnDpiChanged(int dpi, const RECT& suggested);
+    void OnGetMinMaxInfo(MINMAXINFO* limits);
     void Layout();
     void OnCommand(int id);
     void OnMenuSelect(const CMenuSelection::Pointed& pointed);

@@ -25,9 +25,8 @@ void CNotationPrint::PrintDirect(HWND owner, CGameFacade& facade, const char* do
 bool CNotationPrint::PrintOn(HWND owner, HDC printerDc, CGameFacade& facade, const char* documentTitle) {
     const bool printed = CPrintJob::PrintPage(
         printerDc, documentTitle, [&facade](HDC dc, const CPrintPage::Paper& paper) { DrawPage(dc, facade, paper); });
-    if (!printed)
-        CMessageBox::Show(owner, CMainFrameTexts::kPrintRefusedText, CMainFrameTexts::kPrintCaption,
-                          MB_OK | MB_ICONEXCLAMATION);
+    const CPrintPage::Told told = CPrintPage::Report(printed ? CPrintPage::kPrinted : CPrintPage::kRefused);
+    if (told.text) CMessageBox::Show(owner, told.text, told.caption, MB_OK | MB_ICONEXCLAMATION);
     return printed;
 }
 

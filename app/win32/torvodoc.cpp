@@ -3,16 +3,18 @@
 #include <vector>
 
 #include "app/core/base/mainframetexts.h"
+#include "app/core/document/filechoice.h"
 #include "app/win32/kit/clipboard.h"
 #include "app/win32/kit/filedialog.h"
 #include "app/win32/kit/messagebox.h"
 
 namespace {
 
-// Our files, then all files.
 std::vector<CFileDialog::Filter> Filters() {
-    return {{CMainFrameTexts::kFilterName, std::string("*") + CMainFrameTexts::kFileExtension},
-            {CMainFrameTexts::kAllFilesFilterName, CFileDialog::kAllFilesPattern}};
+    std::vector<CFileDialog::Filter> filters;
+    for (int i = 0; i < CFileChoice::kFilterCount; ++i)
+        filters.push_back({CFileChoice::kFilters[i].name, CFileChoice::kFilters[i].pattern});
+    return filters;
 }
 
 }  // namespace
@@ -38,13 +40,15 @@ bool CTorvoDoc::SetClipboardText(const std::string& text) { return CClipboard::P
 
 void CTorvoDoc::DocumentChanged() { m_window.DocumentChanged(); }
 
-bool CTorvoDoc::AskOpenName(std::string* path) { return AskFileName(false, std::string(), path); }
+// An empty folder leaves it to the system, which opens where the program's dialogs were last.
+bool CTorvoDoc::AskOpenName(std::string* path) { return AskFileName(false, std::string(), std::string(), path); }
 
-bool CTorvoDoc::AskSaveName(const std::string&, const std::string& name, std::string* path) {
-    return AskFileName(true, name, path);
+bool CTorvoDoc::AskSaveName(const std::string& current, const std::string& name, std::string* path) {
+    return AskFileName(true, CFileChoice::SaveFolder(current), name, path);
 }
 
-bool CTorvoDoc::AskFileName(bool save, const std::string& proposed, std::string* path) {
+bool CTorvoDoc::AskFileName(bool save, const std::string& folder, const std::string& proposed, std::string* path) {
     // The extension without its dot.
-    return CFileDialog::Ask(m_window.Hwnd(), save, Filters(), CMainFrameTexts::kFileExtension + 1, proposed, path);
+    return CFileDialog::Ask(m_window.Hwnd(), save, Filters(), CMainFrameTexts::kFileExtension + 1, folder, proposed,
+                            path);
 }

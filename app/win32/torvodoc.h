@@ -49,7 +49,7 @@ private:
     bool AskSaveName(const std::string& current, const std::string& name, std::string* path) override;
 
     // The system's open or save dialog; false when it was cancelled.
-    bool AskFileName(bool save, const std::string& name, std::string* path);
+    bool AskFileName(bool save, const std::string& folder, const std::string& name, std::string* path);
 
     Window& m_window;
     CGameDocument m_game{this};

@@ -12,8 +12,16 @@
 #include "app/win32/settingsdlg.h"
 #include "app/win32/viewframe.h"
 
-CTorvoView::CTorvoView(IViewFrame& frame, CGameDocument& document) : m_frame(frame), m_document(document) {
-    if (*m_bitmaps.Load() == '\0') m_board = std::make_unique<CGdiBoard>(m_bitmaps);
+namespace {
+
+// Comes once the message loop runs, and with it the main window.
+constexpr UINT kTellMissingPictures = WM_APP + 2;
+
+}  // namespace
+
+CTorvoView::CTorvoView(IViewFrame& frame, CGameDocument& document)
+    : m_frame(frame), m_document(document), m_missing(CPieceBitmaps::MissingText(m_bitmaps.Load())) {
+    if (m_missing.empty()) m_board = std::make_unique<CGdiBoard>(m_bitmaps);
 }
 
 CTorvoView::~CTorvoView() = default;
@@ -31,6 +39,7 @@ bool CTorvoView::Create(HWND parent) {
     CreateHwnd(WS_EX_CLIENTEDGE, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 0, 0, 0, 0, parent, nullptr,
                reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)));
     if (m_hwnd) ShowScrollBar(m_hwnd, SB_VERT, FALSE);
+    if (m_hwnd && !m_missing.empty()) PostMessageW(m_hwnd, kTellMissingPictures, 0, 0);
     return m_hwnd != nullptr;
 }
 
@@ -53,7 +62,10 @@ LRESULT CTorvoView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnVScroll(LOWORD(wParam));
             return 0;
         case WM_MOUSEWHEEL:
-            OnVScroll(GET_WHEEL_DELTA_WPARAM(wParam) > 0 ? SB_LINEUP : SB_LINEDOWN);
+            OnWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+            return 0;
+        case kTellMissingPictures:
+            ShowMessage(m_missing.c_str(), CPieceBitmaps::kMissingCaption);
             return 0;
         case WM_SETCURSOR:
             if (m_busy.OnSetCursor(lParam)) return TRUE;
@@ -96,6 +108,21 @@ void CTorvoView::SetScrolledSize(int, int height) { m_scroll.SetContentHeight(m_
 
 void CTorvoView::OnVScroll(int request) {
     if (!m_controller.ShowsBoard() && m_scroll.OnScroll(m_hwnd, request)) InvalidateRect(m_hwnd, nullptr, TRUE);
+}
+
+void CTorvoView::OnWheel(int rotation) {
+    if (m_controller.ShowsBoard()) return;
+    UINT perNotch = CWheelScroll::kLinesPerNotch;
+    SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &perNotch, 0);
+    if (perNotch == WHEEL_PAGESCROLL) {
+        // The user's "one screen a notch".
+        RECT client;
+        GetClientRect(m_hwnd, &client);
+        perNotch = static_cast<UINT>(client.bottom / CViewController::kScrollLine);
+    }
+    const int lines = m_wheel.Lines(rotation, static_cast<int>(perNotch));
+    if (lines != 0 && m_scroll.ScrollBy(m_hwnd, -lines * CViewController::kScrollLine))
+        InvalidateRect(m_hwnd, nullptr, TRUE);
 }
 
 void CTorvoView::EnterThinking() { m_frame.EnterThinking(); }

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/core/picture/piecebitmaps.h"
+#include "app/core/view/wheelscroll.h"
 #include "app/core/view/viewcontroller.h"
 #include "app/core/view/viewplatform.h"
 #include "app/win32/kit/basewindow.h"
@@ -56,12 +57,15 @@ private:
     void OnPaint();
     void OnClick(WPARAM flags, int x, int y);
     void OnVScroll(int request);
+    void OnWheel(int rotation);
 
     IViewFrame& m_frame;
     CGameDocument& m_document;
     CPieceBitmaps m_bitmaps;
     std::unique_ptr<CGdiBoard> m_board;  // null when the bitmaps failed
+    std::string m_missing;               // and what the user is told then
     CViewController m_controller{*this};
     CBusyCursor m_busy;
     CVerticalScroll m_scroll{CViewController::kScrollLine};  // over the notation
+    CWheelScroll m_wheel;
 };

@@ -4,7 +4,9 @@
 #include <wx/docview.h>
 #include <wx/settings.h>
 
+#include "app/core/frame/framesize.h"
 #include "app/core/frame/reportfiles.h"
+#include "app/core/frame/screenscale.h"
 #include "app/core/view/viewcontroller.h"
 #include "app/wx/gtkglue.h"
 
@@ -12,6 +14,7 @@ wxBEGIN_EVENT_TABLE(CBoardCanvas, wxScrolled<wxWindow>)
     EVT_PAINT(CBoardCanvas::OnPaint)
     EVT_LEFT_DOWN(CBoardCanvas::OnLeftDown)
     EVT_SIZE(CBoardCanvas::OnSize)
+    EVT_MOUSEWHEEL(CBoardCanvas::OnWheel)
 wxEND_EVENT_TABLE()
 
 CBoardCanvas::CBoardCanvas(wxWindow* parent, wxView* view, CViewController* controller)
@@ -59,7 +62,31 @@ void CBoardCanvas::Click(const wxMouseEvent& event, const wxPoint& point) {
 void CBoardCanvas::OnSize(wxSizeEvent& event) {
     // The board is stretched anew to any size.
     Refresh(false);
+    KeepSmallestBoard();
     event.Skip();
+}
+
+// The frame is never made so small that the board goes below its smallest:
+// what the bars, menu and borders take now comes on top of it. Asked at every
+// size, since a bar shown or hidden changes it.
+void CBoardCanvas::KeepSmallestBoard() {
+    wxWindow* frame = GetParent();
+    if (!frame) return;
+    const wxSize chrome = frame->GetSize() - GetSize();
+    // The toolkit's own scale: none on GTK, whose sizes are the screen's logical pixels.
+    const CFrameSize::Size smallest = CFrameSize::Smallest({chrome.x, chrome.y}, FromDIP(CScreenScale::kBaseDpi));
+    frame->SetMinSize(wxSize(smallest.width, smallest.height));
+}
+
+void CBoardCanvas::OnWheel(wxMouseEvent& event) {
+    // Sideways turns, and the board, which never scrolls, keep the toolkit's handling.
+    if (event.GetWheelAxis() != wxMOUSE_WHEEL_VERTICAL || m_scrolledSize == wxSize()) {
+        event.Skip();
+        return;
+    }
+    // One scroll unit is one line.
+    const int lines = m_wheel.Lines(event.GetWheelRotation(), event.GetLinesPerAction());
+    if (lines != 0) Scroll(-1, GetViewStart().y - lines);
 }
 
 void CBoardCanvas::SetScrolledSize(int width, int height) {

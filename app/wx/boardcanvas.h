@@ -5,6 +5,8 @@
 
 #include <wx/scrolwin.h>
 
+#include "app/core/view/wheelscroll.h"
+
 class CViewController;
 class wxView;
 
@@ -28,6 +30,8 @@ private:
     void OnPaint(wxPaintEvent& event);
     void OnLeftDown(wxMouseEvent& event);
     void OnSize(wxSizeEvent& event);
+    void OnWheel(wxMouseEvent& event);
+    void KeepSmallestBoard();
     void WriteGeometry();
 
     wxDECLARE_EVENT_TABLE();
@@ -35,4 +39,5 @@ private:
     wxView* m_view;
     CViewController* m_controller;
     wxSize m_scrolledSize;
+    CWheelScroll m_wheel;
 };

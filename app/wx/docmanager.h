@@ -15,4 +15,10 @@ public:
     // The document with its view; its first step is the command line's (CGameDocument::Start).
     CTorvoDoc* MakeDocument();
     CTorvoDoc* Document() const;
+
+private:
+    // "&Drucken...": through the view, which tells a printer's refusal.
+    void OnPrintNotation(wxCommandEvent& event);
+
+    wxDECLARE_EVENT_TABLE();
 };

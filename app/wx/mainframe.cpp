@@ -12,6 +12,7 @@
 #include "app/core/base/mainframetexts.h"
 #include "app/core/document/recentfiles.h"
 #include "app/core/frame/framemenu.h"
+#include "app/core/frame/framesize.h"
 #include "app/wx/aboutdlg.h"
 #include "app/wx/boardcanvas.h"
 #include "app/wx/docmanager.h"
@@ -28,14 +29,11 @@ namespace {
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 wxString U(const std::string& utf8) { return wxString::FromUTF8(utf8.c_str()); }
 
-constexpr int kInitialWidth = 560;
-constexpr int kInitialHeight = 600;
-
 }  // namespace
 
 CMainFrame::CMainFrame(wxDocManager* manager, CRecentFiles& recent)
     : wxDocParentFrame(manager, nullptr, wxID_ANY, U(CMainFrameTexts::kWindowTitle), wxDefaultPosition,
-                       wxSize(kInitialWidth, kInitialHeight)),
+                       wxSize(CFrameSize::kFirstSize.width, CFrameSize::kFirstSize.height)),
       m_recent(recent) {
     SetIcons(CResources::ProgramIcons());
     CreateMenus();

@@ -2,9 +2,9 @@
 
 #include <wx/clipbrd.h>
 #include <wx/filedlg.h>
-#include <wx/filename.h>
 
 #include "app/core/base/mainframetexts.h"
+#include "app/core/document/filechoice.h"
 #include "app/wx/messagebox.h"
 
 wxIMPLEMENT_DYNAMIC_CLASS(CTorvoDoc, wxDocument);
@@ -14,8 +14,13 @@ namespace {
 wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 wxString U(const std::string& utf8) { return wxString::FromUTF8(utf8.c_str()); }
 
-// "Torvo Files (*.pgn)|*.pgn"
-wxString Filter() { return U(CMainFrameTexts::kFilterName) + "|*" + U(CMainFrameTexts::kFileExtension); }
+// "Torvo Files (*.pgn)|*.pgn|Alle Dateien (*.*)|*"
+wxString Filter() {
+    wxString filter;
+    for (int i = 0; i < CFileChoice::kFilterCount; ++i)
+        filter += (i > 0 ? "|" : "") + U(CFileChoice::kFilters[i].name) + "|" + U(CFileChoice::kFilters[i].pattern);
+    return filter;
+}
 
 }  // namespace
 
@@ -64,9 +69,8 @@ bool CTorvoDoc::AskOpenName(std::string* path) {
     return true;
 }
 
-// As the toolkit's own "Save As" asks: in the folder of the game's file, else the last one.
 bool CTorvoDoc::AskSaveName(const std::string& current, const std::string& name, std::string* path) {
-    wxString folder = wxPathOnly(U(current));
+    wxString folder = U(CFileChoice::SaveFolder(current));
     if (folder.empty()) folder = GetDocumentManager()->GetLastDirectory();
     const wxString chosen = wxFileSelector(_("Save As"), folder, U(name), U(CMainFrameTexts::kFileExtension + 1),
                                            Filter(), wxFD_SAVE | wxFD_OVERWRITE_PROMPT, GetDocumentWindow());

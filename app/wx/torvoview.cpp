@@ -8,6 +8,7 @@
 
 #include "app/core/base/mainframetexts.h"
 #include "app/core/frame/framecontroller.h"
+#include "app/core/view/printpage.h"
 #include "app/wx/boardcanvas.h"
 #include "app/wx/dcsurface.h"
 #include "app/wx/legalmovesdlg.h"
@@ -37,12 +38,14 @@ bool CTorvoView::OnCreate(wxDocument* doc, long flags) {
     wxWindow* frame = wxTheApp->GetTopWindow();
     m_frame = dynamic_cast<IViewFrame*>(frame);
     if (!m_frame) return false;
-    // The bitmaps come before the window.
-    const char* error = m_bitmaps.Load();
-    if (*error)
-        wxLogError("%s", U(error));
-    else
+    // The bitmaps come before the window; a failure is told once the window stands.
+    const std::string missing = CPieceBitmaps::MissingText(m_bitmaps.Load());
+    if (missing.empty())
         m_picture = std::make_unique<CBoardPicture>(m_bitmaps);
+    else
+        frame->CallAfter([frame, missing] {
+            CMessageBox::Show(frame, U(missing.c_str()), U(CPieceBitmaps::kMissingCaption));
+        });
     SetFrame(frame);
     m_canvas = new CBoardCanvas(frame, this, &m_controller);
     m_frame->SetBoardCanvas(m_canvas);
@@ -79,13 +82,21 @@ void CTorvoView::OnDraw(wxDC* dc) {
 
 wxPrintout* CTorvoView::OnCreatePrintout() { return new CNotationPrintout(m_controller, Document()); }
 
-void CTorvoView::PrintDirect() {
-    wxPrinter printer;
+void CTorvoView::Print(wxPrintDialogData* data) {
+    wxPrinter printer(data);
     CNotationPrintout printout(m_controller, Document());
     // The toolkit's silent print waits for ever for a default printer when no
     // print service answers; its dialog always comes up, offers what there
     // is and can be cancelled.
-    printer.Print(GetFrame(), &printout, true);
+    bool printed = false;
+    {
+        wxLogNull quiet;  // the toolkit's own report would come as a second box
+        printed = printer.Print(GetFrame(), &printout, true);
+    }
+    const CPrintPage::Told told = CPrintPage::Report(
+        printed ? CPrintPage::kPrinted
+                : (wxPrinter::GetLastError() == wxPRINTER_CANCELLED ? CPrintPage::kCancelled : CPrintPage::kRefused));
+    if (told.text) CMessageBox::Show(GetFrame(), U(told.text), U(told.caption), wxOK | wxICON_EXCLAMATION);
 }
 
 CGameDocument* CTorvoView::Document() {

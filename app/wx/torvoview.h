@@ -4,6 +4,7 @@
 #pragma once
 
 #include <wx/docview.h>
+#include <wx/cmndata.h>
 
 #include <memory>
 #include <string>
@@ -28,8 +29,12 @@ public:
     void OnUpdate(wxView* sender, wxObject* hint) override;
     void OnChangeFilename() override;
     wxPrintout* OnCreatePrintout() override;
-    // Prints the notation for the -p switch, through the platform's print dialog.
-    void PrintDirect();
+    // Prints the notation through the platform's print dialog, with the
+    // printer and paper kept in `data` (null for the defaults); a printer's
+    // refusal is told in the program's box.
+    void Print(wxPrintDialogData* data);
+    // For the -p switch.
+    void PrintDirect() { Print(nullptr); }
 
     CViewController& Controller() { return m_controller; }
 

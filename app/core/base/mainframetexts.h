@@ -36,7 +36,7 @@ public:
     static constexpr const char* kWindowTitle = "Torvo Halvorn Schach Programm";
     static constexpr const char* kNewDocumentName = "NeuesSpiel";
     static constexpr const char* kFilterName = "Torvo Files (*.pgn)";
-    // The Windows file dialogs' second filter, the framework's own German entry.
+    // The file dialogs' second filter, the framework's own German entry.
     static constexpr const char* kAllFilesFilterName = "Alle Dateien (*.*)";
     static constexpr const char* kFileExtension = TORVO_FILE_EXTENSION;
     static constexpr const char* kFileTypeId = TORVO_FILE_TYPE_ID;
@@ -57,10 +57,11 @@ public:
     static constexpr const char* kSettingsSection = "Settings";
     static constexpr const char* kPreviewPagesEntry = "PreviewPages";
     static constexpr const char* kRecentFilesMenuText = "Letzte Datei";
-    // The Windows program's box when the printer refuses the page.
+    // The box when the printer refuses the page.
     static constexpr const char* kPrintRefusedText = "Der Drucker hat das Spiel nicht angenommen.";
-    // Its print boxes' caption, their texts without a printer or when the
-    // dialog failed (with the dialog's error number), and its preview's buttons.
+    // The print boxes' caption; the Windows program's texts without a printer
+    // or when its dialog failed (with the dialog's error number), and its
+    // preview's buttons.
     static constexpr const char* kPrintCaption = "Drucken";
     static constexpr const char* kNoPrinterText = "Es ist kein Drucker eingerichtet.";
     static constexpr const char* kPrintDialogFailedFormat = "Der Druckdialog ist fehlgeschlagen (Fehler %lu).";

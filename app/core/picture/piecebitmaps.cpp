@@ -53,3 +53,10 @@ void CPieceBitmaps::PieceImage(uint8_t code, int* picture, int* mask) {
         return;
     }
 }
+
+std::string CPieceBitmaps::MissingText(const char* loadError) {
+    if (loadError[0] == '\0') return std::string();
+    char text[kErrorSize + 100];
+    std::snprintf(text, sizeof text, kMissingFormat, loadError);
+    return text;
+}

@@ -1,5 +1,7 @@
 #include "app/core/view/printpage.h"
 
+#include "app/core/base/mainframetexts.h"
+
 namespace {
 
 constexpr int kTenthMillimetresPerInch = 254;
@@ -42,4 +44,9 @@ CPrintPage::Rect CPrintPage::Fit(const Paper& paper, const Rect& space) {
         width = static_cast<int>(shapeWidth * height / shapeHeight);
     }
     return {space.left + (space.width - width) / 2, space.top + (space.height - height) / 2, width, height};
+}
+
+CPrintPage::Told CPrintPage::Report(Outcome outcome) {
+    if (outcome != kRefused) return {nullptr, nullptr};
+    return {CMainFrameTexts::kPrintRefusedText, CMainFrameTexts::kPrintCaption};
 }

@@ -29,6 +29,14 @@ public:
         int dotsPerInchY;
     };
 
+    // How a print ended, as the toolkit tells it.
+    enum Outcome { kPrinted, kCancelled, kRefused };
+    // A box to tell it in; text null for none.
+    struct Told {
+        const char* text;
+        const char* caption;
+    };
+
     static int MillimetresToDots(int millimetres, int dotsPerInch);
     // A sheet of the given size, its origin at the corner.
     static Paper Sheet(int widthMillimetres, int heightMillimetres, int dotsPerInchX, int dotsPerInchY);
@@ -37,4 +45,7 @@ public:
     // The largest rectangle of the sheet's proportions that fits into the
     // space, centred in it.
     static Rect Fit(const Paper& paper, const Rect& space);
+    // Both programs tell a printer's refusal, and nothing else: the user
+    // sees a printed page or knows that he cancelled.
+    static Told Report(Outcome outcome);
 };

@@ -23,7 +23,8 @@ public:
     static std::wstring FilterText(const std::vector<Filter>& filters);
     // save: the save dialog, which asks before overwriting; otherwise the
     // open dialog, for a file that is there. extension: added to a name
-    // typed without one, without its dot. False when cancelled.
+    // typed without one, without its dot. folder: where the dialog opens;
+    // empty leaves it to the system. False when cancelled.
     static bool Ask(HWND owner, bool save, const std::vector<Filter>& filters, const char* extension,
-                    const std::string& proposed, std::string* path);
+                    const std::string& folder, const std::string& proposed, std::string* path);
 };

@@ -43,6 +43,13 @@ bool CVerticalScroll::OnScroll(HWND window, int request) {
         }
         default: return false;
     }
+    return MoveTo(window, y);
+}
+
+bool CVerticalScroll::ScrollBy(HWND window, int pixels) { return MoveTo(window, m_position + pixels); }
+
+bool CVerticalScroll::MoveTo(HWND window, int y) {
+    const int page = ClientHeight(window);
     const int last = m_height > page ? m_height - page : 0;
     y = y < 0 ? 0 : (y > last ? last : y);
     if (y == m_position) return false;

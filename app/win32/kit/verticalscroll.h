@@ -18,10 +18,15 @@ public:
     // A WM_VSCROLL request (SB_LINEUP, SB_PAGEDOWN, SB_THUMBTRACK, ...);
     // true when the top moved, and the window is to be painted anew.
     bool OnScroll(HWND window, int request);
+    // Moves the top by `pixels` (negative towards the start); true as OnScroll.
+    bool ScrollBy(HWND window, int pixels);
     // The content's top line, in pixels from its start.
     int Position() const { return m_position; }
 
 private:
+    // The top at y, kept between the ends; true when it moved.
+    bool MoveTo(HWND window, int y);
+
     int m_line;
     int m_height = 0;
     int m_position = 0;

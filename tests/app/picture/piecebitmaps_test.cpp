@@ -86,6 +86,20 @@ TEST(PieceBitmapsTest, EveryKindHasItsOwnShape) {
                 << CPieceBitmaps::kNames[a] << " and " << CPieceBitmaps::kNames[b];
 }
 
+TEST(PieceBitmapsTest, OnlyAFailedLoadIsToldWithItsCause) {
+    const struct {
+        const char* loadError;
+        const char* told;
+    } cases[] = {
+        {"", ""},
+        {"konigw: no such bitmap",
+         "Die Bilder der Figuren fehlen (konigw: no such bitmap).\nDas Brett kann nicht gezeigt werden."},
+        {"bauerb: wrong size",
+         "Die Bilder der Figuren fehlen (bauerb: wrong size).\nDas Brett kann nicht gezeigt werden."},
+    };
+    for (const auto& c : cases) EXPECT_EQ(CPieceBitmaps::MissingText(c.loadError), c.told) << c.loadError;
+}
+
 TEST(ResourceStoreTest, FindsNamesWithoutRegardToCase) {
     for (const char* name : {"KONIGM", "konigm", "KoNiGm", "BAUERB", "koord", "TOOLBAR"})
         EXPECT_NE(CResourceStore::Find(name), nullptr) << name;

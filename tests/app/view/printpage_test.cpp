@@ -68,3 +68,25 @@ TEST(PrintPage, SheetFitsIntoThePreviewInItsOwnShapeCentred) {
     ExpectRect(CPrintPage::Fit(a4, {5, 5, 0, 300}), 5, 5, 0, 0);
     ExpectRect(CPrintPage::Fit({0, 0, 0, 0, 96, 96}, {5, 5, 300, 300}), 5, 5, 0, 0);
 }
+
+TEST(PrintPage, OnlyAPrintersRefusalIsTold) {
+    const struct {
+        CPrintPage::Outcome outcome;
+        const char* text;
+        const char* caption;
+    } cases[] = {
+        {CPrintPage::kPrinted, nullptr, nullptr},
+        {CPrintPage::kCancelled, nullptr, nullptr},
+        {CPrintPage::kRefused, "Der Drucker hat das Spiel nicht angenommen.", "Drucken"},
+    };
+    for (const auto& c : cases) {
+        const CPrintPage::Told told = CPrintPage::Report(c.outcome);
+        if (c.text == nullptr) {
+            EXPECT_EQ(told.text, nullptr) << c.outcome;
+            continue;
+        }
+        ASSERT_NE(told.text, nullptr) << c.outcome;
+        EXPECT_STREQ(told.text, c.text);
+        EXPECT_STREQ(told.caption, c.caption);
+    }
+}
