@@ -12,8 +12,9 @@
 #include "app/win32/settingsdlg.h"
 #include "app/win32/viewframe.h"
 
-CTorvoView::CTorvoView(IViewFrame& frame, CGameDocument& document) : m_frame(frame), m_document(document) {
+CTorvoView::CTorvoView(IViewFrame& frame, CGameDocument& document) : m_frame(frame) {
     if (*m_bitmaps.Load() == '\0') m_board = std::make_unique<CGdiBoard>(m_bitmaps);
+    m_controller.SetDocument(&document);
 }
 
 CTorvoView::~CTorvoView() = default;
@@ -98,15 +99,9 @@ void CTorvoView::OnVScroll(int request) {
     if (!m_controller.ShowsBoard() && m_scroll.OnScroll(m_hwnd, request)) InvalidateRect(m_hwnd, nullptr, TRUE);
 }
 
-void CTorvoView::EnterThinking() { m_frame.EnterThinking(); }
-
-void CTorvoView::LeaveThinking() { m_frame.LeaveThinking(); }
-
 void CTorvoView::Repaint(bool eraseBackground) {
     if (m_hwnd) InvalidateRect(m_hwnd, nullptr, eraseBackground);
 }
-
-void CTorvoView::SetStatusText(const char* text) { m_frame.SetStatusText(text); }
 
 void CTorvoView::ShowMessage(const char* text, const char* caption) {
     CMessageBox::Show(m_frame.Hwnd(), text, caption);
