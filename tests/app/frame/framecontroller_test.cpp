@@ -254,6 +254,8 @@ TEST_F(FrameControllerTest, WithoutDocumentOrViewTheirCommandsDoNothing) {
         EXPECT_TRUE(frame.OnCommand(id)) << id;
     EXPECT_TRUE(window.log.empty()) << "a view without a document";
     frame.AttachView(nullptr);
+    window.view.SetStatusText("Weiss ist am Zug");
+    EXPECT_TRUE(window.log.empty()) << "a view taken out of the frame reaches it no more";
     for (int id : {cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave, cmd::kFileSaveAs, cmd::kFileMruFirst})
         EXPECT_TRUE(frame.OnCommand(id)) << id;
     for (int id : {cmd::kFlipBoard, cmd::kLegalMoves, cmd::kEditCopy}) EXPECT_FALSE(frame.OnCommand(id)) << id;
