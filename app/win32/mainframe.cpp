@@ -67,12 +67,14 @@ private:
 CMainFrame::CMainFrame(HINSTANCE instance, CRecentFiles& recent)
     : m_instance(instance), m_recent(recent), m_doc(std::make_unique<CTorvoDoc>(*this, recent)) {
     m_view = std::make_unique<CTorvoView>(*this, m_doc->Game());
+    m_controller.AttachView(&m_view->Controller());
     m_recent.SetChangeHandler([this] { RefreshRecentFiles(); });
 }
 
 CMainFrame::~CMainFrame() {
     m_recent.SetChangeHandler(nullptr);
     if (m_hwnd) DestroyWindow(m_hwnd);
+    m_controller.AttachView(nullptr);
     if (m_keys) DestroyAcceleratorTable(m_keys);
 }
 
@@ -301,10 +303,6 @@ bool CMainFrame::MeasurePane(int pane, CReportFiles::Pane* measured) {
 }
 
 void CMainFrame::DocumentChanged() { m_view->Controller().OnDocumentChanged(); }
-
-CGameDocument* CMainFrame::Document() { return &m_doc->Game(); }
-
-CViewController* CMainFrame::View() { return &m_view->Controller(); }
 
 void CMainFrame::RefreshRecentFiles() {
     if (HMENU bar = GetMenu(m_hwnd)) {

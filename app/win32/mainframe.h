@@ -48,14 +48,7 @@ public:
     // CTorvoDoc::Window: "<title> - Torvo Halvorn Schach Programm".
     void ShowCaption(const std::string& documentTitle) override;
     void DocumentChanged() override;
-    // IViewFrame
-    void SetStatusText(const char* text) override { m_controller.SetStatusText(text); }
-    void EnterThinking() override { m_controller.EnterThinking(); }
-    void LeaveThinking() override { m_controller.LeaveThinking(); }
-
     // IFramePlatform
-    CGameDocument* Document() override;
-    CViewController* View() override;
     void SetPaneText(int pane, const char* text) override;
     bool LockKeyOn(int pane) override;
     bool MeasurePane(int pane, CReportFiles::Pane* measured) override;

@@ -20,8 +20,9 @@ constexpr UINT kTellMissingPictures = WM_APP + 2;
 }  // namespace
 
 CTorvoView::CTorvoView(IViewFrame& frame, CGameDocument& document)
-    : m_frame(frame), m_document(document), m_missing(CPieceBitmaps::MissingText(m_bitmaps.Load())) {
+    : m_frame(frame), m_missing(CPieceBitmaps::MissingText(m_bitmaps.Load())) {
     if (m_missing.empty()) m_board = std::make_unique<CGdiBoard>(m_bitmaps);
+    m_controller.SetDocument(&document);
 }
 
 CTorvoView::~CTorvoView() = default;
@@ -125,15 +126,9 @@ void CTorvoView::OnWheel(int rotation) {
         InvalidateRect(m_hwnd, nullptr, TRUE);
 }
 
-void CTorvoView::EnterThinking() { m_frame.EnterThinking(); }
-
-void CTorvoView::LeaveThinking() { m_frame.LeaveThinking(); }
-
 void CTorvoView::Repaint(bool eraseBackground) {
     if (m_hwnd) InvalidateRect(m_hwnd, nullptr, eraseBackground);
 }
-
-void CTorvoView::SetStatusText(const char* text) { m_frame.SetStatusText(text); }
 
 void CTorvoView::ShowMessage(const char* text, const char* caption) {
     CMessageBox::Show(m_frame.Hwnd(), text, caption);

@@ -27,7 +27,7 @@ class CTorvoView : public CBaseWindow, public IViewPlatform {
 public:
     static constexpr const wchar_t* kClassName = L"TorvoView";
 
-    // The view shows the document's game; both are the frame's.
+    // The view shows the document's game, attached to it from the start; both are the frame's.
     CTorvoView(IViewFrame& frame, CGameDocument& document);
     ~CTorvoView() override;
 
@@ -36,12 +36,8 @@ public:
     CViewController& Controller() { return m_controller; }
 
     // IViewPlatform
-    CGameDocument* Document() override { return &m_document; }
-    void EnterThinking() override;
-    void LeaveThinking() override;
     void Repaint(bool eraseBackground) override;
     void SetScrolledSize(int width, int height) override;
-    void SetStatusText(const char* text) override;
     void ShowMessage(const char* text, const char* caption) override;
     bool AskYesNo(const char* text, const char* caption) override;
     bool MessageBoxShowing() override;
@@ -60,7 +56,6 @@ private:
     void OnWheel(int rotation);
 
     IViewFrame& m_frame;
-    CGameDocument& m_document;
     CPieceBitmaps m_bitmaps;
     std::unique_ptr<CGdiBoard> m_board;  // null when the bitmaps failed
     std::string m_missing;               // and what the user is told then

@@ -1,6 +1,6 @@
 // What the view needs of the frame it lives in: the owner of its boxes and
-// dialogs, the status bar's message, and the thinking scope that holds a
-// close request back.
+// dialogs. The status bar's message and the thinking scope are the frame's
+// controller's, which the view's controller is attached to.
 #pragma once
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -13,8 +13,4 @@ public:
     virtual ~IViewFrame() = default;
 
     virtual HWND Hwnd() const = 0;
-    virtual void SetStatusText(const char* text) = 0;
-    // Around a handler that may run the computer's thinking; calls nest.
-    virtual void EnterThinking() = 0;
-    virtual void LeaveThinking() = 0;
 };

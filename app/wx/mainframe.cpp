@@ -15,14 +15,11 @@
 #include "app/core/frame/framesize.h"
 #include "app/wx/aboutdlg.h"
 #include "app/wx/boardcanvas.h"
-#include "app/wx/docmanager.h"
 #include "app/wx/filedroptarget.h"
 #include "app/wx/gtkglue.h"
 #include "app/wx/messagebox.h"
 #include "app/wx/resources.h"
 #include "app/wx/statusbar.h"
-#include "app/wx/torvodoc.h"
-#include "app/wx/torvoview.h"
 
 namespace {
 
@@ -138,21 +135,6 @@ void CMainFrame::SetBoardCanvas(CBoardCanvas* canvas) {
     m_canvas = canvas;
     if (m_canvas && sizer) sizer->Add(m_canvas, 1, wxEXPAND);
     Layout();
-}
-
-CTorvoView* CMainFrame::ActiveView() const {
-    return wxDynamicCast(GetDocumentManager()->GetCurrentView(), CTorvoView);
-}
-
-CGameDocument* CMainFrame::Document() {
-    auto* manager = wxDynamicCast(GetDocumentManager(), CDocManager);
-    CTorvoDoc* document = manager ? manager->Document() : nullptr;
-    return document ? &document->Game() : nullptr;
-}
-
-CViewController* CMainFrame::View() {
-    CTorvoView* view = ActiveView();
-    return view ? &view->Controller() : nullptr;
 }
 
 void CMainFrame::SetStatusText(const wxString& text, int number) {

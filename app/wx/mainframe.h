@@ -12,7 +12,6 @@
 class CBoardCanvas;
 class CRecentFiles;
 class CStatusBar;
-class CTorvoView;
 class wxMenu;
 class wxToolBar;
 struct MenuEntry;
@@ -32,8 +31,6 @@ public:
     void DoGiveHelp(const wxString& text, bool show) override;
 
     // IFramePlatform
-    CGameDocument* Document() override;
-    CViewController* View() override;
     void SetPaneText(int pane, const char* text) override;
     bool LockKeyOn(int pane) override;
     bool MeasurePane(int pane, CReportFiles::Pane* measured) override;
@@ -55,7 +52,6 @@ private:
     void RefreshRecentFiles();
     void CreateKeyTable();
     void CreateTools();
-    CTorvoView* ActiveView() const;
     // The document manager's printing under the toolkit's own number.
     void Forward(int toolkitId);
 

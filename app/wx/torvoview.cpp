@@ -30,7 +30,10 @@ wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 CTorvoView::CTorvoView() = default;
 
 CTorvoView::~CTorvoView() {
-    if (m_canvas) m_canvas->Detach();
+    if (m_canvas) {
+        m_canvas->Detach();
+        LeaveFrame();
+    }
 }
 
 bool CTorvoView::OnCreate(wxDocument* doc, long flags) {
@@ -49,6 +52,8 @@ bool CTorvoView::OnCreate(wxDocument* doc, long flags) {
     SetFrame(frame);
     m_canvas = new CBoardCanvas(frame, this, &m_controller);
     m_frame->SetBoardCanvas(m_canvas);
+    FollowDocument();
+    m_frame->Controller().AttachView(&m_controller);
     Activate(true);
     return true;
 }
@@ -58,6 +63,7 @@ bool CTorvoView::OnClose(bool deleteWindow) {
     Activate(false);
     if (m_canvas) {
         m_canvas->Detach();
+        LeaveFrame();
         if (deleteWindow) {
             m_frame->SetBoardCanvas(nullptr);
             m_canvas->Destroy();
@@ -72,7 +78,20 @@ void CTorvoView::OnChangeFilename() {
         frame->SetTitle(U(CMainFrameTexts::Caption(GetDocument()->GetTitle().utf8_string()).c_str()));
 }
 
-void CTorvoView::OnUpdate(wxView*, wxObject*) { m_controller.OnDocumentChanged(); }
+void CTorvoView::OnUpdate(wxView*, wxObject*) {
+    FollowDocument();
+    m_controller.OnDocumentChanged();
+}
+
+void CTorvoView::FollowDocument() {
+    CTorvoDoc* doc = wxDynamicCast(GetDocument(), CTorvoDoc);
+    m_controller.SetDocument(doc ? &doc->Game() : nullptr);
+}
+
+void CTorvoView::LeaveFrame() {
+    if (m_frame && m_frame->Controller().View() == &m_controller) m_frame->Controller().AttachView(nullptr);
+    m_controller.SetDocument(nullptr);
+}
 
 void CTorvoView::OnDraw(wxDC* dc) {
     if (!m_canvas) return;
@@ -80,11 +99,11 @@ void CTorvoView::OnDraw(wxDC* dc) {
     m_controller.Paint(surface);
 }
 
-wxPrintout* CTorvoView::OnCreatePrintout() { return new CNotationPrintout(m_controller, Document()); }
+wxPrintout* CTorvoView::OnCreatePrintout() { return new CNotationPrintout(m_controller, m_controller.Document()); }
 
 void CTorvoView::Print(wxPrintDialogData* data) {
     wxPrinter printer(data);
-    CNotationPrintout printout(m_controller, Document());
+    CNotationPrintout printout(m_controller, m_controller.Document());
     // The toolkit's silent print waits for ever for a default printer when no
     // print service answers; its dialog always comes up, offers what there
     // is and can be cancelled.
@@ -99,29 +118,12 @@ void CTorvoView::Print(wxPrintDialogData* data) {
     if (told.text) CMessageBox::Show(GetFrame(), U(told.text), U(told.caption), wxOK | wxICON_EXCLAMATION);
 }
 
-CGameDocument* CTorvoView::Document() {
-    CTorvoDoc* doc = wxDynamicCast(GetDocument(), CTorvoDoc);
-    return doc ? &doc->Game() : nullptr;
-}
-
-void CTorvoView::EnterThinking() {
-    if (m_frame) m_frame->Controller().EnterThinking();
-}
-
-void CTorvoView::LeaveThinking() {
-    if (m_frame) m_frame->Controller().LeaveThinking();
-}
-
 void CTorvoView::Repaint(bool eraseBackground) {
     if (m_canvas) m_canvas->Refresh(eraseBackground);
 }
 
 void CTorvoView::SetScrolledSize(int width, int height) {
     if (m_canvas) m_canvas->SetScrolledSize(width, height);
-}
-
-void CTorvoView::SetStatusText(const char* text) {
-    if (m_frame) m_frame->Controller().SetStatusText(text);
 }
 
 void CTorvoView::ShowMessage(const char* text, const char* caption) {

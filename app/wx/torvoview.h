@@ -15,7 +15,6 @@
 #include "app/core/view/viewplatform.h"
 
 class CBoardCanvas;
-class CGameDocument;
 class IViewFrame;
 
 class CTorvoView : public wxView, public IViewPlatform {
@@ -39,13 +38,8 @@ public:
     CViewController& Controller() { return m_controller; }
 
     // IViewPlatform
-    // Null before the toolkit has given the view its document.
-    CGameDocument* Document() override;
-    void EnterThinking() override;
-    void LeaveThinking() override;
     void Repaint(bool eraseBackground) override;
     void SetScrolledSize(int width, int height) override;
-    void SetStatusText(const char* text) override;
     void ShowMessage(const char* text, const char* caption) override;
     bool AskYesNo(const char* text, const char* caption) override;
     bool MessageBoxShowing() override;
@@ -56,6 +50,11 @@ public:
     bool OpenAddress(const char* address) override;
 
 private:
+    // The controller takes the toolkit's document, or none.
+    void FollowDocument();
+    // Out of the frame's controller, before the view goes.
+    void LeaveFrame();
+
     CPieceBitmaps m_bitmaps;
     std::unique_ptr<CBoardPicture> m_picture;  // null when the bitmaps failed
     IViewFrame* m_frame = nullptr;

@@ -1,6 +1,5 @@
 // What the view needs of the frame it lives in: a place for its canvas, and
-// the frame's controller for the status bar's message and the thinking
-// scope that holds a close request back.
+// the frame's controller to attach the view's controller to.
 #pragma once
 
 class CBoardCanvas;

@@ -61,6 +61,14 @@ CFrameController::CFrameController(IFramePlatform& platform, const CReportFiles&
 CFrameController::CFrameController(IFramePlatform& platform)
     : CFrameController(platform, CReportFiles::Program(), TheMessagePump()) {}
 
+void CFrameController::AttachView(CViewController* view) {
+    if (m_view) m_view->SetFrame(nullptr);
+    m_view = view;
+    if (m_view) m_view->SetFrame(this);
+}
+
+CGameDocument* CFrameController::Document() const { return m_view ? m_view->Document() : nullptr; }
+
 const CFrameController::Route* CFrameController::RouteOf(int id) {
     for (const Route& route : kRoutes)
         if (id >= route.first && id <= route.last) return &route;
@@ -78,30 +86,29 @@ bool CFrameController::OnCommand(int id) {
         return true;
     }
     // The view's commands, F2 and F3 among them, are the view's alone.
-    CViewController* view = m_platform.View();
-    return view && view->OnCommand(id);
+    return m_view && m_view->OnCommand(id);
 }
 
 bool CFrameController::IsChecked(int id) { return CFrameMenu::IsCheckItem(id) && m_platform.BarShown(BarOf(id)); }
 
 void CFrameController::OnNewGame(int) {
-    if (CGameDocument* document = m_platform.Document()) document->OnNewDocument();
+    if (CGameDocument* document = Document()) document->OnNewDocument();
 }
 
 void CFrameController::OnOpen(int) {
-    if (CGameDocument* document = m_platform.Document()) document->Open();
+    if (CGameDocument* document = Document()) document->Open();
 }
 
 void CFrameController::OnSave(int) {
-    if (CGameDocument* document = m_platform.Document()) document->Save();
+    if (CGameDocument* document = Document()) document->Save();
 }
 
 void CFrameController::OnSaveAs(int) {
-    if (CGameDocument* document = m_platform.Document()) document->SaveAs();
+    if (CGameDocument* document = Document()) document->SaveAs();
 }
 
 void CFrameController::OnRecentFile(int id) {
-    if (CGameDocument* document = m_platform.Document())
+    if (CGameDocument* document = Document())
         document->OpenRecent(static_cast<size_t>(id - cmd::kFileMruFirst));
 }
 
@@ -115,8 +122,8 @@ void CFrameController::OnExit(int) { m_platform.CloseWindow(); }
 
 void CFrameController::OnShortHelp(int) {
     // Through the view, whose paints then leave the text to the box.
-    if (CViewController* view = m_platform.View())
-        view->SetStatusText(CShortHelp::kStatusText);
+    if (m_view)
+        m_view->SetStatusText(CShortHelp::kStatusText);
     else
         SetStatusText(CShortHelp::kStatusText);
     m_platform.ShowMessage(CShortHelp::Text(), CShortHelp::kCaption);

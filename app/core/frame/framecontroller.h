@@ -1,17 +1,22 @@
 // The main frame as both desktop programs run it: where every command of the
 // menu, the keys and the toolbar goes, the close request held back while the
 // computer thinks, the short help, the status bar's message with the prompts
-// and the lock keys' indicators. The platform does the toolkit's part.
+// and the lock keys' indicators. The view's controller is attached to it,
+// and through the view it reaches the document. The platform does the
+// toolkit's part.
 #pragma once
 
 #include "app/core/frame/deferredclose.h"
 #include "app/core/frame/frameplatform.h"
 #include "app/core/frame/lockkeystate.h"
 #include "app/core/frame/reportfiles.h"
+#include "app/core/view/framelink.h"
 
+class CGameDocument;
 class CMessagePump;
+class CViewController;
 
-class CFrameController {
+class CFrameController : public IFrameLink {
 public:
     // The status bar's panes: the message, then Caps Lock, Num Lock and Scroll Lock.
     static constexpr int kMessagePane = 0;
@@ -43,6 +48,16 @@ public:
     CFrameController(IFramePlatform& platform, const CReportFiles& reports, CMessagePump& pump);
     // The program's reports and pump.
     explicit CFrameController(IFramePlatform& platform);
+    CFrameController(const CFrameController&) = delete;
+    CFrameController& operator=(const CFrameController&) = delete;
+
+    // The view in the frame, wired both ways: its commands come from here,
+    // its status texts and thinking scopes go here. Null takes the view out;
+    // the shell does so before the view goes.
+    void AttachView(CViewController* view);
+    CViewController* View() const { return m_view; }
+    // The view's document; null while there is no view or it has none.
+    CGameDocument* Document() const;
 
     // A command of the menu, the keys or the toolbar; false when nobody here
     // handles it (no view yet, or not a command of the program's).
@@ -51,8 +66,8 @@ public:
     bool IsChecked(int id);
 
     // Around a handler that may run the computer's thinking; calls nest.
-    void EnterThinking() { m_close.EnterThinking(); }
-    void LeaveThinking();
+    void EnterThinking() override { m_close.EnterThinking(); }
+    void LeaveThinking() override;
     // A request to close the window: true when it may close now. While the
     // computer thinks the search is stopped and the close comes once the
     // handler that started it has returned. A request that cannot be refused
@@ -62,7 +77,7 @@ public:
     // The window and its bars are made: the message pane waits for a move.
     void OnCreated();
     // The first pane's text, from any part of the program.
-    void SetStatusText(const char* text);
+    void SetStatusText(const char* text) override;
     // While a menu item or a button is pointed at: its prompt, or the
     // system's for an item of the system menu; the idle text once the
     // pointer has left them or the menu has closed. A prompt the toolkit
@@ -101,6 +116,7 @@ private:
     IFramePlatform& m_platform;
     const CReportFiles& m_reports;
     CMessagePump& m_pump;
+    CViewController* m_view = nullptr;
     CDeferredClose m_close;
     CLockKeyState m_locks[kPaneCount];
     bool m_shown[kPaneCount] = {};

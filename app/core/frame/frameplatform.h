@@ -1,23 +1,16 @@
 // What the frame's controller asks of the main window around it: the
-// document and the view it holds, the status bar's panes, the bars, the
-// boxes, printing and closing. Each shell's main frame implements it with
-// its toolkit's calls.
+// status bar's panes, the bars, the boxes, printing and closing. Each
+// shell's main frame implements it with its toolkit's calls; the view is
+// attached to the controller itself.
 #pragma once
 
 #include "app/core/frame/reportfiles.h"
-
-class CGameDocument;
-class CViewController;
 
 class IFramePlatform {
 public:
     enum Bar { kToolbar, kStatusBar };
 
     virtual ~IFramePlatform() = default;
-
-    // The open game's document and the view's controller; null while there is none.
-    virtual CGameDocument* Document() = 0;
-    virtual CViewController* View() = 0;
 
     // A pane of the status bar: the message, or an indicator (empty when off).
     virtual void SetPaneText(int pane, const char* text) = 0;

@@ -3,6 +3,7 @@
 #include "app/core/base/mainframetexts.h"
 #include "app/core/document/gamedocument.h"
 #include "app/core/view/displaytext.h"
+#include "app/core/view/framelink.h"
 #include "app/core/view/viewplatform.h"
 #include "app/core/view/viewsurface.h"
 #include "engine/messagepump.h"
@@ -11,21 +12,20 @@
 namespace {
 
 // A handler that may end in the computer's thinking, from its start to its
-// return; one that may not holds no scope.
+// return, in the frame's scope; one that may not holds no scope.
 class CThinkingScope {
 public:
-    explicit CThinkingScope(IViewPlatform& platform, bool mayThink = true)
-        : m_platform(mayThink ? &platform : nullptr) {
-        if (m_platform) m_platform->EnterThinking();
+    explicit CThinkingScope(IFrameLink* frame, bool mayThink = true) : m_frame(mayThink ? frame : nullptr) {
+        if (m_frame) m_frame->EnterThinking();
     }
     ~CThinkingScope() {
-        if (m_platform) m_platform->LeaveThinking();
+        if (m_frame) m_frame->LeaveThinking();
     }
     CThinkingScope(const CThinkingScope&) = delete;
     CThinkingScope& operator=(const CThinkingScope&) = delete;
 
 private:
-    IViewPlatform* m_platform;
+    IFrameLink* m_frame;
 };
 
 }  // namespace
@@ -49,7 +49,7 @@ CViewController::CViewController(IViewPlatform& platform) : m_platform(platform)
 bool CViewController::OnCommand(int id) {
     for (const Command& command : kCommands) {
         if (command.id != id) continue;
-        CThinkingScope scope(m_platform, command.mayThink);
+        CThinkingScope scope(m_frame, command.mayThink);
         (this->*command.run)();
         return true;
     }
@@ -57,7 +57,7 @@ bool CViewController::OnCommand(int id) {
 }
 
 void CViewController::OnBoardClick(const MouseButtons& held, int x, int y, int width, int height) {
-    CThinkingScope scope(m_platform);
+    CThinkingScope scope(m_frame);
     m_moves.OnBoardClick(held.LeftAlone(), x, y, width, height);
 }
 
@@ -86,11 +86,11 @@ void CViewController::OnSuggestion() {
 }
 
 void CViewController::OnEditCopy() {
-    if (CGameDocument* document = m_platform.Document()) document->OnEditCopy();
+    if (m_document) m_document->OnEditCopy();
 }
 
 void CViewController::OnEditPaste() {
-    if (CGameDocument* document = m_platform.Document()) document->OnEditPaste();
+    if (m_document) m_document->OnEditPaste();
 }
 
 void CViewController::OnHomepage() {
@@ -108,8 +108,8 @@ void CViewController::Paint(IViewSurface& surface) {
     m_platform.SetScrolledSize(0, 0);
     CGameFacade* facade = Facade();
     if (!facade || !surface.DrawBoard(*facade, m_moves.Picker())) return;
-    if (m_paintStatus.OnPaint(surface.Width(), surface.Height(), m_platform.MessageBoxShowing()))
-        m_platform.SetStatusText(DisplayText(facade->StatusText()));
+    if (m_paintStatus.OnPaint(surface.Width(), surface.Height(), m_platform.MessageBoxShowing()) && m_frame)
+        m_frame->SetStatusText(DisplayText(facade->StatusText()));
 }
 
 CNotationLayout::Extent CViewController::DrawNotation(INotationSurface& surface, int width) {
@@ -128,27 +128,18 @@ void CViewController::EndPrinting() {
     Repaint(true);
 }
 
-CGameFacade* CViewController::Facade() {
-    CGameDocument* document = m_platform.Document();
-    return document ? document->GetFacade() : nullptr;
-}
+CGameFacade* CViewController::Facade() { return m_document ? m_document->GetFacade() : nullptr; }
 
 // Without a document there is still the program's pump, whose thinking
 // flag a search below us reads, and no game to tell from another: number 0.
-CMessagePump* CViewController::Pump() {
-    CGameDocument* document = m_platform.Document();
-    return document ? document->GetPump() : &TheMessagePump();
-}
+CMessagePump* CViewController::Pump() { return m_document ? m_document->GetPump() : &TheMessagePump(); }
 
-long CViewController::GameNumber() {
-    CGameDocument* document = m_platform.Document();
-    return document ? document->GameNumber() : kNoGame;
-}
+long CViewController::GameNumber() { return m_document ? m_document->GameNumber() : kNoGame; }
 
 void CViewController::SetStatusText(const char* text) {
     // A command's own text: a box shown with it keeps it (see CPaintStatus).
     m_paintStatus.TextWritten();
-    m_platform.SetStatusText(text);
+    if (m_frame) m_frame->SetStatusText(text);
 }
 
 void CViewController::ShowMessage(const char* text, const char* caption) { m_platform.ShowMessage(text, caption); }

@@ -1,7 +1,8 @@
 // The view of the open game as both desktop programs run it: its display
 // mode, the commands it handles, its clicks, its paints and their status
 // text, and printing's notation. The thinking and move-entry controls work
-// through it; the platform does the toolkit's part.
+// through it. It holds its document and the frame's controller it is
+// attached to; the platform does the toolkit's part.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +18,8 @@
 #include "app/core/view/thinkingcontrol.h"
 #include "app/core/view/thinkingview.h"
 
+class CGameDocument;
+class IFrameLink;
 class INotationSurface;
 class IViewPlatform;
 class IViewSurface;
@@ -45,6 +48,16 @@ public:
 
     // The platform is not owned and must outlive the controller.
     explicit CViewController(IViewPlatform& platform);
+
+    // The document whose game the view shows, given when the shell attaches
+    // the view to it; null while there is none, as a toolkit's document
+    // framework may have for a moment: the view then has no game.
+    void SetDocument(CGameDocument* document) { m_document = document; }
+    CGameDocument* Document() const { return m_document; }
+    // The frame's controller that takes the status texts and holds the
+    // thinking scope; set by it (CFrameController::AttachView), null while
+    // the view is in no frame.
+    void SetFrame(IFrameLink* frame) { m_frame = frame; }
 
     // A command of the menu, the keys or the toolbar; false when it is not the view's.
     bool OnCommand(int id);
@@ -102,6 +115,8 @@ private:
     void OnHomepage();
 
     IViewPlatform& m_platform;
+    CGameDocument* m_document = nullptr;
+    IFrameLink* m_frame = nullptr;
     CPaintStatus m_paintStatus;
     CThinkingControl m_thinking{*this};
     CMoveEntryControl m_moves{*this};

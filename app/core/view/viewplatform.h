@@ -1,12 +1,11 @@
-// What the view's controller asks of the program around it: the document,
-// the frame's thinking scope, the view's window with its status bar,
-// boxes, dialogs and cursor, and the system's browser. Each shell's view
-// implements it with its toolkit's calls.
+// What the view's controller asks of the toolkit around it: the view's
+// window, boxes, dialogs and cursor, and the system's browser. Each shell's
+// view implements it with its toolkit's calls; the document and the frame
+// are wired to the controller itself.
 #pragma once
 
 #include <string>
 
-class CGameDocument;
 class CGameFacade;
 class CSettingsDlgLogic;
 
@@ -14,22 +13,11 @@ class IViewPlatform {
 public:
     virtual ~IViewPlatform() = default;
 
-    // The open game's document; null while the shell has none, as a
-    // toolkit's document framework may for a moment.
-    virtual CGameDocument* Document() = 0;
-
-    // Around a handler that may run the computer's thinking: the frame holds
-    // a close request back until the outermost one has returned.
-    virtual void EnterThinking() = 0;
-    virtual void LeaveThinking() = 0;
-
     // Asks for a paint of the whole view, erasing the background first or not.
     virtual void Repaint(bool eraseBackground) = 0;
     // The area the view's content takes, to scroll over; 0 x 0 for the
     // board, which never scrolls.
     virtual void SetScrolledSize(int width, int height) = 0;
-    // The first pane of the status bar.
-    virtual void SetStatusText(const char* text) = 0;
     // Modal boxes: with an OK button, and with Yes and No (true for Yes).
     virtual void ShowMessage(const char* text, const char* caption) = 0;
     virtual bool AskYesNo(const char* text, const char* caption) = 0;

@@ -20,6 +20,7 @@
 #include "app/core/frame/shorthelp.h"
 #include "app/core/view/viewcontroller.h"
 #include "app/core/view/viewplatform.h"
+#include "app/core/view/viewsurface.h"
 #include "app/tempfolder.h"
 #include "engine/messagepump.h"
 #include "game/game.h"
@@ -35,21 +36,22 @@ std::string ReadBytes(const fs::path& path) {
 }
 
 // The main window with its document and view as a shell wires them: the
-// frame, the view and the document each ask it for the toolkit's part, and
-// it records every call as a line. The view's status texts and thinking
-// scopes go to the frame's controller, as in both programs.
+// view attached to its document and to the frame's controller, which takes
+// its status texts and thinking scopes. The frame, the view and the
+// document each ask it for the toolkit's part, and it records every call as
+// a line.
 class FakeWindow : public IFramePlatform, public IViewPlatform, public CDocumentPlatform {
 public:
     explicit FakeWindow(const fs::path& folder)
         : reports((folder / "status.log").u8string(), std::string(), (folder / "panes.txt").u8string()) {
         document.UseRecentFiles(&recent);
         document.OnNewDocument();
+        view.SetDocument(&document);
+        frame.AttachView(&view);
         log.clear();
     }
 
     // IFramePlatform
-    CGameDocument* Document() override { return hasDocument ? &document : nullptr; }
-    CViewController* View() override { return hasView ? &view : nullptr; }
     void SetPaneText(int pane, const char* text) override {
         paneTexts[pane] = text;
         Log("pane " + std::to_string(pane) + " " + text);
@@ -79,14 +81,11 @@ public:
     void CloseLater() override { Log("close later"); }
 
     // IViewPlatform
-    // Document() is the frame's.
-    void EnterThinking() override { frame.EnterThinking(); }
-    void LeaveThinking() override { frame.LeaveThinking(); }
     void Repaint(bool erase) override { Log(erase ? "repaint erased" : "repaint"); }
     void SetScrolledSize(int, int) override {}
-    void SetStatusText(const char* text) override { frame.SetStatusText(text); }
     bool AskYesNo(const char*, const char* caption) override {
         Log("ask " + std::string(caption));
+        if (whileModal) whileModal();
         return false;
     }
     bool MessageBoxShowing() override { return false; }
@@ -97,10 +96,13 @@ public:
     }
     std::string TypeMove() override {
         Log("type");
-        if (whileTyping) whileTyping();
+        if (whileModal) whileModal();
         return std::string();
     }
-    void EditSettings(CSettingsDlgLogic&) override { Log("settings"); }
+    void EditSettings(CSettingsDlgLogic& settings) override {
+        Log("settings");
+        settings.m_autoReply = autoReply;
+    }
     bool OpenAddress(const char* address) override {
         Log("open " + std::string(address));
         return true;
@@ -138,15 +140,15 @@ public:
     CRecentFiles recent;
     CGameDocument document{this};
     CViewController view{*this};
-    bool hasDocument = true;
-    bool hasView = true;
     bool shown[2] = {true, true};
     bool systemLocks[CFrameController::kPaneCount] = {};
     bool barOnScreen = true;
     int measures = 0;
     std::string paneTexts[CFrameController::kPaneCount];
     std::vector<std::string> boxTexts;
-    std::function<void()> whileTyping;
+    int autoReply = CSettingsDlgLogic::kDefaultAutoReply;
+    // Run inside a modal dialog's or box's loop.
+    std::function<void()> whileModal;
     std::vector<std::string> log;
 };
 
@@ -159,6 +161,20 @@ protected:
     TempFolder m_folder{"framecontroller_"};
     FakeWindow window{m_folder.Path()};
     CFrameController& frame = window.frame;
+};
+
+// A screen of kBoardSize pixels square that draws the board.
+class FakeScreen : public IViewSurface {
+public:
+    static constexpr int kBoardSize = 400;
+
+    int Width() override { return kBoardSize; }
+    int Height() override { return kBoardSize; }
+    int TextHeight(const char*) override { return 10; }
+    int TextWidth(const char*) override { return 10; }
+    void SetFontPoints(int) override {}
+    void WriteText(int, int, const char*) override {}
+    bool DrawBoard(const CGameFacade&, const CSquarePicker&) override { return true; }
 };
 
 struct RouteCase {
@@ -233,8 +249,13 @@ TEST_F(FrameControllerTest, CommandsNobodyHandlesAreLeftToTheToolkit) {
 }
 
 TEST_F(FrameControllerTest, WithoutDocumentOrViewTheirCommandsDoNothing) {
-    window.hasDocument = false;
-    window.hasView = false;
+    window.view.SetDocument(nullptr);
+    for (int id : {cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave, cmd::kFileSaveAs, cmd::kFileMruFirst})
+        EXPECT_TRUE(frame.OnCommand(id)) << id;
+    EXPECT_TRUE(window.log.empty()) << "a view without a document";
+    frame.AttachView(nullptr);
+    window.view.SetStatusText("Weiss ist am Zug");
+    EXPECT_TRUE(window.log.empty()) << "a view taken out of the frame reaches it no more";
     for (int id : {cmd::kFileNew, cmd::kFileOpen, cmd::kFileSave, cmd::kFileSaveAs, cmd::kFileMruFirst})
         EXPECT_TRUE(frame.OnCommand(id)) << id;
     for (int id : {cmd::kFlipBoard, cmd::kLegalMoves, cmd::kEditCopy}) EXPECT_FALSE(frame.OnCommand(id)) << id;
@@ -307,12 +328,48 @@ TEST_F(FrameControllerTest, CloseThatCannotBeRefusedOrFindsNothingThinkingCloses
 // The user closes the window from the move-entry dialog's loop: the view's
 // command holds the frame's scope, so the close waits for it.
 TEST_F(FrameControllerTest, CloseDuringAViewCommandComesAfterIt) {
-    window.whileTyping = [this] {
+    window.whileModal = [this] {
         EXPECT_FALSE(frame.OnClose(true));
         EXPECT_EQ(window.log.back(), "type");
     };
     frame.OnCommand(cmd::kEnterMove);
     EXPECT_EQ(window.log, (std::vector<std::string>{"type", "close later"}));
+}
+
+// A click goes from the view's controller to the game and on to the frame's
+// status bar with no shell in between: the toolkit is asked only to repaint,
+// to show the pane's text and the box. The click holds the frame's thinking
+// scope, so a close asked for while its box is up waits for it.
+TEST_F(FrameControllerTest, ClickOnTheBoardReachesTheGameAndTheStatusBar) {
+    window.autoReply = 0;
+    window.view.OnCommand(cmd::kSettings);
+    FakeScreen screen;
+    const auto click = [this](int column, int row) {
+        const int square = FakeScreen::kBoardSize / 8;
+        window.view.OnBoardClick(MouseButtons(), column * square + square / 2, row * square + square / 2,
+                                 FakeScreen::kBoardSize, FakeScreen::kBoardSize);
+    };
+    window.view.Paint(screen);
+    window.log.clear();
+
+    click(4, 6);  // e2
+    click(4, 4);  // e4
+    window.view.Paint(screen);
+    EXPECT_EQ(window.document.GetFacade()->GetGame()->GetPly(), 1);
+    EXPECT_EQ(window.log, (std::vector<std::string>{"repaint", "repaint", "pane 0 Schwarz ist am Zug"}));
+    EXPECT_EQ(ReadBytes(Path("status.log")), "Weiss ist am Zug\nSchwarz ist am Zug\n");
+
+    window.log.clear();
+    window.whileModal = [this] { EXPECT_FALSE(frame.OnClose(true)); };
+    click(3, 1);  // d7
+    click(3, 5);  // d3, no move of a pawn
+    EXPECT_EQ(window.document.GetFacade()->GetGame()->GetPly(), 1);
+    ASSERT_EQ(window.log.size(), 5u);
+    EXPECT_EQ(window.log[0], "repaint");
+    EXPECT_EQ(window.log[1].rfind("pane 0 ", 0), 0u);
+    EXPECT_EQ(window.log[2], std::string("ask ") + CMoveEntryControl::kInvalidMoveCaption);
+    EXPECT_EQ(window.log[3], "repaint");
+    EXPECT_EQ(window.log[4], "close later");
 }
 
 TEST_F(FrameControllerTest, PromptsForAnyItem) {

@@ -12,6 +12,7 @@
 #include "app/core/dialogs/settingsdlglogic.h"
 #include "app/core/document/documentplatform.h"
 #include "app/core/document/gamedocument.h"
+#include "app/core/view/framelink.h"
 #include "app/core/view/viewplatform.h"
 #include "app/core/view/viewsurface.h"
 #include "engine/messagepump.h"
@@ -23,21 +24,29 @@ namespace {
 constexpr int kSize = 400;  // a square is 50 pixels
 
 // Records, one line a call, what the controller asks of the platform, of
-// the device it paints on and, through the document, of the clipboard;
-// answers as told. The document's boxes are the view's.
-class FakePlatform : public IViewPlatform, public IViewSurface, public CDocumentPlatform {
+// the frame it is attached to, of the device it paints on and, through the
+// document, of the clipboard; answers as told. The document's boxes are the view's.
+class FakePlatform : public IViewPlatform, public IFrameLink, public IViewSurface, public CDocumentPlatform {
 public:
     FakePlatform() { document.OnNewDocument(); }
 
-    CGameDocument* Document() override { return hasDocument ? &document : nullptr; }
+    // The view attached to the document and to this as its frame, as a shell does.
+    void Attach(CViewController& view) {
+        view.SetDocument(&document);
+        view.SetFrame(this);
+    }
+
+    // IFrameLink
     void EnterThinking() override { ++scopeDepth; }
     void LeaveThinking() override { --scopeDepth; }
+    void SetStatusText(const char* text) override { Log("status " + std::string(text)); }
+
+    // IViewPlatform
     void Repaint(bool erase) override { Log(erase ? "repaint erased" : "repaint"); }
     void SetScrolledSize(int width, int height) override {
         Log("scroll " + std::to_string(width) + "x" + std::to_string(height));
         if (width == 0 && height == 0) this->width += scrollBarWidth;
     }
-    void SetStatusText(const char* text) override { Log("status " + std::string(text)); }
     void ShowMessage(const char* text, const char* caption) override {
         Log("box " + std::string(caption) + ": " + text);
     }
@@ -104,7 +113,6 @@ public:
     }
 
     CGameDocument document{this};
-    bool hasDocument = true;
     bool boxShowing = false;
     bool boardDrawn = true;
     bool addressOpens = true;
@@ -123,6 +131,7 @@ public:
 
 class ViewControllerTest : public testing::Test {
 protected:
+    void SetUp() override { platform.Attach(view); }
     void TearDown() override {
         EXPECT_EQ(platform.scopeDepth, 0) << "every thinking scope is left";
         EXPECT_EQ(platform.waitCursor, 0) << "the wait cursor is left as it was found";
@@ -189,6 +198,7 @@ TEST_F(ViewControllerTest, NotationModeFollowsItsCommandsAndPrinting) {
         // Mated already: the computer's command only shows the box.
         for (const char* move : {"f2f3", "e7e5", "g2g4", "d8h4"}) ASSERT_STREQ(platform.Game()->EnterMove(move), "");
         CViewController view(platform);
+        platform.Attach(view);
         std::string trace;
         for (Event event : c.events) {
             trace += std::to_string(event) + " ";
@@ -349,7 +359,7 @@ TEST_F(ViewControllerTest, EditCommandsGoToTheDocumentOthersAreNotTheViews) {
 // has no game: no number, the program's pump, and the commands that need
 // the game leave it alone; the board is not drawn.
 TEST_F(ViewControllerTest, WithoutADocumentTheViewHasNoGame) {
-    platform.hasDocument = false;
+    view.SetDocument(nullptr);
     EXPECT_EQ(view.Facade(), nullptr);
     EXPECT_EQ(view.Pump(), &TheMessagePump());
     EXPECT_EQ(view.GameNumber(), CViewController::kNoGame);
@@ -366,7 +376,7 @@ TEST_F(ViewControllerTest, WithoutADocumentTheViewHasNoGame) {
     EXPECT_EQ(platform.log, (std::vector<std::string>{"scroll 0x0"}));
 
     // The document back: its game, untouched, and its number.
-    platform.hasDocument = true;
+    view.SetDocument(&platform.document);
     EXPECT_EQ(view.Facade(), platform.document.GetFacade());
     EXPECT_EQ(view.GameNumber(), platform.document.GameNumber());
     EXPECT_EQ(platform.Game()->GetGame()->GetPly(), 0);
