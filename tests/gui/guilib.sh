@@ -45,6 +45,16 @@ start_torvo() {
   TORVO_PID=$!
 }
 
+# A window manager, as on a desktop: title bars, placement, focus moving to
+# each new box. It ends with the test.
+start_window_manager() {
+  openbox --sm-disable >"$WORK_DIR/wm.out" 2>&1 &
+  WM_PID=$!
+  trap 'kill "$WM_PID" 2>/dev/null' EXIT
+  wait_for wm_running || { fail "openbox did not start"; return 1; }
+}
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
+
 torvo_running() { kill -0 "$TORVO_PID" 2>/dev/null; }
 
 # Id of the visible window whose title is exactly $1.
