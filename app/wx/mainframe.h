@@ -14,6 +14,7 @@ class CRecentFiles;
 class CStatusBar;
 class CTorvoView;
 class wxMenu;
+class wxMenuEvent;
 class wxToolBar;
 struct MenuEntry;
 
@@ -61,6 +62,7 @@ private:
 
     void OnCommand(wxCommandEvent& event);
     void OnUpdateCheck(wxUpdateUIEvent& event);
+    void OnMenuHighlight(wxMenuEvent& event);
     void OnFrameClick(wxMouseEvent& event);
     void OnClose(wxCloseEvent& event);
 
