@@ -9,6 +9,8 @@
 GUI_TIMEOUT=${GUI_TIMEOUT:-15}
 NEW_GAME_CAPTION="NeuesSpiel - Torvo Halvorn Schach Programm"
 COMPUTER_MOVES="Computer zieht "
+# The status log's line for a request to close the window, as it comes.
+CLOSE_REQUEST="close requested"
 TORVO_PID=""
 FAILURES=0
 
