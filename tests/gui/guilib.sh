@@ -108,6 +108,21 @@ status_lines() { wc -l <"$TORVO_STATUS_LOG"; }
 status_seen_since() { tail -n +"$(($2 + 1))" "$TORVO_STATUS_LOG" | grep -Fx -- "$1" >/dev/null; }
 wait_status_since() { wait_for status_seen_since "$1" "$2"; }
 
+# Whether the board has been painted since the log had $1 lines: each paint
+# writes the side to move.
+side_painted_since() { status_seen_since "Weiss ist am Zug" "$1" || status_seen_since "Schwarz ist am Zug" "$1"; }
+# Turns the board with F7 and back, each turn waited for by its paint. The
+# program handles the keys once any handler before them has returned, so
+# whatever that handler logs stands before the paints.
+turn_board_twice() {
+  local turn m
+  for turn in 1 2; do
+    m=$(status_lines)
+    keys_to "$1" F7 || return 1
+    wait_for side_painted_since "$m" || { echo "no repaint for F7 $turn" >&2; return 1; }
+  done
+}
+
 # Screen point at the centre of a board square such as e2, in either orientation.
 square_point() {
   local square=$1 flipped=${2:-0}

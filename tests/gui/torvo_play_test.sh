@@ -107,17 +107,12 @@ if wait_status_since "$THINKING" "$n"; then
     fail "no repaint for the click before the computer's move"
   fi
   # "Neu" while thinking: a new game, and the computer plays nothing. With
-  # thinking off the pump lets no event through, so the board turned twice
-  # with F7 is painted once the search has returned, after its move if it
-  # made one.
+  # thinking off the pump lets no event through: the board's two turns are
+  # painted once the search has returned, after its move if it made one.
   n=$(status_lines)
   keys_to "$CAPTION" ctrl+n
   wait_status_since "Weiss ist am Zug" "$n" || fail "no new game after Ctrl+N"
-  for turn in 1 2; do
-    m=$(status_lines)
-    keys_to "$CAPTION" F7
-    wait_status_since "Weiss ist am Zug" "$m" || fail "no repaint for F7 $turn after the new game"
-  done
+  turn_board_twice "$CAPTION" || fail "the board did not turn after the new game"
   board_shot new-game-while-thinking
   if computer_moved_since "$n"; then
     fail "the computer still moved after Ctrl+N: $(computer_move_since "$n")"

@@ -30,7 +30,6 @@ caption_width() {
 # The box's frame holds, besides the caption, the window's icon and three
 # buttons with their gaps.
 TITLE_BAR_EXTRA=72
-side_painted_since() { status_seen_since "Weiss ist am Zug" "$1" || status_seen_since "Schwarz ist am Zug" "$1"; }
 window_width() { xdotool getwindowgeometry "$1" | sed -nE 's/ *Geometry: ([0-9]+)x.*/\1/p'; }
 
 # A box captioned $1 is up, wide enough for its caption, and keeps the status
@@ -142,12 +141,7 @@ if wait_window "Mögliche Züge"; then
   fi
   keys_to "Mögliche Züge" Down Return
   wait_window_gone "Mögliche Züge" && pass "Enter closes the legal-moves list" || fail "Enter left the legal-moves list open"
-  # Each turn of the board is painted with the side to move.
-  for turn in 1 2; do
-    m=$(status_lines)
-    keys_to "$MAIN" F7
-    wait_for side_painted_since "$m" || fail "no repaint for F7 $turn after the list"
-  done
+  turn_board_twice "$MAIN" || fail "the board did not turn after the list"
   status_seen_since "Schwarz ist am Zug" "$n" && fail "Enter in the list played a move"
 else
   fail "the legal-moves list did not open"
