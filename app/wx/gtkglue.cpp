@@ -69,3 +69,8 @@ void CGtkGlue::KeepScrollBarsInSight(wxWindow* window) {
     if (widget && GTK_IS_SCROLLED_WINDOW(widget))
         gtk_scrolled_window_set_overlay_scrolling(GTK_SCROLLED_WINDOW(widget), FALSE);
 }
+
+void CGtkGlue::Realize(wxWindow* window) {
+    GtkWidget* widget = window ? window->GetHandle() : nullptr;
+    if (widget) gtk_widget_realize(widget);
+}

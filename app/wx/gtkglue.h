@@ -1,7 +1,8 @@
 // The few things the program asks of GTK itself, where wx does not reach:
 // the keyboard map's Scroll Lock, where an event came from, the pointer
 // over a greyed menu item (GTK highlights no insensitive item, so wx gives
-// no prompt for it), and scroll bars that stay in sight.
+// no prompt for it), scroll bars that stay in sight, and a window made
+// on the screen before it is shown.
 #pragma once
 
 #include <functional>
@@ -23,4 +24,9 @@ public:
     // bars get their own room beside the content and are always drawn
     // there, as far as its scroll-bar policy shows them.
     static void KeepScrollBarsInSight(wxWindow* window);
+    // A top-level window not yet shown gets its place on the X server at
+    // its own size. Shown unrealized, wx holds GTK's show back until the
+    // window manager has told the frame's borders, lays the window out 2
+    // pixels wide meanwhile, and the manager places that sliver.
+    static void Realize(wxWindow* window);
 };

@@ -54,6 +54,7 @@ CMainFrame::CMainFrame(wxDocManager* manager, CRecentFiles& recent)
     // Every command goes to the controller, which knows who carries it out.
     Bind(wxEVT_MENU, &CMainFrame::OnCommand, this);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateCheck, this);
+    Bind(wxEVT_MENU_HIGHLIGHT, &CMainFrame::OnMenuHighlight, this);
     Bind(wxEVT_LEFT_DOWN, &CMainFrame::OnFrameClick, this);
     Bind(wxEVT_LEFT_DCLICK, &CMainFrame::OnFrameClick, this);
     Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnClose, this);
@@ -205,6 +206,12 @@ void CMainFrame::OnUpdateCheck(wxUpdateUIEvent& event) {
         event.Check(m_controller.IsChecked(id));
     else
         event.Skip();
+}
+
+void CMainFrame::OnMenuHighlight(wxMenuEvent& event) {
+    // GTK takes the highlight off the item left before it puts it on the
+    // next one: no item is pointed at in between, and the prompt stays.
+    if (event.GetMenuId() != wxID_NONE) m_controller.OnCommandPointed(cmd::CommandOf(event.GetMenuId()));
 }
 
 void CMainFrame::OnFrameClick(wxMouseEvent& event) {

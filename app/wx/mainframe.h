@@ -13,6 +13,7 @@ class CBoardCanvas;
 class CRecentFiles;
 class CStatusBar;
 class wxMenu;
+class wxMenuEvent;
 class wxToolBar;
 struct MenuEntry;
 
@@ -57,6 +58,7 @@ private:
 
     void OnCommand(wxCommandEvent& event);
     void OnUpdateCheck(wxUpdateUIEvent& event);
+    void OnMenuHighlight(wxMenuEvent& event);
     void OnFrameClick(wxMouseEvent& event);
     void OnClose(wxCloseEvent& event);
 

@@ -16,6 +16,7 @@
 #include "app/core/frame/textlocale.h"
 #include "app/wx/configstore.h"
 #include "app/wx/docmanager.h"
+#include "app/wx/gtkglue.h"
 #include "app/wx/mainframe.h"
 #include "app/wx/torvodoc.h"
 #include "app/wx/torvoview.h"
@@ -110,6 +111,7 @@ bool CTorvoApp::OnInit() {
 }
 
 void CTorvoApp::ShowMainWindow() {
+    CGtkGlue::Realize(m_frame);
     m_frame->Show(true);
     m_frame->Update();
 }

@@ -9,6 +9,8 @@
 GUI_TIMEOUT=${GUI_TIMEOUT:-15}
 NEW_GAME_CAPTION="NeuesSpiel - Torvo Halvorn Schach Programm"
 COMPUTER_MOVES="Computer zieht "
+# The status log's line for a request to close the window, as it comes.
+CLOSE_REQUEST="close requested"
 TORVO_PID=""
 FAILURES=0
 
@@ -44,6 +46,16 @@ start_torvo() {
   "$exe" "$@" >"$WORK_DIR/torvo.out" 2>&1 &
   TORVO_PID=$!
 }
+
+# A window manager, as on a desktop: title bars, placement, focus moving to
+# each new box. It ends with the test.
+start_window_manager() {
+  openbox --sm-disable >"$WORK_DIR/wm.out" 2>&1 &
+  WM_PID=$!
+  trap 'kill "$WM_PID" 2>/dev/null' EXIT
+  wait_for wm_running || { fail "openbox did not start"; return 1; }
+}
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
 
 torvo_running() { kill -0 "$TORVO_PID" 2>/dev/null; }
 
@@ -95,6 +107,21 @@ status_lines() { wc -l <"$TORVO_STATUS_LOG"; }
 # (grep reads to the end: with -q it could stop early and fail the pipe.)
 status_seen_since() { tail -n +"$(($2 + 1))" "$TORVO_STATUS_LOG" | grep -Fx -- "$1" >/dev/null; }
 wait_status_since() { wait_for status_seen_since "$1" "$2"; }
+
+# Whether the board has been painted since the log had $1 lines: each paint
+# writes the side to move.
+side_painted_since() { status_seen_since "Weiss ist am Zug" "$1" || status_seen_since "Schwarz ist am Zug" "$1"; }
+# Turns the board with F7 and back, each turn waited for by its paint. The
+# program handles the keys once any handler before them has returned, so
+# whatever that handler logs stands before the paints.
+turn_board_twice() {
+  local turn m
+  for turn in 1 2; do
+    m=$(status_lines)
+    keys_to "$1" F7 || return 1
+    wait_for side_painted_since "$m" || { echo "no repaint for F7 $turn" >&2; return 1; }
+  done
+}
 
 # Screen point at the centre of a board square such as e2, in either orientation.
 square_point() {

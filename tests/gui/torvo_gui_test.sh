@@ -129,8 +129,7 @@ n=$(status_lines)
 keys_to "$CAPTION" F2
 wait_window "Zug" && type_to "Zug" "Nf3" && keys_to "Zug" Return
 wait_window_gone "Zug" || fail "Enter did not close the move-entry dialog"
-keys_to "$CAPTION" F7 F7
-sleep 0.5
+turn_board_twice "$CAPTION" || fail "the board did not turn after the move-entry dialog"
 status_seen_since "Schwarz ist am Zug" "$n" && fail "a move confirmed with Enter was played"
 
 # A refused click move asks whether to choose from the list; Yes opens it.
@@ -166,7 +165,7 @@ click_square e2
 click_square e4
 wait_status_since "Schwarz ist am Zug" "$n" && pass "e2-e4 played with the mouse" \
   || fail "e2-e4 with the mouse was not played"
-sleep 0.5
+turn_board_twice "$CAPTION" || fail "the board did not turn after e2-e4"
 grep -q "^Computer" <(tail -n +"$((n + 1))" "$TORVO_STATUS_LOG") && fail "the computer answered although told not to"
 screenshot after-e2e4
 

@@ -21,12 +21,7 @@ IDLE="Warte auf einen Zug."
 RECENT_PROMPT="Öffnet dieses Dokument"
 CONFIG_FILE="$WORK_DIR/home/.config/torvo.conf"
 
-# The window manager: title bars, focus moving to each new box.
-openbox --sm-disable >"$WORK_DIR/wm.out" 2>&1 &
-WM_PID=$!
-trap 'kill "$WM_PID" 2>/dev/null' EXIT
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
-wait_for wm_running || { fail "openbox did not start"; gui_finish window; }
+start_window_manager || gui_finish window
 
 # Width in pixels of a caption in the window manager's title font.
 caption_width() {
@@ -75,6 +70,21 @@ xdotool key Escape
 sleep 1
 [ "$(last_status)" = "$IDLE" ] && pass "idle text after the menu closed" \
   || fail "after the menu closed the status reads '$(last_status)', not '$IDLE'"
+
+# Walking down a menu and on to the next: each item's prompt in turn, with
+# no empty text between two of them.
+n=$(status_lines)
+keys_to "$MAIN" alt+d
+wait_status_since "Neues Spiel starten" "$n" || fail "the Datei menu did not open"
+xdotool key --delay 100 Down Down Right Down
+wait_status_since "Eingabe eines Zuges (PGN-Notation)" "$n" || fail "no prompt for the second item of the Züge menu"
+xdotool key Escape
+wait_status_since "$IDLE" "$n" || fail "no idle text once the menus were left"
+walk=$(tail -n +"$((n + 1))" "$TORVO_STATUS_LOG")
+grep -qx "Speichert das aktuelle Spiel" <<<"$walk" && grep -qx "Zeigt alle möglichen Züge an" <<<"$walk" \
+  || fail "prompts missing on the walk through the menus: $(tr '\n' '|' <<<"$walk")"
+grep -qx "" <<<"$walk" && fail "an empty status between the menus' prompts: $(tr '\n' '|' <<<"$walk")" \
+  || pass "the menus' prompts one after another, none empty"
 
 # The greyed "Letzte Datei" gives its prompt when the pointer is on it: the
 # pointer goes down the open menu as a hand would move it.
@@ -131,8 +141,7 @@ if wait_window "Mögliche Züge"; then
   fi
   keys_to "Mögliche Züge" Down Return
   wait_window_gone "Mögliche Züge" && pass "Enter closes the legal-moves list" || fail "Enter left the legal-moves list open"
-  keys_to "$MAIN" F7 F7
-  sleep 0.5
+  turn_board_twice "$MAIN" || fail "the board did not turn after the list"
   status_seen_since "Schwarz ist am Zug" "$n" && fail "Enter in the list played a move"
 else
   fail "the legal-moves list did not open"

@@ -2,10 +2,28 @@
 """Asks a window to close the way a window manager's close button does: a
 WM_DELETE_WINDOW client message. Under a bare X server there is no window
 manager to send it, and xdotool's windowclose would destroy the window instead.
-Usage: wm_close.py WINDOW_ID"""
+With a status log, a line number and a text it first waits until the log
+shows the text after that line: started beforehand, it sends the request as
+soon as the program has written the text.
+Usage: wm_close.py WINDOW_ID [STATUS_LOG LINE TEXT]"""
 import ctypes
 import ctypes.util
 import sys
+import time
+
+POLL_SECONDS = 0.005
+WAIT_SECONDS = 60
+
+
+def wait_for_line(log, after, text):
+    deadline = time.monotonic() + WAIT_SECONDS
+    while time.monotonic() < deadline:
+        with open(log, encoding="utf-8", errors="replace") as lines:
+            if text in [line.rstrip("\n") for line in lines][after:]:
+                return
+        time.sleep(POLL_SECONDS)
+    sys.exit("wm_close.py: no '%s' in %s" % (text, log))
+
 
 CLIENT_MESSAGE = 33
 
@@ -42,6 +60,8 @@ def main():
     display = x11.XOpenDisplay(None)
     if not display:
         sys.exit("wm_close.py: cannot open the display")
+    if len(sys.argv) == 5:
+        wait_for_line(sys.argv[2], int(sys.argv[3]), sys.argv[4])
     event = Event()
     event.client.type = CLIENT_MESSAGE
     event.client.window = window

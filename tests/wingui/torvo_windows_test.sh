@@ -350,10 +350,12 @@ wait_window "$CURRENT" && pass "after a restart the game stands under 'Letzte Da
   || fail "the recent file did not open from the menu after the restart"
 
 # --- Closing while the computer thinks ends the program cleanly --------------
+# Ready beforehand, the request goes the moment the thinking is shown.
 n=$(status_lines)
+"$(dirname "$0")/../gui/wm_close.py" "$(window_named "$CURRENT")" "$TORVO_STATUS_LOG" "$n" "Der Computer denkt" &
+sender=$!
 keys_to "$CURRENT" F8
-sleep 0.7
-wm_close "$CURRENT"
+wait "$sender" || fail "could not send the close request while the computer thinks"
 if wait_program_end; then
   torvo_status
   code=$?

@@ -142,6 +142,7 @@ void CFrameController::LeaveThinking() {
 }
 
 bool CFrameController::OnClose(bool canRefuse) {
+    m_reports.CloseRequest();
     if (canRefuse && !m_close.RequestClose(m_pump.Thinking() != CMessagePump::kThinkingOff)) {
         // The search and the handler that started it still run on this
         // window: stop the search, close once they have returned.

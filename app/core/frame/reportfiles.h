@@ -1,8 +1,8 @@
 // What the window shows, written to files for the end-to-end tests when the
-// environment names them: every status-bar message and the indicators'
-// changes (TORVO_STATUS_LOG), the board's screen rectangle
-// (TORVO_CANVAS_FILE) and the indicators' panes (TORVO_PANES_FILE). Without
-// the variables nothing is written.
+// environment names them: every status-bar message, the indicators' changes
+// and the requests to close the window as they come (TORVO_STATUS_LOG), the
+// board's screen rectangle (TORVO_CANVAS_FILE) and the indicators' panes
+// (TORVO_PANES_FILE). Without the variables nothing is written.
 #pragma once
 
 #include <string>
@@ -15,6 +15,9 @@ public:
     static constexpr const char* kPanesVariable = "TORVO_PANES_FILE";
     // Log lines of the indicator panes: "indicator SCRL on".
     static constexpr const char* kIndicatorPrefix = "indicator";
+    // The log line of a request to close the window: the tests tell by it
+    // whether the request came while the computer was thinking.
+    static constexpr const char* kCloseRequestLine = "close requested";
 
     // Screen pixels.
     struct Rect {
@@ -35,6 +38,7 @@ public:
     // Appends the text as a line of the status log.
     void Status(const std::string& text) const;
     void Indicator(const char* name, bool on) const;
+    void CloseRequest() const { Status(kCloseRequestLine); }
     // Replaces the canvas file's line: "x y width height".
     void Canvas(const Rect& screen) const;
     // Measuring the panes is only worth it when they are asked for.

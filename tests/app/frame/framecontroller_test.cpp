@@ -405,12 +405,14 @@ TEST_F(FrameControllerTest, NewWindowWaitsForAMove) {
     EXPECT_EQ(ReadBytes(Path("status.log")), std::string(CMainFrameTexts::kIdleText) + "\n");
 }
 
-TEST_F(FrameControllerTest, EveryStatusTextGoesToTheLog) {
+TEST_F(FrameControllerTest, EveryStatusTextAndCloseRequestGoesToTheLog) {
     frame.SetStatusText("Weiss ist am Zug");
     frame.OnCommandPointed(cmd::kFileOpen);
     frame.OnCommandPointed(CMainFrameTexts::kSeparator);
     frame.OnPointingEnded();
-    EXPECT_EQ(ReadBytes(Path("status.log")), "Weiss ist am Zug\nÖffnet ein altes Spielt\n\nWarte auf einen Zug.\n");
+    frame.OnClose(true);
+    EXPECT_EQ(ReadBytes(Path("status.log")),
+              "Weiss ist am Zug\nÖffnet ein altes Spielt\n\nWarte auf einen Zug.\nclose requested\n");
 }
 
 TEST_F(FrameControllerTest, IndicatorsFollowTheLockKeysAndTellTheirChanges) {
