@@ -15,7 +15,7 @@ void EnterAll(CGameFacade& facade, std::initializer_list<const char*> moves) {
     for (const char* move : moves) ASSERT_STREQ(facade.EnterMove(move), "") << move;
 }
 
-std::unique_ptr<CGameFacade> FromFen(const char* fen) {
+std::unique_ptr<CGameFacade> FacadeFromFen(const char* fen) {
     CPosition start{};
     EXPECT_EQ(start.SetupFen(fen), "") << fen;
     return std::make_unique<CGameFacade>(start);
@@ -108,11 +108,11 @@ TEST(GameFacadeTest, DrawEndsTheGameButMovesAreStillTaken) {
 }
 
 TEST(GameFacadeTest, CheckAndStalemateStatus) {
-    auto check = FromFen("4k3/8/8/8/8/8/8/4K2r w - - 0 1");
+    auto check = FacadeFromFen("4k3/8/8/8/8/8/8/4K2r w - - 0 1");
     EXPECT_GT(check->LegalMoveCount(), 0);
     EXPECT_STREQ(check->StatusText(), "chess !");
 
-    auto stalemate = FromFen("8/8/8/8/8/6q1/5k2/7K w - - 0 1");
+    auto stalemate = FacadeFromFen("8/8/8/8/8/6q1/5k2/7K w - - 0 1");
     EXPECT_STREQ(stalemate->StatusText(), "1/2-1/2 {Stalemate}");
     EXPECT_STREQ(stalemate->EnterMove("Kg1"), "1/2-1/2 {Stalemate}");
 }

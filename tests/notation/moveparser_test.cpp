@@ -23,7 +23,7 @@ struct ParseCase {
     const char* expected;  // coordinate text of the move, or null for no match
 };
 
-void CheckAll(const char* fen, const std::vector<ParseCase>& cases) {
+void CheckParses(const char* fen, const std::vector<ParseCase>& cases) {
     const CMoveGen gen = Legal(fen);
     for (const ParseCase& c : cases) {
         const int16_t want = c.expected ? IndexOf(gen, c.expected) : -1;
@@ -33,7 +33,7 @@ void CheckAll(const char* fen, const std::vector<ParseCase>& cases) {
 }
 
 TEST(ParseMove, AcceptsSanLongAndCoordinateForms) {
-    CheckAll(kInitial, {{"e4", "e2e4"},    {"e2e4", "e2e4"},  {"e2-e4", "e2e4"},  {"Pe4", "e2e4"},
+    CheckParses(kInitial, {{"e4", "e2e4"},    {"e2e4", "e2e4"},  {"e2-e4", "e2e4"},  {"Pe4", "e2e4"},
                         {"e4+", "e2e4"},   {"e2e4D", "e2e4"}, {"Nf3", "g1f3"},    {"Ngf3", "g1f3"},
                         {"Ng1f3", "g1f3"}, {"Ng1-f3", "g1f3"}, {"Nxf3", "g1f3"},  {"Nf3!", "g1f3"},
                         {"E4", nullptr},   {"e2e5", nullptr}, {"Bf3", nullptr},
@@ -53,15 +53,15 @@ TEST(ParseMove, AmbiguousTextTakesTheLastMatchInTheList) {
 }
 
 TEST(ParseMove, ReadsCastlingForTheSideToMove) {
-    CheckAll(kCastling, {{"O-O", "e1g1"},   {"0-0", "e1g1"},     {"O-O+", "e1g1"},
+    CheckParses(kCastling, {{"O-O", "e1g1"},   {"0-0", "e1g1"},     {"O-O+", "e1g1"},
                          {"e1g1", "e1g1"},  {"O-O-O", "e1c1"},   {"0-0-0", "e1c1"},
                          {"O-O-O#", "e1c1"}, {"O-0", nullptr}});
-    CheckAll("r3k2r/8/8/8/8/8/8/R3K2R b KQkq - 0 1", {{"O-O", "e8g8"}, {"0-0-0", "e8c8"}});
-    CheckAll("4k3/8/8/8/8/8/8/4K2R w K - 0 1", {{"O-O", "e1g1"}, {"O-O-O", nullptr}});
+    CheckParses("r3k2r/8/8/8/8/8/8/R3K2R b KQkq - 0 1", {{"O-O", "e8g8"}, {"0-0-0", "e8c8"}});
+    CheckParses("4k3/8/8/8/8/8/8/4K2R w K - 0 1", {{"O-O", "e1g1"}, {"O-O-O", nullptr}});
 }
 
 TEST(ParseMove, PromotionNeedsAPieceInEitherLanguage) {
-    CheckAll(kPromotion, {{"e8=Q", "e7e8q"},   {"e7e8q", "e7e8q"},  {"e7e8Q", "e7e8q"},
+    CheckParses(kPromotion, {{"e8=Q", "e7e8q"},   {"e7e8q", "e7e8q"},  {"e7e8Q", "e7e8q"},
                           {"e7e8D", "e7e8q"},  {"e7e8 ", "e7e8q"},  {"e7e8\xE9", "e7e8q"},
                           {"e8=N", "e7e8n"},   {"e7e8n", "e7e8n"},  {"e7e8S", "e7e8n"},
                           {"e7e8L", "e7e8b"},  {"e7e8t", "e7e8r"},  {"exd8=R", "e7d8r"},
@@ -71,21 +71,21 @@ TEST(ParseMove, PromotionNeedsAPieceInEitherLanguage) {
 }
 
 TEST(ParseMove, CaptureMarkIsOptionalAndStrayValuesMatchNothing) {
-    CheckAll(kPawnCapture, {{"exd5", "e4d5"}, {"ed5", "e4d5"},   {"exd", "e4d5"},
+    CheckParses(kPawnCapture, {{"exd5", "e4d5"}, {"ed5", "e4d5"},   {"exd", "e4d5"},
                             {"dxe4", nullptr}, {"1-0", nullptr},  {"1/2-1/2", nullptr}});
     // The move number counts as origin rank 1.
-    CheckAll(kInitial, {{"1.e4", nullptr}, {"0-1", nullptr}, {"i4", nullptr}, {"e0", nullptr},
+    CheckParses(kInitial, {{"1.e4", nullptr}, {"0-1", nullptr}, {"i4", nullptr}, {"e0", nullptr},
                         {"e9", nullptr}});
 }
 
 TEST(ParseMove, TextWithoutDestinationMatchesNothing) {
     // Each of these once stood for the last legal move of its kind.
-    CheckAll(kInitial, {{"xxx", nullptr}, {"x", nullptr}, {"N", nullptr}, {"P", nullptr},
+    CheckParses(kInitial, {{"xxx", nullptr}, {"x", nullptr}, {"N", nullptr}, {"P", nullptr},
                         {"Nx+", nullptr}, {"=Q", nullptr}, {"!?", nullptr},
                         // Half a destination still narrows the move down.
                         {"Nh", "g1h3"}, {"Na", "b1a3"}, {"Nc", "b1c3"}});
-    CheckAll(kPromotion, {{"=N", nullptr}, {"P=Q", nullptr}, {"x=R+", nullptr}});
-    CheckAll(kPawnCapture, {{"exd", "e4d5"}, {"PxP", nullptr}});
+    CheckParses(kPromotion, {{"=N", nullptr}, {"P=Q", nullptr}, {"x=R+", nullptr}});
+    CheckParses(kPawnCapture, {{"exd", "e4d5"}, {"PxP", nullptr}});
 }
 
 TEST(ParseMove, SurvivesLongAndNonAsciiText) {

@@ -12,7 +12,7 @@
 namespace {
 
 // A key of the tests' own in place of Software\Classes, gone before and after.
-constexpr const char* kTestKey = "Software\\Halvorn IT\\torvo-test-classes";
+constexpr const char* kClassesKey = "Software\\Halvorn IT\\torvo-test-classes";
 constexpr const wchar_t* kTestKeyWide = L"Software\\Halvorn IT\\torvo-test-classes";
 // Blanks and umlauts, as in C:\Users\Jörg Müller\...
 const std::wstring kExe = L"C:\\Users\\J\u00F6rg M\u00FCller\\AppData\\Local\\Programs\\Torvo\\torvo.exe";
@@ -55,9 +55,9 @@ TEST(FileType, TheProgramPathIsThisExecutable) {
 }
 
 TEST_F(FileTypeTest, WritesTheExtensionTheTypeItsIconAndBothCommands) {
-    EXPECT_FALSE(CFileType::IsRegistered(kExe, kTestKey));
-    EXPECT_EQ(CFileType::Register(kExe, kTestKey), CFileType::Result::kWritten);
-    EXPECT_TRUE(CFileType::IsRegistered(kExe, kTestKey));
+    EXPECT_FALSE(CFileType::IsRegistered(kExe, kClassesKey));
+    EXPECT_EQ(CFileType::Register(kExe, kClassesKey), CFileType::Result::kWritten);
+    EXPECT_TRUE(CFileType::IsRegistered(kExe, kClassesKey));
 
     EXPECT_EQ(Value(L".pgn"), L"Torvo.Document");
     EXPECT_EQ(Value(L"Torvo.Document"), L"SchachSpiel");
@@ -67,29 +67,29 @@ TEST_F(FileTypeTest, WritesTheExtensionTheTypeItsIconAndBothCommands) {
 }
 
 TEST_F(FileTypeTest, WritesOnlyWhatDiffers) {
-    ASSERT_EQ(CFileType::Register(kExe, kTestKey), CFileType::Result::kWritten);
-    EXPECT_EQ(CFileType::Register(kExe, kTestKey), CFileType::Result::kUnchanged);
+    ASSERT_EQ(CFileType::Register(kExe, kClassesKey), CFileType::Result::kWritten);
+    EXPECT_EQ(CFileType::Register(kExe, kClassesKey), CFileType::Result::kUnchanged);
 
     // Another program took .pgn over: the next start takes it back.
     SetValue(L".pgn", L"Other.Document");
-    EXPECT_FALSE(CFileType::IsRegistered(kExe, kTestKey));
-    EXPECT_EQ(CFileType::Register(kExe, kTestKey), CFileType::Result::kWritten);
+    EXPECT_FALSE(CFileType::IsRegistered(kExe, kClassesKey));
+    EXPECT_EQ(CFileType::Register(kExe, kClassesKey), CFileType::Result::kWritten);
     EXPECT_EQ(Value(L".pgn"), L"Torvo.Document");
 
     // A key removed by hand comes back.
     const std::wstring printKey = std::wstring(kTestKeyWide) + L"\\Torvo.Document\\shell\\print";
     ASSERT_EQ(RegDeleteTreeW(HKEY_CURRENT_USER, printKey.c_str()), ERROR_SUCCESS);
-    EXPECT_EQ(CFileType::Register(kExe, kTestKey), CFileType::Result::kWritten);
+    EXPECT_EQ(CFileType::Register(kExe, kClassesKey), CFileType::Result::kWritten);
     EXPECT_EQ(Value(L"Torvo.Document\\shell\\print\\command"), L"\"" + kExe + L"\" /p \"%1\"");
-    EXPECT_EQ(CFileType::Register(kExe, kTestKey), CFileType::Result::kUnchanged);
+    EXPECT_EQ(CFileType::Register(kExe, kClassesKey), CFileType::Result::kUnchanged);
 }
 
 TEST_F(FileTypeTest, AMovedProgramIsWrittenAgain) {
-    ASSERT_EQ(CFileType::Register(kExe, kTestKey), CFileType::Result::kWritten);
-    EXPECT_FALSE(CFileType::IsRegistered(kMovedExe, kTestKey));
-    EXPECT_EQ(CFileType::Register(kMovedExe, kTestKey), CFileType::Result::kWritten);
-    EXPECT_TRUE(CFileType::IsRegistered(kMovedExe, kTestKey));
-    EXPECT_FALSE(CFileType::IsRegistered(kExe, kTestKey));
+    ASSERT_EQ(CFileType::Register(kExe, kClassesKey), CFileType::Result::kWritten);
+    EXPECT_FALSE(CFileType::IsRegistered(kMovedExe, kClassesKey));
+    EXPECT_EQ(CFileType::Register(kMovedExe, kClassesKey), CFileType::Result::kWritten);
+    EXPECT_TRUE(CFileType::IsRegistered(kMovedExe, kClassesKey));
+    EXPECT_FALSE(CFileType::IsRegistered(kExe, kClassesKey));
     EXPECT_EQ(Value(L"Torvo.Document\\DefaultIcon"), kMovedExe + L",-129");
     EXPECT_EQ(Value(L"Torvo.Document\\shell\\open\\command"), L"\"" + kMovedExe + L"\" \"%1\"");
     EXPECT_EQ(Value(L"Torvo.Document\\shell\\print\\command"), L"\"" + kMovedExe + L"\" /p \"%1\"");
@@ -102,6 +102,6 @@ TEST_F(FileTypeTest, AKeyThatCannotBeWrittenFails) {
                               &root, nullptr),
               ERROR_SUCCESS);
     RegCloseKey(root);
-    EXPECT_EQ(CFileType::Register(kExe, kTestKey), CFileType::Result::kFailed);
-    EXPECT_FALSE(CFileType::IsRegistered(kExe, kTestKey));
+    EXPECT_EQ(CFileType::Register(kExe, kClassesKey), CFileType::Result::kFailed);
+    EXPECT_FALSE(CFileType::IsRegistered(kExe, kClassesKey));
 }

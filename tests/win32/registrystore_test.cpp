@@ -12,7 +12,7 @@
 namespace {
 
 // A key of the tests' own, gone before and after.
-constexpr const char* kTestKey = "Software\\Halvorn IT\\torvo-test";
+constexpr const char* kStoreKey = "Software\\Halvorn IT\\torvo-test";
 
 class RegistryStoreTest : public testing::Test {
 protected:
@@ -21,10 +21,10 @@ protected:
     static void Clear() {
         RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Halvorn IT\\torvo-test\\Recent File List");
         RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Halvorn IT\\torvo-test\\Settings");
-        RegDeleteKeyA(HKEY_CURRENT_USER, kTestKey);
+        RegDeleteKeyA(HKEY_CURRENT_USER, kStoreKey);
     }
 
-    CRegistryStore store{kTestKey};
+    CRegistryStore store{kStoreKey};
 };
 
 }  // namespace

@@ -6,14 +6,14 @@
 
 namespace {
 
-struct Case {
+struct Latin1Case {
     const char* label;
     std::string bytes;
     std::string utf8;
 };
 
 TEST(Latin1Text, Utf8StaysAndOtherBytesAreLatin1Letters) {
-    const Case cases[] = {
+    const Latin1Case cases[] = {
         {"plain text", "[Event \"Blitz\"]\r\n1.e4 e5 *", "[Event \"Blitz\"]\r\n1.e4 e5 *"},
         {"Latin-1 umlauts", "[Site \"M\xFC" "nchen \xE4\xF6\xFC\"]", "[Site \"M\xC3\xBC" "nchen \xC3\xA4\xC3\xB6\xC3\xBC\"]"},
         {"UTF-8 umlauts", "[Site \"M\xC3\xBC" "nchen\"]", "[Site \"M\xC3\xBC" "nchen\"]"},
@@ -28,7 +28,7 @@ TEST(Latin1Text, Utf8StaysAndOtherBytesAreLatin1Letters) {
         {"the last code point", "\xF4\x8F\xBF\xBF", "\xF4\x8F\xBF\xBF"},
         {"nothing", "", ""},
     };
-    for (const Case& c : cases) EXPECT_EQ(CLatin1Text::ToUtf8(c.bytes), c.utf8) << c.label;
+    for (const Latin1Case& c : cases) EXPECT_EQ(CLatin1Text::ToUtf8(c.bytes), c.utf8) << c.label;
 }
 
 TEST(Latin1Text, EveryHighByteAloneBecomesItsLetterAndStaysSoWhenConvertedAgain) {

@@ -16,8 +16,8 @@
 
 namespace {
 
-constexpr const char* kGameFile = "@game";  // stands for the test's game file
-constexpr const char* kMissingFile = "@missing";
+constexpr const char* kRunGameFile = "@game";  // stands for the test's game file
+constexpr const char* kRunMissingFile = "@missing";
 
 // The application and its document's platform, recording what the run asks.
 class FakeApp : public IAppPlatform, public CDocumentPlatform {
@@ -57,8 +57,8 @@ class AppRun : public ::testing::TestWithParam<RunCase> {
 protected:
     void SetUp() override { std::ofstream(m_folder / "partie.pgn", std::ios::binary) << "1.e4 e5 *\n"; }
     std::string Arg(const std::string& arg) const {
-        if (arg == kGameFile) return (m_folder / "partie.pgn").u8string();
-        if (arg == kMissingFile) return (m_folder / "fehlt.pgn").u8string();
+        if (arg == kRunGameFile) return (m_folder / "partie.pgn").u8string();
+        if (arg == kRunMissingFile) return (m_folder / "fehlt.pgn").u8string();
         return arg;
     }
 
@@ -99,11 +99,11 @@ INSTANTIATE_TEST_SUITE_P(
     CommandLines, AppRun,
     ::testing::Values(
         RunCase{"NewGame", {}, true, CGameDocument::kStarted, {"show"}, {"save settings"}},
-        RunCase{"OpenAFile", {kGameFile}, true, CGameDocument::kStarted, {"show"}, {"save settings"}},
-        RunCase{"PrintAFile", {"/p", kGameFile}, true, CGameDocument::kStarted, {"show", "print when shown"},
+        RunCase{"OpenAFile", {kRunGameFile}, true, CGameDocument::kStarted, {"show"}, {"save settings"}},
+        RunCase{"PrintAFile", {"/p", kRunGameFile}, true, CGameDocument::kStarted, {"show", "print when shown"},
                 {"save settings"}},
-        RunCase{"MissingFile", {kMissingFile}, true, CGameDocument::kStartFailed, {"close"}, {}},
-        RunCase{"PrintAMissingFile", {"-p", kMissingFile}, true, CGameDocument::kStartFailed, {"close"}, {}},
+        RunCase{"MissingFile", {kRunMissingFile}, true, CGameDocument::kStartFailed, {"close"}, {}},
+        RunCase{"PrintAMissingFile", {"-p", kRunMissingFile}, true, CGameDocument::kStartFailed, {"close"}, {}},
         RunCase{"RefusedCommandLine", {"/p"}, true, CGameDocument::kBadCommandLine, {"close"}, {}},
         RunCase{"NoDocument", {}, false, CGameDocument::kStartFailed, {"close"}, {}}));
 

@@ -17,7 +17,7 @@ constexpr Colour kRed = {255, 0, 0};
 constexpr Colour kBlue = {0, 0, 255};
 constexpr int kUsed = 47;
 
-const CPieceBitmaps& Bitmaps() {
+const CPieceBitmaps& LoadedBitmaps() {
     static CPieceBitmaps bitmaps;
     static const char* failure = bitmaps.Load();
     EXPECT_STREQ(failure, "");
@@ -37,7 +37,7 @@ std::set<std::tuple<int, int, int>> ColoursOf(const CPixelBuffer& picture) {
 }  // namespace
 
 TEST(PieceBitmapsTest, AllEighteenLoadInPieceImagesOrder) {
-    const CPieceBitmaps& bitmaps = Bitmaps();
+    const CPieceBitmaps& bitmaps = LoadedBitmaps();
     const char* expected[CPieceBitmaps::kCount] = {
         "konigm", "konigw", "konigb", "damem", "damew", "dameb",
         "lauferm", "lauferw", "lauferb", "springerm", "springerw", "springerb",
@@ -52,7 +52,7 @@ TEST(PieceBitmapsTest, AllEighteenLoadInPieceImagesOrder) {
 // The compositing only works when every mask is pure black on white and both
 // pictures of its kind are coloured exactly where the mask is black.
 TEST(PieceBitmapsTest, PicturesFillExactlyTheBlackOfTheirMask) {
-    const CPieceBitmaps& bitmaps = Bitmaps();
+    const CPieceBitmaps& bitmaps = LoadedBitmaps();
     for (int kind = 0; kind < CPieceBitmaps::kCount; kind += 3) {
         const CPixelBuffer& mask = bitmaps.Bitmap(kind);
         const std::string name = CPieceBitmaps::kNames[kind];
@@ -79,7 +79,7 @@ TEST(PieceBitmapsTest, PicturesFillExactlyTheBlackOfTheirMask) {
 }
 
 TEST(PieceBitmapsTest, EveryKindHasItsOwnShape) {
-    const CPieceBitmaps& bitmaps = Bitmaps();
+    const CPieceBitmaps& bitmaps = LoadedBitmaps();
     for (int a = 0; a < CPieceBitmaps::kCount; a += 3)
         for (int b = a + 3; b < CPieceBitmaps::kCount; b += 3)
             EXPECT_FALSE(bitmaps.Bitmap(a) == bitmaps.Bitmap(b))

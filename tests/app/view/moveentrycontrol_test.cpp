@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr int kSize = 400;  // a square is 50 pixels
-constexpr int kSquare = kSize / 8;
+constexpr int kEntrySize = 400;  // a square is 50 pixels
+constexpr int kEntrySquare = kEntrySize / 8;
 
 // Records what the controller asks of the view; answers as told.
 class FakeView : public IMoveEntryView {
@@ -62,7 +62,7 @@ protected:
     // Clicks the middle of a square given by its name, board not turned.
     void Click(const char* square, bool leftOnly = true) {
         const int column = square[0] - 'a', row = '8' - square[1];
-        control.OnBoardClick(leftOnly, column * kSquare + kSquare / 2, row * kSquare + kSquare / 2, kSize, kSize);
+        control.OnBoardClick(leftOnly, column * kEntrySquare + kEntrySquare / 2, row * kEntrySquare + kEntrySquare / 2, kEntrySize, kEntrySize);
     }
     int Ply() { return view.facade.GetGame()->GetPly(); }
 

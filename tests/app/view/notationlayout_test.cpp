@@ -61,7 +61,7 @@ public:
     CNewGame() { UpdateResultTag()->SetDefaults(); }
 };
 
-void EnterAll(CGameFacade& facade, std::initializer_list<const char*> moves) {
+void EnterMoves(CGameFacade& facade, std::initializer_list<const char*> moves) {
     for (const char* move : moves) ASSERT_STREQ(facade.EnterMove(move), "") << move;
 }
 
@@ -138,7 +138,7 @@ TEST(NotationLayoutTest, TwelveHalfMovesALineAndTheResultBehind) {
 
 TEST(NotationLayoutTest, FinishedGameEndsWithItsResultText) {
     CNewGame mated;
-    EnterAll(mated, {"f3", "e5", "g4", "Qh4"});
+    EnterMoves(mated, {"f3", "e5", "g4", "Qh4"});
     EXPECT_EQ(Texts(MoveLines(mated)),
               (std::vector<std::string>{"1.f3 e5 2.g4 Qh4 0-1 {Black mates}"}));
     bool resultTagSet = false;
@@ -152,7 +152,7 @@ TEST(NotationLayoutTest, ALayoutReplacesThePreviousOne) {
     CNotationLayout layout;
     layout.Layout(facade, measurer);
     const size_t before = layout.Draws().size();
-    EnterAll(facade, {"d4"});
+    EnterMoves(facade, {"d4"});
     layout.Layout(facade, measurer);
     EXPECT_EQ(layout.Draws().size(), before);
     EXPECT_EQ(layout.Draws().back().text, "1.d4  * ");
@@ -160,7 +160,7 @@ TEST(NotationLayoutTest, ALayoutReplacesThePreviousOne) {
 
 TEST(NotationLayoutTest, ExtentCoversTheWidestLineAndTheLastWithMargins) {
     CNewGame facade;
-    EnterAll(facade, {"e4", "e5", "Nf3", "Nc6", "Bb5", "a6", "Ba4", "Nf6", "O-O", "Be7", "Re1", "b5", "Bb3"});
+    EnterMoves(facade, {"e4", "e5", "Nf3", "Nc6", "Bb5", "a6", "Ba4", "Nf6", "O-O", "Be7", "Re1", "b5", "Bb3"});
     CFakeMeasurer measurer;
     CNotationLayout layout;
     const std::vector<CNotationLayout::Draw>& draws = layout.Layout(facade, measurer);
@@ -225,7 +225,7 @@ TEST(NotationLayoutTest, LinesAreTheClipboardRecordsLines) {
 // size below the other.
 TEST(NotationLayoutTest, DrawnTextTakesTheLargestSizeThatFitsTheWidth) {
     CNewGame facade;
-    EnterAll(facade, {"e4", "e5", "Nf3", "Nc6", "Bb5", "a6", "Ba4", "Nf6", "O-O", "Be7", "Re1", "b5", "Bb3"});
+    EnterMoves(facade, {"e4", "e5", "Nf3", "Nc6", "Bb5", "a6", "Ba4", "Nf6", "O-O", "Be7", "Re1", "b5", "Bb3"});
     CFakeMeasurer measurer;
     CNotationLayout layout;
     size_t widest = 0;

@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr int kSize = 400;  // a square is 50 pixels
+constexpr int kCanvasSize = 400;  // a square is 50 pixels
 
 // Records, one line a call, what the controller asks of the platform, of
 // the frame it is attached to, of the device it paints on and, through the
@@ -122,8 +122,8 @@ public:
     int scopeDepth = 0;
     int deepestScope = 0;
     int waitCursor = 0;
-    int width = kSize;
-    int height = kSize;
+    int width = kCanvasSize;
+    int height = kCanvasSize;
     // What the area gains when the room to scroll goes.
     int scrollBarWidth = 0;
     std::vector<std::string> log;
@@ -138,7 +138,7 @@ protected:
         TheMessagePump().SetThinking(CMessagePump::kThinkingOff);
     }
 
-    void Paint(int width = kSize, int height = kSize) {
+    void Paint(int width = kCanvasSize, int height = kCanvasSize) {
         platform.width = width;
         platform.height = height;
         view.Paint(platform);
@@ -146,7 +146,7 @@ protected:
     // Clicks the middle of a square given by its name, board not turned.
     void Click(const char* square, const MouseButtons& held = MouseButtons()) {
         const int column = square[0] - 'a', row = '8' - square[1];
-        view.OnBoardClick(held, column * kSize / 8 + kSize / 16, row * kSize / 8 + kSize / 16, kSize, kSize);
+        view.OnBoardClick(held, column * kCanvasSize / 8 + kCanvasSize / 16, row * kCanvasSize / 8 + kCanvasSize / 16, kCanvasSize, kCanvasSize);
     }
 
     FakePlatform platform;
@@ -204,7 +204,7 @@ TEST_F(ViewControllerTest, NotationModeFollowsItsCommandsAndPrinting) {
             trace += std::to_string(event) + " ";
             switch (event) {
                 case kToggle: view.OnCommand(cmd::kToggleNotation); break;
-                case kClick: view.OnBoardClick(MouseButtons(), 10, 10, kSize, kSize); break;
+                case kClick: view.OnBoardClick(MouseButtons(), 10, 10, kCanvasSize, kCanvasSize); break;
                 case kComputer: view.OnCommand(cmd::kComputerMove); break;
                 case kBeginPrint: view.BeginPrinting(); break;
                 case kEndPrint: view.EndPrinting(); break;
@@ -239,7 +239,7 @@ TEST_F(ViewControllerTest, BoardPaintWritesTheStatusTextWhenDue) {
 
     // A new size writes it.
     platform.log.clear();
-    Paint(kSize, kSize / 2);
+    Paint(kCanvasSize, kCanvasSize / 2);
     EXPECT_EQ(platform.Lines("status"), (std::vector<std::string>{"status Weiss ist am Zug"}));
 
     // A command's own text stays while its box is up; a repaint asked for
@@ -248,10 +248,10 @@ TEST_F(ViewControllerTest, BoardPaintWritesTheStatusTextWhenDue) {
     view.Repaint(false);
     view.SetStatusText("Kurz - Hilfe");
     platform.boxShowing = true;
-    Paint(kSize, kSize / 2);
+    Paint(kCanvasSize, kCanvasSize / 2);
     EXPECT_EQ(platform.Lines("status"), (std::vector<std::string>{"status Kurz - Hilfe"}));
     platform.boxShowing = false;
-    Paint(kSize, kSize / 2);
+    Paint(kCanvasSize, kCanvasSize / 2);
     EXPECT_EQ(platform.Lines("status"), (std::vector<std::string>{"status Kurz - Hilfe", "status Weiss ist am Zug"}));
 
     // Without a picture (its bitmaps failed) nothing is written.
@@ -303,7 +303,7 @@ TEST_F(ViewControllerTest, NotationPaintWritesTheLinesAndTheirRoom) {
     EXPECT_TRUE(platform.Lines("status").empty());
     EXPECT_TRUE(platform.Lines("board").empty());
     ASSERT_FALSE(platform.log.empty());
-    const CNotationLayout::Extent extent = view.DrawNotation(platform, kSize);
+    const CNotationLayout::Extent extent = view.DrawNotation(platform, kCanvasSize);
     EXPECT_GT(extent.height, 0);
     EXPECT_EQ(platform.log.back(), "text 1.e4  * ");
     EXPECT_EQ(platform.Lines("scroll"), (std::vector<std::string>{"scroll " + std::to_string(extent.width) + "x" +

@@ -5,13 +5,13 @@
 namespace {
 
 // A key of the tests' own, gone before and after.
-constexpr const wchar_t* kTestKey = L"Software\\Halvorn IT\\kit-test";
+constexpr const wchar_t* kKitKey = L"Software\\Halvorn IT\\kit-test";
 constexpr const wchar_t* kSubKey = L"Software\\Halvorn IT\\kit-test\\Section";
 
 class RegistryKeyTest : public testing::Test {
 protected:
-    void SetUp() override { RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey); }
-    void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey); }
+    void SetUp() override { RegDeleteTreeW(HKEY_CURRENT_USER, kKitKey); }
+    void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, kKitKey); }
 };
 
 }  // namespace
@@ -64,8 +64,8 @@ TEST_F(RegistryKeyTest, ATextSaysWhetherItIsExpandable) {
 
 TEST_F(RegistryKeyTest, DeleteTakesAKeyWithoutKeysBelowIt) {
     { CRegistryKey key(kSubKey, CRegistryKey::Mode::kCreate); }
-    EXPECT_FALSE(CRegistryKey::Delete(kTestKey)) << "a key with a key below it stays";
+    EXPECT_FALSE(CRegistryKey::Delete(kKitKey)) << "a key with a key below it stays";
     EXPECT_TRUE(CRegistryKey::Delete(kSubKey));
     EXPECT_FALSE(CRegistryKey(kSubKey, CRegistryKey::Mode::kRead).IsOpen());
-    EXPECT_TRUE(CRegistryKey(kTestKey, CRegistryKey::Mode::kRead).IsOpen());
+    EXPECT_TRUE(CRegistryKey(kKitKey, CRegistryKey::Mode::kRead).IsOpen());
 }

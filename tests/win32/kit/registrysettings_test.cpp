@@ -10,7 +10,7 @@
 namespace {
 
 // A key of the tests' own, gone before and after.
-constexpr const char* kTestKey = "Software\\KitTest\\settings";
+constexpr const char* kSettingsKey = "Software\\KitTest\\settings";
 
 class RegistrySettingsTest : public testing::Test {
 protected:
@@ -18,7 +18,7 @@ protected:
     void TearDown() override { Clear(); }
     static void Clear() { RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\KitTest"); }
 
-    CRegistrySettings store{kTestKey};
+    CRegistrySettings store{kSettingsKey};
 };
 
 }  // namespace
