@@ -23,3 +23,9 @@ void CGdiBoard::Build(const CGameFacade& facade, bool flipped, bool hasSelection
             }
         });
 }
+
+void CGdiBoard::DrawCursor(int column, int row) {
+    CBoardPicture::Band bands[CBoardPicture::kCursorBands];
+    CBoardPicture::CursorBands(column, row, bands);
+    for (const CBoardPicture::Band& band : bands) m_canvas.Fill(band.x, band.y, band.width, band.height, band.colour);
+}

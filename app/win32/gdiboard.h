@@ -21,6 +21,8 @@ public:
 
     // Draws the facade's position; the picked square, if any, is a screen square.
     void Build(const CGameFacade& facade, bool flipped, bool hasSelection, int selColumn, int selRow);
+    // The keyboard's cursor over the board as built.
+    void DrawCursor(int column, int row);
     // The board bitmap's device context, to stretch onto a window.
     HDC Dc() const { return m_canvas.Dc(); }
     // The board's pixels in CPixelBuffer's layout.

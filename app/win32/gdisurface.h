@@ -26,7 +26,7 @@ public:
     void WriteText(int x, int y, const char* text) override { m_text.WriteText(x, y, text); }
     int Width() override { return m_client.right; }
     int Height() override { return m_client.bottom; }
-    bool DrawBoard(const CGameFacade& facade, const CSquarePicker& picker) override;
+    bool DrawBoard(const CGameFacade& facade, const CSquarePicker& picker, const CBoardCursor& cursor) override;
 
 private:
     HDC m_dc;

@@ -4,6 +4,7 @@
 #include <wx/docview.h>
 #include <wx/settings.h>
 
+#include "app/core/access/boardkeys.h"
 #include "app/core/frame/framesize.h"
 #include "app/core/frame/reportfiles.h"
 #include "app/core/frame/screenscale.h"
@@ -15,11 +16,13 @@ wxBEGIN_EVENT_TABLE(CBoardCanvas, wxScrolled<wxWindow>)
     EVT_LEFT_DOWN(CBoardCanvas::OnLeftDown)
     EVT_SIZE(CBoardCanvas::OnSize)
     EVT_MOUSEWHEEL(CBoardCanvas::OnWheel)
+    EVT_KEY_DOWN(CBoardCanvas::OnKeyDown)
+    EVT_SET_FOCUS(CBoardCanvas::OnSetFocus)
 wxEND_EVENT_TABLE()
 
 CBoardCanvas::CBoardCanvas(wxWindow* parent, wxView* view, CViewController* controller)
     : wxScrolled<wxWindow>(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                           wxFULL_REPAINT_ON_RESIZE | wxHSCROLL | wxVSCROLL),
+                           wxFULL_REPAINT_ON_RESIZE | wxHSCROLL | wxVSCROLL | wxWANTS_CHARS),
       m_view(view),
       m_controller(controller) {
     SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
@@ -57,6 +60,37 @@ void CBoardCanvas::Click(const wxMouseEvent& event, const wxPoint& point) {
     held.extra2 = event.Aux2IsDown();
     const wxSize size = GetClientSize();
     m_controller->OnBoardClick(held, point.x, point.y, size.GetWidth(), size.GetHeight());
+}
+
+namespace {
+
+// The toolkit's key as the board's: letters as capitals, the others named.
+int BoardKeyOf(int code) {
+    switch (code) {
+        case WXK_UP: case WXK_NUMPAD_UP: return CBoardKeys::kUp;
+        case WXK_DOWN: case WXK_NUMPAD_DOWN: return CBoardKeys::kDown;
+        case WXK_LEFT: case WXK_NUMPAD_LEFT: return CBoardKeys::kLeft;
+        case WXK_RIGHT: case WXK_NUMPAD_RIGHT: return CBoardKeys::kRight;
+        case WXK_RETURN: case WXK_NUMPAD_ENTER: return CBoardKeys::kEnter;
+        case WXK_SPACE: return CBoardKeys::kSpace;
+        case WXK_ESCAPE: return CBoardKeys::kEscape;
+        case WXK_F1: return CBoardKeys::kF1;
+        default: return code >= 'A' && code <= 'Z' ? code : CBoardKeys::kNoKey;
+    }
+}
+
+}  // namespace
+
+// Keys with Ctrl or Alt are the menus'; the rest, when not the board's,
+// go on to the toolkit (the notation's scrolling, the accelerators).
+void CBoardCanvas::OnKeyDown(wxKeyEvent& event) {
+    const bool plain = !event.ControlDown() && !event.AltDown() && !event.MetaDown();
+    if (!plain || !m_controller || !m_controller->OnBoardKey(BoardKeyOf(event.GetKeyCode()))) event.Skip();
+}
+
+void CBoardCanvas::OnSetFocus(wxFocusEvent& event) {
+    if (m_controller) m_controller->Access().OnFocus();
+    event.Skip();
 }
 
 void CBoardCanvas::OnSize(wxSizeEvent& event) {

@@ -1,6 +1,6 @@
 // The view's window: its paints go to the view, its left clicks to the
 // view's controller. The board fills it; the notation scrolls in it when it
-// is longer than the window.
+// is longer than the window. The board's own keys go to the controller too.
 #pragma once
 
 #include <wx/scrolwin.h>
@@ -31,6 +31,8 @@ private:
     void OnLeftDown(wxMouseEvent& event);
     void OnSize(wxSizeEvent& event);
     void OnWheel(wxMouseEvent& event);
+    void OnKeyDown(wxKeyEvent& event);
+    void OnSetFocus(wxFocusEvent& event);
     void KeepSmallestBoard();
     void WriteGeometry();
 

@@ -7,6 +7,7 @@
 #include <wx/window.h>
 
 #include "app/core/picture/boardpicture.h"
+#include "app/core/access/boardcursor.h"
 #include "app/core/view/squarepicker.h"
 
 CDcSurface::CDcSurface(wxDC& dc) : m_dc(dc), m_font(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT)) {}
@@ -25,10 +26,11 @@ int CDcSurface::Width() { return m_window ? m_window->GetClientSize().GetWidth()
 
 int CDcSurface::Height() { return m_window ? m_window->GetClientSize().GetHeight() : 0; }
 
-bool CDcSurface::DrawBoard(const CGameFacade& facade, const CSquarePicker& picker) {
+bool CDcSurface::DrawBoard(const CGameFacade& facade, const CSquarePicker& picker, const CBoardCursor& cursor) {
     if (!m_picture || !m_window) return false;
-    const CPixelBuffer& picture = m_picture->Build(facade, picker.IsFlipped(), picker.HasSelection(),
-                                                   picker.SelColumn(), picker.SelRow());
+    m_picture->Build(facade, picker.IsFlipped(), picker.HasSelection(), picker.SelColumn(), picker.SelRow());
+    if (cursor.Shown()) m_picture->DrawCursor(cursor.Column(), cursor.Row());
+    const CPixelBuffer& picture = m_picture->Picture();
     // The picture's rows are wxImage's layout; the image only borrows them.
     wxImage image(picture.Width(), picture.Height(), const_cast<unsigned char*>(picture.Data()), true);
     wxBitmap bitmap(image);

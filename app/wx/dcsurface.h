@@ -24,7 +24,7 @@ public:
     void WriteText(int x, int y, const char* text) override { m_dc.DrawText(wxString::FromUTF8(text), x, y); }
     int Width() override;
     int Height() override;
-    bool DrawBoard(const CGameFacade& facade, const CSquarePicker& picker) override;
+    bool DrawBoard(const CGameFacade& facade, const CSquarePicker& picker, const CBoardCursor& cursor) override;
 
 private:
     wxDC& m_dc;

@@ -64,7 +64,9 @@ CFrameController::CFrameController(IFramePlatform& platform)
 void CFrameController::AttachView(CViewController* view) {
     if (m_view) m_view->SetFrame(nullptr);
     m_view = view;
-    if (m_view) m_view->SetFrame(this);
+    if (!m_view) return;
+    m_view->SetFrame(this);
+    m_view->Access().SetSpeechLog(&m_reports);
 }
 
 CGameDocument* CFrameController::Document() const { return m_view ? m_view->Document() : nullptr; }

@@ -19,13 +19,17 @@ std::string RectText(const CReportFiles::Rect& rect) {
 
 }  // namespace
 
-CReportFiles::CReportFiles(std::string statusLog, std::string canvasFile, std::string panesFile)
-    : m_statusLog(std::move(statusLog)), m_canvasFile(std::move(canvasFile)), m_panesFile(std::move(panesFile)) {}
+CReportFiles::CReportFiles(std::string statusLog, std::string canvasFile, std::string panesFile, std::string speechLog)
+    : m_statusLog(std::move(statusLog)),
+      m_canvasFile(std::move(canvasFile)),
+      m_panesFile(std::move(panesFile)),
+      m_speechLog(std::move(speechLog)) {}
 
 const CReportFiles& CReportFiles::Program() {
     static const CReportFiles files(CSystemFile::Environment(kStatusLogVariable),
                                     CSystemFile::Environment(kCanvasVariable),
-                                    CSystemFile::Environment(kPanesVariable));
+                                    CSystemFile::Environment(kPanesVariable),
+                                    CSystemFile::Environment(kSpeechLogVariable));
     return files;
 }
 
@@ -41,6 +45,10 @@ void CReportFiles::Panes(const std::vector<Pane>& panes) const {
     std::string text;
     for (const Pane& pane : panes) text += pane.text + " " + RectText(pane.room) + " " + std::to_string(pane.textWidth) + "\n";
     Write(m_panesFile, "wb", text);
+}
+
+void CReportFiles::Spoken(const char* kind, const std::string& text) const {
+    Write(m_speechLog, "ab", std::string(kind) + ": " + text + "\n");
 }
 
 void CReportFiles::Write(const std::string& file, const char* mode, const std::string& text) {

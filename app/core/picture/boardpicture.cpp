@@ -56,3 +56,28 @@ void CBoardPicture::DrawSquare(int column, int row, int picture, int mask, const
                        step.op);
     }
 }
+
+void CBoardPicture::CursorBands(int column, int row, Band (&bands)[kCursorBands]) {
+    static constexpr CPixelBuffer::Colour kFrames[] = {CPixelBuffer::kBlack, CPixelBuffer::kWhite};
+    const int left = CBoardGeometry::SquareOrigin(column), top = CBoardGeometry::SquareOrigin(row);
+    const int right = CBoardGeometry::SquareOrigin(column + 1), bottom = CBoardGeometry::SquareOrigin(row + 1);
+    int next = 0;
+    for (int frame = 0; frame < 2; ++frame) {
+        const int inset = frame * kCursorBandWidth;
+        const int x = left + inset, y = top + inset;
+        const int width = right - left - 2 * inset, height = bottom - top - 2 * inset;
+        const CPixelBuffer::Colour colour = kFrames[frame];
+        bands[next++] = {x, y, width, kCursorBandWidth, colour};
+        bands[next++] = {x, y + height - kCursorBandWidth, width, kCursorBandWidth, colour};
+        bands[next++] = {x, y, kCursorBandWidth, height, colour};
+        bands[next++] = {x + width - kCursorBandWidth, y, kCursorBandWidth, height, colour};
+    }
+}
+
+void CBoardPicture::DrawCursor(int column, int row) {
+    Band bands[kCursorBands];
+    CursorBands(column, row, bands);
+    for (const Band& band : bands)
+        for (int y = band.y; y < band.y + band.height; ++y)
+            for (int x = band.x; x < band.x + band.width; ++x) m_picture.SetPixel(x, y, band.colour);
+}

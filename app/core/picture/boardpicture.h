@@ -38,6 +38,18 @@ public:
     // Draws the facade's position; the picked square, if any, is a screen square.
     const CPixelBuffer& Build(const CGameFacade& facade, bool flipped, bool hasSelection,
                               int selColumn, int selRow);
+
+    // The keyboard's cursor: a frame inside its square, a black band outside
+    // a white one, so that it shows on light and dark squares and pieces.
+    struct Band {
+        int x, y, width, height;
+        CPixelBuffer::Colour colour;
+    };
+    static constexpr int kCursorBandWidth = 2;
+    static constexpr int kCursorBands = 8;  // four sides of two frames
+    static void CursorBands(int column, int row, Band (&bands)[kCursorBands]);
+    // Draws the cursor's frame over the picture as built.
+    void DrawCursor(int column, int row);
     const CPixelBuffer& Picture() const { return m_picture; }
 
 private:

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/core/picture/boardgeometry.h"
 #include "app/core/view/displaytext.h"
 #include "app/core/view/thinkingcontrol.h"
 #include "game/gamefacade.h"
@@ -68,6 +69,16 @@ void CMoveEntryControl::OnBoardClick(bool leftOnly, int x, int y, int width, int
     if (choose) OnLegalMoves();
 }
 
+void CMoveEntryControl::OnSquareChosen(int column, int row) {
+    // A board of one pixel a square: the click lands on that square.
+    OnBoardClick(true, column, row, CBoardGeometry::kSquares, CBoardGeometry::kSquares);
+}
+
+void CMoveEntryControl::DropPick() {
+    m_picker.Drop();
+    m_view.Repaint(false);
+}
+
 void CMoveEntryControl::OnEnterMove() {
     const std::string text = m_view.TypeMove();
     if (text.empty()) return;
@@ -98,6 +109,7 @@ void CMoveEntryControl::OnFlipBoard() {
 }
 
 void CMoveEntryControl::AfterUserMove() {
+    m_view.MovePlayed();
     m_view.Repaint(false);
     if (m_autoReply) m_view.ComputerMove();
 }

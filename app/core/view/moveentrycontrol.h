@@ -20,6 +20,10 @@ public:
     // A press of the left button at a client point of a view of this size;
     // leftOnly is false when a modifier or another button was held as well.
     void OnBoardClick(bool leftOnly, int x, int y, int width, int height);
+    // The keyboard's choice of a screen square: a left click on it.
+    void OnSquareChosen(int column, int row);
+    // Drops the pick and shows that.
+    void DropPick();
     void OnEnterMove();
     void OnLegalMoves();
     void OnFlipBoard();

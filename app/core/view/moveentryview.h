@@ -28,4 +28,6 @@ public:
     virtual std::string TypeMove() = 0;
     // The computer's answer to a move of the user.
     virtual void ComputerMove() = 0;
+    // A move was played on the game; the view has it announced.
+    virtual void MovePlayed() {}
 };

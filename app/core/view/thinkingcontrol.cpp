@@ -54,6 +54,7 @@ void CThinkingControl::OnComputerMove() {
     char status[kStatusSize];
     std::snprintf(status, sizeof status, kComputerMovesFormat, move.c_str());
     m_view.SetStatusText(status);
+    m_view.MovePlayed();
     m_view.Invalidate();
 }
 

@@ -24,4 +24,6 @@ public:
     virtual void Invalidate() = 0;
     // +1 switches the wait cursor on, -1 off.
     virtual void WaitCursor(int step) = 0;
+    // A move was played on the game; the view has it announced.
+    virtual void MovePlayed() {}
 };

@@ -58,7 +58,30 @@ bool CViewController::OnCommand(int id) {
 
 void CViewController::OnBoardClick(const MouseButtons& held, int x, int y, int width, int height) {
     CThinkingScope scope(m_frame);
+    m_access.OnClick();
     m_moves.OnBoardClick(held.LeftAlone(), x, y, width, height);
+}
+
+bool CViewController::OnBoardKey(int key) {
+    CThinkingScope scope(m_frame);
+    return m_access.OnKey(key);
+}
+
+void CViewController::ChooseSquare(int column, int row) { m_moves.OnSquareChosen(column, row); }
+
+void CViewController::DropPick() { m_moves.DropPick(); }
+
+void CViewController::OnFlipBoard() {
+    m_access.OnFlip();
+    m_moves.OnFlipBoard();
+}
+
+void CViewController::OnDocumentChanged() {
+    // The first game is no news; a replaced one is told.
+    const long game = GameNumber();
+    if (game != m_shownGame && m_shownGame != kNoGame) m_access.OnGameReplaced();
+    m_shownGame = game;
+    Repaint(true);
 }
 
 void CViewController::OnToggleNotation() {
@@ -107,7 +130,7 @@ void CViewController::Paint(IViewSurface& surface) {
     // The board never scrolls; the room a notation took goes first.
     m_platform.SetScrolledSize(0, 0);
     CGameFacade* facade = Facade();
-    if (!facade || !surface.DrawBoard(*facade, m_moves.Picker())) return;
+    if (!facade || !surface.DrawBoard(*facade, m_moves.Picker(), m_access.Cursor())) return;
     if (m_paintStatus.OnPaint(surface.Width(), surface.Height(), m_platform.MessageBoxShowing()) && m_frame)
         m_frame->SetStatusText(DisplayText(facade->StatusText()));
 }

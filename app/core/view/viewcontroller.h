@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/core/access/boardaccess.h"
 #include "app/core/dialogs/settingsdlglogic.h"
 #include "app/core/base/commandids.h"
 #include "app/core/view/moveentrycontrol.h"
@@ -24,7 +25,7 @@ class INotationSurface;
 class IViewPlatform;
 class IViewSurface;
 
-class CViewController : public IThinkingView, public IMoveEntryView {
+class CViewController : public IThinkingView, public IMoveEntryView, public IAccessView {
 public:
     // m_showNotation: the board, the notation the user chose, the notation
     // while printing runs.
@@ -65,8 +66,11 @@ public:
     // with what else was held.
     void OnBoardClick(const MouseButtons& held, int x, int y, int width, int height);
     void OnLegalMoves() { OnCommand(cmd::kLegalMoves); }
+    // A key pressed on the board without Ctrl or Alt (CBoardKeys::Key);
+    // false when it is not the board's.
+    bool OnBoardKey(int key);
     // The document's game was replaced or reloaded.
-    void OnDocumentChanged() { Repaint(true); }
+    void OnDocumentChanged();
 
     // One paint of the view's client area: the board, or the notation
     // fitted to its width.
@@ -81,8 +85,9 @@ public:
     // The board and nothing else fills the view: no background to erase.
     bool ShowsBoard() const { return m_showNotation == kBoardNotation; }
     int ShowNotation() const { return m_showNotation; }
-    const CSquarePicker& Picker() { return m_moves.Picker(); }
     int AutoReply() const { return m_moves.AutoReply(); }
+    // The board for the keyboard and the screen reader.
+    CBoardAccess& Access() { return m_access; }
 
     // IThinkingView and IMoveEntryView
     CGameFacade* Facade() override;
@@ -101,9 +106,14 @@ public:
     std::string ChooseLegalMove(CGameFacade* facade) override;
     std::string TypeMove() override;
     void ComputerMove() override { m_thinking.OnComputerMove(); }
+    void MovePlayed() override { m_access.OnMovePlayed(); }
+    // IAccessView
+    const CSquarePicker& Picker() override { return m_moves.Picker(); }
+    void ChooseSquare(int column, int row) override;
+    void DropPick() override;
 
 private:
-    void OnFlipBoard() { m_moves.OnFlipBoard(); }
+    void OnFlipBoard();
     void OnToggleNotation();
     void OnSettings();
     void OnEnterMove() { m_moves.OnEnterMove(); }
@@ -120,6 +130,8 @@ private:
     CPaintStatus m_paintStatus;
     CThinkingControl m_thinking{*this};
     CMoveEntryControl m_moves{*this};
+    CBoardAccess m_access{*this};
+    long m_shownGame = kNoGame;
     uint16_t m_level = CSettingsDlgLogic::kDefaultLevel;
     int m_showNotation = kBoardNotation;
 };

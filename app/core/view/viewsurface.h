@@ -5,6 +5,7 @@
 #include "app/core/view/notationsurface.h"
 
 class CGameFacade;
+class CBoardCursor;
 class CSquarePicker;
 
 class IViewSurface : public INotationSurface {
@@ -14,7 +15,8 @@ public:
     virtual int Width() = 0;
     virtual int Height() = 0;
     // The board picture of the facade's position, with the picker's
-    // orientation and picked square, stretched over the whole client area;
-    // false when there is no picture to draw (its bitmaps failed).
-    virtual bool DrawBoard(const CGameFacade& facade, const CSquarePicker& picker) = 0;
+    // orientation and picked square, and the keyboard's cursor when it is
+    // shown, stretched over the whole client area; false when there is no
+    // picture to draw (its bitmaps failed).
+    virtual bool DrawBoard(const CGameFacade& facade, const CSquarePicker& picker, const CBoardCursor& cursor) = 0;
 };

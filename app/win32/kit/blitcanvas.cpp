@@ -44,7 +44,14 @@ int CBlitCanvas::AddPicture(const CPixelBuffer& picture) {
 
 void CBlitCanvas::Clear() {
     const RECT all = {0, 0, m_width, m_height};
-    FillRect(m_dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    ::FillRect(m_dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+}
+
+void CBlitCanvas::Fill(int x, int y, int width, int height, CPixelBuffer::Colour colour) {
+    const RECT area = {x, y, x + width, y + height};
+    const HBRUSH brush = CreateSolidBrush(RGB(colour.red, colour.green, colour.blue));
+    ::FillRect(m_dc, &area, brush);
+    DeleteObject(brush);
 }
 
 void CBlitCanvas::Blit(int picture, int x, int y, int width, int height, CPixelBuffer::RasterOp op) {

@@ -23,6 +23,7 @@ public:
     int AddPicture(const CPixelBuffer& picture);
     // All white.
     void Clear();
+    void Fill(int x, int y, int width, int height, CPixelBuffer::Colour colour);
     // The source picture's top-left width x height at (x, y).
     void Blit(int picture, int x, int y, int width, int height, CPixelBuffer::RasterOp op);
 

@@ -20,6 +20,7 @@
 #include "app/core/frame/shorthelp.h"
 #include "app/core/view/viewcontroller.h"
 #include "app/core/view/viewplatform.h"
+#include "app/core/access/boardcursor.h"
 #include "app/core/view/viewsurface.h"
 #include "app/tempfolder.h"
 #include "engine/messagepump.h"
@@ -174,7 +175,7 @@ public:
     int TextWidth(const char*) override { return 10; }
     void SetFontPoints(int) override {}
     void WriteText(int, int, const char*) override {}
-    bool DrawBoard(const CGameFacade&, const CSquarePicker&) override { return true; }
+    bool DrawBoard(const CGameFacade&, const CSquarePicker&, const CBoardCursor&) override { return true; }
 };
 
 struct RouteCase {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <initializer_list>
 
 #include "app/core/picture/piecebitmaps.h"
@@ -124,6 +125,28 @@ TEST(BoardPictureTest, PickedKnightKeepsItsShapeAfterAMove) {
                  {"f3 white knight, light, picked", false, 5, 5, 5, 5, 9, 10, kBlackSilhouette});
     ExpectSquare(board.Build(facade, false, false, 0, 0),
                  {"g1 empty, dark", false, kNone, kNone, 6, 7, kNone, kNone, kBlackSquare});
+}
+
+// The keyboard's cursor: a black band round a white one inside its square;
+// every pixel outside the two bands is the board's own.
+TEST(BoardPictureTest, CursorFramesItsSquareAndLeavesTheRest) {
+    CGameFacade facade;
+    CBoardPicture board(Bitmaps());
+    const CPixelBuffer plain = board.Build(facade, false, false, 0, 0);
+    board.DrawCursor(4, 6);
+    const CPixelBuffer& framed = board.Picture();
+    const int left = 4 * kSquare, top = 6 * kSquare, band = CBoardPicture::kCursorBandWidth;
+    for (int y = 0; y < plain.Height(); ++y) {
+        for (int x = 0; x < plain.Width(); ++x) {
+            const int inset = std::min({x - left, y - top, left + kSquare - 1 - x, top + kSquare - 1 - y});
+            if (inset < 0 || inset >= 2 * band) {
+                ASSERT_EQ(framed.Pixel(x, y), plain.Pixel(x, y)) << x << "," << y;
+            } else {
+                ASSERT_EQ(framed.Pixel(x, y), inset < band ? CPixelBuffer::kBlack : CPixelBuffer::kWhite)
+                    << x << "," << y;
+            }
+        }
+    }
 }
 
 TEST(BoardPictureTest, OrientationsAreMirrorImagesOfEachOther) {

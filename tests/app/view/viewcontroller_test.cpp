@@ -14,6 +14,7 @@
 #include "app/core/document/gamedocument.h"
 #include "app/core/view/framelink.h"
 #include "app/core/view/viewplatform.h"
+#include "app/core/access/boardcursor.h"
 #include "app/core/view/viewsurface.h"
 #include "engine/messagepump.h"
 #include "game/gamefacade.h"
@@ -81,8 +82,8 @@ public:
     int TextWidth(const char* text) override { return 5 * static_cast<int>(std::strlen(text)); }
     void SetFontPoints(int) override {}
     void WriteText(int, int, const char* text) override { Log("text " + std::string(text)); }
-    bool DrawBoard(const CGameFacade&, const CSquarePicker& picker) override {
-        Log(picker.HasSelection() ? "board picked" : "board");
+    bool DrawBoard(const CGameFacade&, const CSquarePicker& picker, const CBoardCursor& cursor) override {
+        Log(std::string(picker.HasSelection() ? "board picked" : "board") + (cursor.Shown() ? " cursor" : ""));
         return boardDrawn;
     }
 
@@ -435,4 +436,62 @@ TEST_F(ViewControllerTest, HomepageThatCannotBeOpenedIsReported) {
               (std::vector<std::string>{open, std::string("box ") + CMainFrameTexts::kWindowTitle +
                                                    ": Die Homepage kann nicht geöffnet werden:\n" +
                                                    CMainFrameTexts::kHomepage}));
+}
+
+// What the accessibility interface was told, a line a call.
+class FakeAccess : public IAccessPlatform {
+public:
+    void FocusCell(int cell) override { log.push_back("focus " + std::to_string(cell)); }
+    void CellsChanged() override { log.push_back("cells"); }
+    void Announce(const std::string& text) override { log.push_back("say " + text); }
+    std::vector<std::string> log;
+};
+
+// A game's first moves by keys alone: the cursor starts on e2, Enter picks
+// and moves as clicks do, the computer's answer is announced, a refused
+// target is the click's refusal, the cursor is drawn only after a key and
+// until the next click, and the board's keys leave the notation alone.
+TEST_F(ViewControllerTest, KeysPlayAMoveThatIsAnnouncedWithTheComputersAnswer) {
+    FakeAccess access;
+    view.Access().SetPlatform(&access);
+    platform.newLevel = dlg::kLevel1;
+    view.OnCommand(cmd::kSettings);
+    view.Paint(platform);
+    EXPECT_EQ(platform.Lines("board").back(), "board") << "no cursor before a key";
+
+    view.Access().OnFocus();
+    EXPECT_EQ(view.Access().CellName(view.Access().FocusedCell()), "e2, weißer Bauer");
+    for (int key : {CBoardKeys::kEnter, CBoardKeys::kUp, CBoardKeys::kUp, CBoardKeys::kSpace})
+        EXPECT_TRUE(view.OnBoardKey(key)) << key;
+    ASSERT_EQ(platform.Game()->GetGame()->GetPly(), 2) << "e2e4 and the computer's answer";
+    std::vector<std::string> said;
+    for (const std::string& line : access.log)
+        if (line.rfind("say ", 0) == 0) said.push_back(line);
+    ASSERT_EQ(said.size(), 4u);
+    EXPECT_EQ(said[0], "say Schachbrett, Weiß am Zug. Taste H: Hilfe");
+    EXPECT_EQ(said[1], "say e2, weißer Bauer, ausgewählt");
+    EXPECT_EQ(said[2], "say Weiß: Bauer e2 nach e4");
+    EXPECT_EQ(said[3].rfind("say Schwarz: ", 0), 0u) << said[3];
+    EXPECT_EQ(view.Access().CellName(4 * 8 + 4), "e4, weißer Bauer");
+    view.Paint(platform);
+    EXPECT_EQ(platform.Lines("board").back(), "board cursor");
+
+    // e4 to e6 is refused with the click's question, spoken by the box itself.
+    platform.log.clear();
+    for (int key : {CBoardKeys::kEnter, CBoardKeys::kUp, CBoardKeys::kUp, CBoardKeys::kEnter}) view.OnBoardKey(key);
+    ASSERT_EQ(platform.Lines("ask").size(), 1u);
+    EXPECT_EQ(platform.Lines("ask")[0].rfind("ask Ungültiger Zug !: Ungültiger Zug: e4e6", 0), 0u);
+    EXPECT_FALSE(view.OnBoardKey(CBoardKeys::kEscape)) << "nothing picked: Escape is not the board's";
+    EXPECT_FALSE(view.OnBoardKey('Q'));
+
+    const MouseButtons left{};
+    view.OnBoardClick(left, 10, 10, kCanvasSize, kCanvasSize);
+    view.Paint(platform);
+    EXPECT_EQ(platform.Lines("board").back(), "board picked") << "a click hides the cursor";
+    EXPECT_TRUE(view.OnBoardKey(CBoardKeys::kEscape));
+    EXPECT_FALSE(view.Picker().HasSelection());
+
+    view.OnCommand(cmd::kToggleNotation);
+    EXPECT_FALSE(view.OnBoardKey(CBoardKeys::kUp)) << "the notation scrolls with the arrows";
+    view.Access().SetPlatform(nullptr);
 }

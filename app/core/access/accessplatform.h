@@ -1,0 +1,26 @@
+// What the board's accessibility asks of a shell: to tell the platform's
+// accessibility interface (ATK, MSAA) about the focus and the cells, and to
+// have a message spoken. A shell implements it only once a screen reader
+// has asked for the board's accessible object.
+#pragma once
+
+#include <string>
+
+class IAccessPlatform {
+public:
+    virtual ~IAccessPlatform() = default;
+
+    // The cell (row * 8 + column, screen squares) that has the focus now.
+    virtual void FocusCell(int cell) = 0;
+    // The cells' names or states, or the board's name, changed.
+    virtual void CellsChanged() = 0;
+    // A message spoken once, without moving the focus.
+    virtual void Announce(const std::string& text) = 0;
+};
+
+// Where what the platform was given is written down, for the tests.
+class ISpeechLog {
+public:
+    virtual ~ISpeechLog() = default;
+    virtual void Spoken(const char* kind, const std::string& text) const = 0;
+};
