@@ -8,6 +8,8 @@ WINDOWS_BUILD := build-windows
 WINE_ENV   := WINEPREFIX=$(abspath $(WINDOWS_BUILD))/wineprefix WINEDEBUG=-all
 FUZZ_TARGETS := pgnreader moveparser
 FUZZ_SECONDS ?= 300
+# make test's short run of each target.
+SUITE_FUZZ_SECONDS := 20
 JOBS       ?= $(shell nproc)
 # What the quick check leaves out: the long tests, the window tests and the
 # package's checks (they need the test tools; make test runs them).
@@ -15,7 +17,8 @@ CHECK_EXCLUDED := long|gui|package
 INSTALL    := ./scripts/install-deps.sh
 
 .PHONY: run check test build build-all package build-asan build-fuzz fuzz test-plain test-asan test-fuzz \
-	windows test-windows test-linux clean
+	windows test-windows clean run-plain run-asan run-fuzz suite-plain-build suite-plain suite-asan-build \
+	suite-asan suite-fuzz-build suite-fuzz
 
 # Only the desktop program and torvo-cli: no tests, no benchmarks.
 build:
@@ -45,6 +48,9 @@ package:
 	@cd $(BUILD) && cpack -G DEB
 
 test-plain: build-all
+	@$(MAKE) --no-print-directory run-plain
+
+run-plain:
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # The sanitizer run leaves out the long tests and the package's checks (the
@@ -55,6 +61,9 @@ build-asan:
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 
 test-asan: build-asan
+	@$(MAKE) --no-print-directory run-asan
+
+run-asan:
 	@cd $(ASAN_BUILD) && \
 		ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1 \
 		UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
@@ -69,6 +78,9 @@ build-fuzz:
 # the build folder, so the kept corpus only changes by hand. A target's own
 # libFuzzer flags, if it has any, are in fuzz/<target>.options.
 fuzz: build-fuzz
+	@$(MAKE) --no-print-directory run-fuzz
+
+run-fuzz:
 	@for t in $(FUZZ_TARGETS); do \
 		mkdir -p $(FUZZ_BUILD)/corpus/$$t; \
 		echo "fuzz_$$t: $(FUZZ_SECONDS) s"; \
@@ -80,7 +92,7 @@ fuzz: build-fuzz
 	done
 
 test-fuzz:
-	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=30
+	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(SUITE_FUZZ_SECONDS)
 
 # The Windows programs, cross-built with mingw-w64.
 windows:
@@ -98,17 +110,28 @@ test-windows: windows
 	@$(WINE_ENV) wineserver -k; $(WINE_ENV) wineserver -w
 	@cd $(WINDOWS_BUILD) && $(WINE_ENV) ctest --output-on-failure -j $(JOBS)
 
-# The whole suite, as CI runs it. The Windows programs are built and tested
-# beside the Linux runs: those spend much of their time waiting on windows,
-# time the cross-build can use. Each part's output comes whole when it ends.
+# The whole suite, as CI runs it, arranged for two cores: each build runs
+# while the tests before it wait on windows, and the Windows programs are
+# built and tested beside it all. The sanitizer build starts when the
+# optimised one is done, its tests when the optimised tests are (two window
+# tests at once would starve each other's thinking), the fuzz targets beside
+# them. Each part's output comes whole when it ends.
 test:
 	@$(INSTALL) test
-	@$(MAKE) --no-print-directory -j2 --output-sync=target test-linux test-windows
+	@$(MAKE) --no-print-directory -j4 --output-sync=target suite-plain suite-asan suite-fuzz test-windows
 
-test-linux:
-	@$(MAKE) --no-print-directory test-plain
-	@$(MAKE) --no-print-directory test-asan
-	@$(MAKE) --no-print-directory test-fuzz
+suite-plain-build:
+	@$(MAKE) --no-print-directory build-all
+suite-plain: suite-plain-build
+	@$(MAKE) --no-print-directory run-plain
+suite-asan-build: suite-plain-build
+	@$(MAKE) --no-print-directory build-asan
+suite-asan: suite-asan-build suite-plain
+	@$(MAKE) --no-print-directory run-asan
+suite-fuzz-build: suite-asan-build
+	@$(MAKE) --no-print-directory build-fuzz
+suite-fuzz: suite-fuzz-build
+	@$(MAKE) --no-print-directory run-fuzz FUZZ_SECONDS=$(SUITE_FUZZ_SECONDS)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD)
