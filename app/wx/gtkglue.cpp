@@ -74,3 +74,8 @@ void CGtkGlue::Realize(wxWindow* window) {
     GtkWidget* widget = window ? window->GetHandle() : nullptr;
     if (widget) gtk_widget_realize(widget);
 }
+
+void CGtkGlue::MarkAlert(wxWindow* window) {
+    GtkWidget* widget = window ? window->GetHandle() : nullptr;
+    if (widget) atk_object_set_role(gtk_widget_get_accessible(widget), ATK_ROLE_ALERT);
+}

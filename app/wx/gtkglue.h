@@ -2,7 +2,8 @@
 // the keyboard map's Scroll Lock, where an event came from, the pointer
 // over a greyed menu item (GTK highlights no insensitive item, so wx gives
 // no prompt for it), scroll bars that stay in sight, and a window made
-// on the screen before it is shown.
+// on the screen before it is shown, and a message box a screen reader reads
+// out.
 #pragma once
 
 #include <functional>
@@ -29,4 +30,7 @@ public:
     // window manager has told the frame's borders, lays the window out 2
     // pixels wide meanwhile, and the manager places that sliver.
     static void Realize(wxWindow* window);
+    // A box that tells the user something: a screen reader reads such a
+    // window's text as it opens, which wx's own dialogs do not say they are.
+    static void MarkAlert(wxWindow* window);
 };

@@ -3,6 +3,8 @@
 #include <wx/intl.h>
 #include <wx/sizer.h>
 
+#include "app/wx/gtkglue.h"
+
 namespace {
 
 // A title bar holds more than its text: the window's icon and its buttons,
@@ -34,6 +36,8 @@ int CMessageBox::Show(wxWindow* parent, const wxString& text, const wxString& ca
 }
 
 void CMessageBox::AddMessageDialogDetails(wxSizer* sizer) {
+    // The box's window stands by now; the toolkit makes it as it is shown.
+    CGtkGlue::MarkAlert(this);
     const wxFont font = GetFont().Bold();
     int width = 0, height = 0;
     GetTextExtent(GetTitle(), &width, &height, nullptr, nullptr, &font);
