@@ -49,10 +49,10 @@ typedef struct {
     AtkObjectClass parent;
 } TorvoBoardItemClass;
 
-static void torvo_board_table_table_init(AtkTableIface* iface);
 static void torvo_board_item_component_init(AtkComponentIface* iface);
-G_DEFINE_TYPE_WITH_CODE(TorvoBoardTable, torvo_board_table, GTK_TYPE_CONTAINER_ACCESSIBLE,
-                        G_IMPLEMENT_INTERFACE(ATK_TYPE_TABLE, torvo_board_table_table_init))
+// No AtkTable: with it, Orca reads the whole rank at each step up or down
+// and the player cannot tell which of the eight squares the cursor is on.
+G_DEFINE_TYPE(TorvoBoardTable, torvo_board_table, GTK_TYPE_CONTAINER_ACCESSIBLE)
 G_DEFINE_TYPE_WITH_CODE(TorvoBoardItem, torvo_board_item, ATK_TYPE_OBJECT,
                         G_IMPLEMENT_INTERFACE(ATK_TYPE_COMPONENT, torvo_board_item_component_init))
 
@@ -142,26 +142,6 @@ static void torvo_board_table_class_init(TorvoBoardTableClass* klass) {
     atk->get_n_children = torvo_board_table_get_n_children;
     atk->ref_child = torvo_board_table_ref_child;
     atk->ref_state_set = torvo_board_table_ref_state_set;
-}
-
-// AtkTable, for the screen reader's table navigation.
-static AtkObject* torvo_board_table_ref_at(AtkTable* object, gint row, gint column) {
-    if (row < 0 || row >= kRows || column < 0 || column >= kColumns) return nullptr;
-    return ATK_OBJECT(g_object_ref(TableOf(object)->cells[row * kColumns + column]));
-}
-static gint torvo_board_table_n_rows(AtkTable*) { return kRows; }
-static gint torvo_board_table_n_columns(AtkTable*) { return kColumns; }
-static gint torvo_board_table_index_at(AtkTable*, gint row, gint column) { return row * kColumns + column; }
-static gint torvo_board_table_row_at(AtkTable*, gint index) { return index / kColumns; }
-static gint torvo_board_table_column_at(AtkTable*, gint index) { return index % kColumns; }
-
-static void torvo_board_table_table_init(AtkTableIface* iface) {
-    iface->ref_at = torvo_board_table_ref_at;
-    iface->get_n_rows = torvo_board_table_n_rows;
-    iface->get_n_columns = torvo_board_table_n_columns;
-    iface->get_index_at = torvo_board_table_index_at;
-    iface->get_row_at_index = torvo_board_table_row_at;
-    iface->get_column_at_index = torvo_board_table_column_at;
 }
 
 // The items.
@@ -308,6 +288,7 @@ AtkObject* CBoardAccessible::Table() {
 }
 
 void CBoardAccessible::OnFocus() {
+    m_freshFocus = true;
     if (m_widget) gtk_widget_get_accessible(m_widget);
 }
 
@@ -367,10 +348,18 @@ void CBoardAccessible::FocusCell(int cell) {
     if (!m_table || cell < 0 || cell >= kCells) return;
     TorvoBoardTable* table = TableOf(m_table);
     const int before = m_focused;
+    const bool fresh = m_freshFocus;
     m_focused = cell;
+    m_freshFocus = false;
+    // The cursor stayed at the board's edge: the square is said again. A
+    // screen reader says nothing for the same descendant twice, so it hears
+    // the square as a message.
+    if (cell == before && !fresh && CellFocused(cell)) {
+        Announce(CellName(cell));
+        return;
+    }
     if (before >= 0 && before != cell)
         atk_object_notify_state_change(table->cells[before], ATK_STATE_FOCUSED, FALSE);
-    // Told even when the cursor stayed at the board's edge: the square is said again.
     g_signal_emit_by_name(m_table, "active-descendant-changed", table->cells[cell]);
     atk_object_notify_state_change(table->cells[cell], ATK_STATE_FOCUSED, CellFocused(cell));
 }

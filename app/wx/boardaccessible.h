@@ -52,6 +52,8 @@ private:
     CBoardAccess* m_access = nullptr;
     AtkObject* m_table = nullptr;
     int m_focused = -1;
+    // The board took the focus since the cursor last moved.
+    bool m_freshFocus = false;
     // What each cell was last called and whether it was picked, to tell
     // the screen reader only of the cells that changed.
     std::vector<std::string> m_names;
