@@ -3,6 +3,7 @@
 #include <wx/menu.h>
 #include <wx/window.h>
 
+#include <gtk/gtk-a11y.h>
 #include <gtk/gtk.h>
 
 namespace {
@@ -78,4 +79,44 @@ void CGtkGlue::Realize(wxWindow* window) {
 void CGtkGlue::MarkAlert(wxWindow* window) {
     GtkWidget* widget = window ? window->GetHandle() : nullptr;
     if (widget) atk_object_set_role(gtk_widget_get_accessible(widget), ATK_ROLE_ALERT);
+}
+
+namespace {
+
+constexpr const char* kMessageTextKey = "torvo-message-text";
+AtkRelationSet* (*g_labelRelations)(AtkObject*) = nullptr;
+
+// GTK guesses a text before a button to be its label; a box's texts are not.
+AtkRelationSet* MessageLabelRelations(AtkObject* accessible) {
+    AtkRelationSet* relations = g_labelRelations(accessible);
+    GtkWidget* label = gtk_accessible_get_widget(GTK_ACCESSIBLE(accessible));
+    if (relations && label && g_object_get_data(G_OBJECT(label), kMessageTextKey)) {
+        while (AtkRelation* relation = atk_relation_set_get_relation_by_type(relations, ATK_RELATION_LABEL_FOR))
+            atk_relation_set_remove(relations, relation);
+    }
+    return relations;
+}
+
+// The labels outside the buttons; a button's own label stays its label.
+void MarkMessageText(GtkWidget* widget, gpointer) {
+    if (GTK_IS_LABEL(widget))
+        g_object_set_data(G_OBJECT(widget), kMessageTextKey, GINT_TO_POINTER(1));
+    else if (GTK_IS_CONTAINER(widget) && !GTK_IS_BUTTON(widget))
+        gtk_container_forall(GTK_CONTAINER(widget), MarkMessageText, nullptr);
+}
+
+}  // namespace
+
+void CGtkGlue::KeepMessageText(wxWindow* window) {
+    GtkWidget* widget = window ? window->GetHandle() : nullptr;
+    if (!widget) return;
+    // The labels' accessible class answers for all labels: wrapped once,
+    // it changes the answer for the marked ones only.
+    auto* klass = static_cast<AtkObjectClass*>(g_type_class_ref(GTK_TYPE_LABEL_ACCESSIBLE));
+    if (klass->ref_relation_set != MessageLabelRelations) {
+        g_labelRelations = klass->ref_relation_set;
+        klass->ref_relation_set = MessageLabelRelations;
+    }
+    g_type_class_unref(klass);
+    MarkMessageText(widget, nullptr);
 }

@@ -33,4 +33,8 @@ public:
     // A box that tells the user something: a screen reader reads such a
     // window's text as it opens, which wx's own dialogs do not say they are.
     static void MarkAlert(wxWindow* window);
+    // Its texts are the message, not a button's label: GTK ties the last
+    // one to the button after it, and a screen reader then leaves it
+    // unread. Once the box stands.
+    static void KeepMessageText(wxWindow* window);
 };

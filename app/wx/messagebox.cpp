@@ -14,6 +14,10 @@ constexpr double kTitleFontAllowance = 1.25;
 
 }  // namespace
 
+wxBEGIN_EVENT_TABLE(CMessageBox, wxGenericMessageDialog)
+    EVT_INIT_DIALOG(CMessageBox::OnInitDialog)
+wxEND_EVENT_TABLE()
+
 int CMessageBox::s_showing = 0;
 
 CMessageBox::CMessageBox(wxWindow* parent, const wxString& text, const wxString& caption, long style)
@@ -28,6 +32,11 @@ int CMessageBox::ShowModal() {
     const int answer = wxGenericMessageDialog::ShowModal();
     --s_showing;
     return answer;
+}
+
+void CMessageBox::OnInitDialog(wxInitDialogEvent& event) {
+    CGtkGlue::KeepMessageText(this);
+    event.Skip();
 }
 
 int CMessageBox::Show(wxWindow* parent, const wxString& text, const wxString& caption, long style) {

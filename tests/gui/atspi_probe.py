@@ -127,9 +127,10 @@ def find(root, role, depth=0):
 
 
 def texts(root, depth=0):
-    """The texts of the labels in a window, in order."""
+    """The texts a screen reader reads out of a window as it opens: its
+    labels that label no control, in order."""
     found = []
-    if role_of(root) == Atspi.Role.LABEL:
+    if role_of(root) == Atspi.Role.LABEL and not safe(root.get_relation_set, []):
         found.append(safe(root.get_name))
     if depth < 12:
         for i in range(safe(root.get_child_count, 0)):
