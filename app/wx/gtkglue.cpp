@@ -97,17 +97,34 @@ AtkRelationSet* MessageLabelRelations(AtkObject* accessible) {
     return relations;
 }
 
-// The labels outside the buttons; a button's own label stays its label.
+// The labels outside the buttons; a button's own label stays its label, a
+// group box's title is its label widget.
 void MarkMessageText(GtkWidget* widget, gpointer) {
-    if (GTK_IS_LABEL(widget))
+    if (GTK_IS_LABEL(widget)) {
         g_object_set_data(G_OBJECT(widget), kMessageTextKey, GINT_TO_POINTER(1));
-    else if (GTK_IS_CONTAINER(widget) && !GTK_IS_BUTTON(widget))
+        // A text without a mnemonic of its own leads the focus nowhere.
+        if (gtk_label_get_mnemonic_keyval(GTK_LABEL(widget)) == GDK_KEY_VoidSymbol)
+            gtk_label_set_mnemonic_widget(GTK_LABEL(widget), nullptr);
+    } else if (GTK_IS_CONTAINER(widget) && !GTK_IS_BUTTON(widget))
         gtk_container_forall(GTK_CONTAINER(widget), MarkMessageText, nullptr);
+}
+
+// The widget in a control's tree that takes the focus: a list's tree view
+// inside its scrolled window, an entry itself.
+GtkWidget* FocusWidget(GtkWidget* widget) {
+    GtkWidget* found = nullptr;
+    if (GTK_IS_CONTAINER(widget)) {
+        GList* children = gtk_container_get_children(GTK_CONTAINER(widget));
+        for (GList* child = children; child && !found; child = child->next)
+            found = FocusWidget(GTK_WIDGET(child->data));
+        g_list_free(children);
+    }
+    return found ? found : gtk_widget_get_can_focus(widget) ? widget : nullptr;
 }
 
 }  // namespace
 
-void CGtkGlue::KeepMessageText(wxWindow* window) {
+void CGtkGlue::LabelNothing(wxWindow* window) {
     GtkWidget* widget = window ? window->GetHandle() : nullptr;
     if (!widget) return;
     // The labels' accessible class answers for all labels: wrapped once,
@@ -119,4 +136,9 @@ void CGtkGlue::KeepMessageText(wxWindow* window) {
     }
     g_type_class_unref(klass);
     MarkMessageText(widget, nullptr);
+}
+
+void CGtkGlue::NameControl(wxWindow* control, const char* name) {
+    GtkWidget* widget = control ? FocusWidget(control->GetHandle()) : nullptr;
+    if (widget) atk_object_set_name(gtk_widget_get_accessible(widget), name);
 }

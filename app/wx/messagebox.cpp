@@ -34,8 +34,9 @@ int CMessageBox::ShowModal() {
     return answer;
 }
 
+// The box's controls stand now, and no screen reader has asked for them yet.
 void CMessageBox::OnInitDialog(wxInitDialogEvent& event) {
-    CGtkGlue::KeepMessageText(this);
+    CGtkGlue::LabelNothing(this);
     event.Skip();
 }
 

@@ -22,6 +22,7 @@ APP = "torvo"
 CAPTION = "NeuesSpiel - Torvo Halvorn Schach Programm"
 SETTINGS = "Haupt Einstellungen"
 LEVEL_1 = "Level 1 (Schäfer)"
+LEGAL_MOVES = "Gültige Züge"
 INVALID = "Ungültiger Zug !"
 ASK_OTHER = "MöchtenSie einen anderen von der Liste wählen?"
 HINT = "Schachbrett, Weiß am Zug. Taste H: Hilfe"
@@ -193,6 +194,15 @@ def main():
         mark = len(focus)
         keys("Return")
         wait(lambda: any(f[0] == Atspi.Role.TABLE for f in focus[mark:]), "the board's focus after the dialog")
+
+    # F3's list of legal moves takes the focus under the name of its group.
+    keys("F3")
+    if wait(lambda: focus and focus[-1][1] == LEGAL_MOVES, "the named list of legal moves"):
+        ok("F3's list has the focus by name: " + LEGAL_MOVES)
+    mark = len(focus)
+    keys("Escape")
+    wait(lambda: any(f[0] == Atspi.Role.TABLE and f[1] != LEGAL_MOVES for f in focus[mark:]),
+         "the board's focus after F3")
 
     # The cursor: Up from e2 says e3.
     keys("Up")
