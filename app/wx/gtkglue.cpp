@@ -84,29 +84,52 @@ void CGtkGlue::MarkAlert(wxWindow* window) {
 namespace {
 
 constexpr const char* kMessageTextKey = "torvo-message-text";
-AtkRelationSet* (*g_labelRelations)(AtkObject*) = nullptr;
+constexpr const char* kOwnRelationsKey = "torvo-own-relations";
 
-// GTK guesses a text before a button to be its label; a box's texts are not.
-AtkRelationSet* MessageLabelRelations(AtkObject* accessible) {
-    AtkRelationSet* relations = g_labelRelations(accessible);
-    GtkWidget* label = gtk_accessible_get_widget(GTK_ACCESSIBLE(accessible));
-    if (relations && label && g_object_get_data(G_OBJECT(label), kMessageTextKey)) {
-        while (AtkRelation* relation = atk_relation_set_get_relation_by_type(relations, ATK_RELATION_LABEL_FOR))
-            atk_relation_set_remove(relations, relation);
+bool MarkedText(AtkObject* accessible) {
+    GtkWidget* widget = GTK_IS_ACCESSIBLE(accessible) ? gtk_accessible_get_widget(GTK_ACCESSIBLE(accessible)) : nullptr;
+    return widget && g_object_get_data(G_OBJECT(widget), kMessageTextKey);
+}
+
+// GTK guesses a text before a control to be its label: a box's message and
+// a group's title are not. The class's own answer without those guesses.
+AtkRelationSet* RelationsWithoutGuesses(AtkObject* accessible) {
+    using Relations = AtkRelationSet* (*)(AtkObject*);
+    Relations own = nullptr;
+    for (GType type = G_TYPE_FROM_INSTANCE(accessible); type && !own; type = g_type_parent(type))
+        own = reinterpret_cast<Relations>(g_type_get_qdata(type, g_quark_from_static_string(kOwnRelationsKey)));
+    AtkRelationSet* relations = own ? own(accessible) : nullptr;
+    if (!relations) return relations;
+    const bool text = MarkedText(accessible);
+    for (int i = atk_relation_set_get_n_relations(relations) - 1; i >= 0; --i) {
+        AtkRelation* relation = atk_relation_set_get_relation(relations, i);
+        const AtkRelationType type = atk_relation_get_relation_type(relation);
+        GPtrArray* targets = atk_relation_get_target(relation);
+        const bool toText = type == ATK_RELATION_LABELLED_BY && targets->len > 0 &&
+                            MarkedText(ATK_OBJECT(g_ptr_array_index(targets, 0)));
+        if ((text && type == ATK_RELATION_LABEL_FOR) || toText) atk_relation_set_remove(relations, relation);
     }
     return relations;
 }
 
+// Once per class: its own answer is kept for the wrapper to call.
+void WrapRelations(GType type) {
+    auto* klass = static_cast<AtkObjectClass*>(g_type_class_ref(type));
+    if (klass->ref_relation_set != RelationsWithoutGuesses) {
+        g_type_set_qdata(type, g_quark_from_static_string(kOwnRelationsKey),
+                         reinterpret_cast<gpointer>(klass->ref_relation_set));
+        klass->ref_relation_set = RelationsWithoutGuesses;
+    }
+    g_type_class_unref(klass);
+}
+
 // The labels outside the buttons; a button's own label stays its label, a
 // group box's title is its label widget.
-void MarkMessageText(GtkWidget* widget, gpointer) {
-    if (GTK_IS_LABEL(widget)) {
+void MarkTexts(GtkWidget* widget, gpointer) {
+    if (GTK_IS_LABEL(widget))
         g_object_set_data(G_OBJECT(widget), kMessageTextKey, GINT_TO_POINTER(1));
-        // A text without a mnemonic of its own leads the focus nowhere.
-        if (gtk_label_get_mnemonic_keyval(GTK_LABEL(widget)) == GDK_KEY_VoidSymbol)
-            gtk_label_set_mnemonic_widget(GTK_LABEL(widget), nullptr);
-    } else if (GTK_IS_CONTAINER(widget) && !GTK_IS_BUTTON(widget))
-        gtk_container_forall(GTK_CONTAINER(widget), MarkMessageText, nullptr);
+    else if (GTK_IS_CONTAINER(widget) && !GTK_IS_BUTTON(widget))
+        gtk_container_forall(GTK_CONTAINER(widget), MarkTexts, nullptr);
 }
 
 // The widget in a control's tree that takes the focus: a list's tree view
@@ -127,15 +150,12 @@ GtkWidget* FocusWidget(GtkWidget* widget) {
 void CGtkGlue::LabelNothing(wxWindow* window) {
     GtkWidget* widget = window ? window->GetHandle() : nullptr;
     if (!widget) return;
-    // The labels' accessible class answers for all labels: wrapped once,
-    // it changes the answer for the marked ones only.
-    auto* klass = static_cast<AtkObjectClass*>(g_type_class_ref(GTK_TYPE_LABEL_ACCESSIBLE));
-    if (klass->ref_relation_set != MessageLabelRelations) {
-        g_labelRelations = klass->ref_relation_set;
-        klass->ref_relation_set = MessageLabelRelations;
-    }
-    g_type_class_unref(klass);
-    MarkMessageText(widget, nullptr);
+    // The classes answer for all their objects; wrapped, they leave out the
+    // guesses for the marked texts only. Not two classes of one line: a subclass chaining up to a wrapped class
+    // would find its own answer again. A check box is a toggle button; an
+    // edit or a list gets its name of its own.
+    for (GType type : {GTK_TYPE_LABEL_ACCESSIBLE, GTK_TYPE_TOGGLE_BUTTON_ACCESSIBLE}) WrapRelations(type);
+    MarkTexts(widget, nullptr);
 }
 
 void CGtkGlue::NameControl(wxWindow* control, const char* name) {
