@@ -68,6 +68,12 @@ test_only=(
   x11-utils
   # a window manager: box captions, focus changes and repaints as a desktop makes them
   openbox
+  # the board by ear: a session bus that starts the accessibility bus, and
+  # AT-SPI read from python
+  dbus-daemon
+  at-spi2-core
+  python3-gi
+  gir1.2-atspi-2.0
   # the desktop entry's and the metainfo's validators, the package's checker
   desktop-file-utils
   appstream

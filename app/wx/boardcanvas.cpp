@@ -28,6 +28,8 @@ CBoardCanvas::CBoardCanvas(wxWindow* parent, wxView* view, CViewController* cont
     SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
     CGtkGlue::KeepScrollBarsInSight(this);
     ShowScrollbars(wxSHOW_SB_NEVER, wxSHOW_SB_NEVER);
+    // The client area's widget is the one that takes the focus.
+    m_accessible.Attach(m_wxwindow, this, controller ? &controller->Access() : nullptr);
 }
 
 void CBoardCanvas::OnPaint(wxPaintEvent&) {
@@ -89,6 +91,7 @@ void CBoardCanvas::OnKeyDown(wxKeyEvent& event) {
 }
 
 void CBoardCanvas::OnSetFocus(wxFocusEvent& event) {
+    m_accessible.OnFocus();
     if (m_controller) m_controller->Access().OnFocus();
     event.Skip();
 }

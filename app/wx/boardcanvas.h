@@ -6,6 +6,7 @@
 #include <wx/scrolwin.h>
 
 #include "app/core/view/wheelscroll.h"
+#include "app/wx/boardaccessible.h"
 
 class CViewController;
 class wxView;
@@ -16,6 +17,7 @@ public:
 
     // The view is going away: no more paints or clicks reach it.
     void Detach() {
+        m_accessible.Detach();
         m_view = nullptr;
         m_controller = nullptr;
     }
@@ -42,4 +44,6 @@ private:
     CViewController* m_controller;
     wxSize m_scrolledSize;
     CWheelScroll m_wheel;
+    // Declared last: it leaves the board's access before the rest goes.
+    CBoardAccessible m_accessible;
 };

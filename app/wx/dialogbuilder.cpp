@@ -1,5 +1,7 @@
 #include "app/wx/dialogbuilder.h"
 
+#include <vector>
+
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/listbox.h>
@@ -35,16 +37,46 @@ CDialogBuilder::CDialogBuilder(wxDialog* dialog, const DialogLayout& layout) : m
     dialog->SetTitle(U(layout.caption));
     dialog->SetClientSize(dialog->ConvertDialogToPixels(wxSize(layout.width, layout.height)));
     // Group boxes first, so that the controls inside them lie on top.
+    std::vector<wxWindow*> windows(layout.count, nullptr);
     for (int i = 0; i < layout.count; ++i)
-        if (layout.controls[i].kind == ControlKind::kGroupBox) Create(layout.controls[i], false);
+        if (layout.controls[i].kind == ControlKind::kGroupBox) windows[i] = Create(layout.controls[i], false);
     for (int i = 0; i < layout.count; ++i) {
         const DialogControl& control = layout.controls[i];
         if (control.kind == ControlKind::kGroupBox) continue;
-        wxWindow* window = Create(control, layout.StartsGroup(i));
+        wxWindow* window = windows[i] = Create(control, layout.StartsGroup(i));
         WidenToText(control.kind, window);
         if (control.id != dlg::kIdStatic) m_controls[control.id] = window;
     }
+    NameForScreenReader(layout, windows);
     BindKeys(layout.EnterId(), layout.EscapeId());
+}
+
+namespace {
+
+bool Inside(const DialogControl& control, const DialogControl& box) {
+    return control.left >= box.left && control.top >= box.top && control.left + control.width <= box.left + box.width &&
+           control.top + control.height <= box.top + box.height;
+}
+
+}  // namespace
+
+// A group box's title is the group's, not the label of whatever control
+// came next; a group that holds one list or one edit alone gives it its name.
+void CDialogBuilder::NameForScreenReader(const DialogLayout& layout, const std::vector<wxWindow*>& windows) {
+    for (int box = 0; box < layout.count; ++box) {
+        if (layout.controls[box].kind != ControlKind::kGroupBox) continue;
+        CGtkGlue::LabelNothing(windows[box]);
+        int inside = -1, count = 0;
+        for (int i = 0; i < layout.count; ++i)
+            if (i != box && layout.controls[i].kind != ControlKind::kGroupBox &&
+                Inside(layout.controls[i], layout.controls[box])) {
+                inside = i;
+                ++count;
+            }
+        const ControlKind kind = count == 1 ? layout.controls[inside].kind : ControlKind::kGroupBox;
+        if (kind == ControlKind::kEdit || kind == ControlKind::kListBox)
+            CGtkGlue::NameControl(windows[inside], layout.controls[box].text);
+    }
 }
 
 wxWindow* CDialogBuilder::Create(const DialogControl& c, bool startsGroup) {

@@ -4,6 +4,7 @@
 #include <wx/dialog.h>
 
 #include <map>
+#include <vector>
 
 #include "app/core/base/dialoglayout.h"
 
@@ -22,6 +23,7 @@ public:
 
 private:
     wxWindow* Create(const DialogControl& control, bool startsGroup);
+    void NameForScreenReader(const DialogLayout& layout, const std::vector<wxWindow*>& windows);
     void WidenToText(ControlKind kind, wxWindow* window);
     // Enter presses the focused button, else `enterId`; Escape and the close
     // box press `escapeId`.

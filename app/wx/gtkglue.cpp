@@ -3,6 +3,7 @@
 #include <wx/menu.h>
 #include <wx/window.h>
 
+#include <gtk/gtk-a11y.h>
 #include <gtk/gtk.h>
 
 namespace {
@@ -73,4 +74,91 @@ void CGtkGlue::KeepScrollBarsInSight(wxWindow* window) {
 void CGtkGlue::Realize(wxWindow* window) {
     GtkWidget* widget = window ? window->GetHandle() : nullptr;
     if (widget) gtk_widget_realize(widget);
+}
+
+void CGtkGlue::MarkAlert(wxWindow* window) {
+    GtkWidget* widget = window ? window->GetHandle() : nullptr;
+    if (widget) atk_object_set_role(gtk_widget_get_accessible(widget), ATK_ROLE_ALERT);
+}
+
+namespace {
+
+constexpr const char* kMessageTextKey = "torvo-message-text";
+constexpr const char* kOwnRelationsKey = "torvo-own-relations";
+
+bool MarkedText(AtkObject* accessible) {
+    GtkWidget* widget = GTK_IS_ACCESSIBLE(accessible) ? gtk_accessible_get_widget(GTK_ACCESSIBLE(accessible)) : nullptr;
+    return widget && g_object_get_data(G_OBJECT(widget), kMessageTextKey);
+}
+
+// GTK guesses a text before a control to be its label: a box's message and
+// a group's title are not. The class's own answer without those guesses.
+AtkRelationSet* RelationsWithoutGuesses(AtkObject* accessible) {
+    using Relations = AtkRelationSet* (*)(AtkObject*);
+    Relations own = nullptr;
+    for (GType type = G_TYPE_FROM_INSTANCE(accessible); type && !own; type = g_type_parent(type))
+        own = reinterpret_cast<Relations>(g_type_get_qdata(type, g_quark_from_static_string(kOwnRelationsKey)));
+    AtkRelationSet* relations = own ? own(accessible) : nullptr;
+    if (!relations) return relations;
+    const bool text = MarkedText(accessible);
+    for (int i = atk_relation_set_get_n_relations(relations) - 1; i >= 0; --i) {
+        AtkRelation* relation = atk_relation_set_get_relation(relations, i);
+        const AtkRelationType type = atk_relation_get_relation_type(relation);
+        GPtrArray* targets = atk_relation_get_target(relation);
+        const bool toText = type == ATK_RELATION_LABELLED_BY && targets->len > 0 &&
+                            MarkedText(ATK_OBJECT(g_ptr_array_index(targets, 0)));
+        if ((text && type == ATK_RELATION_LABEL_FOR) || toText) atk_relation_set_remove(relations, relation);
+    }
+    return relations;
+}
+
+// Once per class: its own answer is kept for the wrapper to call.
+void WrapRelations(GType type) {
+    auto* klass = static_cast<AtkObjectClass*>(g_type_class_ref(type));
+    if (klass->ref_relation_set != RelationsWithoutGuesses) {
+        g_type_set_qdata(type, g_quark_from_static_string(kOwnRelationsKey),
+                         reinterpret_cast<gpointer>(klass->ref_relation_set));
+        klass->ref_relation_set = RelationsWithoutGuesses;
+    }
+    g_type_class_unref(klass);
+}
+
+// The labels outside the buttons; a button's own label stays its label, a
+// group box's title is its label widget.
+void MarkTexts(GtkWidget* widget, gpointer) {
+    if (GTK_IS_LABEL(widget))
+        g_object_set_data(G_OBJECT(widget), kMessageTextKey, GINT_TO_POINTER(1));
+    else if (GTK_IS_CONTAINER(widget) && !GTK_IS_BUTTON(widget))
+        gtk_container_forall(GTK_CONTAINER(widget), MarkTexts, nullptr);
+}
+
+// The widget in a control's tree that takes the focus: a list's tree view
+// inside its scrolled window, an entry itself.
+GtkWidget* FocusWidget(GtkWidget* widget) {
+    GtkWidget* found = nullptr;
+    if (GTK_IS_CONTAINER(widget)) {
+        GList* children = gtk_container_get_children(GTK_CONTAINER(widget));
+        for (GList* child = children; child && !found; child = child->next)
+            found = FocusWidget(GTK_WIDGET(child->data));
+        g_list_free(children);
+    }
+    return found ? found : gtk_widget_get_can_focus(widget) ? widget : nullptr;
+}
+
+}  // namespace
+
+void CGtkGlue::LabelNothing(wxWindow* window) {
+    GtkWidget* widget = window ? window->GetHandle() : nullptr;
+    if (!widget) return;
+    // The classes answer for all their objects; wrapped, they leave out the
+    // guesses for the marked texts only. Not two classes of one line: a subclass chaining up to a wrapped class
+    // would find its own answer again. A check box is a toggle button; an
+    // edit or a list gets its name of its own.
+    for (GType type : {GTK_TYPE_LABEL_ACCESSIBLE, GTK_TYPE_TOGGLE_BUTTON_ACCESSIBLE}) WrapRelations(type);
+    MarkTexts(widget, nullptr);
+}
+
+void CGtkGlue::NameControl(wxWindow* control, const char* name) {
+    GtkWidget* widget = control ? FocusWidget(control->GetHandle()) : nullptr;
+    if (widget) atk_object_set_name(gtk_widget_get_accessible(widget), name);
 }

@@ -2,7 +2,8 @@
 // the keyboard map's Scroll Lock, where an event came from, the pointer
 // over a greyed menu item (GTK highlights no insensitive item, so wx gives
 // no prompt for it), scroll bars that stay in sight, and a window made
-// on the screen before it is shown.
+// on the screen before it is shown, and what a screen reader reads of
+// boxes and dialogs.
 #pragma once
 
 #include <functional>
@@ -29,4 +30,14 @@ public:
     // window manager has told the frame's borders, lays the window out 2
     // pixels wide meanwhile, and the manager places that sliver.
     static void Realize(wxWindow* window);
+    // A box that tells the user something: a screen reader reads such a
+    // window's text as it opens, which wx's own dialogs do not say they are.
+    static void MarkAlert(wxWindow* window);
+    // The texts in the window (a box's message, a group box's title) label
+    // no control: GTK's accessibility guesses a text to be the label of the
+    // control made after it, and a screen reader then reads the text for
+    // that control's name, or leaves a box's message unread.
+    static void LabelNothing(wxWindow* window);
+    // The name a screen reader gives a control without a text of its own.
+    static void NameControl(wxWindow* control, const char* name);
 };

@@ -138,6 +138,10 @@ void CMainFrame::SetBoardCanvas(CBoardCanvas* canvas) {
     Layout();
 }
 
+void CMainFrame::FocusBoard() {
+    if (m_canvas) m_canvas->SetFocus();
+}
+
 void CMainFrame::SetStatusText(const wxString& text, int number) {
     if (number == CFrameController::kMessagePane)
         m_controller.SetStatusText(text.utf8_string().c_str());

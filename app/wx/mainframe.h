@@ -23,6 +23,9 @@ public:
     CMainFrame(wxDocManager* manager, CRecentFiles& recent);
     ~CMainFrame() override;
 
+    // The keyboard starts on the board: a player without a mouse is there at once.
+    void FocusBoard();
+
     // IViewFrame
     void SetBoardCanvas(CBoardCanvas* canvas) override;
     CFrameController& Controller() override { return m_controller; }

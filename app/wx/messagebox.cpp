@@ -3,6 +3,8 @@
 #include <wx/intl.h>
 #include <wx/sizer.h>
 
+#include "app/wx/gtkglue.h"
+
 namespace {
 
 // A title bar holds more than its text: the window's icon and its buttons,
@@ -11,6 +13,10 @@ constexpr int kTitleBarAllowance = 120;
 constexpr double kTitleFontAllowance = 1.25;
 
 }  // namespace
+
+wxBEGIN_EVENT_TABLE(CMessageBox, wxGenericMessageDialog)
+    EVT_INIT_DIALOG(CMessageBox::OnInitDialog)
+wxEND_EVENT_TABLE()
 
 int CMessageBox::s_showing = 0;
 
@@ -28,12 +34,20 @@ int CMessageBox::ShowModal() {
     return answer;
 }
 
+// The box's controls stand now, and no screen reader has asked for them yet.
+void CMessageBox::OnInitDialog(wxInitDialogEvent& event) {
+    CGtkGlue::LabelNothing(this);
+    event.Skip();
+}
+
 int CMessageBox::Show(wxWindow* parent, const wxString& text, const wxString& caption, long style) {
     CMessageBox box(parent, text, caption, style);
     return box.ShowModal();
 }
 
 void CMessageBox::AddMessageDialogDetails(wxSizer* sizer) {
+    // The box's window stands by now; the toolkit makes it as it is shown.
+    CGtkGlue::MarkAlert(this);
     const wxFont font = GetFont().Bold();
     int width = 0, height = 0;
     GetTextExtent(GetTitle(), &width, &height, nullptr, nullptr, &font);

@@ -22,5 +22,9 @@ protected:
     void AddMessageDialogDetails(wxSizer* sizer) override;
 
 private:
+    void OnInitDialog(wxInitDialogEvent& event);
+
+    wxDECLARE_EVENT_TABLE();
+
     static int s_showing;
 };

@@ -113,6 +113,7 @@ bool CTorvoApp::OnInit() {
 void CTorvoApp::ShowMainWindow() {
     CGtkGlue::Realize(m_frame);
     m_frame->Show(true);
+    m_frame->FocusBoard();
     m_frame->Update();
 }
 

@@ -39,8 +39,10 @@ start_torvo() {
   if [ "${NO_CONFIG_DIR:-0}" = 1 ]; then mkdir -p "$HOME"; else mkdir -p "$XDG_CONFIG_HOME"; fi
   export TORVO_STATUS_LOG="$WORK_DIR/status.log" TORVO_CANVAS_FILE="$WORK_DIR/canvas.txt"
   export TORVO_PANES_FILE="$WORK_DIR/panes.txt"
-  # No session bus here: keep the toolkit's settings in memory.
-  export GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1
+  # No session bus here: keep the toolkit's settings in memory. The
+  # accessibility bridge only where a test runs its own bus (AT_BRIDGE=1).
+  export GSETTINGS_BACKEND=memory
+  if [ "${AT_BRIDGE:-0}" = 1 ]; then unset NO_AT_BRIDGE; else export NO_AT_BRIDGE=1; fi
   : >"$TORVO_STATUS_LOG"
   rm -f "$TORVO_CANVAS_FILE" "$TORVO_PANES_FILE"
   "$exe" "$@" >"$WORK_DIR/torvo.out" 2>&1 &
