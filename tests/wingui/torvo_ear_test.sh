@@ -119,8 +119,9 @@ play() {
     fail "no reply heard after $from-$to: $(tail -n +"$((n + 1))" "$EAR")"
     return 1
   fi
-  # The player's own move is heard too, though the reply follows at once.
-  heard_since "$n" "live text: Weiß: Bauer $from nach $to" || fail "the move $from-$to was not heard"
+  # The player's own move is heard too, though the reply follows at once
+  # (in one batch with it, which Wine may hand on in reverse order).
+  wait_for heard_since "$n" "live text: Weiß: Bauer $from nach $to" || fail "the move $from-$to was not heard"
   CELLS[$from]="leer"
   CELLS[$to]="weißer Bauer"
   reply=$(first_since "$n" "live text: Schwarz: ")
