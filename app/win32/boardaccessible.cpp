@@ -2,21 +2,13 @@
 
 #include "app/core/access/boardaccess.h"
 #include "app/core/picture/boardgeometry.h"
+#include "app/win32/kit/accessibleprops.h"
 #include "app/win32/kit/widetext.h"
 
 namespace {
 
 constexpr LONG kNoChild = -1;
 constexpr LONG kLastCell = CBoardAccessible::kFirstCell + CBoardAccess::kCells - 1;
-
-// The live setting of a UI Automation property, which MSAA clients (NVDA)
-// read for a live region through the property service.
-const GUID kLiveSettingProperty = {0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
-constexpr LONG kAssertive = 2;
-// The property service's class and interface, spelt out: the import
-// library's copies are not all the system's.
-const GUID kPropServicesClass = {0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
-const GUID kPropServicesInterface = {0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
 
 HRESULT Text(const std::wstring& text, BSTR* out) {
     if (!out) return E_INVALIDARG;
@@ -52,18 +44,9 @@ bool IsLiveText(LONG id) { return id >= CBoardAccessible::kFirstLiveText && id <
 }  // namespace
 
 void CBoardAccessible::MarkLive() {
-    // Not every system has the service (Wine answers without it): the
-    // events alone then carry the messages.
-    IAccPropServices* services = nullptr;
-    if (FAILED(CoCreateInstance(kPropServicesClass, nullptr, CLSCTX_INPROC_SERVER, kPropServicesInterface,
-                                reinterpret_cast<void**>(&services))))
-        return;
-    VARIANT setting;
-    Number(kAssertive, &setting);
+    // Without the service (Wine) the events alone carry the messages.
     for (LONG id = kFirstLiveText; id <= kLastChild; ++id)
-        services->SetHwndProp(m_hwnd, static_cast<DWORD>(OBJID_CLIENT), static_cast<DWORD>(id), kLiveSettingProperty,
-                              setting);
-    services->Release();
+        if (!CAccessibleProps::SetLive(m_hwnd, id, CAccessibleProps::kAssertive)) return;
 }
 
 void CBoardAccessible::Disconnect() {
