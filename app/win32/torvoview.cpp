@@ -19,6 +19,8 @@ namespace {
 
 // Comes once the message loop runs, and with it the main window.
 constexpr UINT kTellMissingPictures = WM_APP + 2;
+// The board's accessible object was made while the board had the focus.
+constexpr UINT kFocusHeard = WM_APP + 3;
 
 // The system's key as the board's: letters as capitals, the others named.
 int BoardKeyOf(WPARAM key) {
@@ -98,6 +100,9 @@ LRESULT CTorvoView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MOUSEWHEEL:
             OnWheel(GET_WHEEL_DELTA_WPARAM(wParam));
             return 0;
+        case kFocusHeard:
+            if (GetFocus() == m_hwnd) m_controller.Access().OnFocus();
+            return 0;
         case kTellMissingPictures:
             ShowMessage(m_missing.c_str(), CPieceBitmaps::kMissingCaption);
             return 0;
@@ -152,6 +157,9 @@ LRESULT CTorvoView::OnGetObject(WPARAM flags, LPARAM objectId) {
     if (!m_accessible) {
         m_accessible = new CBoardAccessible(m_hwnd, m_controller.Access());
         m_controller.Access().SetPlatform(m_accessible);
+        // The focus came before the screen reader asked: told again once
+        // the object has reached it.
+        if (GetFocus() == m_hwnd) PostMessageW(m_hwnd, kFocusHeard, 0, 0);
     }
     // The result holds a reference of its own, which the client takes over.
     return LresultFromObject(__uuidof(IAccessible), flags, static_cast<IAccessible*>(m_accessible));

@@ -71,6 +71,8 @@ cursor_to() {
 }
 
 # --- The board has the keyboard from the start --------------------------------
+wait_for heard "live text: Schachbrett, Weiß am Zug. Taste H: Hilfe" \
+  && pass "at the start the board is named and the help key told" || fail "no hint heard at the start"
 press "$MAIN" Up "focus cell: e3, leer" && pass "the board has the focus at the start: Up reads e3" \
   || fail "Up at the start read no cell: $(tail -n 3 "$EAR")"
 press "$MAIN" Down "focus cell: e2, weißer Bauer" && pass "Down reads 'e2, weißer Bauer'" \
