@@ -6,6 +6,7 @@
 #include "app/core/document/commandline.h"
 #include "app/win32/filetype.h"
 #include "app/win32/mainframe.h"
+#include "app/win32/kit/comapartment.h"
 #include "app/win32/kit/messageloop.h"
 #include "app/win32/kit/programarguments.h"
 #include "app/win32/win32pumpplatform.h"
@@ -16,6 +17,9 @@ int CTorvoApp::Run(HINSTANCE instance, int show) {
 }
 
 int CTorvoApp::Execute() {
+    // Before the windows and after them: a screen reader's calls come through COM.
+    CComApartment apartment;
+
     // 1. The common controls in the system's look.
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);

@@ -1,5 +1,8 @@
 #include "app/win32/torvoview.h"
 
+#include "app/core/access/boardkeys.h"
+#include "app/win32/boardaccessible.h"
+
 #include "app/core/document/gamedocument.h"
 #include "app/core/frame/reportfiles.h"
 #include "app/win32/gdiboard.h"
@@ -16,6 +19,23 @@ namespace {
 
 // Comes once the message loop runs, and with it the main window.
 constexpr UINT kTellMissingPictures = WM_APP + 2;
+// The board's accessible object was made while the board had the focus.
+constexpr UINT kFocusHeard = WM_APP + 3;
+
+// The system's key as the board's: letters as capitals, the others named.
+int BoardKeyOf(WPARAM key) {
+    switch (key) {
+        case VK_UP: return CBoardKeys::kUp;
+        case VK_DOWN: return CBoardKeys::kDown;
+        case VK_LEFT: return CBoardKeys::kLeft;
+        case VK_RIGHT: return CBoardKeys::kRight;
+        case VK_RETURN: return CBoardKeys::kEnter;
+        case VK_SPACE: return CBoardKeys::kSpace;
+        case VK_ESCAPE: return CBoardKeys::kEscape;
+        case VK_F1: return CBoardKeys::kF1;
+        default: return key >= 'A' && key <= 'Z' ? static_cast<int>(key) : CBoardKeys::kNoKey;
+    }
+}
 
 }  // namespace
 
@@ -25,7 +45,7 @@ CTorvoView::CTorvoView(IViewFrame& frame, CGameDocument& document)
     m_controller.SetDocument(&document);
 }
 
-CTorvoView::~CTorvoView() = default;
+CTorvoView::~CTorvoView() { DropAccessible(); }
 
 bool CTorvoView::RegisterClass(HINSTANCE instance) {
     WNDCLASSEXW windowClass = {};
@@ -56,7 +76,22 @@ LRESULT CTorvoView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SIZE:
             m_controller.Repaint(false);
             break;
+        case WM_GETDLGCODE:
+            // Arrows, Enter, Escape and the letters are the board's.
+            return DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTALLKEYS;
+        case WM_KEYDOWN:
+            if (OnKeyDown(wParam)) return 0;
+            break;
+        case WM_SETFOCUS:
+            m_controller.Access().OnFocus();
+            return 0;
+        case WM_GETOBJECT:
+            return OnGetObject(wParam, lParam);
+        case WM_DESTROY:
+            DropAccessible();
+            break;
         case WM_LBUTTONDOWN:
+            SetFocus(m_hwnd);
             OnClick(wParam, static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
             return 0;
         case WM_VSCROLL:
@@ -64,6 +99,9 @@ LRESULT CTorvoView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_MOUSEWHEEL:
             OnWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+            return 0;
+        case kFocusHeard:
+            if (GetFocus() == m_hwnd) m_controller.Access().OnFocus();
             return 0;
         case kTellMissingPictures:
             ShowMessage(m_missing.c_str(), CPieceBitmaps::kMissingCaption);
@@ -103,6 +141,36 @@ void CTorvoView::OnClick(WPARAM flags, int x, int y) {
     held.extra1 = (flags & MK_XBUTTON1) != 0;
     held.extra2 = (flags & MK_XBUTTON2) != 0;
     m_controller.OnBoardClick(held, x, y, client.right, client.bottom);
+}
+
+// Keys with Ctrl or Alt are the menus'; the rest, when not the board's,
+// go on (the notation's scrolling).
+bool CTorvoView::OnKeyDown(WPARAM key) {
+    if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+    return m_controller.OnBoardKey(BoardKeyOf(key));
+}
+
+LRESULT CTorvoView::OnGetObject(WPARAM flags, LPARAM objectId) {
+    // The id is a 32-bit value, sign-extended or not.
+    if (static_cast<LONG>(static_cast<DWORD>(objectId)) != OBJID_CLIENT)
+        return DefWindowProcW(m_hwnd, WM_GETOBJECT, flags, objectId);
+    if (!m_accessible) {
+        m_accessible = new CBoardAccessible(m_hwnd, m_controller.Access());
+        m_controller.Access().SetPlatform(m_accessible);
+        // The focus came before the screen reader asked: told again once
+        // the object has reached it.
+        if (GetFocus() == m_hwnd) PostMessageW(m_hwnd, kFocusHeard, 0, 0);
+    }
+    // The result holds a reference of its own, which the client takes over.
+    return LresultFromObject(__uuidof(IAccessible), flags, static_cast<IAccessible*>(m_accessible));
+}
+
+void CTorvoView::DropAccessible() {
+    if (!m_accessible) return;
+    m_controller.Access().SetPlatform(nullptr);
+    m_accessible->Disconnect();
+    m_accessible->Release();
+    m_accessible = nullptr;
 }
 
 void CTorvoView::SetScrolledSize(int, int height) { m_scroll.SetContentHeight(m_hwnd, height); }

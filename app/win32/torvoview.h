@@ -19,6 +19,7 @@
 #include "app/win32/kit/busycursor.h"
 #include "app/win32/kit/verticalscroll.h"
 
+class CBoardAccessible;
 class CGameDocument;
 class CGdiBoard;
 class IViewFrame;
@@ -54,6 +55,10 @@ private:
     void OnClick(WPARAM flags, int x, int y);
     void OnVScroll(int request);
     void OnWheel(int rotation);
+    bool OnKeyDown(WPARAM key);
+    LRESULT OnGetObject(WPARAM flags, LPARAM objectId);
+    // The board's accessible object lets go of the window and the board.
+    void DropAccessible();
 
     IViewFrame& m_frame;
     CPieceBitmaps m_bitmaps;
@@ -63,4 +68,5 @@ private:
     CBusyCursor m_busy;
     CVerticalScroll m_scroll{CViewController::kScrollLine};  // over the notation
     CWheelScroll m_wheel;
+    CBoardAccessible* m_accessible = nullptr;  // one reference; made at the first WM_GETOBJECT
 };

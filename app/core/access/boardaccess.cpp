@@ -70,9 +70,15 @@ void CBoardAccess::Read(CBoardKeys::Action action, const CGameFacade& facade) {
 void CBoardAccess::OnFocus() {
     if (!Ready()) return;
     Focus();
-    // Once, so that a player without sight finds the keys.
-    if (!m_hinted) Announce(BoardName() + kSentenceEnd + CBoardKeys::kHelpHint);
+    // Once, so that a player without sight finds the keys; a shell that
+    // makes its platform only when a screen reader first asks has it told
+    // then, while the log keeps the first time only.
+    if (m_hinted && (m_hintHeard || !m_platform)) return;
+    const std::string hint = BoardName() + kSentenceEnd + CBoardKeys::kHelpHint;
+    if (m_log && !m_hinted) m_log->Spoken(kAnnounceLine, hint);
+    if (m_platform) m_platform->Announce(hint);
     m_hinted = true;
+    m_hintHeard = m_platform != nullptr;
 }
 
 void CBoardAccess::OnClick() {

@@ -73,5 +73,6 @@ private:
     IAccessPlatform* m_platform = nullptr;
     const ISpeechLog* m_log = nullptr;
     CBoardCursor m_cursor;
-    bool m_hinted = false;
+    bool m_hinted = false;     // the keys' hint was said
+    bool m_hintHeard = false;  // and the platform had it
 };

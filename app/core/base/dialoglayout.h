@@ -62,6 +62,25 @@ struct DialogLayout {
             if (controls[i].kind == ControlKind::kDefaultPushButton) return &controls[i];
         return nullptr;
     }
+    // What names a control that shows no text of its own (an edit, a list)
+    // to a screen reader: a text row right before it, else the caption of
+    // the group box around it; null for other controls and for none.
+    const char* LabelOf(int index) const {
+        if (index < 0 || index >= count) return nullptr;
+        const DialogControl& control = controls[index];
+        if (control.kind != ControlKind::kEdit && control.kind != ControlKind::kListBox) return nullptr;
+        if (index > 0 && (controls[index - 1].kind == ControlKind::kText ||
+                          controls[index - 1].kind == ControlKind::kTextNoPrefix))
+            return controls[index - 1].text;
+        for (int i = 0; i < count; ++i) {
+            const DialogControl& box = controls[i];
+            if (box.kind == ControlKind::kGroupBox && box.left <= control.left && box.top <= control.top &&
+                control.left + control.width <= box.left + box.width &&
+                control.top + control.height <= box.top + box.height)
+                return box.text;
+        }
+        return nullptr;
+    }
     // A run of radio buttons is one group, of which one is checked; every
     // other control starts a group of its own.
     bool StartsGroup(int index) const {

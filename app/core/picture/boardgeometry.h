@@ -21,6 +21,11 @@ public:
     // The screen square under the point (x, y) of a client area of width x
     // height, which the board fills; false for a point outside it or an empty area.
     static bool SquareAt(int x, int y, int width, int height, int* column, int* row);
+    // The first point of screen square index (0 to 8, 8 for the end) along
+    // an extent the board is stretched over, as SquareAt divides it.
+    static int SquareEdge(int index, int extent) {
+        return static_cast<int>((static_cast<long long>(index) * extent + kLastIndex) / kSquares);
+    }
     // File letter and rank digit of a screen square, such as "e2" (not terminated).
     static void SquareName(int column, int row, bool flipped, char* out);
 };

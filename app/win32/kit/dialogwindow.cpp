@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/core/dialogs/dialogfit.h"
+#include "app/win32/kit/accessibleprops.h"
 #include "app/win32/kit/scaledbitmap.h"
 #include "app/win32/kit/windowdpi.h"
 
@@ -40,6 +41,7 @@ INT_PTR CALLBACK CDialogWindow::DialogProc(HWND window, UINT message, WPARAM wPa
         self->m_window = window;
         self->ShowPictures();
         self->FitLabels();
+        self->NameFields();
         self->CentreOnParent();
         return self->OnInitDialog() ? TRUE : FALSE;
     }
@@ -161,6 +163,15 @@ int CDialogWindow::LabelWidth(HWND control, ControlKind kind) {
         width += CWindowDpi::Metric(SM_CXMENUCHECK, dpi) + 2 * CWindowDpi::Metric(SM_CXEDGE, dpi);
     }
     return width;
+}
+
+void CDialogWindow::NameFields() {
+    // Windows finds a text right before a field by itself, not the group
+    // box drawn around it; the system's property service carries that name.
+    for (int i = 0; i < m_layout.count; ++i) {
+        const char* label = m_layout.LabelOf(i);
+        if (label && !CAccessibleProps::SetName(Item(m_layout.controls[i].id), label)) return;
+    }
 }
 
 void CDialogWindow::FitLabels() {

@@ -58,6 +58,8 @@ private:
     // A label wider than its row gets the room it needs, and the dialog too.
     void FitLabels();
     static int LabelWidth(HWND control, ControlKind kind);
+    // An edit or a list gets the name the layout gives it, for screen readers.
+    void NameFields();
     void FreePictures();
 
     HWND m_parent;

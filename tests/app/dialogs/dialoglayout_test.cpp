@@ -125,3 +125,40 @@ TEST(DialogLayoutTest, EnterAndEscapePressTheirButtons) {
         EXPECT_EQ(c.layout->EscapeId(), c.escape) << c.layout->caption;
     }
 }
+
+// A screen reader names an edit or a list by what labels it; the program's
+// own fields are named by the group boxes drawn around them.
+TEST(DialogLayoutTest, FieldsAreNamedByTheirLabelOrTheGroupAroundThem) {
+    constexpr DialogControl kControls[] = {
+        {1, ControlKind::kEdit, "", 10, 10, 20, 10},
+        {dlg::kIdStatic, ControlKind::kGroupBox, "Rahmen", 5, 5, 40, 40},
+        {dlg::kIdStatic, ControlKind::kText, "&Name:", 50, 10, 20, 10},
+        {2, ControlKind::kEdit, "", 70, 10, 20, 10},
+        {3, ControlKind::kListBox, "", 50, 30, 20, 40},  // outside the box, no text before it
+        {4, ControlKind::kPushButton, "OK", 10, 20, 20, 10},
+    };
+    const DialogLayout layout = {"Test", 100, 80, kControls, 6};
+    const struct {
+        int index;
+        const char* label;
+    } cases[] = {{0, "Rahmen"}, {3, "&Name:"}, {4, nullptr}, {5, nullptr}, {1, nullptr}, {-1, nullptr}, {6, nullptr}};
+    for (const auto& c : cases) {
+        const char* label = layout.LabelOf(c.index);
+        if (c.label)
+            EXPECT_STREQ(label, c.label) << c.index;
+        else
+            EXPECT_EQ(label, nullptr) << c.index;
+    }
+    const struct {
+        const DialogLayout* layout;
+        int id;
+        const char* label;
+    } fields[] = {{&CMoveEntryDlgLogic::kLayout, dlg::kMoveEdit, "Eingabe eines Zuges (PGN)"},
+                  {&CLegalMovesDlgLogic::kLayout, dlg::kLegalMovesList, "Gültige Züge"}};
+    for (const auto& f : fields) {
+        int index = -1;
+        for (int i = 0; i < f.layout->count; ++i)
+            if (f.layout->controls[i].id == f.id) index = i;
+        EXPECT_STREQ(f.layout->LabelOf(index), f.label) << f.layout->caption;
+    }
+}

@@ -96,3 +96,21 @@ TEST(BoardGeometryTest, PointsOutsideOrAnEmptyWindowPickNothing) {
         EXPECT_EQ(row, 99);
     }
 }
+
+// A square's edges, as a screen reader is told where a cell lies: every
+// point between two edges falls on that square, also where a tiny window
+// leaves squares empty.
+TEST(BoardGeometryTest, SquareEdgesEncloseThePointsOfTheirSquare) {
+    for (const int extent : {3, 8, 376, 377, 383, 752, 1001}) {
+        EXPECT_EQ(CBoardGeometry::SquareEdge(0, extent), 0);
+        EXPECT_EQ(CBoardGeometry::SquareEdge(CBoardGeometry::kSquares, extent), extent);
+        for (int index = 0; index < CBoardGeometry::kSquares; ++index) {
+            for (int x = CBoardGeometry::SquareEdge(index, extent); x < CBoardGeometry::SquareEdge(index + 1, extent);
+                 ++x) {
+                int column = -1, row = -1;
+                ASSERT_TRUE(CBoardGeometry::SquareAt(x, 0, extent, 1, &column, &row));
+                ASSERT_EQ(column, index) << "point " << x << " of " << extent;
+            }
+        }
+    }
+}

@@ -447,6 +447,19 @@ public:
     std::vector<std::string> log;
 };
 
+// The hint at the first focus waits for a screen reader to hear it: a
+// shell makes its platform only when one asks, after the focus came.
+TEST_F(ViewControllerTest, TheKeysHintIsSaidOnceToAScreenReader) {
+    view.Access().OnFocus();
+    FakeAccess access;
+    view.Access().SetPlatform(&access);
+    view.Access().OnFocus();
+    view.Access().OnFocus();
+    EXPECT_EQ(access.log, (std::vector<std::string>{"focus 52", "say Schachbrett, Weiß am Zug. Taste H: Hilfe",
+                                                    "focus 52"}));
+    view.Access().SetPlatform(nullptr);
+}
+
 // A game's first moves by keys alone: the cursor starts on e2, Enter picks
 // and moves as clicks do, the computer's answer is announced, a refused
 // target is the click's refusal, the cursor is drawn only after a key and
