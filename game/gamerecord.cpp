@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr char kBlank = ' ';
+constexpr char kTextGap = ' ';
 constexpr const char* kFileUnfinished = "*";
 constexpr const char* kClipboardUnfinished = " * ";
 
@@ -20,13 +20,13 @@ public:
     CRecordSink(bool clipboard, std::string* out) : m_clipboard(clipboard), m_out(out) {}
     void TagLine(const char* line) override {
         m_out->append(line);
-        if (m_clipboard) m_out->push_back(kBlank);
+        if (m_clipboard) m_out->push_back(kTextGap);
         m_out->append(CGameRecord::kLineEnd);
     }
     void Gap() override { m_out->append(CGameRecord::kLineEnd); }
     void MoveLine(const std::string& line, bool last) override {
         m_out->append(line);
-        if (m_clipboard || last) m_out->push_back(kBlank);
+        if (m_clipboard || last) m_out->push_back(kTextGap);
         m_out->append(CGameRecord::kLineEnd);
     }
 
@@ -48,7 +48,7 @@ void CGameRecord::AppendLines(CPgnText* text, std::string* out) {
     std::string_view line;
     while (text->NextLine(&line)) {
         out->append(line);
-        out->push_back(kBlank);
+        out->push_back(kTextGap);
         out->append(kLineEnd);
     }
 }

@@ -5,7 +5,7 @@
 #include "notation/gametags.h"
 
 namespace {
-constexpr char kBlank = ' ';
+constexpr char kMoveGap = ' ';
 }
 
 void CNotationWalk::Walk(CGameFacade* facade, const char* unfinished, ILineSink& sink) {
@@ -26,7 +26,7 @@ void CNotationWalk::Walk(CGameFacade* facade, const char* unfinished, ILineSink&
         const char* move = game->MoveText(ply, text);
         if (move == nullptr) break;
         line.append(move);
-        line.push_back(kBlank);
+        line.push_back(kMoveGap);
     }
     char result[CGame::kTextSize];
     line.append(facade->GameOver(result) == 1 ? result : unfinished);

@@ -15,12 +15,11 @@
 #include "app/core/dialogs/dialogfit.h"
 #include "app/wx/gtkglue.h"
 #include "app/wx/resources.h"
+#include "app/wx/utf8.h"
 
 namespace {
 
 constexpr int kIconPixels = 32;
-
-wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
 
 int WxId(int id) { return id == dlg::kIdStatic ? wxID_ANY : id; }
 

@@ -20,13 +20,7 @@
 #include "app/wx/messagebox.h"
 #include "app/wx/resources.h"
 #include "app/wx/statusbar.h"
-
-namespace {
-
-wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
-wxString U(const std::string& utf8) { return wxString::FromUTF8(utf8.c_str()); }
-
-}  // namespace
+#include "app/wx/utf8.h"
 
 CMainFrame::CMainFrame(wxDocManager* manager, CRecentFiles& recent)
     : wxDocParentFrame(manager, nullptr, wxID_ANY, U(CMainFrameTexts::kWindowTitle), wxDefaultPosition,

@@ -20,14 +20,9 @@
 #include "app/wx/mainframe.h"
 #include "app/wx/torvodoc.h"
 #include "app/wx/torvoview.h"
+#include "app/wx/utf8.h"
 
 wxIMPLEMENT_APP_NO_MAIN(CTorvoApp);
-
-namespace {
-
-wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
-
-}  // namespace
 
 void CTorvoApp::SetUpGermanTexts() {
     // A plain wxLocale would need a generated German locale on the machine;

@@ -6,13 +6,11 @@
 #include "app/core/base/mainframetexts.h"
 #include "app/core/document/filechoice.h"
 #include "app/wx/messagebox.h"
+#include "app/wx/utf8.h"
 
 wxIMPLEMENT_DYNAMIC_CLASS(CTorvoDoc, wxDocument);
 
 namespace {
-
-wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
-wxString U(const std::string& utf8) { return wxString::FromUTF8(utf8.c_str()); }
 
 // "Torvo Files (*.pgn)|*.pgn|Alle Dateien (*.*)|*"
 wxString Filter() {

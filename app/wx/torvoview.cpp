@@ -17,15 +17,10 @@
 #include "app/wx/notationprintout.h"
 #include "app/wx/settingsdlg.h"
 #include "app/wx/torvodoc.h"
+#include "app/wx/utf8.h"
 #include "app/wx/viewframe.h"
 
 wxIMPLEMENT_DYNAMIC_CLASS(CTorvoView, wxView);
-
-namespace {
-
-wxString U(const char* utf8) { return wxString::FromUTF8(utf8); }
-
-}  // namespace
 
 CTorvoView::CTorvoView() = default;
 

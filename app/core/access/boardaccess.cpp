@@ -4,10 +4,6 @@
 #include "app/core/view/squarepicker.h"
 #include "game/gamefacade.h"
 
-namespace {
-constexpr const char* kSentenceEnd = ". ";
-}
-
 bool CBoardAccess::Ready() {
     CGameFacade* facade = m_view.Facade();
     if (!facade) return false;
@@ -74,7 +70,7 @@ void CBoardAccess::OnFocus() {
     // makes its platform only when a screen reader first asks has it told
     // then, while the log keeps the first time only.
     if (m_hinted && (m_hintHeard || !m_platform)) return;
-    const std::string hint = BoardName() + kSentenceEnd + CBoardKeys::kHelpHint;
+    const std::string hint = BoardName() + CBoardSpeech::kSentenceEnd + CBoardKeys::kHelpHint;
     if (m_log && !m_hinted) m_log->Spoken(kAnnounceLine, hint);
     if (m_platform) m_platform->Announce(hint);
     m_hinted = true;

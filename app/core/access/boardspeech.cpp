@@ -12,7 +12,6 @@ namespace {
 constexpr const char* kWhite = "Weiß";
 constexpr const char* kBlack = "Schwarz";
 constexpr const char* kListSeparator = ", ";
-constexpr const char* kSentenceEnd = ". ";
 constexpr const char* kSideSeparator = ": ";
 
 // A piece's name alone, its plural, and its adjective ending ("weißer

@@ -28,6 +28,7 @@ public:
     static constexpr const char* kNothingOnIt = "leer";
     static constexpr const char* kMoveNumber = "Zug";
     static constexpr const char* kNoPieces = "keine Figuren";
+    static constexpr const char* kSentenceEnd = ". ";
 
     // "e4, weißer Bauer", "e4, leer", with ", ausgewählt" for the picked square.
     static std::string Square(const CGameFacade& facade, int column, int row, bool flipped, bool picked);

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr DialogControl kControls[] = {
+constexpr DialogControl kLegalMovesControls[] = {
     {dlg::kIdStatic, ControlKind::kGroupBox, "Gültige Züge", 15, 18, 96, 191},
     {dlg::kLegalMovesOk, ControlKind::kPushButton, dlg::kOkText, 127, 20, 43, 17},
     {dlg::kIdCancel, ControlKind::kPushButton, dlg::kCancelText, 269, 22, 59, 17},
@@ -21,7 +21,7 @@ constexpr DialogControl kControls[] = {
 }  // namespace
 
 const DialogLayout CLegalMovesDlgLogic::kLayout = {
-    "Mögliche Züge", 345, 222, kControls, static_cast<int>(sizeof kControls / sizeof kControls[0])};
+    "Mögliche Züge", 345, 222, kLegalMovesControls, static_cast<int>(sizeof kLegalMovesControls / sizeof kLegalMovesControls[0])};
 
 CLegalMovesDlgLogic::CLegalMovesDlgLogic(CGameFacade* facade) : m_facade(facade), m_gameOver(0) {
     m_moveText[0] = '\0';

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr DialogControl kControls[] = {
+constexpr DialogControl kMoveEntryControls[] = {
     {dlg::kMoveEdit, ControlKind::kEdit, "", 39, 39, 83, 15},
     {dlg::kIdStatic, ControlKind::kGroupBox, "Eingabe eines Zuges (PGN)", 24, 18, 120, 44},
     {dlg::kMoveEntryOk, ControlKind::kPushButton, dlg::kOkText, 25, 71, 43, 17},
@@ -15,7 +15,7 @@ constexpr DialogControl kControls[] = {
 }  // namespace
 
 const DialogLayout CMoveEntryDlgLogic::kLayout = {
-    "Zug", 186, 110, kControls, static_cast<int>(sizeof kControls / sizeof kControls[0])};
+    "Zug", 186, 110, kMoveEntryControls, static_cast<int>(sizeof kMoveEntryControls / sizeof kMoveEntryControls[0])};
 
 void CMoveEntryDlgLogic::Ok(const std::string& fieldText) {
     m_moveText = fieldText.substr(0, utf8text::BytesOfFirstChars(fieldText, kMaxChars));

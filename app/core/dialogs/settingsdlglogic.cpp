@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr DialogControl kControls[] = {
+constexpr DialogControl kSettingsControls[] = {
     {dlg::kAutoReplyCheck, ControlKind::kCheckBox, "Computer &Antwortet automatisch", 15, 15, 176, 15},
     {dlg::kSettingsOk, ControlKind::kDefaultPushButton, dlg::kOkText, 185, 48, 56, 18},
     {dlg::kIdCancel, ControlKind::kPushButton, dlg::kCancelText, 185, 129, 56, 17},
@@ -18,7 +18,7 @@ constexpr DialogControl kControls[] = {
 }  // namespace
 
 const DialogLayout CSettingsDlgLogic::kLayout = {
-    "Haupt Einstellungen", 257, 158, kControls, static_cast<int>(sizeof kControls / sizeof kControls[0])};
+    "Haupt Einstellungen", 257, 158, kSettingsControls, static_cast<int>(sizeof kSettingsControls / sizeof kSettingsControls[0])};
 
 void CSettingsDlgLogic::Open() {
     m_autoReplyChecked = m_autoReply != 0 ? 1 : 0;
