@@ -103,12 +103,18 @@ windows:
 
 # The prefix is made first: tests starting together would each try to. Its
 # windows go to Wine's null driver, as there is no display to show them;
-# the prefix's desktop, started without it, must go first.
+# the prefix's desktop, started without it, must go first. Its server then
+# stays for the whole run: started afresh for each program, it and the
+# prefix's services took two seconds a start. The services are started
+# before the tests, by wineboot: they keep the output of the program that
+# started them open, and ctest would wait for its end until the time-out.
 test-windows: windows
 	@$(WINE_ENV) wineboot -i >/dev/null 2>&1
 	@$(WINE_ENV) wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
 	@$(WINE_ENV) wineserver -k; $(WINE_ENV) wineserver -w
-	@cd $(WINDOWS_BUILD) && $(WINE_ENV) ctest --output-on-failure -j $(JOBS)
+	@$(WINE_ENV) wineserver -p >/dev/null 2>&1; $(WINE_ENV) wineboot >/dev/null 2>&1; \
+		cd $(WINDOWS_BUILD) && $(WINE_ENV) ctest --output-on-failure -j $(JOBS); \
+		status=$$?; $(WINE_ENV) wineserver -k; exit $$status
 
 # The whole suite, as CI runs it, arranged for two cores: each build runs
 # while the tests before it wait on windows, and the Windows programs are
