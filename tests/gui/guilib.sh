@@ -95,6 +95,20 @@ type_to() {
 
 screenshot() { import -window root "$SHOT_DIR/$1.png"; }
 
+# The clipboard's text (its trailing newlines dropped), as xclip reads it.
+clipboard_is() { [ "$(timeout 5 xclip -o -selection clipboard 2>/dev/null)" = "$(printf '%s' "$1")" ]; }
+# Whether it holds a text that is not $1, such as a mark put there before a copy.
+clipboard_replaced() {
+  local text
+  text=$(timeout 5 xclip -o -selection clipboard 2>/dev/null) && [ "$text" != "$1" ]
+}
+# Puts $1 on the clipboard and waits until it reads back: xclip takes the
+# selection only once it has gone to the background.
+set_clipboard() {
+  printf '%s' "$1" | xclip -i -selection clipboard
+  wait_for clipboard_is "$1"
+}
+
 # Asks the window titled $1 to close as a window manager's close button would.
 wm_close() {
   local id
@@ -105,6 +119,7 @@ wm_close() {
 # The last status-bar message, and whether a message has been shown since
 # the log had $2 lines.
 last_status() { tail -n 1 "$TORVO_STATUS_LOG"; }
+status_is() { [ "$(last_status)" = "$1" ]; }
 status_lines() { wc -l <"$TORVO_STATUS_LOG"; }
 # (grep reads to the end: with -q it could stop early and fail the pipe.)
 status_seen_since() { tail -n +"$(($2 + 1))" "$TORVO_STATUS_LOG" | grep -Fx -- "$1" >/dev/null; }
@@ -214,6 +229,30 @@ squares_are() {
   return $ok
 }
 
+# Takes board shots kept as $SHOT_DIR/$1.png until the squares show as given
+# (squares_are, FLIPPED too): a paint logs its status line while it draws,
+# and the pixels may reach the screen a moment after it.
+board_shows() { board_shot "$1"; shift; squares_are "$@" 2>/dev/null; }
+wait_board() {
+  local shot=$1
+  shift
+  wait_for board_shows "$shot" "$@" && return 0
+  board_shot "$shot"
+  squares_are "$@"
+}
+
+# Share of white in the top third of the board's rectangle in the last board
+# shot, and whether a shot kept as $1 shows the notation there: dark text on
+# white. NOTATION_WHITE is the share last seen.
+NOTATION_WHITE=""
+notation_shows() {
+  local x0 y0 w h
+  board_shot "$1"
+  read -r x0 y0 w h <"$TORVO_CANVAS_FILE" || return 1
+  NOTATION_WHITE=$(convert "$BOARD_SHOT" -crop "${w}x$((h / 3))+$x0+$y0" +repage -threshold 50% -format "%[fx:mean]" info:)
+  awk -v m="$NOTATION_WHITE" 'BEGIN { exit !(m > 0.9 && m < 0.995) }'
+}
+
 # Colour of one screen pixel as "r,g,b".
 pixel_at() {
   import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -n 1 | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
@@ -303,6 +342,15 @@ print("%d %d" % (dark[0], dark[-1]) if dark else "none")
     done
   done <"$TORVO_PANES_FILE"
   return $ok
+}
+
+# A screenshot kept as $SHOT_DIR/$1.png in which the indicators named after
+# it stand whole (indicators_whole).
+indicators_shown() {
+  local shot=$1
+  shift
+  screenshot "$shot"
+  indicators_whole "$SHOT_DIR/$shot.png" "$@"
 }
 
 # Picks a menu item by its letters: window title, menu letter, the prompt of

@@ -89,7 +89,7 @@ else
 fi
 
 # Ctrl+V: the preview box with the pasted text, then the pasted game.
-printf '[Event "Blitz"]\n\n1.d4 d5 2.c4 *\n' | xclip -selection clipboard
+set_clipboard $'[Event "Blitz"]\n\n1.d4 d5 2.c4 *\n'
 n=$(status_lines)
 keys_to "$CAPTION" ctrl+v
 if wait_window "$PASTE_BOX"; then
@@ -140,12 +140,11 @@ LATIN_GAME="$WORK_DIR/alt.pgn"
 printf '[Event "Stadtmeisterschaft M\xfcnchen"]\r\n[White "J\xe4ger"]\r\n[Black "B\xf6hm"]\r\n\r\n1.e4 e5 *\r\n' \
   >"$LATIN_GAME"
 CAPTION="alt.pgn$TITLE_TAIL"
-printf 'vorher' | xclip -selection clipboard
+set_clipboard "vorher"
 start_torvo "$EXE" "$LATIN_GAME"
 if wait_window "$CAPTION" && wait_for grep -Fqx "Weiss ist am Zug" "$TORVO_STATUS_LOG"; then
   keys_to "$CAPTION" ctrl+c
-  clipboard_changed() { [ "$(timeout 5 xclip -o -selection clipboard 2>/dev/null)" != vorher ]; }
-  wait_for clipboard_changed
+  wait_for clipboard_replaced "vorher"
   copied=$(timeout 5 xclip -o -selection clipboard 2>/dev/null | od -c)
   expected=$(printf '[Event "Stadtmeisterschaft München"] \r\n[White "Jäger"] \r\n[Black "Böhm"] \r\n \r\n1.e4 e5 * \r\n' | od -c)
   if [ "$copied" = "$expected" ]; then

@@ -225,8 +225,9 @@ click_moves b8c6 g1f3 d8d6 f1e2 c8d7 e1g1 e8c8
 board_shot castled
 squares_are g1=red f1=red e1=empty h1=empty c8=blue d8=blue e8=empty a8=empty \
   && pass "O-O and O-O-O with the mouse move king and rook" || fail "castling board"
+set_clipboard "vorher"
 keys_to "$CAPTION" ctrl+c
-sleep 0.3
+wait_for clipboard_replaced "vorher"
 record=$(timeout 5 xclip -o -selection clipboard)
 grep -Fq "3.exf6 e6 4.fxg7 Be7 5.gxh8=Q Nc6 6.Nf3 Qd6" <<<"$record" && grep -Fq "8.O-O O-O-O" <<<"$record" \
   && pass "the record reads exf6, gxh8=Q, O-O and O-O-O" || fail "the copied record differs: $record"

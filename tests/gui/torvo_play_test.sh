@@ -79,8 +79,9 @@ esac
 expected=$(printf '[%s "%s"] \r\n' Event "Torvo Computer Game" Site "?" Date "$(date +%Y.%m.%d)" Round "-" \
   White "?" Black "?" Result "*"
   printf '\r\n1.e4 %s  *  \r\n' "$reply_san")
+set_clipboard "vorher"
 keys_to "$CAPTION" ctrl+c
-sleep 0.3
+wait_for clipboard_replaced "vorher"
 copied=$(timeout 5 xclip -o -selection clipboard)
 if [ "$copied" = "$expected" ]; then
   pass "Ctrl+C put the record on the clipboard"

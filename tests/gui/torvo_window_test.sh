@@ -67,8 +67,7 @@ n=$(status_lines)
 keys_to "$MAIN" alt+d
 wait_status_since "Neues Spiel starten" "$n" || fail "the Datei menu did not open"
 xdotool key Escape
-sleep 1
-[ "$(last_status)" = "$IDLE" ] && pass "idle text after the menu closed" \
+wait_for status_is "$IDLE" && pass "idle text after the menu closed" \
   || fail "after the menu closed the status reads '$(last_status)', not '$IDLE'"
 
 # Walking down a menu and on to the next: each item's prompt in turn, with
@@ -96,12 +95,11 @@ for ((y = Y + 30; y < Y + 400; y += 3)); do
   xdotool mousemove "$((X + 60))" "$y"
   sleep 0.03
 done
-sleep 0.3
-status_seen_since "$RECENT_PROMPT" "$n" && pass "prompt of the greyed 'Letzte Datei'" \
+wait_status_since "$RECENT_PROMPT" "$n" && pass "prompt of the greyed 'Letzte Datei'" \
   || fail "no prompt '$RECENT_PROMPT' on the greyed 'Letzte Datei'"
 screenshot greyed-recent-file
 xdotool key Escape
-sleep 0.3
+wait_for status_is "$IDLE" || fail "no idle text after the menu with 'Letzte Datei'"
 
 # Scroll Lock turns its indicator on and off. With Caps and Num Lock on as
 # well, every indicator shows its whole text, SCRL too beside the size grip.
@@ -112,9 +110,7 @@ wait_status_since "indicator SCRL on" "$n" && pass "SCRL shown with Scroll Lock 
 xdotool key --delay 60 Caps_Lock Num_Lock
 wait_status_since "indicator CAP on" "$n" && wait_status_since "indicator NUM on" "$n" \
   || fail "Caps and Num Lock did not turn their indicators on"
-sleep 0.5
-screenshot indicators-on
-if indicators_whole "$SHOT_DIR/indicators-on.png" CAP NUM SCRL; then
+if wait_for indicators_shown indicators-on CAP NUM SCRL; then
   pass "CAP, NUM and SCRL shown whole"
 else
   fail "an indicator is cut: panes $(tr '\n' '|' <"$TORVO_PANES_FILE")"
@@ -130,11 +126,13 @@ n=$(status_lines)
 keys_to "$MAIN" F3
 if wait_window "Mögliche Züge"; then
   xdotool mousemove 5 5
-  sleep 0.5
-  screenshot legal-moves-list
   eval "$(xdotool getwindowgeometry --shell "$(window_named "Mögliche Züge")")"
   # The list lies in the left part of the dialog, the coordinates' picture right of it.
-  if bar=$(scroll_bar_beside_white "$SHOT_DIR/legal-moves-list.png" "$X" "$Y" "$((WIDTH * 2 / 5))" "$HEIGHT" 2>&1); then
+  list_bar_shown() {
+    screenshot legal-moves-list
+    bar=$(scroll_bar_beside_white "$SHOT_DIR/legal-moves-list.png" "$X" "$Y" "$((WIDTH * 2 / 5))" "$HEIGHT" 2>&1)
+  }
+  if wait_for list_bar_shown; then
     pass "the legal-moves list shows its scroll bar ($bar)"
   else
     fail "the legal-moves list shows no scroll bar: $bar"
@@ -166,12 +164,10 @@ board_shot box-refused-move-board
   || fail "e2 shows $(square_seen e2) under the question, not the picked piece"
 keys_to "Ungültiger Zug !" alt+n
 wait_window_gone "Ungültiger Zug !" || fail "No did not close the question"
-sleep 0.5
-board_shot after-refusal
-[ "$(square_seen e2)" = red ] && pass "pick dropped after the question" || fail "e2 shows $(square_seen e2) after the question"
+wait_board after-refusal e2=red && pass "pick dropped after the question" || fail "e2 shows $(square_seen e2) after the question"
 
 # The paste box with its long caption.
-printf '' | xclip -selection clipboard
+set_clipboard ""
 keys_to "$MAIN" ctrl+v
 check_box "Einfügen des Spiels (PGN) vom Clipboard" "$(last_status)" box-paste
 keys_to "Einfügen des Spiels (PGN) vom Clipboard" Return
@@ -254,16 +250,19 @@ close_torvo "$MAIN"
 start_torvo "$EXE" "$LONG_GAME"
 MAIN="long.pgn$TITLE_TAIL"
 wait_window "$MAIN" || { fail "the long game did not open"; gui_finish window; }
+wait_for canvas_rect >/dev/null
+canvas=$(canvas_rect)
 xdotool windowsize "$(window_named "$MAIN")" 420 300
-sleep 0.5
+wait_canvas_change "$canvas" || fail "the board did not take the smaller window"
 menu_command "$MAIN" a "Wechselt die Ansicht für schwarz oder weiss" g
-sleep 1
-read -r cx cy cw ch <"$TORVO_CANVAS_FILE"
 xdotool mousemove 5 5
-sleep 0.5
-screenshot notation-top
 eval "$(xdotool getwindowgeometry --shell "$(window_named "$MAIN")")"
-if bar=$(scroll_bar_beside_white "$SHOT_DIR/notation-top.png" "$cx" "$cy" "$((X + WIDTH - cx))" "$ch" 2>&1); then
+notation_bar_shown() {
+  read -r cx cy cw ch <"$TORVO_CANVAS_FILE"
+  screenshot notation-top
+  bar=$(scroll_bar_beside_white "$SHOT_DIR/notation-top.png" "$cx" "$cy" "$((X + WIDTH - cx))" "$ch" 2>&1)
+}
+if wait_for notation_bar_shown; then
   pass "the notation shows its scroll bar ($bar)"
 else
   fail "the notation shows no scroll bar: $bar"
@@ -274,13 +273,13 @@ edge=$(convert "$SHOT_DIR/notation-top.png" -crop "3x$ch+$((cx + cw - 3))+$cy" +
 [ "$edge" = 0 ] && pass "no notation line reaches the window's edge" || fail "notation lines are cut off at the right edge"
 xdotool mousemove "$((cx + cw / 2))" "$((cy + ch / 2))"
 xdotool click --repeat 8 --delay 50 5
-sleep 0.8
 xdotool mousemove 5 5
-sleep 0.5
-screenshot notation-scrolled
 top=$(convert "$SHOT_DIR/notation-top.png" -crop "${cw}x$ch+$cx+$cy" +repage -depth 8 rgb:- | md5sum)
-scrolled=$(convert "$SHOT_DIR/notation-scrolled.png" -crop "${cw}x$ch+$cx+$cy" +repage -depth 8 rgb:- | md5sum)
-[ "$top" != "$scrolled" ] && pass "the long notation scrolls" || fail "the notation did not scroll"
+notation_scrolled() {
+  screenshot notation-scrolled
+  [ "$(convert "$SHOT_DIR/notation-scrolled.png" -crop "${cw}x$ch+$cx+$cy" +repage -depth 8 rgb:- | md5sum)" != "$top" ]
+}
+wait_for notation_scrolled && pass "the long notation scrolls" || fail "the notation did not scroll"
 
 # A click brings the board back; the game is over, so the next one shows the
 # result in the status bar and in the box "Spielende".

@@ -43,7 +43,6 @@ start_windows_torvo() {
 }
 canvas_known() { [ -s "$TORVO_CANVAS_FILE" ]; }
 panes_known() { [ -s "$TORVO_PANES_FILE" ]; }
-status_is() { [ "$(last_status)" = "$1" ]; }
 wait_program_end() {
   local deadline=$((SECONDS + GUI_TIMEOUT))
   while torvo_running; do
@@ -84,9 +83,7 @@ for dpi in "${SCALES[@]}"; do
     fail "$percent %: no board painted"
     continue
   fi
-  sleep 0.5
-  board_shot "main-$percent"
-  squares_are "${INITIAL[@]}" && pass "$percent %: the initial position read from the pixels" \
+  wait_board "main-$percent" "${INITIAL[@]}" && pass "$percent %: the initial position read from the pixels" \
     || fail "$percent %: the start position is not shown"
   colours=$(board_colours)
   [ "$colours" = "$FOUR_COLOURS" ] && pass "$percent %: the board shows its four colours and no other" \
@@ -103,9 +100,7 @@ for dpi in "${SCALES[@]}"; do
   n=$(status_lines)
   keys_to "$MAIN" Scroll_Lock
   wait_status_since "indicator SCRL on" "$n"
-  sleep 0.5
-  board_shot "indicators-$percent"
-  if wait_for panes_known && indicators_whole "$BOARD_SHOT" SCRL; then
+  if wait_for panes_known && wait_for indicators_shown "indicators-$percent" SCRL; then
     pass "$percent %: every indicator pane has room for its text, SCRL stands whole"
   else
     fail "$percent %: the indicators do not stand whole"
@@ -116,14 +111,12 @@ for dpi in "${SCALES[@]}"; do
 
   # --- The notation in the window: dark text on white ---------------------------
   keys_to "$MAIN" alt+a g
-  sleep 1
-  board_shot "notation-$percent"
-  read -r nx ny nw nh <"$TORVO_CANVAS_FILE"
-  ink=$(convert "$BOARD_SHOT" -crop "${nw}x$((nh / 3))+$nx+$ny" +repage -threshold 50% -format "%[fx:mean]" info:)
-  awk -v m="$ink" 'BEGIN { exit !(m > 0.9 && m < 0.995) }' \
-    && pass "$percent %: the notation, dark text on white ($ink white)" || fail "$percent %: the notation area is $ink white"
+  wait_for notation_shows "notation-$percent" \
+    && pass "$percent %: the notation, dark text on white ($NOTATION_WHITE white)" \
+    || fail "$percent %: the notation area is $NOTATION_WHITE white"
+  n=$(status_lines)
   keys_to "$MAIN" alt+a g
-  sleep 1
+  wait_for side_painted_since "$n" || fail "$percent %: the board was not painted again after the notation"
 
   # --- The settings dialog and the legal moves ----------------------------------
   keys_to "$MAIN" alt+e h

@@ -37,7 +37,6 @@ start_windows_torvo() {
   TORVO_PID=$!
 }
 canvas_known() { [ -s "$TORVO_CANVAS_FILE" ]; }
-status_is() { [ "$(last_status)" = "$1" ]; }
 wait_status() { wait_for status_is "$1"; }
 # The first status line since the log had $2 lines that begins with $1.
 status_starting_since() { tail -n +"$(($2 + 1))" "$TORVO_STATUS_LOG" | grep -m1 -F -- "$1"; }
@@ -59,8 +58,7 @@ registry_value() {
 # Puts text into the focused field of the window titled $1 through the
 # clipboard: xdotool's typing loses capital umlauts on their way into Wine.
 paste_to() {
-  printf '%s' "$2" | xclip -i -selection clipboard
-  sleep 0.3
+  set_clipboard "$2"
   keys_to "$1" ctrl+a ctrl+v
 }
 # Clicks a point of the screen.
@@ -82,17 +80,18 @@ fi
 wait_window "$MAIN" && pass "caption '$MAIN'" || fail "no window captioned '$MAIN'"
 wait_status "Weiss ist am Zug" && pass "status 'Weiss ist am Zug' after the first paint" \
   || fail "status after the first paint: '$(last_status)'"
-sleep 0.5
-board_shot start
-squares_are "${INITIAL[@]}" && pass "the initial position on the screen" || fail "the start position is not shown"
+wait_board start "${INITIAL[@]}" && pass "the initial position on the screen" || fail "the start position is not shown"
 
 # --- F7 turns the board ----------------------------------------------------
+# Each turn waited for by its paint, which writes the status line.
+n=$(status_lines)
 keys_to "$MAIN" F7
-sleep 1
-board_shot flipped
-FLIPPED=1 squares_are "${INITIAL[@]}" && pass "F7 turns the board" || fail "F7 did not turn the board"
+wait_for side_painted_since "$n" || fail "no paint after F7"
+FLIPPED=1 wait_board flipped "${INITIAL[@]}" && pass "F7 turns the board" || fail "F7 did not turn the board"
+n=$(status_lines)
 keys_to "$MAIN" F7
-sleep 1
+wait_for side_painted_since "$n" || fail "no paint after the second F7"
+wait_board unflipped "${INITIAL[@]}" || fail "the second F7 did not turn the board back"
 
 # --- Prompts: a menu item, the idle text after the menu, a toolbar button ------
 n=$(status_lines)
@@ -184,9 +183,7 @@ else
   fail "no '$COMPUTER_MOVES' status after e2-e4"
 fi
 wait_status "Weiss ist am Zug"
-sleep 0.5
-board_shot after-e4
-squares_are e2=empty e4=red && pass "e2-e4 on the board" || fail "e2-e4 is not on the board"
+wait_board after-e4 e2=empty e4=red && pass "e2-e4 on the board" || fail "e2-e4 is not on the board"
 answer=$(status_starting_since "$COMPUTER_MOVES" "$n")
 answer=${answer#"$COMPUTER_MOVES"}
 if [[ $answer =~ ^[a-h][1-8][a-h][1-8] ]]; then
@@ -197,10 +194,12 @@ else
 fi
 
 # --- Ctrl+C: the record on the clipboard, read on the X side ---------------
+clipboard_holds_record() {
+  record=$(xclip -o -selection clipboard 2>/dev/null | tr -d '\r')
+  grep -qE '^\[Event "Torvo Computer Game"\] *$' <<<"$record" && grep -qE "^1\.e4 [^ ]+ +\* *$" <<<"$record"
+}
 keys_to "$MAIN" ctrl+c
-sleep 0.5
-record=$(xclip -o -selection clipboard 2>/dev/null | tr -d '\r')
-if grep -qE '^\[Event "Torvo Computer Game"\] *$' <<<"$record" && grep -qE "^1\.e4 [^ ]+ +\* *$" <<<"$record"; then
+if wait_for clipboard_holds_record; then
   pass "Ctrl+C puts the record on the clipboard"
 else
   fail "the clipboard holds: $record"
@@ -227,9 +226,7 @@ if wait_window "$REFUSED"; then
 else
   fail "no '$REFUSED' box for d2-d5"
 fi
-sleep 0.5
-board_shot after-refusal
-squares_are d2=red d5=empty && pass "the refused move left the board alone" || fail "the refused move changed the board"
+wait_board after-refusal d2=red d5=empty && pass "the refused move left the board alone" || fail "the refused move changed the board"
 
 # --- The other dialogs and the print preview open and close -------------------
 open_and_close() {
@@ -263,32 +260,25 @@ else
 fi
 
 # --- The notation shown in the window, and the board back ----------------------
-canvas=$(canvas_rect)
 keys_to "$MAIN" alt+a g
-sleep 1
-board_shot notation
-read -r x0 y0 w h <"$TORVO_CANVAS_FILE"
-ink=$(convert "$BOARD_SHOT" -crop "${w}x$((h / 3))+$x0+$y0" +repage -threshold 50% -format "%[fx:mean]" info:)
-if awk -v m="$ink" 'BEGIN { exit !(m > 0.9 && m < 0.995) }'; then
-  pass "the notation: dark text on white ($ink white)"
+if wait_for notation_shows notation; then
+  pass "the notation: dark text on white ($NOTATION_WHITE white)"
 else
-  fail "the notation area is $ink white"
+  fail "the notation area is $NOTATION_WHITE white"
 fi
+n=$(status_lines)
 keys_to "$MAIN" alt+a g
-sleep 1
+wait_for side_painted_since "$n" || fail "the board was not painted again after the notation"
 
 # --- A game pasted -----------------------------------------------------------
 PASTE_CAPTION="Einfügen des Spiels (PGN) vom Clipboard"
-printf '[Event "Kopiert"]\r\n\r\n1. d2d4 d7d5 2. c2c4 \r\n' | xclip -i -selection clipboard
-sleep 0.3
+set_clipboard $'[Event "Kopiert"]\r\n\r\n1. d2d4 d7d5 2. c2c4 \r\n'
 keys_to "$MAIN" ctrl+v
 if wait_window "$PASTE_CAPTION"; then
   screenshot box-paste
   keys_to "$PASTE_CAPTION" Return
   wait_window_gone "$PASTE_CAPTION"
-  sleep 1
-  board_shot pasted
-  squares_are d2=empty d4=red d7=empty d5=blue c2=empty c4=red e2=red && pass "the pasted game is on the board" \
+  wait_board pasted d2=empty d4=red d7=empty d5=blue c2=empty c4=red e2=red && pass "the pasted game is on the board" \
     || fail "the pasted game is not on the board"
 else
   fail "no box '$PASTE_CAPTION' after Ctrl+V"
@@ -326,9 +316,7 @@ if wait_window "$OPEN_DIALOG"; then
   paste_to "$OPEN_DIALOG" "$GAME_WINE"
   keys_to "$OPEN_DIALOG" Return
   wait_window "Übung.pgn$TITLE_TAIL" && pass "opened again through the file dialog" || fail "the open dialog did not open Übung.pgn"
-  sleep 0.5
-  board_shot reopened
-  squares_are d4=red d5=blue c4=red && pass "the opened game is on the board" || fail "the opened game is not on the board"
+  wait_board reopened d4=red d5=blue c4=red && pass "the opened game is on the board" || fail "the opened game is not on the board"
 else
   fail "Ctrl+O showed no '$OPEN_DIALOG' dialog"
 fi
@@ -342,8 +330,9 @@ file1=$(registry_value "$REGISTRY_KEY\\Recent File List" File1)
 [ "$file1" = "$GAME_WINE" ] && pass "File1 in the registry is $file1" || fail "File1 in the registry is '$file1', not '$GAME_WINE'"
 start_windows_torvo
 wait_window "$MAIN" || fail "no window after the restart"
+n=$(status_lines)
 keys_to "$MAIN" alt+d
-sleep 0.5
+wait_status_since "Neues Spiel starten" "$n" || fail "the Datei menu did not open after the restart"
 screenshot menu-recent
 xdotool key 1
 wait_window "$CURRENT" && pass "after a restart the game stands under 'Letzte Datei' and opens" \
@@ -371,7 +360,6 @@ printf '1.e4 e5 2.Bc4 Nc6 3.Qh5 Nf6 *\r\n' >"$MATE_FILE"
 MATE_MAIN="matt.pgn$TITLE_TAIL"
 start_windows_torvo "Z:$(tr / '\\' <<<"$MATE_FILE")"
 if wait_window "$MATE_MAIN" && wait_for canvas_known && wait_status "Weiss ist am Zug"; then
-  sleep 0.5
   click_square h5
   click_square f7
   if wait_window "Spielende"; then
