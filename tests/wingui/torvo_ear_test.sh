@@ -11,6 +11,8 @@ EXE=$(realpath "$1")
 PROBE=$(realpath "$2")
 # shellcheck source=../gui/guilib.sh
 source "$(dirname "$0")/../gui/guilib.sh"
+# shellcheck source=winelib.sh
+source "$(dirname "$0")/winelib.sh"
 gui_begin "$3"
 GUI_TIMEOUT=20
 
@@ -18,21 +20,9 @@ MAIN=$NEW_GAME_CAPTION
 SETTINGS="Haupt Einstellungen"
 LEVEL1="Level 1 (Schäfer)"
 REFUSED="Ungültiger Zug !"
-export WINEPREFIX="$WORK_DIR/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
-# Written by the program, never read here: gui_finish shows it on a failure.
-export TORVO_STATUS_LOG="$WORK_DIR/status.log"
 EAR="$WORK_DIR/ear.log"
 
-openbox --sm-disable >"$WORK_DIR/wm.out" 2>&1 &
-WM_PID=$!
-trap 'kill "$WM_PID" 2>/dev/null; wineserver -k 2>/dev/null' EXIT
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
-wait_for wm_running || { fail "openbox did not start"; gui_finish ear; }
-
-started=$SECONDS
-wineboot -i >"$WORK_DIR/wineboot.out" 2>&1
-wineserver -w
-pass "fresh Wine prefix made in $((SECONDS - started)) s"
+wine_begin ear
 
 # The probe first: its hook is in place before the program's first event.
 : >"$EAR"
@@ -41,9 +31,7 @@ heard() { grep -qFx -- "$1" "$EAR"; }
 started=$SECONDS
 GUI_TIMEOUT=60 wait_for heard "watching" || { fail "the probe hooks no events: $(cat "$WORK_DIR/probe.err")"; gui_finish ear; }
 pass "the probe listens after $((SECONDS - started)) s"
-: >"$TORVO_STATUS_LOG"
-wine "$EXE" >"$WORK_DIR/torvo.out" 2>&1 &
-TORVO_PID=$!
+start_windows_torvo
 wait_window "$MAIN" || { fail "no window captioned '$MAIN'"; gui_finish ear; }
 
 # What was heard since the log had $1 lines: a line exactly $2, or one

@@ -12,6 +12,8 @@ set -uo pipefail
 EXE=$(realpath "$1")
 # shellcheck source=../gui/guilib.sh
 source "$(dirname "$0")/../gui/guilib.sh"
+# shellcheck source=winelib.sh
+source "$(dirname "$0")/winelib.sh"
 gui_begin "$2"
 GUI_TIMEOUT=20
 
@@ -20,36 +22,9 @@ SETTINGS="Haupt Einstellungen"
 LEGAL="Mögliche Züge"
 SCALES=(96 144 192)
 BASE_DPI=96
-export WINEPREFIX="$WORK_DIR/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
 
-openbox --sm-disable >"$WORK_DIR/wm.out" 2>&1 &
-WM_PID=$!
-trap 'kill "$WM_PID" 2>/dev/null; wineserver -k 2>/dev/null' EXIT
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
-wait_for wm_running || { fail "openbox did not start"; gui_finish windows-scaled; }
+wine_begin windows-scaled
 
-started=$SECONDS
-wineboot -i >"$WORK_DIR/wineboot.out" 2>&1
-wineserver -w
-pass "fresh Wine prefix made in $((SECONDS - started)) s"
-
-start_windows_torvo() {
-  export TORVO_STATUS_LOG="$WORK_DIR/status.log" TORVO_CANVAS_FILE="$WORK_DIR/canvas.txt"
-  export TORVO_PANES_FILE="$WORK_DIR/panes.txt"
-  : >"$TORVO_STATUS_LOG"
-  rm -f "$TORVO_CANVAS_FILE" "$TORVO_PANES_FILE"
-  wine "$EXE" >"$WORK_DIR/torvo.out" 2>&1 &
-  TORVO_PID=$!
-}
-canvas_known() { [ -s "$TORVO_CANVAS_FILE" ]; }
-panes_known() { [ -s "$TORVO_PANES_FILE" ]; }
-wait_program_end() {
-  local deadline=$((SECONDS + GUI_TIMEOUT))
-  while torvo_running; do
-    [ $SECONDS -ge $deadline ] && return 1
-    sleep 0.1
-  done
-}
 # Width and height of the window titled $1.
 window_size() {
   local id

@@ -7,46 +7,21 @@ set -uo pipefail
 EXE=$(realpath "$1")
 # shellcheck source=../gui/guilib.sh
 source "$(dirname "$0")/../gui/guilib.sh"
+# shellcheck source=winelib.sh
+source "$(dirname "$0")/winelib.sh"
 gui_begin "$2"
 GUI_TIMEOUT=20
 
 MAIN=$NEW_GAME_CAPTION
 TITLE_TAIL=" - Torvo Halvorn Schach Programm"
 IDLE="Warte auf einen Zug."
-# A German system, as the program's users have it: the system's dialogs speak German too.
-export WINEPREFIX="$WORK_DIR/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
 REGISTRY_KEY='HKCU\Software\Halvorn IT\torvo'
 
-openbox --sm-disable >"$WORK_DIR/wm.out" 2>&1 &
-WM_PID=$!
-trap 'kill "$WM_PID" 2>/dev/null; wineserver -k 2>/dev/null' EXIT
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
-wait_for wm_running || { fail "openbox did not start"; gui_finish windows; }
+wine_begin windows
 
-started=$SECONDS
-wineboot -i >"$WORK_DIR/wineboot.out" 2>&1
-wineserver -w
-pass "fresh Wine prefix made in $((SECONDS - started)) s"
-
-# The program under Wine, with the status log and the board's rectangle.
-start_windows_torvo() {
-  export TORVO_STATUS_LOG="$WORK_DIR/status.log" TORVO_CANVAS_FILE="$WORK_DIR/canvas.txt"
-  : >"$TORVO_STATUS_LOG"
-  rm -f "$TORVO_CANVAS_FILE"
-  wine "$EXE" "$@" >"$WORK_DIR/torvo.out" 2>&1 &
-  TORVO_PID=$!
-}
-canvas_known() { [ -s "$TORVO_CANVAS_FILE" ]; }
 wait_status() { wait_for status_is "$1"; }
 # The first status line since the log had $2 lines that begins with $1.
 status_starting_since() { tail -n +"$(($2 + 1))" "$TORVO_STATUS_LOG" | grep -m1 -F -- "$1"; }
-wait_program_end() {
-  local deadline=$((SECONDS + GUI_TIMEOUT))
-  while torvo_running; do
-    [ $SECONDS -ge $deadline ] && return 1
-    sleep 0.1
-  done
-}
 # A text value of the registry, as UTF-8: the export keeps every letter,
 # where the console's code page would not.
 registry_value() {
