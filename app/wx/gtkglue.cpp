@@ -1,6 +1,9 @@
 #include "app/wx/gtkglue.h"
 
+#include <algorithm>
+
 #include <wx/menu.h>
+#include <wx/toolbar.h>
 #include <wx/window.h>
 
 #include <gtk/gtk-a11y.h>
@@ -161,4 +164,17 @@ void CGtkGlue::LabelNothing(wxWindow* window) {
 void CGtkGlue::NameControl(wxWindow* control, const char* name) {
     GtkWidget* widget = control ? FocusWidget(control->GetHandle()) : nullptr;
     if (widget) atk_object_set_name(gtk_widget_get_accessible(widget), name);
+}
+
+void CGtkGlue::NameToolsByTips(wxToolBar* bar) {
+    GtkToolbar* toolbar = bar ? bar->GTKGetToolbar() : nullptr;
+    if (!toolbar) return;
+    // wx sets the tooltips elsewhere than on GTK's items; its tools stand in GTK's order.
+    const int count = std::min(gtk_toolbar_get_n_items(toolbar), static_cast<int>(bar->GetToolsCount()));
+    for (int i = 0; i < count; ++i) {
+        const wxToolBarToolBase* tool = bar->GetToolByPos(i);
+        GtkWidget* button = gtk_bin_get_child(GTK_BIN(gtk_toolbar_get_nth_item(toolbar, i)));
+        if (tool && !tool->IsSeparator() && button)
+            atk_object_set_name(gtk_widget_get_accessible(button), tool->GetShortHelp().utf8_str());
+    }
 }

@@ -9,6 +9,7 @@
 #include <functional>
 
 class wxMenu;
+class wxToolBar;
 class wxWindow;
 
 class CGtkGlue {
@@ -40,4 +41,7 @@ public:
     static void LabelNothing(wxWindow* window);
     // The name a screen reader gives a control without a text of its own.
     static void NameControl(wxWindow* control, const char* name);
+    // A toolbar's buttons show pictures only: a screen reader finds no
+    // name in them and reads each by its tooltip instead.
+    static void NameToolsByTips(wxToolBar* bar);
 };

@@ -122,6 +122,7 @@ void CMainFrame::CreateTools() {
         m_toolBar->SetToolLongHelp(id, U(button.prompt));
     }
     m_toolBar->Realize();
+    CGtkGlue::NameToolsByTips(m_toolBar);
 }
 
 void CMainFrame::SetBoardCanvas(CBoardCanvas* canvas) {

@@ -141,6 +141,16 @@ def texts(root, depth=0):
     return found
 
 
+def all_of(root, role, depth=0):
+    found = [root] if role_of(root) == role else []
+    if depth < 12:
+        for i in range(safe(root.get_child_count, 0)):
+            child = safe(lambda: root.get_child_at_index(i), None)
+            if child is not None:
+                found += all_of(child, role, depth + 1)
+    return found
+
+
 def heard_since(count, prefix):
     return [text for text in heard[count:] if text.startswith(prefix)]
 
@@ -183,6 +193,14 @@ def main():
                                                                           extents.height))
     else:
         fail("e2's extents %s in the board %s" % (extents, board))
+
+    # The toolbar's picture buttons are read by their tooltips.
+    bar = find(app, Atspi.Role.TOOL_BAR)
+    tools = [safe(b.get_name) for b in all_of(bar, Atspi.Role.PUSH_BUTTON)] if bar else []
+    if tools and all(tools):
+        ok("the toolbar's %d buttons are named: %s" % (len(tools), " | ".join(tools)))
+    else:
+        fail("the toolbar's buttons are called %s" % tools)
 
     # Level 1 in the settings, by keys: the dialog's controls are named and
     # the focus moves onto the level buttons.

@@ -70,7 +70,12 @@ void CBoardAccess::OnFocus() {
     // makes its platform only when a screen reader first asks has it told
     // then, while the log keeps the first time only.
     if (m_hinted && (m_hintHeard || !m_platform)) return;
-    const std::string hint = BoardName() + CBoardSpeech::kSentenceEnd + CBoardKeys::kHelpHint;
+    // A game opened before any screen reader listened is told by its last move.
+    std::string hint = BoardName() + CBoardSpeech::kSentenceEnd;
+    const CGameFacade& facade = *m_view.Facade();
+    const int ply = facade.GetGame()->GetPly();
+    if (ply > 0) hint += CBoardSpeech::Move(facade, ply) + CBoardSpeech::kSentenceEnd;
+    hint += CBoardKeys::kHelpHint;
     if (m_log && !m_hinted) m_log->Spoken(kAnnounceLine, hint);
     if (m_platform) m_platform->Announce(hint);
     m_hinted = true;

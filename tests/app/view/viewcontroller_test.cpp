@@ -448,16 +448,30 @@ public:
 };
 
 // The hint at the first focus waits for a screen reader to hear it: a
-// shell makes its platform only when one asks, after the focus came.
-TEST_F(ViewControllerTest, TheKeysHintIsSaidOnceToAScreenReader) {
-    view.Access().OnFocus();
-    FakeAccess access;
-    view.Access().SetPlatform(&access);
-    view.Access().OnFocus();
-    view.Access().OnFocus();
-    EXPECT_EQ(access.log, (std::vector<std::string>{"focus 52", "say Schachbrett, Weiß am Zug. Taste H: Hilfe",
-                                                    "focus 52"}));
-    view.Access().SetPlatform(nullptr);
+// shell makes its platform only when one asks, after the focus came. A game
+// opened before then is told by its last move.
+TEST(ViewControllerAccessTest, TheKeysHintIsSaidOnceToAScreenReader) {
+    const struct {
+        std::vector<const char*> moves;
+        const char* focus;
+        const char* hint;
+    } cases[] = {
+        {{}, "focus 52", "say Schachbrett, Weiß am Zug. Taste H: Hilfe"},
+        {{"e2e4", "e7e5"}, "focus 28", "say Schachbrett, Weiß am Zug. Schwarz: Bauer e7 nach e5. Taste H: Hilfe"},
+    };
+    for (const auto& c : cases) {
+        FakePlatform platform;
+        for (const char* move : c.moves) ASSERT_STREQ(platform.Game()->EnterMove(move), "");
+        CViewController view(platform);
+        platform.Attach(view);
+        view.Access().OnFocus();
+        FakeAccess access;
+        view.Access().SetPlatform(&access);
+        view.Access().OnFocus();
+        view.Access().OnFocus();
+        EXPECT_EQ(access.log, (std::vector<std::string>{c.focus, c.hint, c.focus}));
+        view.Access().SetPlatform(nullptr);
+    }
 }
 
 // A game's first moves by keys alone: the cursor starts on e2, Enter picks
