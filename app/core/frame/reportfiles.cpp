@@ -10,6 +10,7 @@ namespace {
 constexpr const char* kOn = " on";
 constexpr const char* kOff = " off";
 constexpr int kLineSize = 160;
+constexpr const char* kFreshSuffix = ".new";
 
 std::string RectText(const CReportFiles::Rect& rect) {
     char text[kLineSize];
@@ -39,12 +40,12 @@ void CReportFiles::Indicator(const char* name, bool on) const {
     Status(std::string(kIndicatorPrefix) + " " + name + (on ? kOn : kOff));
 }
 
-void CReportFiles::Canvas(const Rect& screen) const { Write(m_canvasFile, "wb", RectText(screen) + "\n"); }
+void CReportFiles::Canvas(const Rect& screen) const { Replace(m_canvasFile, RectText(screen) + "\n"); }
 
 void CReportFiles::Panes(const std::vector<Pane>& panes) const {
     std::string text;
     for (const Pane& pane : panes) text += pane.text + " " + RectText(pane.room) + " " + std::to_string(pane.textWidth) + "\n";
-    Write(m_panesFile, "wb", text);
+    Replace(m_panesFile, text);
 }
 
 void CReportFiles::Spoken(const char* kind, const std::string& text) const {
@@ -54,4 +55,16 @@ void CReportFiles::Spoken(const char* kind, const std::string& text) const {
 void CReportFiles::Write(const std::string& file, const char* mode, const std::string& text) {
     if (file.empty()) return;
     if (const CSystemFile::Ptr out = CSystemFile::Open(file, mode)) std::fwrite(text.data(), 1, text.size(), out.get());
+}
+
+// Whole or not at all: the tests read these files while the program
+// rewrites them, and a file truncated for rewriting reads as empty.
+void CReportFiles::Replace(const std::string& file, const std::string& text) {
+    if (file.empty()) return;
+    const std::string fresh = file + kFreshSuffix;
+    {
+        const CSystemFile::Ptr out = CSystemFile::Open(fresh, "wb");
+        if (!out || std::fwrite(text.data(), 1, text.size(), out.get()) != text.size()) return;
+    }
+    CSystemFile::RenameOver(fresh, file);
 }

@@ -54,6 +54,7 @@ public:
 
 private:
     static void Write(const std::string& file, const char* mode, const std::string& text);
+    static void Replace(const std::string& file, const std::string& text);
 
     std::string m_statusLog;
     std::string m_canvasFile;

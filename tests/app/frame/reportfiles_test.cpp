@@ -47,6 +47,7 @@ TEST_F(ReportFilesTest, TheCanvasAndThePanesReplaceTheirFile) {
     files.Panes({{"CAP", {600, 680, 40, 18}, 28}, {"SCRL", {700, 680, 45, 18}, 33}});
     files.Panes({{"NUM", {650, 680, 44, 18}, 30}});
     EXPECT_EQ(ReadBytes(Path("panes")), "NUM 650 680 44 18 30\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(Path("")), fs::directory_iterator()), 2) << "a file left over";
 }
 
 TEST_F(ReportFilesTest, WithoutNamesNothingIsWritten) {
