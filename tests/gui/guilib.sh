@@ -172,6 +172,7 @@ click_square() {
 
 # The board's screen rectangle "x y width height", once it has been painted.
 canvas_rect() { cat "$TORVO_CANVAS_FILE"; }
+canvas_rect_is() { [ "$(canvas_rect)" = "$1" ]; }
 canvas_rect_is_not() { [ "$(canvas_rect)" != "$1" ]; }
 wait_canvas_change() { wait_for canvas_rect_is_not "$1"; }
 
