@@ -150,8 +150,13 @@ cursor_to "b3, " Up Up || fail "the cursor did not reach b3"
 n=$(lines)
 keys_to "$MAIN" Return
 if wait_for heard_since "$n" "dialog: $REFUSED"; then
-  reason=$(tail -n +"$((n + 1))" "$EAR" | grep -m1 -F "Ungültiger Zug: b1b3")
-  [ -n "$reason" ] && pass "b1-b3 refused, and the reason is read:$reason" || fail "the box's reason was not read: $(tail -n +"$((n + 1))" "$EAR")"
+  # The probe writes the box a control a line: the reason comes after the caption.
+  reason_since() { tail -n +"$(($1 + 1))" "$EAR" | grep -m1 -F "Ungültiger Zug: b1b3"; }
+  if wait_for reason_since "$n"; then
+    pass "b1-b3 refused, and the reason is read:$(reason_since "$n")"
+  else
+    fail "the box's reason was not read: $(tail -n +"$((n + 1))" "$EAR")"
+  fi
   # "Nein": back to the board without the list.
   n=$(lines)
   keys_to "$REFUSED" n
