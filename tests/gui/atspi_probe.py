@@ -204,11 +204,23 @@ def main():
 
     # Level 1 in the settings, by keys: the dialog's controls are named and
     # the focus moves onto the level buttons.
+    mark = len(focus)
     keys("alt+e", "h")
     if wait(lambda: any(w[1] == SETTINGS for w in windows), "the settings dialog"):
-        keys("Tab", "Tab", "Tab", "Up", "Up")
-        if wait(lambda: focus and focus[-1][1] == LEVEL_1, "the focus on Level 1"):
+        # A key at a time, each after the focus it moved: keys typed before
+        # the dialog has its first focus are lost. Tab to the checked level,
+        # then Up to Level 1.
+        wait(lambda: len(focus) > mark, "the dialog's first focus")
+        for key in ("Tab",) * 4 + ("Up",) * 4:
+            if focus[-1][1] == LEVEL_1 or (key == "Tab" and focus[-1][1].startswith("Level ")):
+                continue
+            mark = len(focus)
+            keys(key)
+            wait(lambda: len(focus) > mark, "the focus to move on " + key)
+        if focus[-1][1] == LEVEL_1:
             ok("the settings dialog's level buttons take the focus by name: " + LEVEL_1)
+        else:
+            fail("the focus went to %s, not %s" % (focus[-1][1], LEVEL_1))
         mark = len(focus)
         keys("Return")
         wait(lambda: any(f[0] == Atspi.Role.TABLE for f in focus[mark:]), "the board's focus after the dialog")
