@@ -47,6 +47,7 @@ CDialogBuilder::CDialogBuilder(wxDialog* dialog, const DialogLayout& layout) : m
         if (control.id != dlg::kIdStatic) m_controls[control.id] = window;
     }
     NameForScreenReader(layout, windows);
+    CGtkGlue::MarkDialog(m_dialog);
     BindKeys(layout.EnterId(), layout.EscapeId());
 }
 

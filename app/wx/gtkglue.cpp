@@ -79,10 +79,18 @@ void CGtkGlue::Realize(wxWindow* window) {
     if (widget) gtk_widget_realize(widget);
 }
 
-void CGtkGlue::MarkAlert(wxWindow* window) {
+namespace {
+
+void SetRole(wxWindow* window, AtkRole role) {
     GtkWidget* widget = window ? window->GetHandle() : nullptr;
-    if (widget) atk_object_set_role(gtk_widget_get_accessible(widget), ATK_ROLE_ALERT);
+    if (widget) atk_object_set_role(gtk_widget_get_accessible(widget), role);
 }
+
+}  // namespace
+
+void CGtkGlue::MarkAlert(wxWindow* window) { SetRole(window, ATK_ROLE_ALERT); }
+
+void CGtkGlue::MarkDialog(wxWindow* window) { SetRole(window, ATK_ROLE_DIALOG); }
 
 namespace {
 

@@ -34,6 +34,9 @@ public:
     // A box that tells the user something: a screen reader reads such a
     // window's text as it opens, which wx's own dialogs do not say they are.
     static void MarkAlert(wxWindow* window);
+    // A dialog: a screen reader reads its texts that label no control as it
+    // opens (the about box's version), where for a plain window it reads only the focus.
+    static void MarkDialog(wxWindow* window);
     // The texts in the window (a box's message, a group box's title) label
     // no control: GTK's accessibility guesses a text to be the label of the
     // control made after it, and a screen reader then reads the text for
