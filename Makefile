@@ -15,16 +15,24 @@ JOBS       ?= $(shell nproc)
 # package's checks (they need the test tools; make test runs them).
 CHECK_EXCLUDED := long|gui|package
 INSTALL    := ./scripts/install-deps.sh
+# The targets of `make run` and `make package`.
+PROGRAMS   := torvo torvo-cli
 
-.PHONY: run check test build build-all package build-asan build-fuzz fuzz test-plain test-asan test-fuzz \
+.PHONY: run check test build build-all package program-targets build-asan build-fuzz fuzz test-plain test-asan test-fuzz \
 	windows test-windows clean run-plain run-asan run-fuzz suite-plain-build suite-plain suite-asan-build \
 	suite-asan suite-fuzz-build suite-fuzz
 
-# Only the desktop program and torvo-cli: no tests, no benchmarks.
+# Only the desktop program and torvo-cli (with what installing them takes):
+# no tests, no benchmarks.
 build:
 	@$(INSTALL) run
 	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS) --target torvo torvo-cli
+	@cmake --build $(BUILD) -j $(JOBS) --target $(PROGRAMS)
+
+# What `make run` and `make package` build, for the package's test, which
+# installs and packs from a build of these alone.
+program-targets:
+	@echo $(PROGRAMS)
 
 # The same optimised build with its tests and benchmarks.
 build-all:

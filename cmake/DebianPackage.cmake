@@ -50,8 +50,26 @@ foreach(file ${TORVO_DEBIAN_OUT}/changelog ${TORVO_DEBIAN_DIR}/torvo.6 ${TORVO_D
   list(APPEND TORVO_DEBIAN_GZ ${TORVO_DEBIAN_OUT}/${name}.gz)
 endforeach()
 add_custom_target(torvo_debian_docs ALL DEPENDS ${TORVO_DEBIAN_GZ})
+# Installing takes them: the programs bring them along, so that a build of
+# the programs alone (`make run`, `make package`) can be installed.
+add_dependencies(torvo torvo_debian_docs)
+add_dependencies(torvo-cli torvo_debian_docs)
 install(FILES ${TORVO_DEBIAN_OUT}/copyright ${TORVO_DEBIAN_OUT}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES ${TORVO_DEBIAN_OUT}/torvo.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${TORVO_DEBIAN_OUT}/torvo-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# The same source gives the same package: every member's time is
+# SOURCE_DATE_EPOCH, which cpack takes from the last commit when it is not
+# set (from the release day outside a checkout), read when cpack runs, not
+# when the build was configured. The directories' modes do not depend on the
+# umask of whoever builds it.
+execute_process(COMMAND date -u -d ${TORVO_RELEASE_DATE} +%s
+                OUTPUT_VARIABLE TORVO_RELEASE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+find_package(Git QUIET)
+set(TORVO_CPACK_PROJECT ${PROJECT_BINARY_DIR}/CPackProjectConfig.cmake)
+configure_file(${PROJECT_SOURCE_DIR}/cmake/CPackProjectConfig.cmake.in ${TORVO_CPACK_PROJECT} @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${TORVO_CPACK_PROJECT})
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 include(CPack)

@@ -15,8 +15,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# One executable each, no runtime DLLs beside it.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# One executable each, no runtime DLLs beside it; and no time stamp, which
+# the linker would take from the clock, so that two builds of the same
+# source give the same bytes.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -Wl,--no-insert-timestamp")
 # The runtime's static libraries bring their debugging sections along.
 set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
 

@@ -1,18 +1,52 @@
 #!/usr/bin/env bash
 # Builds the Debian package from what BUILD_DIR installs, as `make package`
-# does, into OUT_DIR, and checks its control fields and its file list.
-# Usage: package_test.sh BUILD_DIR OUT_DIR APPSTREAM_ID
+# does, into OUT_DIR, and checks its control fields, its file list and that
+# packing it again gives the same bytes.
+# Usage: package_test.sh BUILD_DIR OUT_DIR APPSTREAM_ID SOURCE_DIR
 set -uo pipefail
-build=$1
+build=$(realpath "$1")
 out=$(realpath -m "$2")
 id=$3
-for tool in cpack dpkg-deb dpkg-shlibdeps; do
+src=$(realpath "$4")
+for tool in cpack dpkg-deb dpkg-shlibdeps ninja; do
   if ! command -v $tool >/dev/null; then
     echo "FAIL: $tool is missing (scripts/install-deps.sh installs it)"
     exit 1
   fi
 done
-rm -rf "$out"
+rm -rf "$out" "$out-again"
+mkdir -p "$out"
+
+# The build as `make run` and `make package` leave it: only their targets
+# built. Every file that installing takes from the build folder and a build
+# step makes is taken away (all but the programs, which other tests run), and
+# those targets are built again: what they do not make, installing misses.
+install_scripts() {
+  echo "$1"
+  grep -o 'include("[^"]*cmake_install.cmake")' "$1" | sed 's/^include("//; s/")$//' |
+    while read -r script; do install_scripts "$script"; done
+}
+programs=$(make -s --no-print-directory -C "$src" program-targets)
+made=()
+while read -r file; do
+  [ -d "$file" ] && continue
+  for program in $programs; do [ "$file" = "$build/$program" ] && continue 2; done
+  ninja -C "$build" -t query "${file#"$build"/}" >/dev/null 2>&1 && made+=("$file")
+done < <(install_scripts "$build/cmake_install.cmake" | xargs grep -ho "\"$build/[^\"]*\"" | tr -d '"' | sort -u)
+echo "made by the build for installing: ${made[*]#"$build"/}"
+rm -f "${made[@]}"
+if ! cmake --build "$build" --target $programs >"$out/build.log" 2>&1; then
+  cat "$out/build.log"
+  echo "FAIL: building $programs"
+  exit 1
+fi
+if ! DESTDIR="$out/stage" cmake --install "$build" --prefix /usr >"$out/install.log" 2>&1; then
+  cat "$out/install.log"
+  echo "FAIL: cmake --install after building only $programs"
+  exit 1
+fi
+echo "ok: cmake --install after building only $programs"
+
 if ! cpack --config "$build/CPackConfig.cmake" -B "$out" >"$out.log" 2>&1; then
   cat "$out.log"
   echo "FAIL: cpack"
@@ -80,5 +114,18 @@ check "metainfo's release is the package's version" \
   grep -q "<release version=\"$(field Version)\"" "$unpacked/usr/share/metainfo/$id.metainfo.xml"
 for program in torvo torvo-cli; do
   check "$program stripped" bash -c '! readelf -S "$0" | grep -q "\.symtab"' "$unpacked/usr/bin/$program"
+  check "$program holds no path of the build" bash -c '! grep -qaF "$1" "$0"' "$unpacked/usr/bin/$program" "$src"
 done
+
+# Packed again a moment later, without SOURCE_DATE_EPOCH: the same bytes,
+# every member dated by the last commit.
+sleep 1
+env -u SOURCE_DATE_EPOCH cpack --config "$build/CPackConfig.cmake" -B "$out-again" >"$out-again.log" 2>&1
+check "packed again: the same bytes" cmp "$deb" "$out-again/$(basename "$deb")"
+if epoch=$(git -C "$src" log -1 --format=%ct 2>/dev/null); then
+  times=$(dpkg-deb --fsys-tarfile "$deb" | tar -tv --full-time --utc | awk '{print $4 "T" $5}' | sort -u)
+  check "every file dated by the last commit" test "$times" = "$(date -u -d "@$epoch" +%Y-%m-%dT%H:%M:%S)"
+  check "the archive's members dated by the last commit" \
+    test "$(TZ=UTC ar tv "$deb" | awk '{print $4, $5, $6, $7}' | sort -u)" = "$(TZ=UTC date -d "@$epoch" '+%b %-d %H:%M %Y')"
+fi
 exit $((failures != 0))

@@ -5,6 +5,9 @@
 Target amd64-unicode
 Unicode true
 SetCompressor /SOLID lzma
+; The files keep no time of the build that made them, so that the same
+; source gives the same setup.
+SetDateSave off
 RequestExecutionLevel user
 
 !define DISPLAY_NAME "Torvo Schach"
