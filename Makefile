@@ -50,10 +50,12 @@ check:
 	@cd $(BUILD) && ctest -j $(JOBS) -LE '$(CHECK_EXCLUDED)' --output-on-failure
 
 # The Debian package build/torvo_<version>_amd64.deb, from the release build.
+# cpack gives the archive's members the modes its umask leaves: a fixed one,
+# so that the package is the same whoever builds it.
 package:
 	@$(INSTALL) package
 	@$(MAKE) --no-print-directory build
-	@cd $(BUILD) && cpack -G DEB
+	@cd $(BUILD) && umask 022 && cpack -G DEB
 
 test-plain: build-all
 	@$(MAKE) --no-print-directory run-plain

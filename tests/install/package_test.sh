@@ -47,7 +47,8 @@ if ! DESTDIR="$out/stage" cmake --install "$build" --prefix /usr >"$out/install.
 fi
 echo "ok: cmake --install after building only $programs"
 
-if ! cpack --config "$build/CPackConfig.cmake" -B "$out" >"$out.log" 2>&1; then
+# With the umask `make package` packs under.
+if ! (umask 022 && cpack --config "$build/CPackConfig.cmake" -B "$out") >"$out.log" 2>&1; then
   cat "$out.log"
   echo "FAIL: cpack"
   exit 1
@@ -117,11 +118,19 @@ for program in torvo torvo-cli; do
   check "$program holds no path of the build" bash -c '! grep -qaF "$1" "$0"' "$unpacked/usr/bin/$program" "$src"
 done
 
-# Packed again a moment later, without SOURCE_DATE_EPOCH: the same bytes,
-# every member dated by the last commit.
+# Packed again a moment later, without SOURCE_DATE_EPOCH and under another
+# umask: the same members, every one dated by the last commit; the archive's
+# own modes are the umask's.
 sleep 1
-env -u SOURCE_DATE_EPOCH cpack --config "$build/CPackConfig.cmake" -B "$out-again" >"$out-again.log" 2>&1
-check "packed again: the same bytes" cmp "$deb" "$out-again/$(basename "$deb")"
+(umask 002 && env -u SOURCE_DATE_EPOCH cpack --config "$build/CPackConfig.cmake" -B "$out-again") >"$out-again.log" 2>&1
+again=$out-again/$(basename "$deb")
+members=$(ar t "$deb")
+check "packed again: the same members" test "$members" = "$(ar t "$again")"
+for member in $members; do
+  check "packed again: the same $member" cmp <(ar p "$deb" "$member") <(ar p "$again" "$member")
+done
+check "the archive's members readable by all, written by none but root" \
+  test "$(ar tv "$deb" | awk '{print $1, $2}' | sort -u)" = "rw-r--r-- 0/0"
 if epoch=$(git -C "$src" log -1 --format=%ct 2>/dev/null); then
   times=$(dpkg-deb --fsys-tarfile "$deb" | tar -tv --full-time --utc | awk '{print $4 "T" $5}' | sort -u)
   check "every file dated by the last commit" test "$times" = "$(date -u -d "@$epoch" +%Y-%m-%dT%H:%M:%S)"
