@@ -2,7 +2,6 @@
 // exchange search, building a node list, one shallow search.
 #include <benchmark/benchmark.h>
 
-#include <climits>
 
 #include "bench/benchpositions.h"
 #include "engine/blockpool.h"
@@ -65,7 +64,6 @@ void BM_SearchDepth3Middlegame(benchmark::State& state) {
         const int64_t before = g_searchNodes;
         CSearch search(g, nullptr);
         search.SetInfoStream(nullptr);
-        search.SetLimit(INT_MAX);
         while (search.LastDone() < 3) search.Iterate();
         benchmark::DoNotOptimize(search.BestMoveIndex());
         state.counters["nodes"] = double(g_searchNodes - before);

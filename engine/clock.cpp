@@ -1,20 +1,21 @@
 #include "engine/clock.h"
 
+#include <chrono>
 #include <climits>
-#include <ctime>
 
-namespace {
-int64_t CalendarSeconds() { return static_cast<int64_t>(std::time(nullptr)); }
-CClock::Source g_source = CalendarSeconds;
-}  // namespace
-
-void CClock::Start() { m_start = Now(); }
-
-int CClock::Elapsed() const {
-    const int64_t elapsed = Now() - m_start;
-    return elapsed > INT_MAX ? INT_MAX : elapsed < INT_MIN ? INT_MIN : static_cast<int>(elapsed);
+int64_t CClock::CalendarMillis() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
 }
 
-void CClock::SetSource(Source source) { g_source = source ? source : CalendarSeconds; }
+int64_t CClock::SecondOf(int64_t millis) {
+    return millis / kMillisPerSecond - (millis % kMillisPerSecond < 0 ? 1 : 0);
+}
 
-int64_t CClock::Now() { return g_source(); }
+void CClock::Start() { m_start = SecondOf(m_source()); }
+
+int CClock::Elapsed() const {
+    const int64_t elapsed = SecondOf(m_source()) - m_start;
+    return elapsed > INT_MAX ? INT_MAX : elapsed < INT_MIN ? INT_MIN : static_cast<int>(elapsed);
+}

@@ -1,21 +1,26 @@
-// A clock that counts whole units since it was started: calendar seconds by
-// default; the UCI mode and the tests put another time source behind it.
+// A clock that counts whole calendar seconds since it was started, as the
+// search's information line shows them. What ends a search is its
+// CSearchControl, not this clock.
 #pragma once
 
 #include <cstdint>
 
 class CClock {
 public:
-    // Returns the current time in the source's units.
+    // A reading of the calendar in milliseconds; tests put their own.
     using Source = int64_t (*)();
+    static constexpr int64_t kMillisPerSecond = 1000;
+    static int64_t CalendarMillis();
+    // The whole second a reading falls in, rounded down as the calendar's
+    // time() gives it.
+    static int64_t SecondOf(int64_t millis);
+
+    explicit CClock(Source calendar = CalendarMillis) : m_source(calendar) {}
 
     void Start();
     int Elapsed() const;
 
-    // Every clock reads the same source; null restores calendar seconds.
-    static void SetSource(Source source);
-    static int64_t Now();
-
 private:
+    Source m_source;
     int64_t m_start = 0;
 };

@@ -16,7 +16,7 @@ constexpr int kHundredths = 100;
 }  // namespace
 
 CSearch::CSearch(const CMoveGen& root, CMessagePump* pump) : m_rootPos(root), m_pump(pump) {
-    m_root = CNodeList::Make(m_rootPos, m_pool);
+    m_root = MakeList(m_rootPos);
     m_clock.Start();
     Reset();
     m_results[0] = new CSearchResult(m_root);
@@ -36,12 +36,22 @@ void CSearch::Reset() {
     m_infoCount = 1;
     m_depth = 0;
     m_lastDone = -1;
-    m_limit = 0;
+    m_control = &m_unlimited;
 }
 
-void CSearch::SetLimit(int seconds) {
+void CSearch::SetLimit(CSearchControl& control) {
+    m_clock = CClock(control.Calendar());
     Reset();
-    m_limit = seconds;
+    m_control = &control;
+}
+
+// The list's nodes are counted once for the information line's running
+// total and once for this search's own limit.
+CNodeList* CSearch::MakeList(const CMoveGen& pos) {
+    const int64_t before = g_searchNodes;
+    CNodeList* list = CNodeList::Make(pos, m_pool);
+    m_nodes += g_searchNodes - before;
+    return list;
 }
 
 void CSearch::Iterate() {
@@ -71,7 +81,7 @@ int CSearch::SearchNode(const CMoveGen& pos, CNodeList** slot, CSearchResult* re
             result->m_score = pos.InCheck() ? -kMateScore - depth : 0;
             return result->m_score;
         }
-        *slot = CNodeList::Make(pos, m_pool);
+        *slot = MakeList(pos);
     }
     CNodeList* list = *slot;
     CMoveGen child;
@@ -127,7 +137,7 @@ bool CSearch::CheckTime() {
         PrintInfo();
         return true;
     }
-    return m_clock.Elapsed() > m_limit;
+    return m_control->MustAbandon(m_nodes);
 }
 
 int CSearch::PrincipalVariation(char* out, int size) const {

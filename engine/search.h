@@ -11,6 +11,7 @@
 #include "engine/clock.h"
 #include "engine/evaluator.h"
 #include "engine/nodelist.h"
+#include "engine/searchcontrol.h"
 #include "engine/searchresult.h"
 #include "rules/movegen.h"
 
@@ -35,7 +36,9 @@ public:
     CSearch& operator=(const CSearch&) = delete;
 
     void Reset();
-    void SetLimit(int seconds);
+    // What limits the search from now on; the control outlives the search
+    // and may be told to stop while it runs. Without one it has no limit.
+    void SetLimit(CSearchControl& control);
     // One iteration at depth m_depth on the search's own root position.
     void Iterate();
     int16_t BestMoveIndex() const;
@@ -50,6 +53,9 @@ public:
     CNodeList* RootList() const { return m_root; }
     int Depth() const { return m_depth; }
     int LastDone() const { return m_lastDone; }
+    // Nodes this search made (list children plus exchange moves), its root
+    // list's included.
+    int64_t Nodes() const { return m_nodes; }
     // Bytes the tree holds from the system.
     std::size_t HeldBytes() const { return m_pool.HeldBytes(); }
     // Root record of a completed iteration, or null.
@@ -65,13 +71,16 @@ public:
 
 private:
     int SearchNode(const CMoveGen& pos, CNodeList** slot, CSearchResult* result, int depth, int alpha, int beta);
+    CNodeList* MakeList(const CMoveGen& pos);
 
     CMoveGen m_rootPos;
     // Where the tree lives; it goes with the search.
     CBlockPool m_pool;
     CNodeList* m_root = nullptr;
     CClock m_clock;
-    int m_limit = 0;
+    CSearchControl m_unlimited;
+    CSearchControl* m_control = &m_unlimited;
+    int64_t m_nodes = 0;
     int m_infoSecond = -1;
     int m_infoCount = 1;
     CMessagePump* m_pump;

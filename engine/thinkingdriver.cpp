@@ -1,11 +1,16 @@
 #include "engine/thinkingdriver.h"
 
-#include "engine/clock.h"
 #include "engine/messagepump.h"
 #include "engine/search.h"
 #include "game/gamefacade.h"
 
-const char* CThinkingDriver::Think(int seconds, int iterations) {
+const char* CThinkingDriver::Think(const PlayingLevel& level, CSearchControl::Clock steady,
+                                   CSearchControl::Clock calendar) {
+    CSearchControl control = CSearchControl::WholeSeconds(level.seconds, level.iterations, steady, calendar);
+    return Think(control);
+}
+
+const char* CThinkingDriver::Think(CSearchControl& control) {
     m_host.ThinkingBegins();
     CMessagePump* pump = m_host.Pump();
     pump->SetThinking(CMessagePump::kThinkingOn);
@@ -13,13 +18,11 @@ const char* CThinkingDriver::Think(int seconds, int iterations) {
     // The search works on its own copy of the position: a command run inside
     // the pump may replace the game meanwhile.
     CSearch search(*m_host.Facade()->GetGame()->Current(), pump);
-    CClock clock;
-    clock.Start();
-    search.SetLimit(seconds);
+    search.SetLimit(control);
     search.Iterate();
     if (m_hook) m_hook(search, m_hookContext);
 
-    for (int n = 0; n < iterations; ++n) {
+    for (int n = 0; n < control.Iterations(); ++n) {
         m_host.IterationBegins(n + 1);
         search.Iterate();
         if (m_hook) m_hook(search, m_hookContext);
@@ -29,7 +32,7 @@ const char* CThinkingDriver::Think(int seconds, int iterations) {
             m_text[0] = '\0';
             return m_text;
         }
-        if (clock.Elapsed() >= seconds || search.IsAborted()) break;
+        if (!control.MayDeepen(search.Nodes()) || search.IsAborted()) break;
     }
 
     int16_t index = search.BestMoveIndex();

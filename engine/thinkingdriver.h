@@ -1,8 +1,10 @@
 // The thinking driver: a search on the current position, deepened iteration
-// by iteration within a time and an iteration limit, giving up when thinking
-// is switched off meanwhile.
+// by iteration within the limits of its control, giving up when thinking is
+// switched off meanwhile.
 #pragma once
 
+#include "engine/levels.h"
+#include "engine/searchcontrol.h"
 #include "engine/thinkinghost.h"
 #include "rules/movegen.h"
 
@@ -13,8 +15,13 @@ public:
     explicit CThinkingDriver(IThinkingHost& host) : m_host(host) {}
 
     // The coordinate text of the move chosen for the current position, or ""
-    // when thinking was given up. Valid until the next call.
-    const char* Think(int seconds, int iterations);
+    // when thinking was given up. Valid until the next call. The control may
+    // be told to stop meanwhile (from inside the pump); the move is then the
+    // last completed iteration's.
+    const char* Think(CSearchControl& control);
+    // Within a level's limits, in the whole seconds of the calendar.
+    const char* Think(const PlayingLevel& level, CSearchControl::Clock steady = CSearchControl::SteadyMillis,
+                      CSearchControl::Clock calendar = CSearchControl::CalendarMillis);
 
     // Called with the search after each of its iterations (tools watch the
     // search or set its information stream here).

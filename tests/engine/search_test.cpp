@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "engine/clock.h"
+#include "engine/searchcontrol.h"
 #include "engine/messagepump.h"
 #include "reference.h"
 #include "rules/testutil.h"
@@ -15,18 +15,15 @@ namespace {
 using testutil::IndexOf;
 using testutil::Legal;
 
+// Milliseconds of a fake clock, both steady and calendar.
 int64_t g_fakeNow = 0;
 int64_t FakeNow() { return g_fakeNow; }
+constexpr int64_t kSecond = 1000;
 
-// A fake clock for the tests of one suite; calendar time again afterwards.
 class SearchClock : public ::testing::Test {
 protected:
-    void SetUp() override {
-        g_fakeNow = 0;
-        CClock::SetSource(FakeNow);
-    }
+    void SetUp() override { g_fakeNow = 0; }
     void TearDown() override {
-        CClock::SetSource(nullptr);
         TheMessagePump().SetThinking(0);
         TheMessagePump().SetPlatform(nullptr);
     }
@@ -49,7 +46,6 @@ TEST(Search, OneLegalMoveIsAlwaysChosen) {
     const CMoveGen root = Legal("k7/8/8/8/8/8/1r6/K1r5 w - - 0 40");
     ASSERT_EQ(root.m_count, 1);
     CSearch search(root, nullptr);
-    search.SetLimit(1000);
     for (int depth = 0; depth < 4; ++depth) {
         search.Iterate();
         EXPECT_EQ(search.BestMoveIndex(), 0) << depth;
@@ -60,7 +56,6 @@ TEST(Search, MateInOneSeenFromTheSecondIteration) {
     const CMoveGen root = Legal("6k1/5ppp/8/8/8/8/5PPP/R5K1 w - - 0 40");
     const int16_t mate = IndexOf(root, "a1a8");
     CSearch search(root, nullptr);
-    search.SetLimit(1000);
     search.Iterate();
     EXPECT_LT(search.Result(0)->m_score, CSearch::kMateScore);
     search.Iterate();
@@ -99,7 +94,6 @@ TEST(Search, EqualScoresKeepTheFirstNode) {
 TEST(Search, ListsAreKeptAtPliesZeroToFiveOnly) {
     const CMoveGen root = Legal("8/8/8/4k3/8/8/8/3QK3 w - - 0 70");
     CSearch search(root, nullptr);
-    search.SetLimit(1000);
     RootBest(search, 3);
     EXPECT_EQ(TreeHeight(search.RootList()), 4);
     RootBest(search, 7);
@@ -121,7 +115,6 @@ TEST(Search, ChoosesAndCountsAsThePlainSearch) {
         const CMoveGen root = Legal(fen);
         const int64_t before = g_searchNodes;
         CSearch search(root, nullptr);
-        search.SetLimit(1000);
         reference::Search plain(root);
         EXPECT_EQ(g_searchNodes - before, plain.nodes) << fen;
         for (int depth = 0; depth <= 2; ++depth) {
@@ -139,13 +132,14 @@ TEST(Search, ChoosesAndCountsAsThePlainSearch) {
 TEST_F(SearchClock, IterationOutOfTimeKeepsThePreviousChoice) {
     // Any message dispatched moves the clock on by a second.
     struct Ticking : CMessagePump::Platform {
-        void DispatchOne() override { ++g_fakeNow; }
+        void DispatchOne() override { g_fakeNow += kSecond; }
     } ticking;
     TheMessagePump().SetPlatform(&ticking);
     TheMessagePump().SetThinking(1);
     CSearch search(Legal("r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1"),
                    &TheMessagePump());
-    search.SetLimit(1);
+    CSearchControl control = CSearchControl::WholeSeconds(1, 5, FakeNow, FakeNow);
+    search.SetLimit(control);
     search.Iterate();  // the first iteration never looks at the clock
     const int16_t first = search.BestMoveIndex();
     ASSERT_EQ(search.LastDone(), 0);
@@ -153,7 +147,66 @@ TEST_F(SearchClock, IterationOutOfTimeKeepsThePreviousChoice) {
     EXPECT_TRUE(search.IsAborted());
     EXPECT_EQ(search.LastDone(), 0);
     EXPECT_EQ(search.BestMoveIndex(), first);
-    EXPECT_EQ(g_fakeNow, 2) << "the node after the limit was passed stops the iteration";
+    EXPECT_EQ(g_fakeNow, 2 * kSecond) << "the node after the limit was passed stops the iteration";
+}
+
+// Whole seconds of the calendar: the first may last a moment or a full
+// second, whatever the steady clock reads meanwhile.
+TEST(SearchControl, WholeSecondsEndWhereTheCalendarsSecondsDo) {
+    static int64_t steady, calendar;
+    steady = 5'000'000;
+    for (const int64_t date : {int64_t{1'700'000'000'000}, int64_t{1'700'000'000'999}}) {
+        calendar = date;
+        const CSearchControl control =
+            CSearchControl::WholeSeconds(2, 12, [] { return steady; }, [] { return calendar; });
+        const int64_t tillNextSecond = 1'000 - date % 1'000;
+        EXPECT_EQ(control.LastStartMs(), steady + tillNextSecond + 1'000) << date;
+        EXPECT_EQ(control.AbandonAtMs(), steady + tillNextSecond + 2'000) << date;
+        EXPECT_EQ(control.Iterations(), 12);
+    }
+}
+
+// What ends a search: its deadlines, its own nodes, a stop request.
+TEST(SearchControl, EndsAtTheDeadlineTheNodeLimitOrTheStop) {
+    g_fakeNow = 100;
+    CSearchControl control = CSearchControl::Milliseconds(50, 3, 1000, FakeNow);
+    EXPECT_TRUE(control.MayDeepen(999));
+    EXPECT_FALSE(control.MustAbandon(999));
+    EXPECT_FALSE(control.MayDeepen(1000)) << "the node limit";
+    EXPECT_TRUE(control.MustAbandon(1000));
+    g_fakeNow = 150;
+    EXPECT_FALSE(control.MayDeepen(0)) << "no iteration starts once the budget has passed";
+    EXPECT_FALSE(control.MustAbandon(0)) << "a running one goes on until it is over";
+    g_fakeNow = 151;
+    EXPECT_TRUE(control.MustAbandon(0));
+    g_fakeNow = 100;
+    control.RequestStop();
+    EXPECT_FALSE(control.MayDeepen(0));
+    EXPECT_TRUE(control.MustAbandon(0));
+    const CSearchControl unlimited;
+    EXPECT_TRUE(unlimited.MayDeepen(INT64_MAX - 1));
+    EXPECT_FALSE(unlimited.MustAbandon(INT64_MAX - 1));
+}
+
+// The node limit counts this search's own nodes, not those others made.
+TEST(SearchControl, NodeLimitCountsTheSearchsOwnNodes) {
+    const CMoveGen root = Legal();
+    CSearch earlier(root, nullptr);
+    earlier.Iterate();
+    earlier.Iterate();
+    const int64_t toDepthOne = earlier.Nodes();
+    const int64_t before = g_searchNodes;
+    CSearch search(root, nullptr);
+    EXPECT_EQ(search.Nodes(), g_searchNodes - before) << "the root list's own";
+    CSearchControl control = CSearchControl::Milliseconds(CSearchControl::kNever / 2, 10, toDepthOne + 1);
+    search.SetLimit(control);
+    search.Iterate();
+    search.Iterate();
+    EXPECT_FALSE(search.IsAborted());
+    EXPECT_EQ(search.Nodes(), toDepthOne);
+    search.Iterate();
+    EXPECT_TRUE(search.IsAborted()) << "stopped once its own nodes passed the limit";
+    EXPECT_EQ(search.LastDone(), 1);
 }
 
 TEST_F(SearchClock, ThinkingSwitchedOffStopsTheIteration) {
@@ -167,7 +220,6 @@ TEST_F(SearchClock, ThinkingSwitchedOffStopsTheIteration) {
     TheMessagePump().SetThinking(1);
     CSearch search(Legal(), &TheMessagePump());
     search.SetInfoStream(nullptr);
-    search.SetLimit(1000);
     search.Iterate();
     search.Iterate();
     search.Iterate();
@@ -187,13 +239,16 @@ TEST_F(SearchClock, InfoLinesAtMostOncePerSecondAfterAnIteration) {
     std::FILE* out = std::tmpfile();
     ASSERT_NE(out, nullptr);
     CSearch search(Legal(), nullptr);
+    CSearchControl control = CSearchControl::WholeSeconds(1000, 50, FakeNow, FakeNow);
+    search.SetLimit(control);
     search.SetInfoStream(out);
     search.PrintInfo();  // no iteration completed: nothing
     search.Iterate();
     g_searchNodes = 12345;
     search.PrintInfo();
+    g_fakeNow = 999;
     search.PrintInfo();  // same second: nothing
-    g_fakeNow = 3;
+    g_fakeNow = 3 * kSecond;
     search.PrintInfo();
     std::rewind(out);
     char buffer[512] = {};

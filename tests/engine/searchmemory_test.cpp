@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <iterator>
 
 #include "engine/search.h"
@@ -32,7 +31,6 @@ constexpr std::size_t kSlack = std::size_t(3) << 20;
 void SearchTo(const char* fen, int depth) {
     CSearch search(Legal(fen), nullptr);
     search.SetInfoStream(nullptr);
-    search.SetLimit(INT_MAX);
     while (search.LastDone() < depth) search.Iterate();
 }
 

@@ -6,15 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "engine/clock.h"
 #include "engine/messagepump.h"
 #include "engine/search.h"
 #include "game/gamefacade.h"
 
 namespace {
 
+// Milliseconds of a fake clock, both steady and calendar.
 int64_t g_now = 0;
 int64_t Now() { return g_now; }
+constexpr int64_t kDriverSecond = 1000;
 
 // Whoever asks to think, with a record of the steps it was told.
 class FakeHost : public IThinkingHost, public CMessagePump::Platform {
@@ -24,7 +25,7 @@ public:
     void ThinkingBegins() override { steps.push_back("begins"); }
     void IterationBegins(int iteration) override {
         steps.push_back("iteration " + std::to_string(iteration));
-        if (iteration == secondAt) g_now = 1;
+        if (iteration == secondAt) g_now = kDriverSecond;
     }
     void ThinkingEnds() override { steps.push_back("ends"); }
     void DispatchOne() override {
@@ -42,18 +43,15 @@ class ThinkingDriver : public ::testing::Test {
 protected:
     void SetUp() override {
         g_now = 0;
-        CClock::SetSource(Now);
         TheMessagePump().SetPlatform(&host);
     }
     void TearDown() override {
-        CClock::SetSource(nullptr);
         TheMessagePump().SetPlatform(nullptr);
         TheMessagePump().SetThinking(CMessagePump::kThinkingOff);
     }
 
     std::string SearchedMove(int depth) {
         CSearch search(*host.facade->GetGame()->Current(), nullptr);
-        search.SetLimit(1000);
         while (search.LastDone() < depth) search.Iterate();
         char text[CMoveGen::kCoordTextSize];
         return search.Root().CoordText(search.BestMoveIndex(), text);
@@ -80,7 +78,7 @@ TEST_F(ThinkingDriver, TellsEachStepAndPlaysTheLastCompletedIterationsMove) {
         host.secondAt = c.secondAt;
         g_now = 0;
         const std::string expected = SearchedMove(c.depth);
-        EXPECT_EQ(driver.Think(1, c.iterations), expected) << c.iterations;
+        EXPECT_EQ(driver.Think(PlayingLevel{1, c.iterations}, Now, Now), expected) << c.iterations;
         EXPECT_EQ(host.steps, c.steps) << c.iterations;
         EXPECT_EQ(TheMessagePump().Thinking(), CMessagePump::kThinkingOff);
     }
@@ -88,7 +86,7 @@ TEST_F(ThinkingDriver, TellsEachStepAndPlaysTheLastCompletedIterationsMove) {
 
 TEST_F(ThinkingDriver, GivesUpWithoutAMoveWhenThinkingIsSwitchedOff) {
     host.switchOffAt = 10;
-    EXPECT_STREQ(driver.Think(1, 12), "");
+    EXPECT_STREQ(driver.Think(PlayingLevel{1, 12}, Now, Now), "");
     ASSERT_GE(host.steps.size(), 3u);
     EXPECT_EQ(host.steps.front(), "begins");
     EXPECT_EQ(host.steps.back(), "ends");

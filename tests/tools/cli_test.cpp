@@ -145,7 +145,7 @@ TEST(Cli, ThinkAfterTheEndOfTheGameSaysSo) {
     const CliRun run = RunCli("think f2f3 e7e5 g2g4 d8h4");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "bestmove (none)\n");
-    EXPECT_NE(run.err.find("Spielende: 0-1 {Schwarz setzt matt und gewinnt}"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("game over: 0-1 {Black mates}"), std::string::npos) << run.err;
 }
 
 TEST(Cli, ThinkFindsTheMateInOne) {

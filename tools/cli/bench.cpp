@@ -1,18 +1,16 @@
 #include "tools/cli/bench.h"
 
 #include <chrono>
-#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "app/core/dialogs/settingsdlglogic.h"
-#include "app/core/view/thinkingcontrol.h"
 #include "engine/levels.h"
 #include "engine/messagepump.h"
 #include "engine/search.h"
+#include "engine/thinkingdriver.h"
 #include "tools/cli/cliargs.h"
-#include "tools/cli/consoleview.h"
+#include "tools/cli/consolehost.h"
 #include "tools/cli/platform.h"
 
 using namespace cli;
@@ -59,13 +57,12 @@ int RunLevel(EngineLevel level) {
         CMoveGen root;
         root.SetupFen(position.fen);
         CGameFacade facade(root);
-        CConsoleView view(&facade, &TheMessagePump(), level);
-        CThinkingControl control(view);
+        CConsoleHost host(&facade, &TheMessagePump());
+        CThinkingDriver driver(host);
         int depth = -1;
-        control.SetSearchHook(KeepDepth, &depth);
-        const PlayingLevel& limits = LevelLimits(level);
+        driver.SetSearchHook(KeepDepth, &depth);
         const auto start = std::chrono::steady_clock::now();
-        const std::string move = control.Think(limits.seconds, limits.iterations);
+        const std::string move = driver.Think(LevelLimits(level));
         const auto millis =
             std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
         std::printf("%-16s depth %2d  time %5lld ms  bestmove %s\n", position.name, depth,
@@ -77,21 +74,21 @@ int RunLevel(EngineLevel level) {
 }  // namespace
 
 int RunBench(int argc, char** argv) {
-    int64_t depth = kDefaultDepth, level = 0;
+    int64_t depth = kDefaultDepth;
+    EngineLevel level = EngineLevel::kNone;
     for (int i = 2; i < argc; ++i) {
         if (std::strcmp(argv[i], "--depth") == 0 && i + 1 < argc) {
             if (!ReadNumber(argv[++i], 0, kMaxDepth, &depth))
                 return UsageError(std::string("depth '") + argv[i] + "' is not a number from 0 to " +
                                   std::to_string(kMaxDepth));
         } else if (std::strcmp(argv[i], "--level") == 0 && i + 1 < argc) {
-            if (!ReadNumber(argv[++i], CSettingsDlgLogic::kFirstLevel, CSettingsDlgLogic::kLastLevel, &level))
-                return UsageError("--level needs one of 1013, 1014, 1015, 1016");
+            if (!ReadLevel(argv[++i], &level)) return UsageError(std::string("--level needs ") + kLevelChoices);
         } else {
             return UsageError(std::string("unknown argument '") + argv[i] + "'");
         }
     }
 
-    if (level) return RunLevel(CSettingsDlgLogic::EngineLevelOf(static_cast<int>(level)));
+    if (level != EngineLevel::kNone) return RunLevel(level);
 
     const int64_t before = g_searchNodes;
     int64_t totalMicros = 0;
@@ -109,7 +106,6 @@ int RunBench(int argc, char** argv) {
         const auto start = std::chrono::steady_clock::now();
         CSearch search(root, nullptr);
         search.SetInfoStream(nullptr);
-        search.SetLimit(INT_MAX);
         while (search.LastDone() < depth) search.Iterate();
         const int16_t best = search.BestMoveIndex();
         search.Release();

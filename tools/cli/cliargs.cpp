@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "app/core/dialogs/settingsdlglogic.h"
 #include "rules/movegen.h"
 #include "tools/cli/platform.h"
 
@@ -19,9 +20,9 @@ const char* const kUsage =
     "  torvo-cli replay [--record] [FILE]\n"
     "      open a PGN text (standard input without FILE) and write what saving it writes;\n"
     "      with --record only the loaded game's own record\n"
-    "  torvo-cli think [--fen FEN] [--level 1013|1014|1015|1016 | --suggest] [MOVE...]\n"
+    "  torvo-cli think [--fen FEN] [--level 1-4 | --suggest] [MOVE...]\n"
     "      play the moves, think as the computer does and print its move\n"
-    "  torvo-cli bench [--depth N | --level 1013|1014|1015|1016]\n"
+    "  torvo-cli bench [--depth N | --level 1-4]\n"
     "      search a fixed set of positions to a fixed depth; print nodes and speed;\n"
     "      with --level, think as the level does and print the depth reached\n"
     "  torvo-cli uci\n"
@@ -67,6 +68,21 @@ bool ReadNumber(const char* text, int64_t low, int64_t high, int64_t* value) {
     const long long v = std::strtoll(text, &end, 10);
     if (errno || *end != '\0' || v < low || v > high) return false;
     *value = v;
+    return true;
+}
+
+const char* const kLevelChoices = "1 to 4 (or 1013 to 1016)";
+
+// The dialog's control numbers are only read here, from its header: the tool
+// links none of the desktop's code for them.
+bool ReadLevel(const char* text, EngineLevel* level) {
+    int64_t value = 0;
+    if (ReadNumber(text, 1, kLevelCount, &value)) {
+        *level = LevelOfNumber(static_cast<int>(value));
+        return true;
+    }
+    if (!ReadNumber(text, CSettingsDlgLogic::kFirstLevel, CSettingsDlgLogic::kLastLevel, &value)) return false;
+    *level = CSettingsDlgLogic::EngineLevelOf(static_cast<int>(value));
     return true;
 }
 

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/levels.h"
+
 class CMoveGen;
 
 namespace cli {
@@ -30,5 +32,10 @@ std::string StartPosition(const Options& options, CMoveGen* start, int* halfMove
 
 // Reads a whole number from low to high; false when the text is anything else.
 bool ReadNumber(const char* text, int64_t low, int64_t high, int64_t* value);
+
+// A playing level by its number, 1 to 4, or by the settings dialog's control
+// for it, 1013 to 1016 (as earlier versions took it); false for anything else.
+bool ReadLevel(const char* text, EngineLevel* level);
+extern const char* const kLevelChoices;
 
 }  // namespace cli

@@ -6,12 +6,11 @@
 #include <vector>
 
 #include "app/core/dialogs/settingsdlglogic.h"
-#include "app/core/view/displaytext.h"
-#include "app/core/view/thinkingcontrol.h"
 #include "engine/levels.h"
 #include "engine/messagepump.h"
+#include "engine/thinkingdriver.h"
 #include "tools/cli/cliargs.h"
-#include "tools/cli/consoleview.h"
+#include "tools/cli/consolehost.h"
 #include "tools/cli/platform.h"
 
 using namespace cli;
@@ -27,11 +26,8 @@ int RunThink(int argc, char** argv) {
             options.fen = argv[++i];
             options.haveFen = true;
         } else if (std::strcmp(argv[i], "--level") == 0) {
-            int64_t value = 0;
-            if (i + 1 >= argc ||
-                !ReadNumber(argv[i + 1], CSettingsDlgLogic::kFirstLevel, CSettingsDlgLogic::kLastLevel, &value))
-                return UsageError("--level needs one of 1013, 1014, 1015, 1016");
-            level = CSettingsDlgLogic::EngineLevelOf(static_cast<int>(value));
+            if (i + 1 >= argc || !ReadLevel(argv[i + 1], &level))
+                return UsageError(std::string("--level needs ") + kLevelChoices);
             ++i;
         } else if (std::strcmp(argv[i], "--suggest") == 0) {
             suggest = true;
@@ -55,16 +51,15 @@ int RunThink(int argc, char** argv) {
     }
     char result[CGame::kTextSize];
     if (facade.GameOver(result) == 1) {
-        WriteError(std::string(CThinkingControl::kGameOverCaption) + ": " + DisplayText(result) + "\n");
+        WriteError(std::string("game over: ") + result + "\n");
         std::printf("bestmove (none)\n");
         return 0;
     }
 
-    CConsoleView view(&facade, &TheMessagePump(), level);
-    view.SetStatusShown(verbose);
-    CThinkingControl control(view);
-    const PlayingLevel& limits = suggest ? kSuggestionLimits : LevelLimits(level);
-    const char* move = control.Think(limits.seconds, limits.iterations);
+    CConsoleHost host(&facade, &TheMessagePump());
+    host.SetStepsShown(verbose);
+    CThinkingDriver driver(host);
+    const char* move = driver.Think(suggest ? kSuggestionLimits : LevelLimits(level));
     std::printf("bestmove %s\n", move);
     return 0;
 }

@@ -1,17 +1,15 @@
 #include "tools/cli/ucisession.h"
 
 #include <algorithm>
-#include <chrono>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <sstream>
 
-#include "app/core/view/thinkingcontrol.h"
-#include "engine/clock.h"
 #include "engine/evaluator.h"
 #include "engine/levels.h"
 #include "engine/search.h"
+#include "engine/thinkingdriver.h"
 #include "tools/cli/cliargs.h"
 
 namespace cli {
@@ -35,8 +33,6 @@ constexpr int kSafetyMillis = 30;
 // The input is looked at every so many pump calls: often enough to answer
 // "stop" at once, seldom enough to cost nothing.
 constexpr unsigned kPollInterval = 64;
-// The stopped clock jumps this far ahead, past any limit a search is given.
-constexpr int64_t kStoppedJump = INT_MAX;
 constexpr int64_t kLongestBudget = INT_MAX - 1;
 constexpr int64_t kMillisPerSecond = 1000;
 // "go" without this side's clock.
@@ -47,9 +43,6 @@ constexpr size_t kLongestQuote = 40;
 std::string Quoted(const std::string& word) {
     return word.size() <= kLongestQuote ? word : word.substr(0, kLongestQuote) + "...";
 }
-
-bool g_clockStopped = false;
-std::chrono::steady_clock::time_point g_epoch = std::chrono::steady_clock::now();
 
 std::string FirstWord(const std::string& line) {
     std::istringstream in(line);
@@ -187,25 +180,11 @@ int Iterations(const GoRequest& request, const PlayingLevel& level) {
 
 }  // namespace
 
-int64_t CUciSession::Now() {
-    const int64_t millis =
-        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - g_epoch).count();
-    return g_clockStopped ? millis + kStoppedJump : millis;
-}
-
 CUciSession::CUciSession(CLineReader& reader) : m_reader(reader), m_facade(std::make_unique<CGameFacade>()) {
-    CClock::SetSource(Now);
     TheMessagePump().SetPlatform(this);
 }
 
-CUciSession::~CUciSession() {
-    TheMessagePump().SetPlatform(nullptr);
-    CClock::SetSource(nullptr);
-}
-
-void CUciSession::ShowMessage(const char* text, const char* caption) {
-    InfoString(std::string(caption) + ": " + text);
-}
+CUciSession::~CUciSession() { TheMessagePump().SetPlatform(nullptr); }
 
 int CUciSession::Run() {
     std::string line;
@@ -216,12 +195,6 @@ int CUciSession::Run() {
 
 void CUciSession::DispatchOne() {
     if (m_stopped) return;
-    // Looked at on every call, as the search looks at its clock: a node list
-    // at most goes past the limit.
-    if (m_nodeLimit > 0 && g_searchNodes - m_goNodes >= m_nodeLimit) {
-        StopSearch();
-        return;
-    }
     if (++m_polls % kPollInterval != 0) return;
     std::string line;
     while (!m_stopped && m_reader.PollLine(&line)) Handle(line, true);
@@ -231,7 +204,7 @@ void CUciSession::DispatchOne() {
 
 void CUciSession::StopSearch() {
     m_stopped = true;
-    g_clockStopped = true;
+    if (m_control) m_control->RequestStop();
 }
 
 bool CUciSession::Handle(const std::string& line, bool searching) {
@@ -372,26 +345,24 @@ void CUciSession::Go(const std::vector<std::string>& words) {
     }
     const PlayingLevel& level = LevelLimits(m_level);
     const bool white = m_facade->GetGame()->Current()->IsWhiteToMove();
-    Search(Budget(request, white, level), Iterations(request, level), request.infinite, request.nodes);
+    Search(CSearchControl::Milliseconds(Budget(request, white, level), Iterations(request, level), request.nodes),
+           request.infinite);
 }
 
-void CUciSession::Search(int64_t budget, int iterations, bool infinite, int64_t nodes) {
+void CUciSession::Search(CSearchControl control, bool infinite) {
     m_stopped = false;
-    m_nodeLimit = nodes;
     m_infinite = infinite;
-    g_clockStopped = false;
     m_reported = -1;
-    m_goStart = Now();
-    m_goNodes = g_searchNodes;
-    CThinkingControl control(*this);
-    control.SetSearchHook(OnIteration, this);
-    std::string move = control.Think(int(budget), iterations);
+    m_goStartMs = CSearchControl::SteadyMillis();
+    m_control = &control;
+    CThinkingDriver driver(*this);
+    driver.SetSearchHook(OnIteration, this);
+    std::string move = driver.Think(control);
     // "go infinite" answers only when told to stop.
     std::string line;
     while (infinite && !m_stopped && m_reader.ReadLine(&line)) Handle(line, true);
     m_infinite = false;
-    m_nodeLimit = 0;
-    g_clockStopped = false;
+    m_control = nullptr;
     SayBestMove(move);
 }
 
@@ -417,8 +388,8 @@ void CUciSession::ReportIteration(CSearch& search) {
     } else {
         scoreText = "cp " + std::to_string(score * kCentipawns / CEvaluator::kPawnScore);
     }
-    const int64_t millis = (g_clockStopped ? Now() - kStoppedJump : Now()) - m_goStart;
-    const int64_t nodes = g_searchNodes - m_goNodes;
+    const int64_t millis = CSearchControl::SteadyMillis() - m_goStartMs;
+    const int64_t nodes = search.Nodes();
     char pv[CSearch::kPvTextSize];
     search.PrincipalVariation(pv, sizeof pv);
     Say("info depth " + std::to_string(done + 1) + " score " + scoreText + " nodes " + std::to_string(nodes) +

@@ -42,8 +42,7 @@ bool CThinkingControl::ReportGameOver() {
 void CThinkingControl::OnComputerMove() {
     m_view.ShowBoard();
     if (ReportGameOver()) return;
-    const PlayingLevel& level = LevelLimits(m_view.Level());
-    const std::string move = Think(level.seconds, level.iterations);
+    const std::string move = Think(LevelLimits(m_view.Level()));
     if (move.empty()) return;
     const char* answer = m_view.Facade()->EnterMove(move.c_str());
     if (answer[0] != '\0') {
@@ -60,7 +59,7 @@ void CThinkingControl::OnComputerMove() {
 
 void CThinkingControl::OnSuggestion() {
     if (ReportGameOver()) return;
-    const std::string move = Think(kSuggestionLimits.seconds, kSuggestionLimits.iterations);
+    const std::string move = Think(kSuggestionLimits);
     if (move.empty()) return;
     char text[kStatusSize];
     std::snprintf(text, sizeof text, kSuggestionFormat, move.c_str());

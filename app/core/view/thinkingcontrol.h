@@ -19,13 +19,19 @@ public:
 
     explicit CThinkingControl(IThinkingView& view) : m_view(view) {}
 
-    // Thinks as the driver does, telling the user meanwhile; the move's
-    // coordinate text, or "" when thinking was given up.
-    const char* Think(int seconds, int iterations) { return m_driver.Think(seconds, iterations); }
+    // Thinks as the driver does within the limits, in whole seconds, telling
+    // the user meanwhile; the move's coordinate text, or "" when thinking was
+    // given up.
+    const char* Think(const PlayingLevel& limits) { return m_driver.Think(limits, m_steady, m_calendar); }
     void OnComputerMove();
     void OnSuggestion();
 
     void SetSearchHook(CThinkingDriver::SearchHook hook, void* context) { m_driver.SetSearchHook(hook, context); }
+    // The clocks the limits are read on; the tests put their own.
+    void SetClocks(CSearchControl::Clock steady, CSearchControl::Clock calendar) {
+        m_steady = steady;
+        m_calendar = calendar;
+    }
 
 private:
     // IThinkingHost: the status texts and the wait cursor of each step.
@@ -40,4 +46,6 @@ private:
 
     IThinkingView& m_view;
     CThinkingDriver m_driver{*this};
+    CSearchControl::Clock m_steady = CSearchControl::SteadyMillis;
+    CSearchControl::Clock m_calendar = CSearchControl::CalendarMillis;
 };

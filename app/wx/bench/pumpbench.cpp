@@ -6,7 +6,6 @@
 #include <benchmark/benchmark.h>
 #include <wx/app.h>
 
-#include <climits>
 #include <cstdio>
 
 #include "app/wx/wxpumpplatform.h"
@@ -84,7 +83,6 @@ void RunSearch(benchmark::State& state, CMessagePump* pump, CMessagePump::Platfo
             root.FilterLegal();
             CSearch search(root, pump);
             search.SetInfoStream(nullptr);
-            search.SetLimit(INT_MAX);
             while (search.LastDone() < kSearchDepth && !search.IsAborted()) search.Iterate();
             benchmark::DoNotOptimize(search.BestMoveIndex());
             search.Release();

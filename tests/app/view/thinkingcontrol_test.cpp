@@ -9,15 +9,16 @@
 #include <vector>
 
 #include "engine/blockpool.h"
-#include "engine/clock.h"
 #include "engine/messagepump.h"
 #include "engine/search.h"
 #include "game/gamefacade.h"
 
 namespace {
 
+// Milliseconds of a fake clock, both steady and calendar.
 int64_t g_now = 0;
 int64_t Now() { return g_now; }
+constexpr int64_t kSecond = 1000;
 
 // The view as the thinking commands see it, with a record of what they did.
 class FakeView : public IThinkingView, public CMessagePump::Platform {
@@ -66,11 +67,10 @@ class Thinking : public ::testing::Test {
 protected:
     void SetUp() override {
         g_now = 0;
-        CClock::SetSource(Now);
+        control.SetClocks(Now, Now);
         TheMessagePump().SetPlatform(&view);
     }
     void TearDown() override {
-        CClock::SetSource(nullptr);
         TheMessagePump().SetPlatform(nullptr);
         TheMessagePump().SetThinking(0);
         EXPECT_EQ(view.waitCursor, 0) << "the wait cursor is left as it was found";
@@ -79,7 +79,6 @@ protected:
     // The move a plain search picks after the given number of iterations.
     static std::string SearchedMove(const CGameFacade& facade, int depth) {
         CSearch search(*facade.GetGame()->Current(), nullptr);
-        search.SetLimit(1000);
         while (search.LastDone() < depth) search.Iterate();
         char text[CMoveGen::kCoordTextSize];
         return search.Root().CoordText(search.BestMoveIndex(), text);
@@ -120,7 +119,7 @@ TEST_F(Thinking, NoIterationStartsOnceTheDriverClockShowsTheLimit) {
     view.level = EngineLevel::kLevel3;
     // The second second begins while the third iteration runs.
     view.onStatus = [](const std::string& s) {
-        if (s == "Computer ist am Denken ....") g_now = 1;
+        if (s == "Computer ist am Denken ....") g_now = kSecond;
     };
     const std::string expected = SearchedMove(*view.facade, 2);
     control.OnComputerMove();
@@ -131,8 +130,8 @@ TEST_F(Thinking, NoIterationStartsOnceTheDriverClockShowsTheLimit) {
 TEST_F(Thinking, LevelFourThinksIntoTheSecondSecond) {
     view.level = EngineLevel::kLevel4;
     view.onStatus = [](const std::string& s) {
-        if (s == "Computer ist am Denken ....") g_now = 1;
-        if (s == "Computer ist am Denken ......") g_now = 2;
+        if (s == "Computer ist am Denken ....") g_now = kSecond;
+        if (s == "Computer ist am Denken ......") g_now = 2 * kSecond;
     };
     const std::string expected = SearchedMove(*view.facade, 3);
     control.OnComputerMove();
@@ -144,7 +143,7 @@ TEST_F(Thinking, IterationPastTheSearchLimitIsAbandoned) {
     view.level = EngineLevel::kLevel3;
     // Two seconds pass during the third iteration: the second one's move stands.
     view.onStatus = [this](const std::string& s) {
-        if (s == "Computer ist am Denken ....") view.onDispatch = [](int) { g_now = 2; };
+        if (s == "Computer ist am Denken ....") view.onDispatch = [](int) { g_now = 2 * kSecond; };
     };
     const std::string expected = SearchedMove(*view.facade, 1);
     control.OnComputerMove();
