@@ -211,8 +211,8 @@ RECT CBoardAccessible::CellRect(int cell) const {
     GetClientRect(m_hwnd, &client);
     const int column = cell % CBoardAccess::kColumns;
     const int row = cell / CBoardAccess::kColumns;
-    return {CBoardGeometry::SquareEdge(column, client.right), CBoardGeometry::SquareEdge(row, client.bottom),
-            CBoardGeometry::SquareEdge(column + 1, client.right), CBoardGeometry::SquareEdge(row + 1, client.bottom)};
+    const CBoardGeometry::Rect square = CBoardGeometry::SquareRect(column, row, client.right, client.bottom);
+    return {square.left, square.top, square.right, square.bottom};
 }
 
 HRESULT CBoardAccessible::accLocation(LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child) {

@@ -2,7 +2,7 @@
 
 #include "app/core/picture/boardgeometry.h"
 #include "app/core/access/boardcursor.h"
-#include "app/core/view/squarepicker.h"
+#include "app/core/picture/squarepicker.h"
 #include "app/win32/gdiboard.h"
 
 CGdiSurface::CGdiSurface(HDC dc, const RECT& client, CGdiBoard* board, int scrollY, int dpi)

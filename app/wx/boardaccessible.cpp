@@ -6,11 +6,11 @@
 #include <gtk/gtk.h>
 
 #include "app/core/access/boardaccess.h"
+#include "app/core/picture/boardgeometry.h"
 
 namespace {
 
 constexpr int kCells = CBoardAccess::kCells;
-constexpr int kRows = CBoardAccess::kRows;
 constexpr int kColumns = CBoardAccess::kColumns;
 // Where the board's widget keeps its owner, and the widget class's own
 // get_accessible, called for every other widget of the class.
@@ -336,12 +336,13 @@ void CBoardAccessible::BoardExtents(int* x, int* y, int* width, int* height) con
 void CBoardAccessible::CellExtents(int cell, int* x, int* y, int* width, int* height) const {
     int left = 0, top = 0, boardWidth = 0, boardHeight = 0;
     BoardExtents(&left, &top, &boardWidth, &boardHeight);
-    // The board fills the canvas; the squares share it as the picture does.
-    const int column = cell % kColumns, row = cell / kColumns;
-    *x = left + column * boardWidth / kColumns;
-    *y = top + row * boardHeight / kRows;
-    *width = left + (column + 1) * boardWidth / kColumns - *x;
-    *height = top + (row + 1) * boardHeight / kRows - *y;
+    // The board fills the canvas; a cell is the square a click in it picks.
+    const CBoardGeometry::Rect square =
+        CBoardGeometry::SquareRect(cell % kColumns, cell / kColumns, boardWidth, boardHeight);
+    *x = left + square.left;
+    *y = top + square.top;
+    *width = square.right - square.left;
+    *height = square.bottom - square.top;
 }
 
 void CBoardAccessible::FocusCell(int cell) {

@@ -8,7 +8,7 @@
 
 #include "app/core/picture/boardpicture.h"
 #include "app/core/access/boardcursor.h"
-#include "app/core/view/squarepicker.h"
+#include "app/core/picture/squarepicker.h"
 
 CDcSurface::CDcSurface(wxDC& dc) : m_dc(dc), m_font(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT)) {}
 

@@ -1,7 +1,7 @@
 #include "app/core/access/boardaccess.h"
 
 #include "app/core/access/boardspeech.h"
-#include "app/core/view/squarepicker.h"
+#include "app/core/picture/squarepicker.h"
 #include "game/gamefacade.h"
 
 bool CBoardAccess::Ready() {

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "app/core/picture/boardgeometry.h"
-#include "app/core/view/displaytext.h"
+#include "app/core/base/displaytext.h"
 #include "game/gamefacade.h"
 #include "rules/movegen.h"
 

@@ -26,6 +26,15 @@ public:
     static int SquareEdge(int index, int extent) {
         return static_cast<int>((static_cast<long long>(index) * extent + kLastIndex) / kSquares);
     }
+    // A screen square's rectangle in a client area of width x height, right
+    // and bottom exclusive: exactly the points SquareAt gives it for.
+    struct Rect {
+        int left, top, right, bottom;
+    };
+    static Rect SquareRect(int column, int row, int width, int height) {
+        return {SquareEdge(column, width), SquareEdge(row, height), SquareEdge(column + 1, width),
+                SquareEdge(row + 1, height)};
+    }
     // File letter and rank digit of a screen square, such as "e2" (not terminated).
     static void SquareName(int column, int row, bool flipped, char* out);
 };

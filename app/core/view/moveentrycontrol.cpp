@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/core/picture/boardgeometry.h"
-#include "app/core/view/displaytext.h"
+#include "app/core/base/displaytext.h"
 #include "app/core/view/thinkingcontrol.h"
 #include "game/gamefacade.h"
 

@@ -7,7 +7,7 @@
 
 #include "app/core/view/moveentryview.h"
 #include "app/core/dialogs/settingsdlglogic.h"
-#include "app/core/view/squarepicker.h"
+#include "app/core/picture/squarepicker.h"
 
 class CMoveEntryControl {
 public:

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/core/view/displaytext.h"
+#include "app/core/base/displaytext.h"
 #include "engine/levels.h"
 #include "game/gamefacade.h"
 

@@ -2,7 +2,7 @@
 
 #include "app/core/base/mainframetexts.h"
 #include "app/core/document/gamedocument.h"
-#include "app/core/view/displaytext.h"
+#include "app/core/base/displaytext.h"
 #include "app/core/view/framelink.h"
 #include "app/core/view/viewplatform.h"
 #include "app/core/view/viewsurface.h"

@@ -97,20 +97,34 @@ TEST(BoardGeometryTest, PointsOutsideOrAnEmptyWindowPickNothing) {
     }
 }
 
-// A square's edges, as a screen reader is told where a cell lies: every
-// point between two edges falls on that square, also where a tiny window
-// leaves squares empty.
-TEST(BoardGeometryTest, SquareEdgesEncloseThePointsOfTheirSquare) {
-    for (const int extent : {3, 8, 376, 377, 383, 752, 1001}) {
-        EXPECT_EQ(CBoardGeometry::SquareEdge(0, extent), 0);
-        EXPECT_EQ(CBoardGeometry::SquareEdge(CBoardGeometry::kSquares, extent), extent);
-        for (int index = 0; index < CBoardGeometry::kSquares; ++index) {
-            for (int x = CBoardGeometry::SquareEdge(index, extent); x < CBoardGeometry::SquareEdge(index + 1, extent);
-                 ++x) {
-                int column = -1, row = -1;
-                ASSERT_TRUE(CBoardGeometry::SquareAt(x, 0, extent, 1, &column, &row));
-                ASSERT_EQ(column, index) << "point " << x << " of " << extent;
+// A cell's rectangle, as a screen reader is told where it lies, is exactly
+// the square a click in it picks: every point of the window lies in the
+// rectangle of the square it picks, also where a tiny window leaves squares
+// empty and where the window is oblong.
+TEST(BoardGeometryTest, SquareRectanglesAreTheSquaresClicksPick) {
+    const struct {
+        int width, height;
+    } sizes[] = {{3, 5}, {8, 8}, {376, 376}, {377, 383}, {752, 376}, {601, 1001}, {1, 9}};
+    for (const auto& size : sizes) {
+        EXPECT_EQ(CBoardGeometry::SquareEdge(0, size.width), 0);
+        EXPECT_EQ(CBoardGeometry::SquareEdge(CBoardGeometry::kSquares, size.width), size.width);
+        long long covered = 0;
+        for (int row = 0; row < CBoardGeometry::kSquares; ++row) {
+            for (int column = 0; column < CBoardGeometry::kSquares; ++column) {
+                const CBoardGeometry::Rect rect = CBoardGeometry::SquareRect(column, row, size.width, size.height);
+                covered += static_cast<long long>(rect.right - rect.left) * (rect.bottom - rect.top);
+                for (int y = rect.top; y < rect.bottom; ++y) {
+                    for (int x = rect.left; x < rect.right; ++x) {
+                        int pickedColumn = -1, pickedRow = -1;
+                        ASSERT_TRUE(CBoardGeometry::SquareAt(x, y, size.width, size.height, &pickedColumn, &pickedRow));
+                        ASSERT_EQ(pickedColumn, column) << x << "," << y << " in " << size.width << "x" << size.height;
+                        ASSERT_EQ(pickedRow, row) << x << "," << y << " in " << size.width << "x" << size.height;
+                    }
+                }
             }
         }
+        // The rectangles do not overlap (each point picks one square), so
+        // together they cover the window when their areas add up to it.
+        EXPECT_EQ(covered, static_cast<long long>(size.width) * size.height) << size.width << "x" << size.height;
     }
 }

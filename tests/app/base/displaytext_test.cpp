@@ -1,4 +1,4 @@
-#include "app/core/view/displaytext.h"
+#include "app/core/base/displaytext.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/core/view/squarepicker.h"
+#include "app/core/picture/squarepicker.h"
 
 #include "app/core/picture/boardgeometry.h"
 

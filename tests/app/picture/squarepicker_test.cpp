@@ -1,16 +1,16 @@
-#include "app/core/view/squarepicker.h"
+#include "app/core/picture/squarepicker.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 constexpr int kSize = 376;
-constexpr int kSquare = 47;
+constexpr int kSquarePixels = 47;
 constexpr long kGame = 1;
 
 // A plain left click in the middle of a screen square of a 376 x 376 view.
 CSquarePicker::Click At(int column, int row, long game = kGame) {
-    return {column * kSquare + kSquare / 2, row * kSquare + kSquare / 2, kSize, kSize, true, false,
+    return {column * kSquarePixels + kSquarePixels / 2, row * kSquarePixels + kSquarePixels / 2, kSize, kSize, true, false,
             false, game};
 }
 
@@ -73,8 +73,8 @@ TEST(SquarePickerTest, SecondClickOnThePickedSquareKeepsIt) {
     picker.OnClick(At(4, 6));
     // Another point of the same square.
     CSquarePicker::Click corner = At(4, 6);
-    corner.x = 4 * kSquare;
-    corner.y = 7 * kSquare - 1;
+    corner.x = 4 * kSquarePixels;
+    corner.y = 7 * kSquarePixels - 1;
     EXPECT_EQ(picker.OnClick(corner), CSquarePicker::kNothing);
     EXPECT_TRUE(picker.HasSelection());
     EXPECT_EQ(picker.SelColumn(), 4);
