@@ -1,6 +1,8 @@
 #include "app/win32/boardaccessible.h"
 
 #include "app/core/access/boardaccess.h"
+#include "app/core/access/boardspeech.h"
+#include "app/core/access/notationreader.h"
 #include "app/core/picture/boardgeometry.h"
 #include "app/win32/kit/accessibleprops.h"
 #include "app/win32/kit/widetext.h"
@@ -39,13 +41,13 @@ CBoardAccessible::~CBoardAccessible() {
 
 namespace {
 
-bool IsLiveText(LONG id) { return id >= CBoardAccessible::kFirstLiveText && id <= CBoardAccessible::kLastChild; }
+bool IsLiveText(LONG id) { return id >= CBoardAccessible::kFirstLiveText && id < CBoardAccessible::kNotationText; }
 
 }  // namespace
 
 void CBoardAccessible::MarkLive() {
     // Without the service (Wine) the events alone carry the messages.
-    for (LONG id = kFirstLiveText; id <= kLastChild; ++id)
+    for (LONG id = kFirstLiveText; id < kNotationText; ++id)
         if (!CAccessibleProps::SetLive(m_hwnd, id, CAccessibleProps::kAssertive)) return;
 }
 
@@ -126,12 +128,19 @@ HRESULT CBoardAccessible::get_accName(VARIANT child, BSTR* name) {
     if (id == kNoChild) return E_INVALIDARG;
     if (id == CHILDID_SELF) return Text(CWideText::Wide(m_access->BoardName()), name);
     if (IsLiveText(id)) return Text(m_spoken[id - kFirstLiveText], name);
+    if (id == kNotationText) return Text(CWideText::Wide(CBoardSpeech::kNotationName), name);
     return Text(CWideText::Wide(m_access->CellName(id - kFirstCell)), name);
 }
 
-HRESULT CBoardAccessible::get_accValue(VARIANT, BSTR* value) {
-    if (value) *value = nullptr;
-    return Connected() ? DISP_E_MEMBERNOTFOUND : CO_E_OBJNOTCONNECTED;
+HRESULT CBoardAccessible::get_accValue(VARIANT child, BSTR* value) {
+    if (!value) return E_POINTER;
+    *value = nullptr;
+    if (!Connected()) return CO_E_OBJNOTCONNECTED;
+    // The notation's lines, while it is shown; nothing has a value besides.
+    if (ChildOf(child) != kNotationText) return DISP_E_MEMBERNOTFOUND;
+    if (!m_notationShown) return S_FALSE;
+    std::wstring lines = CWideText::Wide(m_access->Notation().Text());
+    return Text(lines, value);
 }
 
 HRESULT CBoardAccessible::get_accDescription(VARIANT, BSTR* description) {
@@ -146,6 +155,7 @@ HRESULT CBoardAccessible::get_accRole(VARIANT child, VARIANT* role) {
     const LONG id = ChildOf(child);
     if (id == kNoChild) return E_INVALIDARG;
     if (id == CHILDID_SELF) return Number(ROLE_SYSTEM_TABLE, role);
+    if (id == kNotationText) return Number(ROLE_SYSTEM_TEXT, role);
     return Number(IsLiveText(id) ? ROLE_SYSTEM_STATICTEXT : ROLE_SYSTEM_CELL, role);
 }
 
@@ -157,9 +167,14 @@ HRESULT CBoardAccessible::get_accState(VARIANT child, VARIANT* state) {
     if (id == kNoChild) return E_INVALIDARG;
     if (id == CHILDID_SELF) return Number(STATE_SYSTEM_FOCUSABLE, state);
     if (IsLiveText(id)) return Number(STATE_SYSTEM_READONLY, state);
+    if (id == kNotationText) {
+        if (!m_notationShown) return Number(STATE_SYSTEM_READONLY | STATE_SYSTEM_INVISIBLE, state);
+        return Number(STATE_SYSTEM_READONLY | STATE_SYSTEM_FOCUSABLE | (GetFocus() == m_hwnd ? STATE_SYSTEM_FOCUSED : 0),
+                      state);
+    }
     const int cell = id - kFirstCell;
     LONG flags = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE;
-    if (GetFocus() == m_hwnd && m_access->FocusedCell() == cell) flags |= STATE_SYSTEM_FOCUSED;
+    if (!m_notationShown && GetFocus() == m_hwnd && m_access->FocusedCell() == cell) flags |= STATE_SYSTEM_FOCUSED;
     if (m_access->CellPicked(cell)) flags |= STATE_SYSTEM_SELECTED;
     return Number(flags, state);
 }
@@ -185,7 +200,7 @@ HRESULT CBoardAccessible::get_accFocus(VARIANT* child) {
     VariantInit(child);
     if (!Connected()) return CO_E_OBJNOTCONNECTED;
     if (GetFocus() != m_hwnd) return S_FALSE;
-    return Number(kFirstCell + m_access->FocusedCell(), child);
+    return Number(m_notationShown ? kNotationText : kFirstCell + m_access->FocusedCell(), child);
 }
 
 HRESULT CBoardAccessible::get_accSelection(VARIANT* children) {
@@ -222,7 +237,7 @@ HRESULT CBoardAccessible::accLocation(LONG* left, LONG* top, LONG* width, LONG* 
     const LONG id = ChildOf(child);
     if (id == kNoChild) return E_INVALIDARG;
     RECT area;
-    if (id == CHILDID_SELF || IsLiveText(id))
+    if (id == CHILDID_SELF || IsLiveText(id) || id == kNotationText)
         GetClientRect(m_hwnd, &area);
     else
         area = CellRect(id - kFirstCell);
@@ -249,7 +264,7 @@ HRESULT CBoardAccessible::accNavigate(LONG direction, VARIANT start, VARIANT* en
     LONG next = kNoChild;
     const int cell = id - kFirstCell;
     const int column = cell % CBoardAccess::kColumns;
-    const bool isCell = !IsLiveText(id);
+    const bool isCell = id <= kLastCell;
     switch (direction) {
         case NAVDIR_NEXT: next = id < kLastChild ? id + 1 : kNoChild; break;
         case NAVDIR_PREVIOUS: next = id > kFirstCell ? id - 1 : kNoChild; break;
@@ -306,4 +321,19 @@ void CBoardAccessible::Announce(const std::string& text) {
     m_spoken[slot] = CWideText::Wide(text);
     Notify(EVENT_OBJECT_NAMECHANGE, kFirstLiveText + slot);
     Notify(EVENT_OBJECT_LIVEREGIONCHANGED, kFirstLiveText + slot);
+}
+
+void CBoardAccessible::NotationShown(bool shown) {
+    m_notationShown = shown;
+    if (!Connected()) return;
+    // The board's name is the notation's while it is shown.
+    Notify(EVENT_OBJECT_NAMECHANGE, CHILDID_SELF);
+    Notify(shown ? EVENT_OBJECT_SHOW : EVENT_OBJECT_HIDE, kNotationText);
+    if (GetFocus() != m_hwnd) return;
+    Notify(EVENT_OBJECT_FOCUS, shown ? kNotationText : kFirstCell + m_access->FocusedCell());
+}
+
+void CBoardAccessible::NotationLine(int line) {
+    // MSAA has no caret for a read-only text: the line is spoken as a message.
+    if (Connected() && m_notationShown) Announce(m_access->Notation().Line(line));
 }

@@ -2,7 +2,9 @@
 // screen squares row by row) and, from child 65 on, the live texts that
 // carry what the board has to say, taken in turn: a client reads a text
 // after its event, by when the next message (the computer's reply to the
-// player's move) may have come. Made when a screen reader first asks for the
+// player's move) may have come. Last, the notation's read-only text, whose
+// value is its lines: it has the focus while the view shows the notation.
+// Made when a screen reader first asks for the
 // window's object; a client may hold it longer than the window lives, so
 // once cut off every call fails instead of reaching the gone window.
 #pragma once
@@ -25,7 +27,8 @@ public:
     static constexpr LONG kFirstCell = 1;
     static constexpr LONG kFirstLiveText = 65;  // after the 64 cells
     static constexpr LONG kLiveTexts = 8;
-    static constexpr LONG kLastChild = kFirstLiveText + kLiveTexts - 1;
+    static constexpr LONG kNotationText = kFirstLiveText + kLiveTexts;
+    static constexpr LONG kLastChild = kNotationText;
 
     // With one reference, the caller's.
     CBoardAccessible(HWND hwnd, CBoardAccess& access);
@@ -68,6 +71,8 @@ public:
     void FocusCell(int cell) override;
     void CellsChanged() override;
     void Announce(const std::string& text) override;
+    void NotationShown(bool shown) override;
+    void NotationLine(int line) override;
 
 private:
     ~CBoardAccessible() override;
@@ -85,5 +90,6 @@ private:
     IAccessible* m_window = nullptr;  // the system's object of the window itself
     std::wstring m_spoken[kLiveTexts];  // the live texts' names: the last messages
     LONG m_spokenCount = 0;
+    bool m_notationShown = false;
     std::wstring m_names[64];         // the cells' names as last told
 };

@@ -33,6 +33,8 @@ int BoardKeyOf(WPARAM key) {
         case VK_SPACE: return CBoardKeys::kSpace;
         case VK_ESCAPE: return CBoardKeys::kEscape;
         case VK_F1: return CBoardKeys::kF1;
+        case VK_HOME: return CBoardKeys::kHome;
+        case VK_END: return CBoardKeys::kEnd;
         default: return key >= 'A' && key <= 'Z' ? static_cast<int>(key) : CBoardKeys::kNoKey;
     }
 }

@@ -6,12 +6,16 @@
 #include <gtk/gtk.h>
 
 #include "app/core/access/boardaccess.h"
+#include "app/core/access/notationreader.h"
 #include "app/core/picture/boardgeometry.h"
 
 namespace {
 
 constexpr int kCells = CBoardAccess::kCells;
 constexpr int kColumns = CBoardAccess::kColumns;
+// The table's children: the cells, the notation's text, then the messages.
+constexpr int kNotationIndex = kCells;
+constexpr int kFirstNote = kNotationIndex + 1;
 // Where the board's widget keeps its owner, and the widget class's own
 // get_accessible, called for every other widget of the class.
 constexpr const char* kOwnerKey = "torvo-board-accessible";
@@ -24,13 +28,14 @@ constexpr guint kKeptNotes = 8;
 
 // The GObject types: the table, a subclass of GTK's container accessible so
 // that it sits in the window's tree and follows the widget's focus, and its
-// items, the 64 cells and the messages.
+// items, the 64 cells and the messages, and the notation's text.
 extern "C" {
 
 typedef struct {
     GtkContainerAccessible parent;
     CBoardAccessible* owner;
     AtkObject* cells[kCells];
+    AtkObject* notation;
     GPtrArray* notes;
     gchar* name;
 } TorvoBoardTable;
@@ -49,12 +54,25 @@ typedef struct {
     AtkObjectClass parent;
 } TorvoBoardItemClass;
 
+typedef struct {
+    AtkObject parent;
+    TorvoBoardTable* table;  // not owned: the table owns it
+    gchar* text;             // the last text asked for
+} TorvoNotationText;
+typedef struct {
+    AtkObjectClass parent;
+} TorvoNotationTextClass;
+
 static void torvo_board_item_component_init(AtkComponentIface* iface);
+static void torvo_notation_text_text_init(AtkTextIface* iface);
 // No AtkTable: with it, Orca reads the whole rank at each step up or down
 // and the player cannot tell which of the eight squares the cursor is on.
 G_DEFINE_TYPE(TorvoBoardTable, torvo_board_table, GTK_TYPE_CONTAINER_ACCESSIBLE)
 G_DEFINE_TYPE_WITH_CODE(TorvoBoardItem, torvo_board_item, ATK_TYPE_OBJECT,
                         G_IMPLEMENT_INTERFACE(ATK_TYPE_COMPONENT, torvo_board_item_component_init))
+G_DEFINE_TYPE_WITH_CODE(TorvoNotationText, torvo_notation_text, ATK_TYPE_OBJECT,
+                        G_IMPLEMENT_INTERFACE(ATK_TYPE_COMPONENT, torvo_board_item_component_init)
+                            G_IMPLEMENT_INTERFACE(ATK_TYPE_TEXT, torvo_notation_text_text_init))
 
 }  // extern "C"
 
@@ -66,6 +84,10 @@ TorvoBoardTable* TableOf(gpointer object) {
 TorvoBoardItem* ItemOf(gpointer object) {
     return G_TYPE_CHECK_INSTANCE_CAST(object, torvo_board_item_get_type(), TorvoBoardItem);
 }
+TorvoNotationText* NotationOf(gpointer object) {
+    return G_TYPE_CHECK_INSTANCE_CAST(object, torvo_notation_text_get_type(), TorvoNotationText);
+}
+bool IsNotation(gpointer object) { return G_TYPE_CHECK_INSTANCE_TYPE(object, torvo_notation_text_get_type()); }
 
 // ATK's strings are the object's: kept until the next ask.
 const gchar* KeepName(gchar** slot, const std::string& text) {
@@ -91,6 +113,10 @@ extern "C" {
 static void torvo_board_table_init(TorvoBoardTable* table) {
     table->notes = g_ptr_array_new_with_free_func(g_object_unref);
     for (int cell = 0; cell < kCells; ++cell) table->cells[cell] = NewItem(table, cell, ATK_ROLE_TABLE_CELL);
+    auto* notation = NotationOf(g_object_new(torvo_notation_text_get_type(), nullptr));
+    notation->table = table;
+    ATK_OBJECT(notation)->role = ATK_ROLE_TEXT;
+    table->notation = ATK_OBJECT(notation);
 }
 
 static void torvo_board_table_initialize(AtkObject* object, gpointer data) {
@@ -105,6 +131,8 @@ static void torvo_board_table_finalize(GObject* object) {
         ItemOf(cell)->table = nullptr;
         g_object_unref(cell);
     }
+    NotationOf(table->notation)->table = nullptr;
+    g_object_unref(table->notation);
     for (guint i = 0; i < table->notes->len; ++i) ItemOf(g_ptr_array_index(table->notes, i))->table = nullptr;
     g_ptr_array_unref(table->notes);
     g_free(table->name);
@@ -117,14 +145,15 @@ static const gchar* torvo_board_table_get_name(AtkObject* object) {
 }
 
 static gint torvo_board_table_get_n_children(AtkObject* object) {
-    return kCells + static_cast<gint>(TableOf(object)->notes->len);
+    return kFirstNote + static_cast<gint>(TableOf(object)->notes->len);
 }
 
 static AtkObject* torvo_board_table_ref_child(AtkObject* object, gint index) {
     TorvoBoardTable* table = TableOf(object);
     if (index >= 0 && index < kCells) return ATK_OBJECT(g_object_ref(table->cells[index]));
-    const guint note = static_cast<guint>(index - kCells);
-    if (index >= kCells && note < table->notes->len) return ATK_OBJECT(g_object_ref(g_ptr_array_index(table->notes, note)));
+    if (index == kNotationIndex) return ATK_OBJECT(g_object_ref(table->notation));
+    const guint note = static_cast<guint>(index - kFirstNote);
+    if (index >= kFirstNote && note < table->notes->len) return ATK_OBJECT(g_object_ref(g_ptr_array_index(table->notes, note)));
     return nullptr;
 }
 
@@ -171,7 +200,7 @@ static gint torvo_board_item_get_index_in_parent(AtkObject* object) {
     TorvoBoardItem* item = ItemOf(object);
     if (item->index >= 0 || !item->table) return item->index;
     for (guint i = 0; i < item->table->notes->len; ++i)
-        if (g_ptr_array_index(item->table->notes, i) == item) return kCells + static_cast<gint>(i);
+        if (g_ptr_array_index(item->table->notes, i) == item) return kFirstNote + static_cast<gint>(i);
     return -1;
 }
 
@@ -207,19 +236,22 @@ static void torvo_board_item_class_init(TorvoBoardItemClass* klass) {
 
 static void torvo_board_item_get_extents(AtkComponent* component, gint* x, gint* y, gint* width, gint* height,
                                          AtkCoordType coords) {
-    TorvoBoardItem* item = ItemOf(component);
+    // The notation's text and the messages lie over the whole board.
+    const bool notation = IsNotation(component);
+    TorvoBoardTable* table = notation ? NotationOf(component)->table : ItemOf(component)->table;
+    const int index = notation ? -1 : ItemOf(component)->index;
     *x = *y = *width = *height = 0;
-    CBoardAccessible* owner = OwnerOf(item);
+    CBoardAccessible* owner = table ? table->owner : nullptr;
     if (!owner) return;
-    if (item->index >= 0)
-        owner->CellExtents(item->index, x, y, width, height);
+    if (index >= 0)
+        owner->CellExtents(index, x, y, width, height);
     else
         owner->BoardExtents(x, y, width, height);
     if (coords == ATK_XY_SCREEN) return;
     // Relative to the window, or to the board for ATK_XY_PARENT.
     gint originX = 0, originY = 0, unusedWidth = 0, unusedHeight = 0;
     if (coords == ATK_XY_WINDOW) {
-        GtkWidget* widget = gtk_accessible_get_widget(GTK_ACCESSIBLE(item->table));
+        GtkWidget* widget = gtk_accessible_get_widget(GTK_ACCESSIBLE(table));
         GdkWindow* window = widget ? gtk_widget_get_window(gtk_widget_get_toplevel(widget)) : nullptr;
         if (window) gdk_window_get_origin(window, &originX, &originY);
     } else {
@@ -231,6 +263,124 @@ static void torvo_board_item_get_extents(AtkComponent* component, gint* x, gint*
 
 static void torvo_board_item_component_init(AtkComponentIface* iface) {
     iface->get_extents = torvo_board_item_get_extents;
+}
+
+// The notation's text: read-only, its caret the line cursor's line.
+
+static void torvo_notation_text_init(TorvoNotationText*) {}
+
+static void torvo_notation_text_finalize(GObject* object) {
+    g_free(NotationOf(object)->text);
+    G_OBJECT_CLASS(torvo_notation_text_parent_class)->finalize(object);
+}
+
+static const CNotationReader* ReaderOf(gpointer object) {
+    TorvoNotationText* notation = NotationOf(object);
+    return notation->table && notation->table->owner ? notation->table->owner->Notation() : nullptr;
+}
+
+static const gchar* torvo_notation_text_get_name(AtkObject*) { return CBoardSpeech::kNotationName; }
+
+static AtkObject* torvo_notation_text_get_parent(AtkObject* object) {
+    TorvoNotationText* notation = NotationOf(object);
+    return notation->table ? ATK_OBJECT(notation->table) : nullptr;
+}
+
+static gint torvo_notation_text_get_index_in_parent(AtkObject*) { return kNotationIndex; }
+
+static AtkStateSet* torvo_notation_text_ref_state_set(AtkObject* object) {
+    AtkStateSet* states = atk_state_set_new();
+    TorvoNotationText* notation = NotationOf(object);
+    CBoardAccessible* owner = notation->table ? notation->table->owner : nullptr;
+    if (!owner) {
+        atk_state_set_add_state(states, ATK_STATE_DEFUNCT);
+        return states;
+    }
+    atk_state_set_add_state(states, ATK_STATE_READ_ONLY);
+    atk_state_set_add_state(states, ATK_STATE_MULTI_LINE);
+    atk_state_set_add_state(states, ATK_STATE_SELECTABLE_TEXT);
+    if (!owner->Notation()) return states;
+    atk_state_set_add_state(states, ATK_STATE_VISIBLE);
+    atk_state_set_add_state(states, ATK_STATE_SHOWING);
+    atk_state_set_add_state(states, ATK_STATE_FOCUSABLE);
+    if (owner->NotationFocused()) atk_state_set_add_state(states, ATK_STATE_FOCUSED);
+    return states;
+}
+
+static void torvo_notation_text_class_init(TorvoNotationTextClass* klass) {
+    G_OBJECT_CLASS(klass)->finalize = torvo_notation_text_finalize;
+    AtkObjectClass* atk = ATK_OBJECT_CLASS(klass);
+    atk->get_name = torvo_notation_text_get_name;
+    atk->get_parent = torvo_notation_text_get_parent;
+    atk->get_index_in_parent = torvo_notation_text_get_index_in_parent;
+    atk->ref_state_set = torvo_notation_text_ref_state_set;
+}
+
+// The characters from start to end (-1: to the end) as a new string.
+static gchar* NotationRange(const CNotationReader* reader, gint start, gint end) {
+    const std::string text = reader ? reader->Text() : std::string();
+    const glong count = g_utf8_strlen(text.c_str(), -1);
+    if (end < 0 || end > count) end = static_cast<gint>(count);
+    if (start < 0) start = 0;
+    if (start >= end) return g_strdup("");
+    return g_utf8_substring(text.c_str(), start, end);
+}
+
+static gchar* torvo_notation_text_get_text(AtkText* text, gint start, gint end) {
+    return NotationRange(ReaderOf(text), start, end);
+}
+
+static gint torvo_notation_text_get_character_count(AtkText* text) {
+    const CNotationReader* reader = ReaderOf(text);
+    return reader ? reader->CharCount() : 0;
+}
+
+static gint torvo_notation_text_get_caret_offset(AtkText* text) {
+    const CNotationReader* reader = ReaderOf(text);
+    return reader ? reader->LineStart(reader->Cursor()) : 0;
+}
+
+static gunichar torvo_notation_text_get_character_at_offset(AtkText* text, gint offset) {
+    gchar* character = NotationRange(ReaderOf(text), offset, offset + 1);
+    const gunichar code = *character ? g_utf8_get_char(character) : 0;
+    g_free(character);
+    return code;
+}
+
+// A character is itself; anything longer is its line, the line end included
+// (a reader asks by lines; words and sentences are read as the line).
+static gchar* NotationPiece(AtkText* text, gint offset, bool character, gint* start, gint* end) {
+    const CNotationReader* reader = ReaderOf(text);
+    *start = *end = 0;
+    if (!reader || offset < 0 || offset >= reader->CharCount()) return g_strdup("");
+    if (character) {
+        *start = offset;
+        *end = offset + 1;
+    } else {
+        const int line = reader->LineAt(offset);
+        *start = reader->LineStart(line);
+        *end = reader->LineStart(line + 1);
+    }
+    return NotationRange(reader, *start, *end);
+}
+
+static gchar* torvo_notation_text_get_string_at_offset(AtkText* text, gint offset, AtkTextGranularity granularity,
+                                                       gint* start, gint* end) {
+    return NotationPiece(text, offset, granularity == ATK_TEXT_GRANULARITY_CHAR, start, end);
+}
+
+static gchar* torvo_notation_text_get_text_at_offset(AtkText* text, gint offset, AtkTextBoundary boundary,
+                                                     gint* start, gint* end) {
+    return NotationPiece(text, offset, boundary == ATK_TEXT_BOUNDARY_CHAR, start, end);
+}
+
+static void torvo_notation_text_text_init(AtkTextIface* iface) {
+    iface->get_text = torvo_notation_text_get_text;
+    iface->get_character_count = torvo_notation_text_get_character_count;
+    iface->get_caret_offset = torvo_notation_text_get_caret_offset;
+    iface->get_character_at_offset = torvo_notation_text_get_character_at_offset;
+    iface->get_string_at_offset = torvo_notation_text_get_string_at_offset;
+    iface->get_text_at_offset = torvo_notation_text_get_text_at_offset;
 }
 
 // The class's get_accessible: the board's widget gets the table, made on
@@ -319,7 +469,44 @@ std::string CBoardAccessible::CellName(int cell) const {
 bool CBoardAccessible::CellPicked(int cell) const { return m_access && m_access->CellPicked(cell); }
 
 bool CBoardAccessible::CellFocused(int cell) const {
-    return cell == m_focused && m_widget && gtk_widget_has_focus(m_widget);
+    return !m_notationShown && cell == m_focused && m_widget && gtk_widget_has_focus(m_widget);
+}
+
+const CNotationReader* CBoardAccessible::Notation() const {
+    return m_notationShown && m_access ? &m_access->Notation() : nullptr;
+}
+
+bool CBoardAccessible::NotationFocused() const { return m_notationShown && m_widget && gtk_widget_has_focus(m_widget); }
+
+void CBoardAccessible::NotationShown(bool shown) {
+    if (!m_table || !m_access) {
+        m_notationShown = shown;
+        return;
+    }
+    TorvoBoardTable* table = TableOf(m_table);
+    m_notationShown = shown;
+    g_object_notify(G_OBJECT(m_table), "accessible-name");
+    atk_object_notify_state_change(table->notation, ATK_STATE_SHOWING, shown);
+    // The focus goes to the text, or back to the cursor's cell.
+    if (m_focused < 0 || m_focused >= kCells) m_focused = m_access->FocusedCell();
+    if (shown) {
+        atk_object_notify_state_change(table->cells[m_focused], ATK_STATE_FOCUSED, FALSE);
+        g_signal_emit_by_name(m_table, "active-descendant-changed", table->notation);
+        atk_object_notify_state_change(table->notation, ATK_STATE_FOCUSED, NotationFocused());
+        return;
+    }
+    atk_object_notify_state_change(table->notation, ATK_STATE_FOCUSED, FALSE);
+    m_focused = m_access->FocusedCell();
+    CellsChanged();
+    g_signal_emit_by_name(m_table, "active-descendant-changed", table->cells[m_focused]);
+    atk_object_notify_state_change(table->cells[m_focused], ATK_STATE_FOCUSED, CellFocused(m_focused));
+}
+
+void CBoardAccessible::NotationLine(int line) {
+    const CNotationReader* reader = Notation();
+    if (!m_table || !reader) return;
+    // A screen reader reads the line the caret went to, also when it stayed.
+    g_signal_emit_by_name(TableOf(m_table)->notation, "text-caret-moved", reader->LineStart(line));
 }
 
 void CBoardAccessible::BoardExtents(int* x, int* y, int* width, int* height) const {
@@ -395,14 +582,14 @@ void CBoardAccessible::Announce(const std::string& text) {
     TorvoBoardTable* table = TableOf(m_table);
     if (table->notes->len >= kKeptNotes) {
         AtkObject* oldest = ATK_OBJECT(g_ptr_array_index(table->notes, 0));
-        g_signal_emit_by_name(m_table, "children-changed::remove", kCells, oldest);
+        g_signal_emit_by_name(m_table, "children-changed::remove", kFirstNote, oldest);
         ItemOf(oldest)->table = nullptr;
         g_ptr_array_remove_index(table->notes, 0);
     }
     AtkObject* note = NewItem(table, -1, ATK_ROLE_NOTIFICATION);
     ItemOf(note)->name = g_strdup(text.c_str());
     g_ptr_array_add(table->notes, note);
-    g_signal_emit_by_name(m_table, "children-changed::add", kCells + table->notes->len - 1, note);
+    g_signal_emit_by_name(m_table, "children-changed::add", kFirstNote + table->notes->len - 1, note);
     ItemOf(note)->shown = TRUE;
     atk_object_notify_state_change(note, ATK_STATE_SHOWING, TRUE);
 #endif

@@ -1,6 +1,7 @@
 // The board as ATK sees it: a table of 64 cells named by the board's
 // access, the cursor's cell as its active descendant, and messages spoken
-// as they come. wx has no accessibility of its own on GTK, so the objects
+// as they come. While the view shows the notation, its read-only text is
+// the active descendant instead, with the line cursor as its caret. wx has no accessibility of its own on GTK, so the objects
 // are made here, and only once a screen reader asks for them.
 #pragma once
 
@@ -10,6 +11,7 @@
 #include "app/core/access/accessplatform.h"
 
 class CBoardAccess;
+class CNotationReader;
 class wxWindow;
 typedef struct _AtkObject AtkObject;
 typedef struct _GtkWidget GtkWidget;
@@ -34,6 +36,8 @@ public:
     void FocusCell(int cell) override;
     void CellsChanged() override;
     void Announce(const std::string& text) override;
+    void NotationShown(bool shown) override;
+    void NotationLine(int line) override;
 
     // For the ATK objects.
     AtkObject* Table();
@@ -45,6 +49,9 @@ public:
     void CellExtents(int cell, int* x, int* y, int* width, int* height) const;
     // The board's rectangle in screen coordinates.
     void BoardExtents(int* x, int* y, int* width, int* height) const;
+    // The notation's text, null while the board is shown.
+    const CNotationReader* Notation() const;
+    bool NotationFocused() const;
 
 private:
     GtkWidget* m_widget = nullptr;
@@ -52,6 +59,7 @@ private:
     CBoardAccess* m_access = nullptr;
     AtkObject* m_table = nullptr;
     int m_focused = -1;
+    bool m_notationShown = false;
     // The board took the focus since the cursor last moved.
     bool m_freshFocus = false;
     // What each cell was last called and whether it was picked, to tell

@@ -77,6 +77,8 @@ int BoardKeyOf(int code) {
         case WXK_SPACE: return CBoardKeys::kSpace;
         case WXK_ESCAPE: return CBoardKeys::kEscape;
         case WXK_F1: return CBoardKeys::kF1;
+        case WXK_HOME: case WXK_NUMPAD_HOME: return CBoardKeys::kHome;
+        case WXK_END: case WXK_NUMPAD_END: return CBoardKeys::kEnd;
         default: return code >= 'A' && code <= 'Z' ? code : CBoardKeys::kNoKey;
     }
 }

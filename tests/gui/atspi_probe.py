@@ -26,6 +26,8 @@ LEGAL_MOVES = "Gültige Züge"
 INVALID = "Ungültiger Zug !"
 ASK_OTHER = "MöchtenSie einen anderen von der Liste wählen?"
 HINT = "Schachbrett, Weiß am Zug. Taste H: Hilfe"
+NOTATION = "Partienotation"
+MOVE_ENTRY = "Zug"
 TIMEOUT = 20
 
 failures = 0
@@ -33,6 +35,7 @@ heard = []  # the messages spoken, in order
 cursor = []  # the names of the cells the cursor went to
 focus = []  # (role, name) of each object that took the focus
 windows = []  # (role, name, object) of each window that came up
+lines = []  # the line at the caret of each caret move, as a screen reader reads it
 
 
 def ok(text):
@@ -71,6 +74,9 @@ def on_event(event):
     elif kind.startswith("object:state-changed:focused"):
         if event.detail1 == 1:
             focus.append((role_of(source), safe(source.get_name)))
+    elif kind.startswith("object:text-caret-moved"):
+        line = safe(lambda: source.get_string_at_offset(event.detail1, Atspi.TextGranularity.LINE), None)
+        lines.append(line.content if line is not None else "")
     elif kind.startswith("window:activate"):
         windows.append((role_of(source), safe(source.get_name), source))
 
@@ -165,7 +171,7 @@ def cell(table, square):
 def main():
     listener = Atspi.EventListener.new(on_event)
     for kind in ("object:active-descendant-changed", "object:state-changed:showing", "object:announcement",
-                 "object:state-changed:focused", "window:activate"):
+                 "object:state-changed:focused", "window:activate", "object:text-caret-moved"):
         listener.register(kind)
     open(sys.argv[1], "w").close()
 
@@ -288,6 +294,74 @@ def main():
             ok("Z says the last move again: " + heard[-1])
         else:
             fail("Z said '%s', not '%s'" % (heard[-1], reply))
+    # P reads the game's moves, numbered.
+    count = len(heard)
+    keys("p")
+    if wait(lambda: len(heard) > count, "P's message"):
+        if heard[-1].startswith("Zug 1, Weiß: Bauer e2 nach e4. Schwarz: ") and reply in heard[-1]:
+            ok("P reads the game: " + heard[-1])
+        else:
+            fail("P said '%s'" % heard[-1])
+
+    # F7 says which side is at the bottom now, both ways.
+    for side in ("Schwarz", "Weiß"):
+        count = len(heard)
+        keys("F7")
+        if wait(lambda: heard_since(count, "Brett gedreht"), "F7's message"):
+            said = heard_since(count, "Brett gedreht")[0]
+            if said == "Brett gedreht, %s unten" % side:
+                ok("F7 is heard: " + said)
+            else:
+                fail("F7 said '%s'" % said)
+
+    # Escape after a pick says the pick is dropped.
+    count = len(heard)
+    keys("Return")
+    wait(lambda: heard_since(count, "d4, weißer Bauer, ausgewählt"), "the pick of d4")
+    count = len(heard)
+    keys("Escape")
+    if wait(lambda: len(heard) > count, "Escape's message") and heard[-1] == "Auswahl aufgehoben":
+        ok("Escape after a pick is heard: " + heard[-1])
+    else:
+        fail("Escape said %s" % heard[count:])
+
+    # F2 closed by Enter plays nothing, and says so.
+    mark = len(windows)
+    keys("F2")
+    if wait(lambda: len(windows) > mark and windows[-1][1] == MOVE_ENTRY, "the move-entry dialog"):
+        count = len(heard)
+        keys("Return")
+        if wait(lambda: heard_since(count, "Kein Zug"), "the word that nothing was played"):
+            ok("F2 closed by Enter is heard: " + heard_since(count, "Kein Zug")[0])
+
+    # The notation: a read-only text under its own name, holding the lines
+    # drawn; the reader hears it shown, then a line at each Down.
+    count = len(heard)
+    keys("alt+a", "g")
+    if not wait(lambda: heard_since(count, "Notation angezeigt"), "the notation's first words"):
+        return
+    ok("the notation is heard as it appears: " + heard_since(count, "Notation angezeigt")[0])
+    if wait(lambda: cursor and cursor[-1] == NOTATION, "the notation's focus"):
+        ok("the notation's text has the focus: " + cursor[-1])
+    notation = next((child for child in all_of(table, Atspi.Role.TEXT) if safe(child.get_name) == NOTATION), None)
+    whole = safe(lambda: notation.get_text(0, -1)) if notation else ""
+    states = notation.get_state_set() if notation else None
+    if whole and "1.e4 " in whole and states.contains(Atspi.StateType.READ_ONLY):
+        ok("the notation's read-only text holds 1.e4: %s" % whole.replace("\n", " | "))
+    else:
+        fail("the notation's text: '%s'" % whole)
+    mark = len(lines)
+    keys("Down")
+    drawn = whole.split("\n")
+    if wait(lambda: len(lines) > mark, "the caret on Down"):
+        if len(drawn) > 1 and lines[-1].rstrip("\n") == drawn[1]:
+            ok("Down reads the next line: " + lines[-1].rstrip("\n"))
+        else:
+            fail("Down read '%s'" % lines[-1])
+    count = len(heard)
+    keys("alt+a", "g")
+    if wait(lambda: heard_since(count, "Brett angezeigt"), "the board's return"):
+        ok("the board is heard again: " + heard_since(count, "Brett angezeigt")[0])
 
 
 if __name__ == "__main__":

@@ -16,6 +16,12 @@ public:
     virtual void CellsChanged() = 0;
     // A message spoken once, without moving the focus.
     virtual void Announce(const std::string& text) = 0;
+    // The view shows the notation instead of the board, or the board again:
+    // the notation's text (CBoardAccess::Notation) takes the focus, or the
+    // cursor's cell takes it back.
+    virtual void NotationShown(bool shown) = 0;
+    // The notation's line cursor went to the line (from 0).
+    virtual void NotationLine(int line) = 0;
 };
 
 // Where what the platform was given is written down, for the tests.

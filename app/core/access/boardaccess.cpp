@@ -1,6 +1,5 @@
 #include "app/core/access/boardaccess.h"
 
-#include "app/core/access/boardspeech.h"
 #include "app/core/picture/squarepicker.h"
 #include "game/gamefacade.h"
 
@@ -12,8 +11,15 @@ bool CBoardAccess::Ready() {
 }
 
 bool CBoardAccess::OnKey(int key) {
+    if (m_view.NotationShown()) {
+        if (!m_notation.OnKey(key)) return false;
+        if (m_log) m_log->Spoken(kNotationLine, m_notation.Line(m_notation.Cursor()));
+        if (m_platform) m_platform->NotationLine(m_notation.Cursor());
+        // The toolkit scrolls the notation as before.
+        return false;
+    }
     const CBoardKeys::Action action = CBoardKeys::ActionFor(key);
-    if (action == CBoardKeys::kNoAction || m_view.NotationShown() || !Ready()) return false;
+    if (action == CBoardKeys::kNoAction || !Ready()) return false;
     if (!m_cursor.Shown()) {
         m_cursor.Show();
         m_view.Repaint(false);
@@ -43,7 +49,7 @@ bool CBoardAccess::OnKey(int key) {
             if (!m_view.Picker().HasSelection()) return false;
             m_view.DropPick();
             if (m_platform) m_platform->CellsChanged();
-            Focus();
+            Announce(CBoardSpeech::kPickDropped);
             return true;
         default:
             Read(action, *m_view.Facade());
@@ -59,6 +65,7 @@ void CBoardAccess::Read(CBoardKeys::Action action, const CGameFacade& facade) {
         case CBoardKeys::kReadRank: Announce(CBoardSpeech::Rank(facade, m_cursor.Row(), flipped)); break;
         case CBoardKeys::kReadFile: Announce(CBoardSpeech::File(facade, m_cursor.Column(), flipped)); break;
         case CBoardKeys::kReadStatus: Announce(CBoardSpeech::Status(facade)); break;
+        case CBoardKeys::kReadGame: Announce(CBoardSpeech::Game(facade)); break;
         default: Announce(CBoardKeys::HelpText()); break;
     }
 }
@@ -82,6 +89,22 @@ void CBoardAccess::OnFocus() {
     m_hintHeard = m_platform != nullptr;
 }
 
+void CBoardAccess::OnFlip(bool flipped) {
+    m_cursor.Flip();
+    // Cells are screen squares: each is now another board square.
+    if (m_platform) m_platform->CellsChanged();
+    Announce(CBoardSpeech::Turned(flipped));
+}
+
+void CBoardAccess::OnNotation(bool shown) {
+    CGameFacade* facade = m_view.Facade();
+    if (!facade) return;
+    if (shown) m_notation.Read(*facade);
+    if (m_platform) m_platform->NotationShown(shown);
+    if (m_log) m_log->Spoken(kFocusLine, shown ? CBoardSpeech::kNotationName : CellName(FocusedCell()));
+    Announce(shown ? m_notation.Opening() : CBoardSpeech::BoardAgain(*facade));
+}
+
 void CBoardAccess::OnClick() {
     if (!m_cursor.Shown()) return;
     m_cursor.Hide();
@@ -98,11 +121,13 @@ void CBoardAccess::OnMovePlayed() {
 void CBoardAccess::OnGameReplaced() {
     CGameFacade* facade = m_view.Facade();
     if (!facade) return;
+    if (m_view.NotationShown()) m_notation.Read(*facade);
     if (m_platform) m_platform->CellsChanged();
     Announce(CBoardSpeech::LastMove(*facade));
 }
 
 std::string CBoardAccess::BoardName() {
+    if (m_view.NotationShown()) return CBoardSpeech::kNotationName;
     CGameFacade* facade = m_view.Facade();
     return facade ? CBoardSpeech::Board(*facade) : CBoardSpeech::kBoardName;
 }

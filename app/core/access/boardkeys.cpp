@@ -6,7 +6,7 @@ struct KeyRow {
     int key;
     CBoardKeys::Action action;
 };
-// Letters of the German words: Zug, Figuren, Reihe, Linie, Spielstand, Hilfe.
+// Letters of the German words: Zug, Figuren, Reihe, Linie, Spielstand, Partie, Hilfe.
 constexpr KeyRow kKeys[] = {
     {CBoardKeys::kUp, CBoardKeys::kCursorUp},       {CBoardKeys::kDown, CBoardKeys::kCursorDown},
     {CBoardKeys::kLeft, CBoardKeys::kCursorLeft},   {CBoardKeys::kRight, CBoardKeys::kCursorRight},
@@ -14,7 +14,8 @@ constexpr KeyRow kKeys[] = {
     {CBoardKeys::kEscape, CBoardKeys::kDrop},       {'Z', CBoardKeys::kReadLastMove},
     {'F', CBoardKeys::kReadPieces},                 {'R', CBoardKeys::kReadRank},
     {'L', CBoardKeys::kReadFile},                   {'S', CBoardKeys::kReadStatus},
-    {'H', CBoardKeys::kReadHelp},                   {CBoardKeys::kF1, CBoardKeys::kReadHelp},
+    {'P', CBoardKeys::kReadGame},                   {'H', CBoardKeys::kReadHelp},
+    {CBoardKeys::kF1, CBoardKeys::kReadHelp},
 };
 
 // The help's lines, in the order a player needs them.
@@ -27,6 +28,8 @@ constexpr const char* kHelpLines[] = {
     "R: Reihe",
     "L: Linie",
     "S: Spielstand",
+    "P: die Züge der Partie",
+    "In der Notation: Pfeil auf und ab, Pos1 und Ende lesen die Zeilen",
     "F2: Zug eingeben, F3: mögliche Züge, F8: Computer zieht",
     "H oder F1: diese Hilfe",
 };

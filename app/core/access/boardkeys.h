@@ -17,6 +17,8 @@ public:
         kSpace,
         kEscape,
         kF1,
+        kHome,
+        kEnd,
     };
     enum Action {
         kNoAction,
@@ -31,6 +33,7 @@ public:
         kReadRank,
         kReadFile,
         kReadStatus,
+        kReadGame,
         kReadHelp,
     };
     static constexpr const char* kHelpHint = "Taste H: Hilfe";

@@ -177,6 +177,33 @@ std::string CBoardSpeech::File(const CGameFacade& facade, int column, bool flipp
     return LineText(facade, kFile, std::string(1, static_cast<char>('a' + file)), false, column, flipped);
 }
 
+std::string CBoardSpeech::Game(const CGameFacade& facade) {
+    const CGame& game = *facade.GetGame();
+    const int plies = game.GetPly();
+    if (plies == 0) return kNoMoveYet;
+    const int first = plies > kGameReadPlies ? plies - kGameReadPlies + 1 : 1;
+    std::string text;
+    if (first > 1)
+        text = std::to_string(first - 1) + " " + (first - 1 == 1 ? kEarlierPly : kEarlierPlies) + kSentenceEnd;
+    for (int ply = first; ply <= plies; ++ply) {
+        const CMoveGen& before = *game.Position(ply - 1);
+        if (ply > first) text += kSentenceEnd;
+        // White's moves and the first one read carry the move number.
+        if (before.IsWhiteToMove() || ply == first)
+            text += std::string(kMoveNumber) + " " + std::to_string(before.FullMoveNumber()) + kListSeparator;
+        text += Move(facade, ply);
+    }
+    return text;
+}
+
+std::string CBoardSpeech::Turned(bool flipped) {
+    return std::string(kBoardTurned) + kListSeparator + Side(!flipped) + " " + kAtBottom;
+}
+
+std::string CBoardSpeech::BoardAgain(const CGameFacade& facade) {
+    return std::string(kBoardShown) + kSentenceEnd + Board(facade);
+}
+
 std::string CBoardSpeech::Status(const CGameFacade& facade) {
     const CMoveGen& current = *facade.GetGame()->Current();
     std::string text = std::string(kMoveNumber) + " " + std::to_string(current.FullMoveNumber()) + kListSeparator;

@@ -29,6 +29,18 @@ public:
     static constexpr const char* kMoveNumber = "Zug";
     static constexpr const char* kNoPieces = "keine Figuren";
     static constexpr const char* kSentenceEnd = ". ";
+    // What the view's commands did.
+    static constexpr const char* kBoardTurned = "Brett gedreht";
+    static constexpr const char* kAtBottom = "unten";
+    static constexpr const char* kPickDropped = "Auswahl aufgehoben";
+    static constexpr const char* kNoMovePlayed = "Kein Zug gespielt";
+    static constexpr const char* kNotationName = "Partienotation";
+    static constexpr const char* kNotationShown = "Notation angezeigt";
+    static constexpr const char* kBoardShown = "Brett angezeigt";
+    // The game's moves read out: the last ones, after the count of the rest.
+    static constexpr int kGameReadPlies = 10;
+    static constexpr const char* kEarlierPly = "früherer Halbzug";
+    static constexpr const char* kEarlierPlies = "frühere Halbzüge";
 
     // "e4, weißer Bauer", "e4, leer", with ", ausgewählt" for the picked square.
     static std::string Square(const CGameFacade& facade, int column, int row, bool flipped, bool picked);
@@ -48,6 +60,14 @@ public:
     static std::string File(const CGameFacade& facade, int column, bool flipped);
     // The move number, whose move, check or the end of the game.
     static std::string Status(const CGameFacade& facade);
+    // The game's moves, with their move numbers: "Zug 1, Weiß: Bauer e2 nach
+    // e4. Schwarz: …"; of a longer game the last kGameReadPlies, after
+    // "12 frühere Halbzüge".
+    static std::string Game(const CGameFacade& facade);
+    // "Brett gedreht, Schwarz unten".
+    static std::string Turned(bool flipped);
+    // The board back instead of the notation: "Brett angezeigt. Schachbrett, Weiß am Zug".
+    static std::string BoardAgain(const CGameFacade& facade);
 
     // "weißer Bauer", "schwarze Dame": a piece on a square.
     static std::string PieceName(uint8_t code);

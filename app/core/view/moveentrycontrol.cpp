@@ -81,7 +81,10 @@ void CMoveEntryControl::DropPick() {
 
 void CMoveEntryControl::OnEnterMove() {
     const std::string text = m_view.TypeMove();
-    if (text.empty()) return;
+    if (text.empty()) {
+        m_view.NoMoveTyped();
+        return;
+    }
     CGameFacade* facade = m_view.Facade();
     if (!facade) return;
     const char* answer = facade->EnterMove(text.c_str());

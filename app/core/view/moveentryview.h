@@ -30,4 +30,6 @@ public:
     virtual void ComputerMove() = 0;
     // A move was played on the game; the view has it announced.
     virtual void MovePlayed() {}
+    // The move-entry dialog was closed without a move; the view has it said.
+    virtual void NoMoveTyped() {}
 };

@@ -1,45 +1,20 @@
 #include "app/core/view/notationlayout.h"
 
+#include "app/core/picture/notationlines.h"
 #include "app/core/view/notationsurface.h"
 #include "app/core/view/textmeasurer.h"
-#include "game/notationwalk.h"
-
-namespace {
-
-// Each line of the record a step below the one before, with the gap after
-// the tags.
-class CLayoutSink : public CNotationWalk::ILineSink {
-public:
-    CLayoutSink(std::vector<CNotationLayout::Draw>* draws, CTextMeasurer& measurer)
-        : m_draws(draws), m_measurer(measurer) {}
-    void TagLine(const char* line) override { Add(line); }
-    void Gap() override { m_y += CNotationLayout::kTagGap; }
-    void MoveLine(const std::string& line, bool last) override {
-        // The last line's height is never asked: nothing comes below it.
-        if (last)
-            m_draws->push_back({CNotationLayout::kLeft, m_y, line});
-        else
-            Add(line);
-    }
-
-private:
-    void Add(const std::string& line) {
-        m_draws->push_back({CNotationLayout::kLeft, m_y, line});
-        m_y += CNotationLayout::LineStep(m_measurer.TextHeight(line.c_str()));
-    }
-
-    std::vector<CNotationLayout::Draw>* m_draws;
-    CTextMeasurer& m_measurer;
-    int m_y = CNotationLayout::kTop;
-};
-
-}  // namespace
 
 const std::vector<CNotationLayout::Draw>& CNotationLayout::Layout(CGameFacade& facade,
                                                                   CTextMeasurer& measurer) {
     m_draws.clear();
-    CLayoutSink sink(&m_draws, measurer);
-    CNotationWalk::Walk(&facade, kUnfinishedText, sink);
+    const std::vector<CNotationLines::Line> lines = CNotationLines::Read(facade);
+    int y = kTop;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].firstMoves) y += kTagGap;
+        m_draws.push_back({kLeft, y, lines[i].text});
+        // The last line's height is never asked: nothing comes below it.
+        if (i + 1 < lines.size()) y += LineStep(measurer.TextHeight(lines[i].text.c_str()));
+    }
     return m_draws;
 }
 

@@ -1,5 +1,5 @@
 // Where the game's PGN text goes in notation mode and on paper: the record's
-// lines as CNotationWalk gives them, one and a half line heights apart.
+// lines as CNotationLines reads them, one and a half line heights apart.
 // The layout is a list of texts with their positions; the view draws them.
 #pragma once
 
@@ -16,7 +16,6 @@ public:
     static constexpr int kLeft = 4;
     static constexpr int kTop = 4;
     static constexpr int kTagGap = 12;
-    static constexpr const char* kUnfinishedText = " * ";
     // The font sizes the notation is shown in, in points.
     static constexpr int kMinPoints = 6;
     static constexpr int kMaxPoints = 18;

@@ -72,8 +72,8 @@ void CViewController::ChooseSquare(int column, int row) { m_moves.OnSquareChosen
 void CViewController::DropPick() { m_moves.DropPick(); }
 
 void CViewController::OnFlipBoard() {
-    m_access.OnFlip();
     m_moves.OnFlipBoard();
+    m_access.OnFlip(m_moves.Picker().IsFlipped());
 }
 
 void CViewController::OnDocumentChanged() {
@@ -87,6 +87,7 @@ void CViewController::OnDocumentChanged() {
 void CViewController::OnToggleNotation() {
     m_showNotation = m_showNotation != kBoardNotation ? kBoardNotation : kUserNotation;
     Repaint(true);
+    m_access.OnNotation(NotationShown());
 }
 
 void CViewController::OnSettings() {
@@ -174,6 +175,7 @@ void CViewController::ShowBoard() {
     if (m_showNotation == kBoardNotation) return;
     m_showNotation = kBoardNotation;
     Repaint(true);
+    m_access.OnNotation(false);
 }
 
 void CViewController::Repaint(bool eraseBackground) {

@@ -107,6 +107,7 @@ public:
     std::string TypeMove() override;
     void ComputerMove() override { m_thinking.OnComputerMove(); }
     void MovePlayed() override { m_access.OnMovePlayed(); }
+    void NoMoveTyped() override { m_access.OnNoMoveTyped(); }
     // IAccessView
     const CSquarePicker& Picker() override { return m_moves.Picker(); }
     void ChooseSquare(int column, int row) override;

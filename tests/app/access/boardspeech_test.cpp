@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "app/core/access/boardcursor.h"
 #include "app/core/access/boardkeys.h"
@@ -71,6 +72,36 @@ TEST(BoardSpeech, SquaresTheBoardAndItsLinesAreReadFromThePlayersSide) {
     EXPECT_EQ(CBoardSpeech::Pieces(*sparse), "Weiß: König e1, Turm a8. Schwarz: König e8");
 }
 
+// P reads the game's moves with their numbers; of a long game only the
+// last ones, after the count of the rest.
+TEST(BoardSpeech, TheGamesMovesAreReadWithTheCountOfTheEarlierOnes) {
+    const struct {
+        std::vector<const char*> moves;
+        const char* spoken;
+    } cases[] = {
+        {{}, "Noch kein Zug"},
+        {{"e2e4", "e7e5", "g1f3"},
+         "Zug 1, Weiß: Bauer e2 nach e4. Schwarz: Bauer e7 nach e5. Zug 2, Weiß: Springer g1 nach f3"},
+        {{"g1f3", "g8f6", "f3g1", "f6g8", "g1f3", "g8f6", "f3g1", "f6g8", "g1f3", "g8f6", "f3g1"},
+         "1 früherer Halbzug. Zug 1, Schwarz: Springer g8 nach f6. Zug 2, Weiß: Springer f3 nach g1. "
+         "Schwarz: Springer f6 nach g8. Zug 3, Weiß: Springer g1 nach f3. Schwarz: Springer g8 nach f6. "
+         "Zug 4, Weiß: Springer f3 nach g1. Schwarz: Springer f6 nach g8. Zug 5, Weiß: Springer g1 nach f3. "
+         "Schwarz: Springer g8 nach f6. Zug 6, Weiß: Springer f3 nach g1"},
+        {{"g1f3", "g8f6", "f3g1", "f6g8", "g1f3", "g8f6", "f3g1", "f6g8", "g1f3", "g8f6", "f3g1", "f6g8"},
+         "2 frühere Halbzüge. Zug 2, Weiß: Springer f3 nach g1. Schwarz: Springer f6 nach g8. "
+         "Zug 3, Weiß: Springer g1 nach f3. Schwarz: Springer g8 nach f6. Zug 4, Weiß: Springer f3 nach g1. "
+         "Schwarz: Springer f6 nach g8. Zug 5, Weiß: Springer g1 nach f3. Schwarz: Springer g8 nach f6. "
+         "Zug 6, Weiß: Springer f3 nach g1. Schwarz: Springer f6 nach g8"},
+    };
+    for (const auto& c : cases) {
+        auto game = SpeechGame(kStart);
+        for (const char* move : c.moves) ASSERT_STREQ(game->EnterMove(move), "") << move;
+        EXPECT_EQ(CBoardSpeech::Game(*game), c.spoken) << c.moves.size();
+    }
+    EXPECT_EQ(CBoardSpeech::Turned(true), "Brett gedreht, Schwarz unten");
+    EXPECT_EQ(CBoardSpeech::Turned(false), "Brett gedreht, Weiß unten");
+}
+
 // The cursor starts on the king's pawn of the side to move or the last
 // move's square, moves in the screen's directions and stops at the edges.
 TEST(BoardCursor, StartsWhereThePlayerLooksAndStopsAtTheEdges) {
@@ -108,7 +139,8 @@ TEST(BoardCursor, StartsWhereThePlayerLooksAndStopsAtTheEdges) {
 // A player without sight learns the keys from the help alone.
 TEST(BoardKeys, TheSpokenHelpNamesEveryKeyOfTheBoard) {
     const std::string help = CBoardKeys::HelpText();
-    for (const char* key : {"Pfeiltasten", "Eingabe oder Leertaste", "Escape", "Z:", "F:", "R:", "L:", "S:", "H oder F1"})
+    for (const char* key :
+         {"Pfeiltasten", "Eingabe oder Leertaste", "Escape", "Z:", "F:", "R:", "L:", "S:", "P:", "H oder F1", "Notation"})
         EXPECT_NE(help.find(key), std::string::npos) << key;
 }
 

@@ -15,6 +15,7 @@
 #include "app/core/view/framelink.h"
 #include "app/core/view/viewplatform.h"
 #include "app/core/access/boardcursor.h"
+#include "app/core/access/notationreader.h"
 #include "app/core/view/viewsurface.h"
 #include "engine/messagepump.h"
 #include "game/gamefacade.h"
@@ -444,6 +445,8 @@ public:
     void FocusCell(int cell) override { log.push_back("focus " + std::to_string(cell)); }
     void CellsChanged() override { log.push_back("cells"); }
     void Announce(const std::string& text) override { log.push_back("say " + text); }
+    void NotationShown(bool shown) override { log.push_back(shown ? "notation" : "board"); }
+    void NotationLine(int line) override { log.push_back("line " + std::to_string(line)); }
     std::vector<std::string> log;
 };
 
@@ -520,5 +523,75 @@ TEST_F(ViewControllerTest, KeysPlayAMoveThatIsAnnouncedWithTheComputersAnswer) {
 
     view.OnCommand(cmd::kToggleNotation);
     EXPECT_FALSE(view.OnBoardKey(CBoardKeys::kUp)) << "the notation scrolls with the arrows";
+    view.Access().SetPlatform(nullptr);
+}
+
+// Each command that changes what the board means says so, and only to the
+// screen reader: F7 which side is at the bottom, Escape the dropped pick, a
+// move-entry dialog closed without a move, the notation both ways; in the
+// notation the keys that scroll it move its line cursor, and the text is
+// exactly the lines drawn.
+TEST_F(ViewControllerTest, CommandsSayWhatTheyChangedAndTheNotationIsReadByLines) {
+    FakeAccess access;
+    view.Access().SetPlatform(&access);
+    platform.newAutoReply = 0;
+    view.OnCommand(cmd::kSettings);
+    platform.typedMove = "e4";
+    view.OnCommand(cmd::kEnterMove);
+    platform.typedMove = "";
+    const std::string event = "[Event \"Torvo Computer Game\"]", site = "[Site \"?\"]";
+    const struct {
+        int command;  // or 0 for a key
+        int key;
+        std::vector<std::string> told;
+        int line;  // the notation's cursor after it, -1 while the board is shown
+    } steps[] = {
+        {cmd::kFlipBoard, 0, {"cells", "say Brett gedreht, Schwarz unten"}, -1},
+        {cmd::kFlipBoard, 0, {"cells", "say Brett gedreht, Weiß unten"}, -1},
+        {0, CBoardKeys::kEnter, {"say e4, weißer Bauer, ausgewählt", "cells"}, -1},
+        {0, CBoardKeys::kEscape, {"cells", "say Auswahl aufgehoben"}, -1},
+        {cmd::kEnterMove, 0, {"say Kein Zug gespielt"}, -1},
+        {cmd::kToggleNotation, 0, {"notation", "say Notation angezeigt. " + event + ". " + site}, 0},
+        {0, CBoardKeys::kDown, {"line 1"}, 1},
+        {0, CBoardKeys::kUp, {"line 0"}, 0},
+        {0, CBoardKeys::kUp, {"line 0"}, 0},
+        {0, CBoardKeys::kEnd, {"line 7"}, 7},
+        {0, CBoardKeys::kDown, {"line 7"}, 7},
+        {0, CBoardKeys::kHome, {"line 0"}, 0},
+        {cmd::kToggleNotation, 0, {"board", "say Brett angezeigt. Schachbrett, Schwarz am Zug"}, -1},
+    };
+    for (const auto& step : steps) {
+        access.log.clear();
+        if (step.command != 0)
+            view.OnCommand(step.command);
+        else
+            view.OnBoardKey(step.key);
+        std::vector<std::string> told;
+        for (const std::string& line : access.log)
+            if (line.rfind("focus", 0) != 0) told.push_back(line);
+        EXPECT_EQ(told, step.told) << step.command << " " << step.key;
+        EXPECT_EQ(view.NotationShown(), step.line >= 0);
+        if (step.line >= 0) {
+            EXPECT_EQ(view.Access().Notation().Cursor(), step.line);
+        }
+        if (step.line == 0) {
+            // The text is the lines drawn, and its offsets count characters.
+            const CNotationReader& notation = view.Access().Notation();
+            platform.log.clear();
+            view.Paint(platform);
+            std::string drawn;
+            for (const std::string& line : platform.Lines("text ")) drawn += (drawn.empty() ? "" : "\n") + line.substr(5);
+            EXPECT_EQ(notation.Text(), drawn);
+            ASSERT_EQ(notation.LineCount(), 8);
+            EXPECT_EQ(notation.Line(7), "1.e4  * ");
+            EXPECT_EQ(notation.LineStart(1), static_cast<int>(event.size()) + 1);
+            EXPECT_EQ(notation.LineAt(notation.LineStart(1) - 1), 0) << "a line's end is its own";
+            EXPECT_EQ(notation.LineAt(notation.LineStart(7)), 7);
+            EXPECT_EQ(notation.CharCount(), static_cast<int>(drawn.size()));
+        }
+    }
+    EXPECT_EQ(view.Access().BoardName(), "Schachbrett, Schwarz am Zug");
+    view.OnCommand(cmd::kToggleNotation);
+    EXPECT_EQ(view.Access().BoardName(), "Partienotation") << "the board is not named while it is not shown";
     view.Access().SetPlatform(nullptr);
 }
