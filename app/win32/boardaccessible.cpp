@@ -29,7 +29,8 @@ HRESULT Number(LONG value, VARIANT* out) {
 
 }  // namespace
 
-CBoardAccessible::CBoardAccessible(HWND hwnd, CBoardAccess& access) : m_hwnd(hwnd), m_access(&access) {
+CBoardAccessible::CBoardAccessible(HWND hwnd, CBoardAccess& access)
+    : m_hwnd(hwnd), m_access(&access), m_notationShown(access.NotationShown()) {
     CreateStdAccessibleObject(hwnd, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&m_window));
     for (int cell = 0; cell < CBoardAccess::kCells; ++cell) m_names[cell] = CWideText::Wide(access.CellName(cell));
     MarkLive();
@@ -333,7 +334,7 @@ void CBoardAccessible::NotationShown(bool shown) {
     Notify(EVENT_OBJECT_FOCUS, shown ? kNotationText : kFirstCell + m_access->FocusedCell());
 }
 
-void CBoardAccessible::NotationLine(int line) {
+void CBoardAccessible::NotationLine(int line, bool) {
     // MSAA has no caret for a read-only text: the line is spoken as a message.
     if (Connected() && m_notationShown) Announce(m_access->Notation().Line(line));
 }

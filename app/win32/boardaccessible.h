@@ -72,7 +72,7 @@ public:
     void CellsChanged() override;
     void Announce(const std::string& text) override;
     void NotationShown(bool shown) override;
-    void NotationLine(int line) override;
+    void NotationLine(int line, bool jumped) override;
 
 private:
     ~CBoardAccessible() override;

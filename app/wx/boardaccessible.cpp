@@ -374,7 +374,16 @@ static gchar* torvo_notation_text_get_text_at_offset(AtkText* text, gint offset,
     return NotationPiece(text, offset, boundary == ATK_TEXT_BOUNDARY_CHAR, start, end);
 }
 
+// One run without attributes over the whole text: a reader splits what it
+// speaks by the runs, and a run of no length would leave nothing to say.
+static AtkAttributeSet* torvo_notation_text_get_run_attributes(AtkText* text, gint, gint* start, gint* end) {
+    *start = 0;
+    *end = torvo_notation_text_get_character_count(text);
+    return nullptr;
+}
+
 static void torvo_notation_text_text_init(AtkTextIface* iface) {
+    iface->get_run_attributes = torvo_notation_text_get_run_attributes;
     iface->get_text = torvo_notation_text_get_text;
     iface->get_character_count = torvo_notation_text_get_character_count;
     iface->get_caret_offset = torvo_notation_text_get_caret_offset;
@@ -432,6 +441,8 @@ AtkObject* CBoardAccessible::Table() {
     }
     if (m_access) {
         m_focused = m_access->FocusedCell();
+        // A notation shown before a screen reader asked is the focus already.
+        m_notationShown = m_access->NotationShown();
         m_access->SetPlatform(this);
     }
     return m_table;
@@ -502,11 +513,14 @@ void CBoardAccessible::NotationShown(bool shown) {
     atk_object_notify_state_change(table->cells[m_focused], ATK_STATE_FOCUSED, CellFocused(m_focused));
 }
 
-void CBoardAccessible::NotationLine(int line) {
+void CBoardAccessible::NotationLine(int line, bool jumped) {
     const CNotationReader* reader = Notation();
     if (!m_table || !reader) return;
-    // A screen reader reads the line the caret went to, also when it stayed.
+    // A screen reader reads the line the caret went to after Up or Down;
+    // after Home or End it reads the character there only, so the line is
+    // said as a message.
     g_signal_emit_by_name(TableOf(m_table)->notation, "text-caret-moved", reader->LineStart(line));
+    if (jumped) Announce(reader->Line(line));
 }
 
 void CBoardAccessible::BoardExtents(int* x, int* y, int* width, int* height) const {

@@ -20,8 +20,10 @@ public:
     // the notation's text (CBoardAccess::Notation) takes the focus, or the
     // cursor's cell takes it back.
     virtual void NotationShown(bool shown) = 0;
-    // The notation's line cursor went to the line (from 0).
-    virtual void NotationLine(int line) = 0;
+    // The notation's line cursor went to the line (from 0), by a step
+    // (Up, Down) or a jump to the first or the last line (Home, End); the
+    // platform has the line read.
+    virtual void NotationLine(int line, bool jumped) = 0;
 };
 
 // Where what the platform was given is written down, for the tests.

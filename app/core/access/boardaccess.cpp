@@ -14,7 +14,7 @@ bool CBoardAccess::OnKey(int key) {
     if (m_view.NotationShown()) {
         if (!m_notation.OnKey(key)) return false;
         if (m_log) m_log->Spoken(kNotationLine, m_notation.Line(m_notation.Cursor()));
-        if (m_platform) m_platform->NotationLine(m_notation.Cursor());
+        if (m_platform) m_platform->NotationLine(m_notation.Cursor(), CNotationReader::Jumps(key));
         // The toolkit scrolls the notation as before.
         return false;
     }

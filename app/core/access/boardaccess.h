@@ -74,6 +74,7 @@ public:
     const CBoardCursor& Cursor() const { return m_cursor; }
     // The notation's text and line cursor, while it is shown.
     const CNotationReader& Notation() const { return m_notation; }
+    bool NotationShown() { return m_view.NotationShown(); }
 
 private:
     // Starts the cursor where it belongs when it has not been yet.

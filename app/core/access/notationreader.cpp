@@ -41,6 +41,8 @@ bool CNotationReader::OnKey(int key) {
     }
 }
 
+bool CNotationReader::Jumps(int key) { return key == CBoardKeys::kHome || key == CBoardKeys::kEnd; }
+
 const std::string& CNotationReader::Line(int line) const {
     return line >= 0 && line < LineCount() ? m_lines[line] : kNoLine;
 }

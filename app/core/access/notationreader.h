@@ -21,6 +21,8 @@ public:
     // Up, Down, Home or End (CBoardKeys::Key) moves the cursor, which stops
     // at the first and the last line; false for any other key.
     bool OnKey(int key);
+    // Home and End jump; Up and Down step.
+    static bool Jumps(int key);
 
     int LineCount() const { return static_cast<int>(m_lines.size()); }
     int Cursor() const { return m_cursor; }

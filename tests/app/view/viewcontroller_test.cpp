@@ -446,7 +446,9 @@ public:
     void CellsChanged() override { log.push_back("cells"); }
     void Announce(const std::string& text) override { log.push_back("say " + text); }
     void NotationShown(bool shown) override { log.push_back(shown ? "notation" : "board"); }
-    void NotationLine(int line) override { log.push_back("line " + std::to_string(line)); }
+    void NotationLine(int line, bool jumped) override {
+        log.push_back((jumped ? "jump " : "line ") + std::to_string(line));
+    }
     std::vector<std::string> log;
 };
 
@@ -555,9 +557,9 @@ TEST_F(ViewControllerTest, CommandsSayWhatTheyChangedAndTheNotationIsReadByLines
         {0, CBoardKeys::kDown, {"line 1"}, 1},
         {0, CBoardKeys::kUp, {"line 0"}, 0},
         {0, CBoardKeys::kUp, {"line 0"}, 0},
-        {0, CBoardKeys::kEnd, {"line 7"}, 7},
+        {0, CBoardKeys::kEnd, {"jump 7"}, 7},
         {0, CBoardKeys::kDown, {"line 7"}, 7},
-        {0, CBoardKeys::kHome, {"line 0"}, 0},
+        {0, CBoardKeys::kHome, {"jump 0"}, 0},
         {cmd::kToggleNotation, 0, {"board", "say Brett angezeigt. Schachbrett, Schwarz am Zug"}, -1},
     };
     for (const auto& step : steps) {
