@@ -1,5 +1,6 @@
 // What a screen reader learns from the Windows program, through MSAA alone:
-//   torvo_accessprobe board          the board's role, name, 64 cells and live texts
+//   torvo_accessprobe board          the board's role, name, 64 cells, live texts and
+//                                    the notation's text with its value
 //   torvo_accessprobe watch SECONDS  the focus, the live text and the boxes
 //                                    shown, one line an event, until the time is up
 // Lines are UTF-8, each flushed as written, so that a test can follow them.
@@ -60,6 +61,17 @@ std::string NameOf(IAccessible* object, LONG id) {
     return text;
 }
 
+// A value's lines joined by " | ", on one line.
+std::string ValueOf(IAccessible* object, LONG id) {
+    BSTR value = nullptr;
+    if (object->get_accValue(Child(id), &value) != S_OK || !value) return "";
+    std::string text = Utf8(value, static_cast<int>(SysStringLen(value)));
+    SysFreeString(value);
+    std::string joined;
+    for (char c : text) joined += c == '\n' ? std::string(" | ") : std::string(1, c);
+    return joined;
+}
+
 LONG NumberOf(HRESULT result, const VARIANT& value) { return SUCCEEDED(result) && value.vt == VT_I4 ? value.lVal : -1; }
 
 LONG RoleOf(IAccessible* object, LONG id) {
@@ -100,6 +112,7 @@ std::string States(LONG state) {
     if (state & STATE_SYSTEM_FOCUSED) text += " focused";
     if (state & STATE_SYSTEM_SELECTED) text += " selected";
     if (state & STATE_SYSTEM_CHECKED) text += " checked";
+    if (state & STATE_SYSTEM_READONLY) text += " readonly";
     return text;
 }
 
@@ -133,9 +146,15 @@ int ReadBoard() {
     for (LONG id = 1; id <= kCells; ++id)
         Line("cell " + std::to_string(id) + " " + RoleName(RoleOf(board, id)) + States(StateOf(board, id)) + ": " +
              NameOf(board, id));
-    // After the cells, the live texts.
-    for (LONG id = kCells + 1; id <= count; ++id)
-        Line("live " + std::to_string(id) + " " + RoleName(RoleOf(board, id)) + ": " + NameOf(board, id));
+    // After the cells, the live texts, then the notation's text.
+    for (LONG id = kCells + 1; id <= count; ++id) {
+        const LONG role = RoleOf(board, id);
+        if (role == ROLE_SYSTEM_TEXT)
+            Line("notation " + std::to_string(id) + " " + RoleName(role) + States(StateOf(board, id)) + ": " +
+                 NameOf(board, id) + " = " + ValueOf(board, id));
+        else
+            Line("live " + std::to_string(id) + " " + RoleName(role) + ": " + NameOf(board, id));
+    }
     board->Release();
     return 0;
 }

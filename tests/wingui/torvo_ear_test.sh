@@ -3,7 +3,9 @@
 # against Level 1 by keys alone, checked only by what a screen reader reads
 # through MSAA from another process (torvo_accessprobe): the cursor's
 # cells, the computer's replies spoken, the board's cells after the moves
-# and a refused move's reason. Every step waits for the event it causes.
+# and a refused move's reason; what F7, Escape and F2 closed by Enter say;
+# the notation as a read-only text with its lines as its value, read a line
+# at each Down. Every step waits for the event it causes.
 # Usage: torvo_ear_test.sh TORVO_EXE PROBE_EXE OUTPUT_DIR
 set -uo pipefail
 
@@ -164,6 +166,48 @@ if wait_for heard_since "$n" "dialog: $REFUSED"; then
     || fail "after 'Nein' no cell got the focus"
 else
   fail "no box '$REFUSED' heard after b1-b3: $(tail -n +"$((n + 1))" "$EAR")"
+fi
+
+# --- F7 says which side is at the bottom, both ways ----------------------------
+press "$MAIN" F7 "live text: Brett gedreht, Schwarz unten" && pass "F7 is heard: 'Brett gedreht, Schwarz unten'" \
+  || fail "F7 said no 'Brett gedreht, Schwarz unten'"
+press "$MAIN" F7 "live text: Brett gedreht, Weiß unten" && pass "F7 again is heard: 'Brett gedreht, Weiß unten'" \
+  || fail "F7 again said no 'Brett gedreht, Weiß unten'"
+
+# --- Escape after a pick, and F2 closed by Enter ------------------------------
+press "$MAIN" Return "live text: b3, leer, ausgewählt" || fail "Enter on b3 was not heard as a pick"
+press "$MAIN" Escape "live text: Auswahl aufgehoben" && pass "Escape after a pick is heard: 'Auswahl aufgehoben'" \
+  || fail "Escape after a pick said no 'Auswahl aufgehoben'"
+n=$(lines)
+keys_to "$MAIN" F2
+if wait_for heard_since "$n" "dialog: Zug"; then
+  press "Zug" Return "live text: Kein Zug gespielt" && pass "F2 closed by Enter is heard: 'Kein Zug gespielt'" \
+    || fail "F2 closed by Enter said no 'Kein Zug gespielt'"
+else
+  fail "F2 showed no dialog 'Zug': $(tail -n +"$((n + 1))" "$EAR")"
+fi
+
+# --- The notation: a read-only text with its lines as its value ----------------
+n=$(lines)
+keys_to "$MAIN" alt+a g
+if wait_for heard_start "$n" "live text: Notation angezeigt. "; then
+  pass "the notation is heard as it appears: $(first_since "$n" "live text: Notation")"
+  wait_for heard_since "$n" "focus edit: Partienotation" && pass "the notation's text has the focus" \
+    || fail "the notation's text did not get the focus"
+  wine "$PROBE" board >"$WORK_DIR/notation.txt" 2>&1
+  grep -q "^board table: Partienotation (" "$WORK_DIR/notation.txt" \
+    && grep -q "^notation [0-9]* edit focused readonly: Partienotation = \[Event .* | 1\.e4 e5 2\.d4 " "$WORK_DIR/notation.txt" \
+    && pass "the notation's text object and its value: $(grep "^notation" "$WORK_DIR/notation.txt")" \
+    || fail "the notation reads: $(grep -v "^cell" "$WORK_DIR/notation.txt")"
+  press "$MAIN" Down 'live text: [Site "?"]' && pass "Down reads the next line: '[Site \"?\"]'" \
+    || fail "Down read no line: $(tail -n 3 "$EAR")"
+  n=$(lines)
+  keys_to "$MAIN" alt+a g
+  wait_for heard_since "$n" "live text: Brett angezeigt. Schachbrett, Weiß am Zug" \
+    && pass "the board is heard again: 'Brett angezeigt. Schachbrett, Weiß am Zug'" \
+    || fail "the board's return was not heard: $(tail -n +"$((n + 1))" "$EAR")"
+else
+  fail "the notation was not heard: $(tail -n +"$((n + 1))" "$EAR")"
 fi
 
 [ $FAILURES -eq 0 ] || { echo "--- heard" >&2; cat "$EAR" >&2; }
