@@ -6,11 +6,14 @@
 
 namespace {
 
-// Continuation bytes of UTF-8 start no character.
+// Continuation bytes of UTF-8 (10xxxxxx) start no character.
+constexpr unsigned char kContinuationMask = 0xC0;
+constexpr unsigned char kContinuationBits = 0x80;
+
 int Characters(const std::string& text) {
     int count = 0;
     for (const char c : text)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
+        if ((static_cast<unsigned char>(c) & kContinuationMask) != kContinuationBits) ++count;
     return count;
 }
 
