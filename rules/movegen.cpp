@@ -6,97 +6,41 @@
 #include "rules/bitboards.h"
 #include "rules/castling.h"
 #include "rules/chess.h"
+#include "rules/generation.h"
 #include "rules/geometry.h"
+#include "rules/replycounter.h"
 
 using namespace chess;
 using geometry::kTables;
 
 namespace {
 
-constexpr uint8_t kPromotionKinds[] = {kQueen, kRook, kBishop, kKnight};
-constexpr int kPromotionCount = sizeof kPromotionKinds / sizeof kPromotionKinds[0];
-
-// A pawn's ranks: it moves forward, may step twice from its start, promotes
-// from the rank before the last, and takes en passant on the rank the
-// enemy's double step lands on.
-struct PawnRanks {
-    int forward;
-    int doubleStep;
-    int promotion;
-    int passant;
-    int enemyStart;
-};
-// Chosen once per list, as values: looked up per pawn in a table they made
-// perft 4% slower.
-constexpr PawnRanks PawnRanksOf(bool white) {
-    return white ? PawnRanks{8, 1, 6, 4, 6} : PawnRanks{-8, 6, 1, 3, 1};
-}
-
 constexpr const char* kBadIndexText = "ierr";
 
 inline bool IsEnemy(uint8_t code, uint8_t us) { return code != kEmpty && (code & kBlack) != us; }
 
-// Writes a move as lists hold it: its flags keep only the castling rights
-// that survive it.
-inline void ListMove(Move& m, uint8_t from, uint8_t to, uint8_t piece, uint8_t flags) {
-    m.from = from;
-    m.to = to;
-    m.piece = piece;
-    m.flags = FlagsAfter(from, to, flags);
-}
-
 }  // namespace
 
 void CMoveGen::AddMove(uint8_t from, uint8_t to, uint8_t piece, uint8_t flags) {
-    ListMove(m_moves[m_count++], from, to, piece, flags);
+    m_moves[m_count++] = ListedMove(from, to, piece, flags);
 }
 
 namespace {
 
-// A sink takes the generator's moves one by one, and a promotion's four
-// kinds, in the order of kPromotionKinds, in one call.
-struct StoreSink {
-    CMoveGen& gen;
-    void Add(uint8_t from, uint8_t to, uint8_t piece, uint8_t flags) { gen.AddMove(from, to, piece, flags); }
+// Appends moves to a list through a pointer of its own: a store through the
+// list's bytes could alias the count, which would be read back every move.
+struct Appender {
+    Move* out;
+    void Add(uint8_t from, uint8_t to, uint8_t piece, uint8_t flags) { *out++ = ListedMove(from, to, piece, flags); }
+    // A promotion's four kinds, in the order of kPromotionKinds.
     void AddPromotions(uint8_t from, uint8_t to, uint8_t colour, uint8_t flags) {
-        for (uint8_t kind : kPromotionKinds) gen.AddMove(from, to, kind | colour, flags);
+        for (uint8_t kind : kPromotionKinds) Add(from, to, kind | colour, flags);
     }
 };
-
-// Counts every move and keeps those onto target, in the order they come.
-struct CountSink {
-    uint8_t target;
-    int16_t count;
-    int16_t kept;
-    Move* onTarget;
-    void Add(uint8_t from, uint8_t to, uint8_t piece, uint8_t flags) {
-        ++count;
-        if (to == target) Keep(from, piece, flags);
-    }
-    void AddPromotions(uint8_t from, uint8_t to, uint8_t colour, uint8_t flags) {
-        count = static_cast<int16_t>(count + kPromotionCount);
-        if (to != target) return;
-        for (uint8_t kind : kPromotionKinds) Keep(from, kind | colour, flags);
-    }
-    void Keep(uint8_t from, uint8_t piece, uint8_t flags) { ListMove(onTarget[kept++], from, target, piece, flags); }
-};
-
-// After the king's steps, for a king on its castling square.
-template <class Sink>
-void GenerateCastling(const CPosition& p, int sq, uint8_t piece, Sink& sink) {
-    const uint8_t rights = p.CastlingRights();
-    for (const Castling& c : kCastlings)
-        if (c.kingFrom == sq && CastlingOpen(c, p.m_board, rights)) sink.Add(c.kingFrom, c.kingTo, piece, rights);
-}
 
 // All moves of one pawn: en passant, the push (or its four promotions) and
 // the double step, then the captures towards the a-file and the h-file.
-// Inlined into both callers, the counter's pawn loop too, where a call per
-// pawn made the search 7% slower; compilers that do not know the attribute
-// ignore it.
-template <class Sink>
-[[gnu::always_inline]] inline void GeneratePawn(const CPosition& p, int sq, uint8_t piece, const PawnRanks& ranks,
-                                                Sink& sink) {
+inline void GeneratePawn(const CPosition& p, int sq, uint8_t piece, const PawnRanks& ranks, Appender& list) {
     const uint8_t* board = p.m_board;
     const uint8_t us = piece & kBlack;
     const int file = FileOf(sq), rank = RankOf(sq);
@@ -108,16 +52,16 @@ template <class Sink>
     if (rank == ranks.passant && RankOf(p.m_lastFrom) == ranks.enemyStart && RankOf(p.m_lastTo) == rank &&
         board[p.m_lastTo] == (kPawn | (us ^ kBlack))) {
         const int side = FileOf(p.m_lastTo) - file;
-        if (side == -1 || side == 1) sink.Add(from, static_cast<uint8_t>(ahead + side), piece, rights | kCaptureFlag);
+        if (side == -1 || side == 1) list.Add(from, static_cast<uint8_t>(ahead + side), piece, rights | kCaptureFlag);
     }
 
     if (board[ahead] == kEmpty) {
         if (rank == ranks.promotion) {
-            sink.AddPromotions(from, ahead, us, rights | kPromotionFlag);
+            list.AddPromotions(from, ahead, us, rights | kPromotionFlag);
         } else {
-            sink.Add(from, ahead, piece, rights);
+            list.Add(from, ahead, piece, rights);
             if (rank == ranks.doubleStep && board[ahead + ranks.forward] == kEmpty)
-                sink.Add(from, static_cast<uint8_t>(ahead + ranks.forward), piece, rights);
+                list.Add(from, static_cast<uint8_t>(ahead + ranks.forward), piece, rights);
         }
     }
 
@@ -126,27 +70,33 @@ template <class Sink>
         const uint8_t to = static_cast<uint8_t>(ahead + side);
         if (!IsEnemy(board[to], us)) continue;
         if (rank == ranks.promotion) {
-            sink.AddPromotions(from, to, us, rights | kPromotionFlag | kCaptureFlag);
+            list.AddPromotions(from, to, us, rights | kPromotionFlag | kCaptureFlag);
         } else {
-            sink.Add(from, to, piece, rights | kCaptureFlag);
+            list.Add(from, to, piece, rights | kCaptureFlag);
         }
     }
 }
 
-// The generator's one body; the sink decides what a move costs. Generate
-// stores every move, CountReplies only counts them and keeps those onto
-// one square, so both see the same moves in the same order.
-template <class Sink>
-void GenerateInto(const CPosition& p, Sink& sink) {
-    const uint8_t* board = p.m_board;
-    const uint8_t us = p.SideToMove();
-    const PawnRanks pawnRanks = PawnRanksOf(us == 0);
-    const uint8_t rights = p.CastlingRights();
-    const uint8_t capture = rights | kCaptureFlag;
+}  // namespace
 
-    for (int sq = 0; sq < kSquares; ++sq) {
+// The own pieces come from a square set in ascending order; a slider's
+// reach in one direction is a set too, read off in the ray's own order.
+void CMoveGen::Generate() {
+    using namespace bitboards;
+    const uint8_t* board = m_board;
+    Mask occupied, black;
+    Occupancy(board, &occupied, &black);
+    const uint8_t us = SideToMove();
+    const Mask own = us ? black : occupied & ~black;
+    const Mask enemy = occupied & ~own;
+    const PawnRanks pawnRanks = PawnRanksOf(us == 0);
+    const uint8_t rights = CastlingRights();
+    const uint8_t capture = rights | kCaptureFlag;
+    Appender list{m_moves};
+
+    for (Mask pieces = own; pieces; pieces &= pieces - 1) {
+        const int sq = Lowest(pieces);
         const uint8_t piece = board[sq];
-        if (piece == kEmpty || (piece & kBlack) != us) continue;
         const uint8_t from = static_cast<uint8_t>(sq);
         const uint8_t kind = KindOf(piece);
 
@@ -154,92 +104,49 @@ void GenerateInto(const CPosition& p, Sink& sink) {
             const int first = kind == kRook ? geometry::kFirstStraight : 0;
             const int last = kind == kBishop ? geometry::kFirstStraight : geometry::kDirections;
             for (int d = first; d < last; ++d) {
-                const uint8_t* ray = kTables.ray[sq][d];
-                for (int i = 0, n = kTables.rayLength[sq][d]; i < n; ++i) {
-                    const uint8_t target = board[ray[i]];
-                    if (target == kEmpty) {
-                        sink.Add(from, ray[i], piece, rights);
-                        continue;
-                    }
-                    if ((target & kBlack) != us) sink.Add(from, ray[i], piece, capture);
-                    break;
+                Mask reach = RayAttacks(sq, d, occupied) & ~own;
+                const bool rising = kRisingDirection[d];
+                while (reach) {
+                    const int to = rising ? Lowest(reach) : Highest(reach);
+                    reach ^= Bit(to);
+                    list.Add(from, static_cast<uint8_t>(to), piece, (enemy & Bit(to)) ? capture : rights);
                 }
             }
         } else if (kind == kKnight || kind == kKing) {
-            const uint8_t* steps = kind == kKnight ? kTables.knight[sq] : kTables.king[sq];
-            const int n = kind == kKnight ? kTables.knightCount[sq] : kTables.kingCount[sq];
+            const uint8_t* steps = kind == kKnight ? geometry::kTables.knight[sq] : geometry::kTables.king[sq];
+            const int n = kind == kKnight ? geometry::kTables.knightCount[sq] : geometry::kTables.kingCount[sq];
             for (int i = 0; i < n; ++i) {
                 const uint8_t target = board[steps[i]];
                 if (target == kEmpty)
-                    sink.Add(from, steps[i], piece, rights);
+                    list.Add(from, steps[i], piece, rights);
                 else if ((target & kBlack) != us)
-                    sink.Add(from, steps[i], piece, capture);
+                    list.Add(from, steps[i], piece, capture);
             }
-            if (kind == kKing) GenerateCastling(p, sq, piece, sink);
+            // After the king's steps, for a king on its castling square.
+            if (kind == kKing)
+                for (const Castling& c : kCastlings)
+                    if (c.kingFrom == sq && CastlingOpen(c, board, rights)) list.Add(c.kingFrom, c.kingTo, piece, rights);
         } else if (kind == kPawn) {
-            GeneratePawn(p, sq, piece, pawnRanks, sink);
+            GeneratePawn(*this, sq, piece, pawnRanks, list);
         }
     }
+    m_count = static_cast<int16_t>(list.out - m_moves);
 }
 
-}  // namespace
-
-void CMoveGen::Generate() {
-    m_count = 0;
-    StoreSink sink{*this};
-    GenerateInto(*this, sink);
-}
-
-// Counting needs no list: the reach of every piece but the pawns comes from
-// square sets, and the pawns go through the generator's own routine. The
-// moves onto target are kept in generation order, which is ascending
-// from-square order, since no piece has two moves onto one square but for
-// the four kinds of a promotion.
 int16_t CMoveGen::CountReplies(const CPosition& p, uint8_t target, Move* onTarget, int16_t* kept) {
-    using namespace bitboards;
-    CountSink sink{target, 0, 0, onTarget};
     if (p.m_board[target] == kEmpty) {
-        // Pushes and castling could land there too: let the generator keep the order.
-        GenerateInto(p, sink);
-        *kept = sink.kept;
-        return sink.count;
+        // Pushes, en passant and castling could land there too, and the
+        // exchange search never asks: the list tells.
+        CMoveGen listed;
+        listed.CopyFrom(p);
+        listed.Generate();
+        *kept = 0;
+        for (int i = 0; i < listed.m_count; ++i)
+            if (listed.m_moves[i].to == target) onTarget[(*kept)++] = listed.m_moves[i];
+        return listed.m_count;
     }
-    const uint8_t capture = p.CastlingRights() | kCaptureFlag;
-    const PawnRanks pawnRanks = PawnRanksOf(p.IsWhiteToMove());
-    Mask occupied, black;
-    Occupancy(p.m_board, &occupied, &black);
-    const Mask own = p.SideToMove() ? black : occupied & ~black;
-    const Mask free = ~own;
-    const Mask targetBit = Mask(1) << target;
-
-    for (Mask pieces = own; pieces; pieces &= pieces - 1) {
-        const int sq = Lowest(pieces);
-        const uint8_t piece = p.m_board[sq];
-        const uint8_t kind = KindOf(piece);
-        Mask reach;
-        if (kind & (kQueen | kBishop | kRook)) {
-            const int first = kind == kRook ? geometry::kFirstStraight : 0;
-            const int last = kind == kBishop ? geometry::kFirstStraight : geometry::kDirections;
-            reach = 0;
-            for (int d = first; d < last; ++d) reach |= RayAttacks(sq, d, occupied);
-            reach &= free;
-        } else if (kind == kKnight) {
-            reach = bitboards::kTables.knight[sq] & free;
-        } else if (kind == kKing) {
-            reach = bitboards::kTables.king[sq] & free;
-            // Castling lands on an empty square, never on target.
-            GenerateCastling(p, sq, piece, sink);
-        } else if (kind == kPawn) {
-            GeneratePawn(p, sq, piece, pawnRanks, sink);
-            continue;
-        } else {
-            continue;
-        }
-        sink.count = static_cast<int16_t>(sink.count + Count(reach));
-        if (reach & targetBit) sink.Keep(static_cast<uint8_t>(sq), piece, capture);
-    }
-    *kept = sink.kept;
-    return sink.count;
+    const bool own = (p.m_board[target] & kBlack) == p.SideToMove();
+    return CReplyCounter(p).Count(p, 0, own ? -1 : target, onTarget, kept);
 }
 
 void CMoveGen::CopyApplyGenerate(const CPosition& parent, Move move) {
@@ -254,8 +161,11 @@ void CMoveGen::MakeChild(const CMoveGen& parent, int16_t index) {
 }
 
 bool CMoveGen::InCheck() const {
+    using namespace bitboards;
+    const PieceSets sets = ReadPieceSets(m_board);
     const uint8_t us = SideToMove();
-    return KingAttacked(KingSquare(us), us);
+    const Mask king = sets.kings & sets.Side(us);
+    return king && Attackers(sets, Lowest(king), us ^ kBlack, sets.occupied);
 }
 
 bool CMoveGen::KingCapturable() const {
@@ -269,73 +179,64 @@ void CMoveGen::RemoveMove(int index) {
     --m_count;
 }
 
-bool CMoveGen::LeavesKingAttacked(const Move& move, int king, bool inCheck, const int8_t* pinDirection) {
-    if (king < 0) return false;  // no king of ours, nothing can capture it
-    const uint8_t them = (m_board[king] & kBlack) ^ kBlack;
-    const uint8_t mover = m_board[move.from];
-    const bool kingMove = move.from == king;
-    const bool castling = kingMove && IsCastling(mover, move.from, move.to);
-
-    if (castling || IsEnPassant(move)) {
-        // Rare and with side effects beyond two squares: play it on a copy.
-        CPosition child;
-        child.CopyFrom(*this);
-        child.Apply(move);
-        return child.IsAttacked(kingMove ? move.to : king, them);
-    }
-    if (kingMove) {
-        // Lift the king so that sliders see through its old square.
-        m_board[king] = kEmpty;
-        const bool attacked = IsAttacked(move.to, them);
-        m_board[king] = mover;
-        return attacked;
-    }
-    if (inCheck) {
-        const uint8_t saved = m_board[move.to];
-        m_board[move.to] = move.piece;
-        m_board[move.from] = kEmpty;
-        const bool attacked = IsAttacked(king, them);
-        m_board[move.from] = mover;
-        m_board[move.to] = saved;
-        return attacked;
-    }
-    const int8_t pin = pinDirection[move.from];
-    return pin >= 0 && kTables.line[king][move.to] != pin;
-}
-
+// A reply can capture the king only where an enemy piece attacks its
+// square, so legality needs no replies: a king's step must land on a square
+// no enemy attacks once the king has left its own; with the king in check
+// any other move must take the single checker or step between it and the
+// king; a piece pinned against the king stays on the pin's line. Castling
+// and en passant move a second piece: they are played on a copy.
 void CMoveGen::FilterLegal() {
-    const uint8_t us = SideToMove();
-    const int king = KingSquare(us);
-    const bool inCheck = KingAttacked(king, us);
+    using namespace bitboards;
+    const PieceSets sets = ReadPieceSets(m_board);
+    const uint8_t us = SideToMove(), them = us ^ kBlack;
+    const Mask kings = sets.kings & sets.Side(us);
+    if (!kings) return;  // no king of ours, nothing can capture it
+    const int king = Lowest(kings);
+    const Mask enemy = sets.Side(them);
+    const Mask checkers = Attackers(sets, king, them, sets.occupied);
+    const bool inCheck = checkers != 0;
     // No castling out of check, nor across a square the king may not step onto.
     const uint8_t rights = CastlingRights();
     uint8_t castlingAllowed = inCheck ? 0 : rights;
 
-    // Pieces pinned against the king may only move along the pin line.
-    int8_t pinDirection[64];
-    std::memset(pinDirection, -1, sizeof pinDirection);
-    if (king >= 0) {
-        for (int d = 0; d < geometry::kDirections; ++d) {
-            const uint8_t slider = (d < geometry::kFirstStraight ? kBishop : kRook) | kQueen;
-            const uint8_t* ray = kTables.ray[king][d];
-            int shield = -1;
-            for (int i = 0, n = kTables.rayLength[king][d]; i < n; ++i) {
-                const uint8_t code = m_board[ray[i]];
-                if (code == kEmpty) continue;
-                if ((code & kBlack) == us) {
-                    if (shield >= 0) break;
-                    shield = ray[i];
-                    continue;
-                }
-                if (shield >= 0 && (code & slider)) pinDirection[shield] = static_cast<int8_t>(d);
-                break;
-            }
-        }
+    // Where a move other than the king's ends when it answers a check: on the
+    // checker or between; against two checkers nowhere.
+    Mask answers = ~Mask(0);
+    if (inCheck)
+        answers = (checkers & (checkers - 1)) ? 0 : checkers | bitboards::kTables.between[king][Lowest(checkers)];
+
+    // Enemy sliders that would see the king through exactly one of our pieces pin it.
+    Mask pinned = 0;
+    const Mask snipers = (DiagonalAttacks(king, enemy) & sets.diagonal & enemy) |
+                         (StraightAttacks(king, enemy) & sets.straight & enemy);
+    for (Mask s = snipers; s; s &= s - 1) {
+        const Mask between = bitboards::kTables.between[king][Lowest(s)] & sets.occupied;
+        if (between && !(between & (between - 1))) pinned |= between;
     }
+    const Mask kingless = sets.occupied & ~Bit(king);
 
     for (int i = 0; i < m_count; ++i) {
         Move& m = m_moves[i];
-        if (!LeavesKingAttacked(m, king, inCheck, pinDirection)) continue;
+        bool illegal;
+        if (m.from == king) {
+            if (IsCastling(m_board[king], m.from, m.to)) {
+                CPosition child;
+                child.CopyFrom(*this);
+                child.Apply(m);
+                illegal = child.IsAttacked(m.to, them);
+            } else {
+                illegal = Attackers(sets, m.to, them, kingless) != 0;
+            }
+        } else if (IsEnPassant(m)) {
+            CPosition child;
+            child.CopyFrom(*this);
+            child.Apply(m);
+            illegal = child.IsAttacked(king, them);
+        } else {
+            illegal = !(answers & Bit(m.to)) ||
+                      ((pinned & Bit(m.from)) && geometry::kTables.line[king][m.to] != geometry::kTables.line[king][m.from]);
+        }
+        if (!illegal) continue;
         if (m.from == king)
             for (const Castling& c : kCastlings)
                 if (m.from == c.kingFrom && m.to == c.kingCrosses && m.piece == c.king)

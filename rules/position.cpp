@@ -6,6 +6,7 @@
 #include <sstream>
 #include <vector>
 
+#include "rules/bitboards.h"
 #include "rules/castling.h"
 #include "rules/chess.h"
 #include "rules/geometry.h"
@@ -251,32 +252,9 @@ int CPosition::KingSquare(uint8_t colour) const {
 }
 
 bool CPosition::IsAttacked(int square, uint8_t byColour) const {
-    using geometry::kTables;
-    const int file = FileOf(square), rank = RankOf(square);
-    // A pawn attacks diagonally forward, so look one rank behind the square.
-    const int pawnRank = byColour ? rank + 1 : rank - 1;
-    if (pawnRank >= 0 && pawnRank <= 7) {
-        const uint8_t pawn = kPawn | byColour;
-        if (file > 0 && m_board[SquareOf(file - 1, pawnRank)] == pawn) return true;
-        if (file < 7 && m_board[SquareOf(file + 1, pawnRank)] == pawn) return true;
-    }
-    const uint8_t knight = kKnight | byColour;
-    for (int i = 0; i < kTables.knightCount[square]; ++i)
-        if (m_board[kTables.knight[square][i]] == knight) return true;
-    const uint8_t king = kKing | byColour;
-    for (int i = 0; i < kTables.kingCount[square]; ++i)
-        if (m_board[kTables.king[square][i]] == king) return true;
-    for (int d = 0; d < geometry::kDirections; ++d) {
-        const uint8_t slider = (d < geometry::kFirstStraight ? kBishop : kRook) | kQueen;
-        const uint8_t* ray = kTables.ray[square][d];
-        for (int i = 0; i < kTables.rayLength[square][d]; ++i) {
-            const uint8_t code = m_board[ray[i]];
-            if (code == kEmpty) continue;
-            if ((code & kBlack) == byColour && (code & slider)) return true;
-            break;
-        }
-    }
-    return false;
+    using namespace bitboards;
+    const PieceSets sets = ReadPieceSets(m_board);
+    return Attackers(sets, square, byColour, sets.occupied) != 0;
 }
 
 std::string CPosition::SetupFen(const std::string& fen, int* halfMoveClock) {
