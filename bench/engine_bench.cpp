@@ -10,6 +10,7 @@
 #include "engine/nodelist.h"
 #include "engine/search.h"
 #include "rules/movegen.h"
+#include "rules/replycounter.h"
 
 namespace {
 
@@ -30,8 +31,9 @@ void BM_ExchangeValueAfterEveryMove(benchmark::State& state) {
     const CMoveGen g = Legal(kMiddlegame);
     for (auto _ : state) {
         CEvaluator e;
+        const CReplyCounter counter(g);
         for (int16_t i = 0; i < g.m_count; ++i)
-            benchmark::DoNotOptimize(e.ExchangeValueAfter(g, g.m_moves[i], g.m_count, 4, -999999, 999999));
+            benchmark::DoNotOptimize(e.ExchangeValueAfter(counter, g, g.m_moves[i], g.m_count, 4, -999999, 999999));
     }
     state.SetItemsProcessed(state.iterations() * g.m_count);
 }

@@ -3,10 +3,12 @@
 
 #include <cstdint>
 
+#include "rules/bitboards.h"
 #include "rules/move.h"
 
 class CMoveGen;
 class CPosition;
+class CReplyCounter;
 
 class CEvaluator {
 public:
@@ -26,10 +28,14 @@ public:
     // Score of pos after the chain of recaptures on its m_lastTo, up to depth plies.
     int ExchangeValue(const CMoveGen& pos, int16_t parentCount, int depth, int alpha, int beta);
     // The same for the position after parent's move, from the side to move
-    // there; the child's replies are counted, never listed.
-    int ExchangeValueAfter(const CPosition& parent, Move move, int16_t parentCount, int depth, int alpha, int beta);
+    // there; the child's replies are counted, never listed, by counter, made
+    // on parent.
+    int ExchangeValueAfter(const CReplyCounter& counter, const CPosition& parent, Move move, int16_t parentCount,
+                           int depth, int alpha, int beta);
 
 private:
-    int Exchange(const CPosition& pos, int16_t count, const Move* recaptures, int16_t recaptureCount,
-                 int16_t parentCount, int depth, int alpha, int beta);
+    // pos is counter's base with the pieces on vacated gone to pos's m_lastTo.
+    int Exchange(const CReplyCounter& counter, const CPosition& pos, bitboards::Mask vacated, int16_t count,
+                 const Move* recaptures, int16_t recaptureCount, int16_t parentCount, int depth, int alpha,
+                 int beta);
 };

@@ -5,6 +5,7 @@
 #include "engine/blockpool.h"
 #include "engine/evaluator.h"
 #include "rules/movegen.h"
+#include "rules/replycounter.h"
 
 int64_t g_searchNodes = 0;
 
@@ -24,9 +25,10 @@ CNodeList* CNodeList::Make(const CMoveGen& pos, CBlockPool& pool) {
     CNodeList* list = new (pool.Take(Units(pos.m_count))) CNodeList(pos.m_count);
     CSearchNode* nodes = list->Nodes();
     CEvaluator evaluator;
+    const CReplyCounter counter(pos);
     for (int16_t i = 0; i < pos.m_count; ++i) {
         ++evaluator.m_nodes;
-        const int v = evaluator.ExchangeValueAfter(pos, pos.m_moves[i], pos.m_count, kExchangeDepth,
+        const int v = evaluator.ExchangeValueAfter(counter, pos, pos.m_moves[i], pos.m_count, kExchangeDepth,
                                                    -CEvaluator::kInfinity, CEvaluator::kInfinity);
         CSearchNode* node = new (nodes + i) CSearchNode;
         node->m_moveIndex = i;
