@@ -1,5 +1,6 @@
 #include "engine/nodelist.h"
 
+#include <algorithm>
 #include <new>
 
 #include "engine/blockpool.h"
@@ -12,6 +13,14 @@ int64_t g_searchNodes = 0;
 static_assert(sizeof(CNodeList) % alignof(CSearchNode) == 0, "the nodes behind a list are aligned");
 static_assert(alignof(CNodeList) <= CBlockPool::kUnit && alignof(CSearchNode) <= CBlockPool::kUnit,
               "a block's alignment serves both");
+
+namespace {
+// Above every index of a list.
+constexpr int64_t kIndexRange = 1 << 16;
+static_assert(CMoveGen::kMaxMoves < kIndexRange, "an index fits below the score in a sort key");
+// The index part of a key, whose score may be negative.
+int Remainder(int64_t key) { return static_cast<int>(((key % kIndexRange) + kIndexRange) % kIndexRange); }
+}  // namespace
 
 int CNodeList::Units(int count) {
     const std::size_t bytes = sizeof(CNodeList) + sizeof(CSearchNode) * static_cast<std::size_t>(count);
@@ -26,6 +35,10 @@ CNodeList* CNodeList::Make(const CMoveGen& pos, CBlockPool& pool) {
     CSearchNode* nodes = list->Nodes();
     CEvaluator evaluator;
     const CReplyCounter counter(pos);
+    // Score first, index second and inverted: sorted descending, equal
+    // scores keep generation order, as inserting each in front of the first
+    // lower score would.
+    int64_t keys[CMoveGen::kMaxMoves];
     for (int16_t i = 0; i < pos.m_count; ++i) {
         ++evaluator.m_nodes;
         const int v = evaluator.ExchangeValueAfter(counter, pos, pos.m_moves[i], pos.m_count, kExchangeDepth,
@@ -36,11 +49,14 @@ CNodeList* CNodeList::Make(const CMoveGen& pos, CBlockPool& pool) {
         node->m_score = -v;
         node->m_next = nullptr;
         node->m_subtree = nullptr;
-        // In front of the first lower score: equal scores keep generation order.
-        CSearchNode** link = &list->m_head;
-        while (*link && (*link)->m_score >= node->m_score) link = &(*link)->m_next;
-        node->m_next = *link;
+        keys[i] = int64_t(-v) * kIndexRange + (kIndexRange - 1 - i);
+    }
+    std::sort(keys, keys + pos.m_count, [](int64_t a, int64_t b) { return a > b; });
+    CSearchNode** link = &list->m_head;
+    for (int16_t k = 0; k < pos.m_count; ++k) {
+        CSearchNode* node = nodes + (kIndexRange - 1 - Remainder(keys[k]));
         *link = node;
+        link = &node->m_next;
     }
     list->m_best = list->m_head;
     g_searchNodes += evaluator.m_nodes;
