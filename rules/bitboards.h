@@ -82,14 +82,6 @@ struct Tables {
     Mask between[64][64];
 };
 
-// A direction runs towards higher squares when its step is positive.
-constexpr bool kRisingDirection[geometry::kDirections] = {true, true, false, false, true, false, true, false};
-// Each direction's step in square numbers, and the squares a step in it can
-// land on without wrapping round the board's edge.
-constexpr int kStep[geometry::kDirections] = {9, 7, -7, -9, 1, -1, 8, -8};
-constexpr Mask kLanding[geometry::kDirections] = {~kFileA, ~kFileH, ~kFileA, ~kFileH, ~kFileA, ~kFileH, ~Mask(0),
-                                                  ~Mask(0)};
-
 constexpr Tables MakeTables() {
     Tables t{};
     const geometry::Tables& g = geometry::kTables;
@@ -117,49 +109,85 @@ constexpr Tables MakeTables() {
 
 inline constexpr Tables kTables = MakeTables();
 
-// The squares a slider on sq reaches in direction d: up to and including the
-// first occupied square. The far end of the board stands in for a blocker
-// when there is none (its ray beyond is empty), which spares a branch.
-inline Mask RayAttacks(int sq, int d, Mask occupied) {
-    const Mask ray = kTables.ray[sq][d];
-    const Mask blockers = ray & occupied;
-    const int first = kRisingDirection[d] ? Lowest(blockers | Bit(63)) : Highest(blockers | Bit(0));
-    return ray & ~kTables.ray[first][d];
+// A direction runs towards higher squares when its step is positive.
+constexpr bool kRisingDirection[geometry::kDirections] = {true, true, false, false, true, false, true, false};
+
+// Slider attacks by lines: the occupied squares of one line, multiplied
+// onto the top byte, give the six inner squares' occupancy as an index into
+// the attacks along the first rank, spread over all ranks and cut back to
+// the line. A file is turned onto a diagonal first. The multiplications
+// carry nowhere: each square of a line lands on a bit of its own.
+constexpr Mask kFileB = kFileA << 1;
+constexpr Mask kDiagonalC2H7 = 0x0080402010080400ULL;
+constexpr Mask kAllRanks = 0x0101010101010101ULL;
+
+struct LineTables {
+    Mask diagonal[64];      // the a1-h8 way through sq, sq itself left out
+    Mask antidiagonal[64];  // the h1-a8 way
+    Mask rank[64];
+    Mask fillUp[8][64];     // first-rank attacks from a file, on every rank
+    Mask fileA[8][64];      // attacks along the a-file from a rank
+};
+
+// Attacks along eight squares from index from, with the six inner squares'
+// occupancy in occupancy (bit 0 the second square): up to and including the
+// first occupied square each way.
+constexpr uint8_t LineAttacks(int from, int occupancy) {
+    const int occupied = occupancy << 1;
+    uint8_t attacks = 0;
+    for (int i = from + 1; i < 8; ++i) {
+        attacks = static_cast<uint8_t>(attacks | (1 << i));
+        if (occupied & (1 << i)) break;
+    }
+    for (int i = from - 1; i >= 0; --i) {
+        attacks = static_cast<uint8_t>(attacks | (1 << i));
+        if (occupied & (1 << i)) break;
+    }
+    return attacks;
 }
 
+constexpr LineTables MakeLineTables() {
+    LineTables t{};
+    for (int sq = 0; sq < 64; ++sq) {
+        t.diagonal[sq] = kTables.ray[sq][0] | kTables.ray[sq][3];
+        t.antidiagonal[sq] = kTables.ray[sq][1] | kTables.ray[sq][2];
+        t.rank[sq] = kTables.ray[sq][4] | kTables.ray[sq][5];
+    }
+    for (int from = 0; from < 8; ++from) {
+        for (int occupancy = 0; occupancy < 64; ++occupancy) {
+            const uint8_t attacks = LineAttacks(from, occupancy);
+            t.fillUp[from][occupancy] = kAllRanks * attacks;
+            // The file's index comes reversed: bit 0 is the seventh rank.
+            int reversed = 0;
+            for (int i = 0; i < 6; ++i)
+                if (occupancy & (1 << i)) reversed |= 1 << (5 - i);
+            const uint8_t up = LineAttacks(from, reversed);
+            for (int rank = 0; rank < 8; ++rank)
+                if (up & (1 << rank)) t.fileA[from][occupancy] |= Mask(1) << (8 * rank);
+        }
+    }
+    return t;
+}
+
+inline constexpr LineTables kLines = MakeLineTables();
+
+inline Mask LineAttacks(Mask line, int sq, Mask occupied) {
+    return line & kLines.fillUp[sq & 7][((line & occupied) * kFileB) >> 58];
+}
+
+inline Mask FileAttacks(int sq, Mask occupied) {
+    const Mask file = kFileA & (occupied >> (sq & 7));
+    return kLines.fileA[sq >> 3][(file * kDiagonalC2H7) >> 58] << (sq & 7);
+}
+
+// What a bishop (a rook) on sq reaches: each way up to and including the
+// first occupied square.
 inline Mask DiagonalAttacks(int sq, Mask occupied) {
-    return RayAttacks(sq, 0, occupied) | RayAttacks(sq, 1, occupied) | RayAttacks(sq, 2, occupied) |
-           RayAttacks(sq, 3, occupied);
+    return LineAttacks(kLines.diagonal[sq], sq, occupied) | LineAttacks(kLines.antidiagonal[sq], sq, occupied);
 }
 
 inline Mask StraightAttacks(int sq, Mask occupied) {
-    return RayAttacks(sq, 4, occupied) | RayAttacks(sq, 5, occupied) | RayAttacks(sq, 6, occupied) |
-           RayAttacks(sq, 7, occupied);
-}
-
-// One step of every square of m in direction D, without wrapping.
-template <int D>
-inline Mask Step(Mask m) {
-    constexpr int s = kStep[D];
-    return (s > 0 ? m << s : m >> -s) & kLanding[D];
-}
-
-// The squares the sliders reach in direction D, each up to and including its
-// first occupied square (a fill through the empty squares, doubling the
-// distance each round). Two sliders of one side never reach the same square
-// in one direction: the one behind stops at the one in front. So the bits
-// count the moves one by one.
-template <int D>
-inline Mask SlideTargets(Mask sliders, Mask empty) {
-    constexpr int s = kStep[D];
-    auto shift = [](Mask m, int by) { return by > 0 ? m << by : m >> -by; };
-    Mask pass = empty & kLanding[D];
-    sliders |= pass & shift(sliders, s);
-    pass &= shift(pass, s);
-    sliders |= pass & shift(sliders, 2 * s);
-    pass &= shift(pass, 2 * s);
-    sliders |= pass & shift(sliders, 4 * s);
-    return Step<D>(sliders);
+    return LineAttacks(kLines.rank[sq], sq, occupied) | FileAttacks(sq, occupied);
 }
 
 // Occupied squares and Black's squares of a board of piece codes (0 empty,

@@ -11,13 +11,10 @@
 #include "rules/replycounter.h"
 
 using namespace chess;
-using geometry::kTables;
 
 namespace {
 
 constexpr const char* kBadIndexText = "ierr";
-
-inline bool IsEnemy(uint8_t code, uint8_t us) { return code != kEmpty && (code & kBlack) != us; }
 
 }  // namespace
 
@@ -27,107 +24,119 @@ void CMoveGen::AddMove(uint8_t from, uint8_t to, uint8_t piece, uint8_t flags) {
 
 namespace {
 
-// Appends moves to a list through a pointer of its own: a store through the
-// list's bytes could alias the count, which would be read back every move.
+// Appends one piece's moves to a list through a pointer of its own: a store
+// through the list's bytes could alias the count, which would be read back
+// every move. The rights a move keeps are the piece's, less those of a
+// rook's corner it lands on.
 struct Appender {
     Move* out;
-    void Add(uint8_t from, uint8_t to, uint8_t piece, uint8_t flags) { *out++ = ListedMove(from, to, piece, flags); }
+    uint8_t from;
+    uint8_t piece;
+    uint8_t kept;  // the rights in force less those the piece gives up by leaving
+
+    void Piece(uint8_t square, uint8_t code, uint8_t rights) {
+        from = square;
+        piece = code;
+        kept = rights & kRightsKept.leaving[square];
+    }
+    void Add(uint8_t to, uint8_t extra) { Add(to, piece, extra); }
+    void Add(uint8_t to, uint8_t code, uint8_t extra) {
+        *out++ = Move{from, to, code, static_cast<uint8_t>((kept & kRightsKept.landing[to]) | extra)};
+    }
     // A promotion's four kinds, in the order of kPromotionKinds.
-    void AddPromotions(uint8_t from, uint8_t to, uint8_t colour, uint8_t flags) {
-        for (uint8_t kind : kPromotionKinds) Add(from, to, kind | colour, flags);
+    void AddPromotions(uint8_t to, uint8_t colour, uint8_t extra) {
+        for (uint8_t kind : kPromotionKinds) Add(to, kind | colour, extra | kPromotionFlag);
     }
 };
-
-// All moves of one pawn: en passant, the push (or its four promotions) and
-// the double step, then the captures towards the a-file and the h-file.
-inline void GeneratePawn(const CPosition& p, int sq, uint8_t piece, const PawnRanks& ranks, Appender& list) {
-    const uint8_t* board = p.m_board;
-    const uint8_t us = piece & kBlack;
-    const int file = FileOf(sq), rank = RankOf(sq);
-    const uint8_t rights = p.CastlingRights();
-    const uint8_t from = static_cast<uint8_t>(sq);
-    const uint8_t ahead = static_cast<uint8_t>(sq + ranks.forward);
-
-    // Right after an enemy pawn's double step beside this pawn.
-    if (rank == ranks.passant && RankOf(p.m_lastFrom) == ranks.enemyStart && RankOf(p.m_lastTo) == rank &&
-        board[p.m_lastTo] == (kPawn | (us ^ kBlack))) {
-        const int side = FileOf(p.m_lastTo) - file;
-        if (side == -1 || side == 1) list.Add(from, static_cast<uint8_t>(ahead + side), piece, rights | kCaptureFlag);
-    }
-
-    if (board[ahead] == kEmpty) {
-        if (rank == ranks.promotion) {
-            list.AddPromotions(from, ahead, us, rights | kPromotionFlag);
-        } else {
-            list.Add(from, ahead, piece, rights);
-            if (rank == ranks.doubleStep && board[ahead + ranks.forward] == kEmpty)
-                list.Add(from, static_cast<uint8_t>(ahead + ranks.forward), piece, rights);
-        }
-    }
-
-    for (int side = -1; side <= 1; side += 2) {
-        if (file + side < 0 || file + side > 7) continue;
-        const uint8_t to = static_cast<uint8_t>(ahead + side);
-        if (!IsEnemy(board[to], us)) continue;
-        if (rank == ranks.promotion) {
-            list.AddPromotions(from, to, us, rights | kPromotionFlag | kCaptureFlag);
-        } else {
-            list.Add(from, to, piece, rights | kCaptureFlag);
-        }
-    }
-}
 
 }  // namespace
 
 // The own pieces come from a square set in ascending order; a slider's
-// reach in one direction is a set too, read off in the ray's own order.
+// reach is a set, split by direction and read off in each ray's order. The
+// pawns' pushes and captures are looked up in sets made once for all.
 void CMoveGen::Generate() {
     using namespace bitboards;
     const uint8_t* board = m_board;
     Mask occupied, black;
     Occupancy(board, &occupied, &black);
     const uint8_t us = SideToMove();
-    const Mask own = us ? black : occupied & ~black;
-    const Mask enemy = occupied & ~own;
-    const PawnRanks pawnRanks = PawnRanksOf(us == 0);
+    const bool white = us == 0;
+    const Mask own = white ? occupied & ~black : black;
+    const Mask enemy = occupied & ~own, empty = ~occupied;
+    const PawnRanks ranks = PawnRanksOf(white);
     const uint8_t rights = CastlingRights();
-    const uint8_t capture = rights | kCaptureFlag;
-    Appender list{m_moves};
+    // Right after an enemy pawn's double step, the pawns beside it may take it.
+    const bool passant = RankOf(m_lastFrom) == ranks.enemyStart && RankOf(m_lastTo) == ranks.passant &&
+                         board[m_lastTo] == (kPawn | (us ^ kBlack));
+    Appender list{m_moves, 0, 0, 0};
 
     for (Mask pieces = own; pieces; pieces &= pieces - 1) {
         const int sq = Lowest(pieces);
         const uint8_t piece = board[sq];
-        const uint8_t from = static_cast<uint8_t>(sq);
         const uint8_t kind = KindOf(piece);
+        list.Piece(static_cast<uint8_t>(sq), piece, rights);
 
         if (kind & (kQueen | kBishop | kRook)) {
+            const Mask reach = ((kind & kRook) ? 0 : DiagonalAttacks(sq, occupied)) |
+                               ((kind & kBishop) ? 0 : StraightAttacks(sq, occupied));
+            const Mask moves = reach & ~own;
+            if (!moves) continue;
             const int first = kind == kRook ? geometry::kFirstStraight : 0;
             const int last = kind == kBishop ? geometry::kFirstStraight : geometry::kDirections;
             for (int d = first; d < last; ++d) {
-                Mask reach = RayAttacks(sq, d, occupied) & ~own;
+                Mask ray = moves & bitboards::kTables.ray[sq][d];
                 const bool rising = kRisingDirection[d];
-                while (reach) {
-                    const int to = rising ? Lowest(reach) : Highest(reach);
-                    reach ^= Bit(to);
-                    list.Add(from, static_cast<uint8_t>(to), piece, (enemy & Bit(to)) ? capture : rights);
+                while (ray) {
+                    const int to = rising ? Lowest(ray) : Highest(ray);
+                    ray ^= Bit(to);
+                    list.Add(static_cast<uint8_t>(to), (enemy & Bit(to)) ? kCaptureFlag : 0);
                 }
             }
         } else if (kind == kKnight || kind == kKing) {
             const uint8_t* steps = kind == kKnight ? geometry::kTables.knight[sq] : geometry::kTables.king[sq];
             const int n = kind == kKnight ? geometry::kTables.knightCount[sq] : geometry::kTables.kingCount[sq];
             for (int i = 0; i < n; ++i) {
-                const uint8_t target = board[steps[i]];
-                if (target == kEmpty)
-                    list.Add(from, steps[i], piece, rights);
-                else if ((target & kBlack) != us)
-                    list.Add(from, steps[i], piece, capture);
+                const Mask to = Bit(steps[i]);
+                if (empty & to)
+                    list.Add(steps[i], 0);
+                else if (enemy & to)
+                    list.Add(steps[i], kCaptureFlag);
             }
             // After the king's steps, for a king on its castling square.
-            if (kind == kKing)
+            if (kind == kKing && rights)
                 for (const Castling& c : kCastlings)
-                    if (c.kingFrom == sq && CastlingOpen(c, board, rights)) list.Add(c.kingFrom, c.kingTo, piece, rights);
+                    if (c.kingFrom == sq && CastlingOpen(c, board, rights)) list.Add(c.kingTo, 0);
         } else if (kind == kPawn) {
-            GeneratePawn(*this, sq, piece, pawnRanks, list);
+            // En passant, the push (or its four promotions) and the double
+            // step, then the captures towards the a-file and the h-file.
+            const int file = FileOf(sq), rank = RankOf(sq);
+            const uint8_t ahead = static_cast<uint8_t>(sq + ranks.forward);
+            if (passant && rank == ranks.passant) {
+                const int side = FileOf(m_lastTo) - file;
+                if (side == -1 || side == 1) list.Add(static_cast<uint8_t>(ahead + side), kCaptureFlag);
+            }
+            const bool promotes = rank == ranks.promotion;
+            if (empty & Bit(ahead)) {
+                if (promotes) {
+                    list.AddPromotions(ahead, us, 0);
+                } else {
+                    list.Add(ahead, 0);
+                    const uint8_t twoAhead = static_cast<uint8_t>(ahead + ranks.forward);
+                    if (rank == ranks.doubleStep && (empty & Bit(twoAhead))) list.Add(twoAhead, 0);
+                }
+            }
+            if (file > 0 && (enemy & Bit(ahead - 1))) {
+                if (promotes)
+                    list.AddPromotions(static_cast<uint8_t>(ahead - 1), us, kCaptureFlag);
+                else
+                    list.Add(static_cast<uint8_t>(ahead - 1), kCaptureFlag);
+            }
+            if (file < 7 && (enemy & Bit(ahead + 1))) {
+                if (promotes)
+                    list.AddPromotions(static_cast<uint8_t>(ahead + 1), us, kCaptureFlag);
+                else
+                    list.Add(static_cast<uint8_t>(ahead + 1), kCaptureFlag);
+            }
         }
     }
     m_count = static_cast<int16_t>(list.out - m_moves);
@@ -184,7 +193,8 @@ void CMoveGen::RemoveMove(int index) {
 // no enemy attacks once the king has left its own; with the king in check
 // any other move must take the single checker or step between it and the
 // king; a piece pinned against the king stays on the pin's line. Castling
-// and en passant move a second piece: they are played on a copy.
+// and en passant move a second piece: they are played on a copy. Moves of
+// the other pieces need no look when the king is not in check.
 void CMoveGen::FilterLegal() {
     using namespace bitboards;
     const PieceSets sets = ReadPieceSets(m_board);
@@ -193,7 +203,22 @@ void CMoveGen::FilterLegal() {
     if (!kings) return;  // no king of ours, nothing can capture it
     const int king = Lowest(kings);
     const Mask enemy = sets.Side(them);
-    const Mask checkers = Attackers(sets, king, them, sets.occupied);
+
+    // Enemy sliders that see the king through nothing are checkers; through
+    // exactly one piece, ours by construction, they pin it.
+    Mask checkers = enemy & ((bitboards::kTables.pawnCapture[us ? 1 : 0][king] & sets.pawns) |
+                             (bitboards::kTables.knight[king] & sets.knights) |
+                             (bitboards::kTables.king[king] & sets.kings));
+    Mask pinned = 0;
+    const Mask snipers = (DiagonalAttacks(king, enemy) & sets.diagonal & enemy) |
+                         (StraightAttacks(king, enemy) & sets.straight & enemy);
+    for (Mask s = snipers; s; s &= s - 1) {
+        const Mask between = bitboards::kTables.between[king][Lowest(s)] & sets.occupied;
+        if (!between)
+            checkers |= s & -s;
+        else if (!(between & (between - 1)))
+            pinned |= between;
+    }
     const bool inCheck = checkers != 0;
     // No castling out of check, nor across a square the king may not step onto.
     const uint8_t rights = CastlingRights();
@@ -205,18 +230,20 @@ void CMoveGen::FilterLegal() {
     if (inCheck)
         answers = (checkers & (checkers - 1)) ? 0 : checkers | bitboards::kTables.between[king][Lowest(checkers)];
 
-    // Enemy sliders that would see the king through exactly one of our pieces pin it.
-    Mask pinned = 0;
-    const Mask snipers = (DiagonalAttacks(king, enemy) & sets.diagonal & enemy) |
-                         (StraightAttacks(king, enemy) & sets.straight & enemy);
-    for (Mask s = snipers; s; s &= s - 1) {
-        const Mask between = bitboards::kTables.between[king][Lowest(s)] & sets.occupied;
-        if (between && !(between & (between - 1))) pinned |= between;
+    // The pieces whose moves need a look: the king, pinned pieces, pawns
+    // that may take en passant, and in check all.
+    Mask looked = inCheck ? ~Mask(0) : Bit(king) | pinned;
+    const uint8_t lastTo = m_lastTo;
+    if (KindOf(m_board[lastTo]) == kPawn) {
+        const Mask beside = ((Bit(lastTo) << 1) & ~kFileA) | ((Bit(lastTo) >> 1) & ~kFileH);
+        looked |= beside & sets.pawns;
     }
     const Mask kingless = sets.occupied & ~Bit(king);
 
+    int marked = 0;
     for (int i = 0; i < m_count; ++i) {
         Move& m = m_moves[i];
+        if (!(looked & Bit(m.from))) continue;
         bool illegal;
         if (m.from == king) {
             if (IsCastling(m_board[king], m.from, m.to)) {
@@ -242,24 +269,29 @@ void CMoveGen::FilterLegal() {
                 if (m.from == c.kingFrom && m.to == c.kingCrosses && m.piece == c.king)
                     castlingAllowed &= static_cast<uint8_t>(~c.right);
         m.to = kNoSquare;
+        ++marked;
     }
 
     // After every move was tried, so that the order of the king's steps does not matter.
     if (castlingAllowed != rights) {
         for (int i = 0; i < m_count; ++i) {
             Move& m = m_moves[i];
-            if (m.from != king) continue;
+            if (m.from != king || m.to == kNoSquare) continue;
             for (const Castling& c : kCastlings)
-                if (m.from == c.kingFrom && m.to == c.kingTo && m.piece == c.king && !(castlingAllowed & c.right))
+                if (m.from == c.kingFrom && m.to == c.kingTo && m.piece == c.king && !(castlingAllowed & c.right)) {
                     m.to = kNoSquare;
+                    ++marked;
+                }
         }
     }
 
-    for (int i = 0; i < m_count;) {
-        if (m_moves[i].to == kNoSquare)
+    for (int i = 0; marked > 0 && i < m_count;) {
+        if (m_moves[i].to == kNoSquare) {
             RemoveMove(i);
-        else
+            --marked;
+        } else {
             ++i;
+        }
     }
 }
 
