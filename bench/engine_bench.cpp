@@ -32,8 +32,9 @@ void BM_ExchangeValueAfterEveryMove(benchmark::State& state) {
     for (auto _ : state) {
         CEvaluator e;
         const CReplyCounter counter(g);
+        const CEvaluator::Base base = CEvaluator::BaseOf(counter, g);
         for (int16_t i = 0; i < g.m_count; ++i)
-            benchmark::DoNotOptimize(e.ExchangeValueAfter(counter, g, g.m_moves[i], g.m_count, 4, -999999, 999999));
+            benchmark::DoNotOptimize(e.ExchangeValueAfter(base, g, g.m_moves[i], g.m_count, 4, -999999, 999999));
     }
     state.SetItemsProcessed(state.iterations() * g.m_count);
 }

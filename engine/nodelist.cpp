@@ -35,13 +35,14 @@ CNodeList* CNodeList::Make(const CMoveGen& pos, CBlockPool& pool) {
     CSearchNode* nodes = list->Nodes();
     CEvaluator evaluator;
     const CReplyCounter counter(pos);
+    const CEvaluator::Base base = CEvaluator::BaseOf(counter, pos);
     // Score first, index second and inverted: sorted descending, equal
     // scores keep generation order, as inserting each in front of the first
     // lower score would.
     int64_t keys[CMoveGen::kMaxMoves];
     for (int16_t i = 0; i < pos.m_count; ++i) {
         ++evaluator.m_nodes;
-        const int v = evaluator.ExchangeValueAfter(counter, pos, pos.m_moves[i], pos.m_count, kExchangeDepth,
+        const int v = evaluator.ExchangeValueAfter(base, pos, pos.m_moves[i], pos.m_count, kExchangeDepth,
                                                    -CEvaluator::kInfinity, CEvaluator::kInfinity);
         CSearchNode* node = new (nodes + i) CSearchNode;
         node->m_moveIndex = i;

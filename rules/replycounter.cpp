@@ -27,6 +27,17 @@ inline Mask Reach(const PieceSets& sets, int sq, Mask occupied) {
     return reach;
 }
 
+// The same for a piece of the base, whose reach there is known: a knight's
+// and a king's do not depend on the board.
+inline Mask ReachNow(const PieceSets& sets, int sq, Mask known, Mask occupied) {
+    const Mask bit = Bit(sq);
+    if (!((sets.diagonal | sets.straight) & bit)) return known;
+    Mask reach = 0;
+    if (sets.diagonal & bit) reach |= DiagonalAttacks(sq, occupied);
+    if (sets.straight & bit) reach |= StraightAttacks(sq, occupied);
+    return reach;
+}
+
 }  // namespace
 
 CReplyCounter::CReplyCounter(const CPosition& base) : m_sets(ReadPieceSets(base.m_board)), m_watchers{} {
@@ -73,7 +84,7 @@ int16_t CReplyCounter::Count(const CPosition& position, Mask vacated, int target
     Mask attackers = 0;
     for (Mask pieces = touched & side.pieces & ~changed; pieces; pieces &= pieces - 1) {
         const int sq = Lowest(pieces);
-        const Mask reach = Reach(m_sets, sq, occupied);
+        const Mask reach = ReachNow(m_sets, sq, m_reach[sq], occupied);
         count += bitboards::Count(reach & free) - m_moves[sq];
         if (reach & targetBit) attackers |= Bit(sq);
     }
@@ -117,15 +128,16 @@ int16_t CReplyCounter::Count(const CPosition& position, Mask vacated, int target
     const uint8_t capture = rights | kCaptureFlag;
     const bool promoting = lastRank & targetBit;
     const uint8_t to = static_cast<uint8_t>(target);
+    Move* out = onTarget;
     for (; attackers; attackers &= attackers - 1) {
         const uint8_t from = static_cast<uint8_t>(Lowest(attackers));
         const uint8_t piece = board[from];
         if (promoting && KindOf(piece) == kPawn) {
-            for (uint8_t kind : kPromotionKinds)
-                onTarget[(*kept)++] = ListedMove(from, to, kind | us, capture | kPromotionFlag);
+            for (uint8_t kind : kPromotionKinds) *out++ = ListedMove(from, to, kind | us, capture | kPromotionFlag);
         } else {
-            onTarget[(*kept)++] = ListedMove(from, to, piece, capture);
+            *out++ = ListedMove(from, to, piece, capture);
         }
     }
+    *kept = static_cast<int16_t>(out - onTarget);
     return static_cast<int16_t>(count);
 }
