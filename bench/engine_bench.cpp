@@ -45,7 +45,7 @@ void BM_RootListInitial(benchmark::State& state) {
     CBlockPool pool;
     for (auto _ : state) {
         CNodeList* list = CNodeList::Make(g, pool);
-        benchmark::DoNotOptimize(list->m_head);
+        benchmark::DoNotOptimize(list->m_best);
         CNodeList::Free(list, pool);
     }
 }
@@ -56,7 +56,7 @@ void BM_RootListMiddlegame(benchmark::State& state) {
     CBlockPool pool;
     for (auto _ : state) {
         CNodeList* list = CNodeList::Make(g, pool);
-        benchmark::DoNotOptimize(list->m_head);
+        benchmark::DoNotOptimize(list->m_best);
         CNodeList::Free(list, pool);
     }
 }
