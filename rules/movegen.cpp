@@ -24,24 +24,37 @@ void CMoveGen::AddMove(uint8_t from, uint8_t to, uint8_t piece, uint8_t flags) {
 
 namespace {
 
+// A move's code keeps the rights of the corner it lands on only if no rook
+// is taken or leaves there.
+struct LandingCodes {
+    uint32_t code[kSquares];
+};
+constexpr LandingCodes MakeLandingCodes() {
+    LandingCodes t{};
+    for (int sq = 0; sq < kSquares; ++sq) t.code[sq] = 0x00FFFFFFu | uint32_t(kRightsKept.landing[sq]) << 24;
+    return t;
+}
+constexpr LandingCodes kLanding = MakeLandingCodes();
+
 // Appends one piece's moves to a list through a pointer of its own: a store
 // through the list's bytes could alias the count, which would be read back
 // every move. The rights a move keeps are the piece's, less those of a
 // rook's corner it lands on.
 struct Appender {
     Move* out;
-    uint8_t from;
-    uint8_t piece;
-    uint8_t kept;  // the rights in force less those the piece gives up by leaving
+    // The piece's move with no target yet: from-square, piece, and the
+    // rights in force less those the piece gives up by leaving.
+    uint32_t head;
 
     void Piece(uint8_t square, uint8_t code, uint8_t rights) {
-        from = square;
-        piece = code;
-        kept = rights & kRightsKept.leaving[square];
+        head = Move{square, 0, code, static_cast<uint8_t>(rights & kRightsKept.leaving[square])}.Code();
     }
-    void Add(uint8_t to, uint8_t extra) { Add(to, piece, extra); }
+    void Add(uint8_t to, uint8_t extra) {
+        *out++ = Move::FromCode((head & kLanding.code[to]) | uint32_t(to) << 8 | uint32_t(extra) << 24);
+    }
     void Add(uint8_t to, uint8_t code, uint8_t extra) {
-        *out++ = Move{from, to, code, static_cast<uint8_t>((kept & kRightsKept.landing[to]) | extra)};
+        *out++ = Move::FromCode(((head & kLanding.code[to]) & 0xFF00FFFFu) | uint32_t(to) << 8 |
+                                uint32_t(code) << 16 | uint32_t(extra) << 24);
     }
     // A promotion's four kinds, in the order of kPromotionKinds.
     void AddPromotions(uint8_t to, uint8_t colour, uint8_t extra) {
@@ -68,7 +81,7 @@ void CMoveGen::Generate() {
     // Right after an enemy pawn's double step, the pawns beside it may take it.
     const bool passant = RankOf(m_lastFrom) == ranks.enemyStart && RankOf(m_lastTo) == ranks.passant &&
                          board[m_lastTo] == (kPawn | (us ^ kBlack));
-    Appender list{m_moves, 0, 0, 0};
+    Appender list{m_moves, 0};
 
     for (Mask pieces = own; pieces; pieces &= pieces - 1) {
         const int sq = Lowest(pieces);
