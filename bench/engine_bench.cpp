@@ -9,6 +9,7 @@
 #include "engine/nodelist.h"
 #include "engine/search.h"
 #include "rules/movegen.h"
+#include "rules/replycounter.h"
 
 namespace {
 
@@ -29,8 +30,10 @@ void BM_ExchangeValueAfterEveryMove(benchmark::State& state) {
     const CMoveGen g = Legal(kMiddlegame);
     for (auto _ : state) {
         CEvaluator e;
+        const CReplyCounter counter(g);
+        const CEvaluator::Base base = CEvaluator::BaseOf(counter, g);
         for (int16_t i = 0; i < g.m_count; ++i)
-            benchmark::DoNotOptimize(e.ExchangeValueAfter(g, g.m_moves[i], g.m_count, 4, -999999, 999999));
+            benchmark::DoNotOptimize(e.ExchangeValueAfter(base, g, g.m_moves[i], g.m_count, 4, -999999, 999999));
     }
     state.SetItemsProcessed(state.iterations() * g.m_count);
 }
@@ -41,7 +44,7 @@ void BM_RootListInitial(benchmark::State& state) {
     CBlockPool pool;
     for (auto _ : state) {
         CNodeList* list = CNodeList::Make(g, pool);
-        benchmark::DoNotOptimize(list->m_head);
+        benchmark::DoNotOptimize(list->m_best);
         CNodeList::Free(list, pool);
     }
 }
@@ -52,7 +55,7 @@ void BM_RootListMiddlegame(benchmark::State& state) {
     CBlockPool pool;
     for (auto _ : state) {
         CNodeList* list = CNodeList::Make(g, pool);
-        benchmark::DoNotOptimize(list->m_head);
+        benchmark::DoNotOptimize(list->m_best);
         CNodeList::Free(list, pool);
     }
 }

@@ -3,10 +3,12 @@
 
 #include <cstdint>
 
+#include "rules/bitboards.h"
 #include "rules/move.h"
 
 class CMoveGen;
 class CPosition;
+class CReplyCounter;
 
 class CEvaluator {
 public:
@@ -25,11 +27,26 @@ public:
     static int Evaluate(const CPosition& pos, int16_t count, int16_t parentCount);
     // Score of pos after the chain of recaptures on its m_lastTo, up to depth plies.
     int ExchangeValue(const CMoveGen& pos, int16_t parentCount, int depth, int alpha, int beta);
+    // The position a chain of captures starts from: its reply counter and
+    // its development term, which stays while no changed square is one the
+    // term reads.
+    struct Base {
+        const CReplyCounter& counter;
+        int development;
+    };
+    // counter is made on pos.
+    static Base BaseOf(const CReplyCounter& counter, const CPosition& pos);
     // The same for the position after parent's move, from the side to move
-    // there; the child's replies are counted, never listed.
-    int ExchangeValueAfter(const CPosition& parent, Move move, int16_t parentCount, int depth, int alpha, int beta);
+    // there; the child's replies are counted, never listed, from base, made
+    // on parent.
+    int ExchangeValueAfter(const Base& base, const CPosition& parent, Move move, int16_t parentCount, int depth,
+                           int alpha, int beta);
 
 private:
-    int Exchange(const CPosition& pos, int16_t count, const Move* recaptures, int16_t recaptureCount,
-                 int16_t parentCount, int depth, int alpha, int beta);
+    // The score with the development term given rather than read off the board.
+    static int Score(const CPosition& pos, int16_t count, int16_t parentCount, int development);
+    // pos is the base with the pieces on vacated gone to pos's m_lastTo.
+    int Exchange(const Base& base, const CPosition& pos, bitboards::Mask vacated, int16_t count,
+                 const Move* recaptures, int16_t recaptureCount, int16_t parentCount, int depth, int alpha,
+                 int beta);
 };

@@ -1,7 +1,7 @@
 // The children of one position, scored once by the exchange search and kept
 // in descending score order; owns its nodes and, through them, their subtrees.
-// A list and its nodes, in generation order and chained by score, live in one
-// block of the search's pool.
+// A list and its nodes, in that order, live in one block of the search's
+// pool: a deep tree holds millions of them, so a node is kept small.
 #pragma once
 
 #include <cstdint>
@@ -28,14 +28,17 @@ public:
     CNodeList(const CNodeList&) = delete;
     CNodeList& operator=(const CNodeList&) = delete;
 
-    CSearchNode* m_head = nullptr;
+    // The nodes in list order, from the highest score; First() == End()
+    // for a position without moves.
+    CSearchNode* First() const { return const_cast<CSearchNode*>(reinterpret_cast<const CSearchNode*>(this + 1)); }
+    CSearchNode* End() const { return First() + m_count; }
+    int16_t Count() const { return m_count; }
+
     CSearchNode* m_best = nullptr;  // best of the latest search of this position
 
 private:
     explicit CNodeList(int16_t count) : m_count(count) {}
     ~CNodeList() = default;
-    // The nodes follow the list in its block.
-    CSearchNode* Nodes() { return reinterpret_cast<CSearchNode*>(this + 1); }
     static int Units(int count);
 
     int16_t m_count;

@@ -85,7 +85,7 @@ int CSearch::SearchNode(const CMoveGen& pos, CNodeList** slot, CSearchResult* re
     }
     CNodeList* list = *slot;
     CMoveGen child;
-    for (CSearchNode* node = list->m_head; node; node = node->m_next) {
+    for (CSearchNode* node = list->First(), *end = list->End(); node != end; ++node) {
         CSearchResult* next = result->NextPly();
         int v;
         if (depth == 0) {
@@ -141,16 +141,21 @@ bool CSearch::CheckTime() {
 }
 
 int CSearch::PrincipalVariation(char* out, int size) const {
+    // The nodes keep no texts: the positions along the variation tell them.
     int count = 0, used = 0;
     out[0] = '\0';
+    CMoveGen pos = m_rootPos, child;
+    char text[CMoveGen::kCoordTextSize];
     for (const CNodeList* list = m_root; list && list->m_best; list = list->m_best->m_subtree) {
-        const char* text = list->m_best->m_text;
+        pos.CoordText(list->m_best->m_moveIndex, text);
         const int length = static_cast<int>(std::strlen(text));
         if (used + length + 2 > size) break;
         if (count) out[used++] = ' ';
         std::memcpy(out + used, text, length + 1);
         used += length;
         ++count;
+        child.MakeChild(pos, list->m_best->m_moveIndex);
+        pos = child;
     }
     return count;
 }

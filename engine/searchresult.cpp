@@ -3,9 +3,9 @@
 #include "engine/nodelist.h"
 
 CSearchResult::CSearchResult(const CNodeList* list) {
-    if (list && list->m_head) {
-        m_best = list->m_head;
-        m_score = list->m_head->m_score;
+    if (list && list->Count()) {
+        m_best = list->First();
+        m_score = list->First()->m_score;
     }
 }
 

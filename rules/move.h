@@ -12,8 +12,12 @@ struct Move {
     uint8_t piece;
     uint8_t flags;
 
-    uint32_t Code() const {
+    constexpr uint32_t Code() const {
         return uint32_t(from) | uint32_t(to) << 8 | uint32_t(piece) << 16 | uint32_t(flags) << 24;
+    }
+    static constexpr Move FromCode(uint32_t code) {
+        return Move{static_cast<uint8_t>(code), static_cast<uint8_t>(code >> 8), static_cast<uint8_t>(code >> 16),
+                    static_cast<uint8_t>(code >> 24)};
     }
     bool operator==(const Move& o) const { return Code() == o.Code(); }
     bool operator!=(const Move& o) const { return !(*this == o); }

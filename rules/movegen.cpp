@@ -6,240 +6,169 @@
 #include "rules/bitboards.h"
 #include "rules/castling.h"
 #include "rules/chess.h"
+#include "rules/generation.h"
 #include "rules/geometry.h"
+#include "rules/replycounter.h"
 
 using namespace chess;
-using geometry::kTables;
 
 namespace {
 
-constexpr uint8_t kPromotionKinds[] = {kQueen, kRook, kBishop, kKnight};
-constexpr int kPromotionCount = sizeof kPromotionKinds / sizeof kPromotionKinds[0];
-
-// A pawn's ranks: it moves forward, may step twice from its start, promotes
-// from the rank before the last, and takes en passant on the rank the
-// enemy's double step lands on.
-struct PawnRanks {
-    int forward;
-    int doubleStep;
-    int promotion;
-    int passant;
-    int enemyStart;
-};
-// Chosen once per list, as values: looked up per pawn in a table they made
-// perft 4% slower.
-constexpr PawnRanks PawnRanksOf(bool white) {
-    return white ? PawnRanks{8, 1, 6, 4, 6} : PawnRanks{-8, 6, 1, 3, 1};
-}
-
 constexpr const char* kBadIndexText = "ierr";
-
-inline bool IsEnemy(uint8_t code, uint8_t us) { return code != kEmpty && (code & kBlack) != us; }
-
-// Writes a move as lists hold it: its flags keep only the castling rights
-// that survive it.
-inline void ListMove(Move& m, uint8_t from, uint8_t to, uint8_t piece, uint8_t flags) {
-    m.from = from;
-    m.to = to;
-    m.piece = piece;
-    m.flags = FlagsAfter(from, to, flags);
-}
 
 }  // namespace
 
 void CMoveGen::AddMove(uint8_t from, uint8_t to, uint8_t piece, uint8_t flags) {
-    ListMove(m_moves[m_count++], from, to, piece, flags);
+    m_moves[m_count++] = ListedMove(from, to, piece, flags);
 }
 
 namespace {
 
-// A sink takes the generator's moves one by one, and a promotion's four
-// kinds, in the order of kPromotionKinds, in one call.
-struct StoreSink {
-    CMoveGen& gen;
-    void Add(uint8_t from, uint8_t to, uint8_t piece, uint8_t flags) { gen.AddMove(from, to, piece, flags); }
-    void AddPromotions(uint8_t from, uint8_t to, uint8_t colour, uint8_t flags) {
-        for (uint8_t kind : kPromotionKinds) gen.AddMove(from, to, kind | colour, flags);
+// A move's code keeps the rights of the corner it lands on only if no rook
+// is taken or leaves there.
+struct LandingCodes {
+    uint32_t code[kSquares];
+};
+constexpr LandingCodes MakeLandingCodes() {
+    LandingCodes t{};
+    for (int sq = 0; sq < kSquares; ++sq) t.code[sq] = 0x00FFFFFFu | uint32_t(kRightsKept.landing[sq]) << 24;
+    return t;
+}
+constexpr LandingCodes kLanding = MakeLandingCodes();
+
+// Appends one piece's moves to a list through a pointer of its own: a store
+// through the list's bytes could alias the count, which would be read back
+// every move. The rights a move keeps are the piece's, less those of a
+// rook's corner it lands on.
+struct Appender {
+    Move* out;
+    // The piece's move with no target yet: from-square, piece, and the
+    // rights in force less those the piece gives up by leaving.
+    uint32_t head;
+
+    void Piece(uint8_t square, uint8_t code, uint8_t rights) {
+        head = Move{square, 0, code, static_cast<uint8_t>(rights & kRightsKept.leaving[square])}.Code();
+    }
+    void Add(uint8_t to, uint8_t extra) {
+        *out++ = Move::FromCode((head & kLanding.code[to]) | uint32_t(to) << 8 | uint32_t(extra) << 24);
+    }
+    void Add(uint8_t to, uint8_t code, uint8_t extra) {
+        *out++ = Move::FromCode(((head & kLanding.code[to]) & 0xFF00FFFFu) | uint32_t(to) << 8 |
+                                uint32_t(code) << 16 | uint32_t(extra) << 24);
+    }
+    // A promotion's four kinds, in the order of kPromotionKinds.
+    void AddPromotions(uint8_t to, uint8_t colour, uint8_t extra) {
+        for (uint8_t kind : kPromotionKinds) Add(to, kind | colour, extra | kPromotionFlag);
     }
 };
-
-// Counts every move and keeps those onto target, in the order they come.
-struct CountSink {
-    uint8_t target;
-    int16_t count;
-    int16_t kept;
-    Move* onTarget;
-    void Add(uint8_t from, uint8_t to, uint8_t piece, uint8_t flags) {
-        ++count;
-        if (to == target) Keep(from, piece, flags);
-    }
-    void AddPromotions(uint8_t from, uint8_t to, uint8_t colour, uint8_t flags) {
-        count = static_cast<int16_t>(count + kPromotionCount);
-        if (to != target) return;
-        for (uint8_t kind : kPromotionKinds) Keep(from, kind | colour, flags);
-    }
-    void Keep(uint8_t from, uint8_t piece, uint8_t flags) { ListMove(onTarget[kept++], from, target, piece, flags); }
-};
-
-// After the king's steps, for a king on its castling square.
-template <class Sink>
-void GenerateCastling(const CPosition& p, int sq, uint8_t piece, Sink& sink) {
-    const uint8_t rights = p.CastlingRights();
-    for (const Castling& c : kCastlings)
-        if (c.kingFrom == sq && CastlingOpen(c, p.m_board, rights)) sink.Add(c.kingFrom, c.kingTo, piece, rights);
-}
-
-// All moves of one pawn: en passant, the push (or its four promotions) and
-// the double step, then the captures towards the a-file and the h-file.
-// Inlined into both callers, the counter's pawn loop too, where a call per
-// pawn made the search 7% slower; compilers that do not know the attribute
-// ignore it.
-template <class Sink>
-[[gnu::always_inline]] inline void GeneratePawn(const CPosition& p, int sq, uint8_t piece, const PawnRanks& ranks,
-                                                Sink& sink) {
-    const uint8_t* board = p.m_board;
-    const uint8_t us = piece & kBlack;
-    const int file = FileOf(sq), rank = RankOf(sq);
-    const uint8_t rights = p.CastlingRights();
-    const uint8_t from = static_cast<uint8_t>(sq);
-    const uint8_t ahead = static_cast<uint8_t>(sq + ranks.forward);
-
-    // Right after an enemy pawn's double step beside this pawn.
-    if (rank == ranks.passant && RankOf(p.m_lastFrom) == ranks.enemyStart && RankOf(p.m_lastTo) == rank &&
-        board[p.m_lastTo] == (kPawn | (us ^ kBlack))) {
-        const int side = FileOf(p.m_lastTo) - file;
-        if (side == -1 || side == 1) sink.Add(from, static_cast<uint8_t>(ahead + side), piece, rights | kCaptureFlag);
-    }
-
-    if (board[ahead] == kEmpty) {
-        if (rank == ranks.promotion) {
-            sink.AddPromotions(from, ahead, us, rights | kPromotionFlag);
-        } else {
-            sink.Add(from, ahead, piece, rights);
-            if (rank == ranks.doubleStep && board[ahead + ranks.forward] == kEmpty)
-                sink.Add(from, static_cast<uint8_t>(ahead + ranks.forward), piece, rights);
-        }
-    }
-
-    for (int side = -1; side <= 1; side += 2) {
-        if (file + side < 0 || file + side > 7) continue;
-        const uint8_t to = static_cast<uint8_t>(ahead + side);
-        if (!IsEnemy(board[to], us)) continue;
-        if (rank == ranks.promotion) {
-            sink.AddPromotions(from, to, us, rights | kPromotionFlag | kCaptureFlag);
-        } else {
-            sink.Add(from, to, piece, rights | kCaptureFlag);
-        }
-    }
-}
-
-// The generator's one body; the sink decides what a move costs. Generate
-// stores every move, CountReplies only counts them and keeps those onto
-// one square, so both see the same moves in the same order.
-template <class Sink>
-void GenerateInto(const CPosition& p, Sink& sink) {
-    const uint8_t* board = p.m_board;
-    const uint8_t us = p.SideToMove();
-    const PawnRanks pawnRanks = PawnRanksOf(us == 0);
-    const uint8_t rights = p.CastlingRights();
-    const uint8_t capture = rights | kCaptureFlag;
-
-    for (int sq = 0; sq < kSquares; ++sq) {
-        const uint8_t piece = board[sq];
-        if (piece == kEmpty || (piece & kBlack) != us) continue;
-        const uint8_t from = static_cast<uint8_t>(sq);
-        const uint8_t kind = KindOf(piece);
-
-        if (kind & (kQueen | kBishop | kRook)) {
-            const int first = kind == kRook ? geometry::kFirstStraight : 0;
-            const int last = kind == kBishop ? geometry::kFirstStraight : geometry::kDirections;
-            for (int d = first; d < last; ++d) {
-                const uint8_t* ray = kTables.ray[sq][d];
-                for (int i = 0, n = kTables.rayLength[sq][d]; i < n; ++i) {
-                    const uint8_t target = board[ray[i]];
-                    if (target == kEmpty) {
-                        sink.Add(from, ray[i], piece, rights);
-                        continue;
-                    }
-                    if ((target & kBlack) != us) sink.Add(from, ray[i], piece, capture);
-                    break;
-                }
-            }
-        } else if (kind == kKnight || kind == kKing) {
-            const uint8_t* steps = kind == kKnight ? kTables.knight[sq] : kTables.king[sq];
-            const int n = kind == kKnight ? kTables.knightCount[sq] : kTables.kingCount[sq];
-            for (int i = 0; i < n; ++i) {
-                const uint8_t target = board[steps[i]];
-                if (target == kEmpty)
-                    sink.Add(from, steps[i], piece, rights);
-                else if ((target & kBlack) != us)
-                    sink.Add(from, steps[i], piece, capture);
-            }
-            if (kind == kKing) GenerateCastling(p, sq, piece, sink);
-        } else if (kind == kPawn) {
-            GeneratePawn(p, sq, piece, pawnRanks, sink);
-        }
-    }
-}
 
 }  // namespace
 
+// The own pieces come from a square set in ascending order; a slider's
+// reach is a set, split by direction and read off in each ray's order. The
+// pawns' pushes and captures are looked up in sets made once for all.
 void CMoveGen::Generate() {
-    m_count = 0;
-    StoreSink sink{*this};
-    GenerateInto(*this, sink);
-}
-
-// Counting needs no list: the reach of every piece but the pawns comes from
-// square sets, and the pawns go through the generator's own routine. The
-// moves onto target are kept in generation order, which is ascending
-// from-square order, since no piece has two moves onto one square but for
-// the four kinds of a promotion.
-int16_t CMoveGen::CountReplies(const CPosition& p, uint8_t target, Move* onTarget, int16_t* kept) {
     using namespace bitboards;
-    CountSink sink{target, 0, 0, onTarget};
-    if (p.m_board[target] == kEmpty) {
-        // Pushes and castling could land there too: let the generator keep the order.
-        GenerateInto(p, sink);
-        *kept = sink.kept;
-        return sink.count;
-    }
-    const uint8_t capture = p.CastlingRights() | kCaptureFlag;
-    const PawnRanks pawnRanks = PawnRanksOf(p.IsWhiteToMove());
+    const uint8_t* board = m_board;
     Mask occupied, black;
-    Occupancy(p.m_board, &occupied, &black);
-    const Mask own = p.SideToMove() ? black : occupied & ~black;
-    const Mask free = ~own;
-    const Mask targetBit = Mask(1) << target;
+    Occupancy(board, &occupied, &black);
+    const uint8_t us = SideToMove();
+    const bool white = us == 0;
+    const Mask own = white ? occupied & ~black : black;
+    const Mask enemy = occupied & ~own, empty = ~occupied;
+    const PawnRanks ranks = PawnRanksOf(white);
+    const uint8_t rights = CastlingRights();
+    // Right after an enemy pawn's double step, the pawns beside it may take it.
+    const bool passant = RankOf(m_lastFrom) == ranks.enemyStart && RankOf(m_lastTo) == ranks.passant &&
+                         board[m_lastTo] == (kPawn | (us ^ kBlack));
+    Appender list{m_moves, 0};
 
     for (Mask pieces = own; pieces; pieces &= pieces - 1) {
         const int sq = Lowest(pieces);
-        const uint8_t piece = p.m_board[sq];
+        const uint8_t piece = board[sq];
         const uint8_t kind = KindOf(piece);
-        Mask reach;
+        list.Piece(static_cast<uint8_t>(sq), piece, rights);
+
         if (kind & (kQueen | kBishop | kRook)) {
+            const Mask reach = ((kind & kRook) ? 0 : DiagonalAttacks(sq, occupied)) |
+                               ((kind & kBishop) ? 0 : StraightAttacks(sq, occupied));
+            const Mask moves = reach & ~own;
+            if (!moves) continue;
             const int first = kind == kRook ? geometry::kFirstStraight : 0;
             const int last = kind == kBishop ? geometry::kFirstStraight : geometry::kDirections;
-            reach = 0;
-            for (int d = first; d < last; ++d) reach |= RayAttacks(sq, d, occupied);
-            reach &= free;
-        } else if (kind == kKnight) {
-            reach = bitboards::kTables.knight[sq] & free;
-        } else if (kind == kKing) {
-            reach = bitboards::kTables.king[sq] & free;
-            // Castling lands on an empty square, never on target.
-            GenerateCastling(p, sq, piece, sink);
+            for (int d = first; d < last; ++d) {
+                Mask ray = moves & bitboards::kTables.ray[sq][d];
+                const bool rising = kRisingDirection[d];
+                while (ray) {
+                    const int to = rising ? Lowest(ray) : Highest(ray);
+                    ray ^= Bit(to);
+                    list.Add(static_cast<uint8_t>(to), (enemy & Bit(to)) ? kCaptureFlag : 0);
+                }
+            }
+        } else if (kind == kKnight || kind == kKing) {
+            const uint8_t* steps = kind == kKnight ? geometry::kTables.knight[sq] : geometry::kTables.king[sq];
+            const int n = kind == kKnight ? geometry::kTables.knightCount[sq] : geometry::kTables.kingCount[sq];
+            for (int i = 0; i < n; ++i) {
+                const Mask to = Bit(steps[i]);
+                if (empty & to)
+                    list.Add(steps[i], 0);
+                else if (enemy & to)
+                    list.Add(steps[i], kCaptureFlag);
+            }
+            // After the king's steps, for a king on its castling square.
+            if (kind == kKing && rights)
+                for (const Castling& c : kCastlings)
+                    if (c.kingFrom == sq && CastlingOpen(c, board, rights)) list.Add(c.kingTo, 0);
         } else if (kind == kPawn) {
-            GeneratePawn(p, sq, piece, pawnRanks, sink);
-            continue;
-        } else {
-            continue;
+            // En passant, the push (or its four promotions) and the double
+            // step, then the captures towards the a-file and the h-file.
+            const int file = FileOf(sq), rank = RankOf(sq);
+            const uint8_t ahead = static_cast<uint8_t>(sq + ranks.forward);
+            if (passant && rank == ranks.passant) {
+                const int side = FileOf(m_lastTo) - file;
+                if (side == -1 || side == 1) list.Add(static_cast<uint8_t>(ahead + side), kCaptureFlag);
+            }
+            const bool promotes = rank == ranks.promotion;
+            if (empty & Bit(ahead)) {
+                if (promotes) {
+                    list.AddPromotions(ahead, us, 0);
+                } else {
+                    list.Add(ahead, 0);
+                    const uint8_t twoAhead = static_cast<uint8_t>(ahead + ranks.forward);
+                    if (rank == ranks.doubleStep && (empty & Bit(twoAhead))) list.Add(twoAhead, 0);
+                }
+            }
+            if (file > 0 && (enemy & Bit(ahead - 1))) {
+                if (promotes)
+                    list.AddPromotions(static_cast<uint8_t>(ahead - 1), us, kCaptureFlag);
+                else
+                    list.Add(static_cast<uint8_t>(ahead - 1), kCaptureFlag);
+            }
+            if (file < 7 && (enemy & Bit(ahead + 1))) {
+                if (promotes)
+                    list.AddPromotions(static_cast<uint8_t>(ahead + 1), us, kCaptureFlag);
+                else
+                    list.Add(static_cast<uint8_t>(ahead + 1), kCaptureFlag);
+            }
         }
-        sink.count = static_cast<int16_t>(sink.count + Count(reach));
-        if (reach & targetBit) sink.Keep(static_cast<uint8_t>(sq), piece, capture);
     }
-    *kept = sink.kept;
-    return sink.count;
+    m_count = static_cast<int16_t>(list.out - m_moves);
+}
+
+int16_t CMoveGen::CountReplies(const CPosition& p, uint8_t target, Move* onTarget, int16_t* kept) {
+    if (p.m_board[target] == kEmpty) {
+        // Pushes, en passant and castling could land there too, and the
+        // exchange search never asks: the list tells.
+        CMoveGen listed;
+        listed.CopyFrom(p);
+        listed.Generate();
+        *kept = 0;
+        for (int i = 0; i < listed.m_count; ++i)
+            if (listed.m_moves[i].to == target) onTarget[(*kept)++] = listed.m_moves[i];
+        return listed.m_count;
+    }
+    const bool own = (p.m_board[target] & kBlack) == p.SideToMove();
+    return CReplyCounter(p).Count(p, 0, own ? -1 : target, onTarget, kept);
 }
 
 void CMoveGen::CopyApplyGenerate(const CPosition& parent, Move move) {
@@ -254,8 +183,11 @@ void CMoveGen::MakeChild(const CMoveGen& parent, int16_t index) {
 }
 
 bool CMoveGen::InCheck() const {
+    using namespace bitboards;
+    const PieceSets sets = ReadPieceSets(m_board);
     const uint8_t us = SideToMove();
-    return KingAttacked(KingSquare(us), us);
+    const Mask king = sets.kings & sets.Side(us);
+    return king && Attackers(sets, Lowest(king), us ^ kBlack, sets.occupied);
 }
 
 bool CMoveGen::KingCapturable() const {
@@ -269,96 +201,110 @@ void CMoveGen::RemoveMove(int index) {
     --m_count;
 }
 
-bool CMoveGen::LeavesKingAttacked(const Move& move, int king, bool inCheck, const int8_t* pinDirection) {
-    if (king < 0) return false;  // no king of ours, nothing can capture it
-    const uint8_t them = (m_board[king] & kBlack) ^ kBlack;
-    const uint8_t mover = m_board[move.from];
-    const bool kingMove = move.from == king;
-    const bool castling = kingMove && IsCastling(mover, move.from, move.to);
-
-    if (castling || IsEnPassant(move)) {
-        // Rare and with side effects beyond two squares: play it on a copy.
-        CPosition child;
-        child.CopyFrom(*this);
-        child.Apply(move);
-        return child.IsAttacked(kingMove ? move.to : king, them);
-    }
-    if (kingMove) {
-        // Lift the king so that sliders see through its old square.
-        m_board[king] = kEmpty;
-        const bool attacked = IsAttacked(move.to, them);
-        m_board[king] = mover;
-        return attacked;
-    }
-    if (inCheck) {
-        const uint8_t saved = m_board[move.to];
-        m_board[move.to] = move.piece;
-        m_board[move.from] = kEmpty;
-        const bool attacked = IsAttacked(king, them);
-        m_board[move.from] = mover;
-        m_board[move.to] = saved;
-        return attacked;
-    }
-    const int8_t pin = pinDirection[move.from];
-    return pin >= 0 && kTables.line[king][move.to] != pin;
-}
-
+// A reply can capture the king only where an enemy piece attacks its
+// square, so legality needs no replies: a king's step must land on a square
+// no enemy attacks once the king has left its own; with the king in check
+// any other move must take the single checker or step between it and the
+// king; a piece pinned against the king stays on the pin's line. Castling
+// and en passant move a second piece: they are played on a copy. Moves of
+// the other pieces need no look when the king is not in check.
 void CMoveGen::FilterLegal() {
-    const uint8_t us = SideToMove();
-    const int king = KingSquare(us);
-    const bool inCheck = KingAttacked(king, us);
+    using namespace bitboards;
+    const PieceSets sets = ReadPieceSets(m_board);
+    const uint8_t us = SideToMove(), them = us ^ kBlack;
+    const Mask kings = sets.kings & sets.Side(us);
+    if (!kings) return;  // no king of ours, nothing can capture it
+    const int king = Lowest(kings);
+    const Mask enemy = sets.Side(them);
+
+    // Enemy sliders that see the king through nothing are checkers; through
+    // exactly one piece, ours by construction, they pin it.
+    Mask checkers = enemy & ((bitboards::kTables.pawnCapture[us ? 1 : 0][king] & sets.pawns) |
+                             (bitboards::kTables.knight[king] & sets.knights) |
+                             (bitboards::kTables.king[king] & sets.kings));
+    Mask pinned = 0;
+    const Mask snipers = (DiagonalAttacks(king, enemy) & sets.diagonal & enemy) |
+                         (StraightAttacks(king, enemy) & sets.straight & enemy);
+    for (Mask s = snipers; s; s &= s - 1) {
+        const Mask between = bitboards::kTables.between[king][Lowest(s)] & sets.occupied;
+        if (!between)
+            checkers |= s & -s;
+        else if (!(between & (between - 1)))
+            pinned |= between;
+    }
+    const bool inCheck = checkers != 0;
     // No castling out of check, nor across a square the king may not step onto.
     const uint8_t rights = CastlingRights();
     uint8_t castlingAllowed = inCheck ? 0 : rights;
 
-    // Pieces pinned against the king may only move along the pin line.
-    int8_t pinDirection[64];
-    std::memset(pinDirection, -1, sizeof pinDirection);
-    if (king >= 0) {
-        for (int d = 0; d < geometry::kDirections; ++d) {
-            const uint8_t slider = (d < geometry::kFirstStraight ? kBishop : kRook) | kQueen;
-            const uint8_t* ray = kTables.ray[king][d];
-            int shield = -1;
-            for (int i = 0, n = kTables.rayLength[king][d]; i < n; ++i) {
-                const uint8_t code = m_board[ray[i]];
-                if (code == kEmpty) continue;
-                if ((code & kBlack) == us) {
-                    if (shield >= 0) break;
-                    shield = ray[i];
-                    continue;
-                }
-                if (shield >= 0 && (code & slider)) pinDirection[shield] = static_cast<int8_t>(d);
-                break;
-            }
-        }
-    }
+    // Where a move other than the king's ends when it answers a check: on the
+    // checker or between; against two checkers nowhere.
+    Mask answers = ~Mask(0);
+    if (inCheck)
+        answers = (checkers & (checkers - 1)) ? 0 : checkers | bitboards::kTables.between[king][Lowest(checkers)];
 
+    // The pieces whose moves need a look: the king, pinned pieces, pawns
+    // that may take en passant, and in check all.
+    Mask looked = inCheck ? ~Mask(0) : Bit(king) | pinned;
+    const uint8_t lastTo = m_lastTo;
+    if (KindOf(m_board[lastTo]) == kPawn) {
+        const Mask beside = ((Bit(lastTo) << 1) & ~kFileA) | ((Bit(lastTo) >> 1) & ~kFileH);
+        looked |= beside & sets.pawns;
+    }
+    const Mask kingless = sets.occupied & ~Bit(king);
+
+    int marked = 0;
     for (int i = 0; i < m_count; ++i) {
         Move& m = m_moves[i];
-        if (!LeavesKingAttacked(m, king, inCheck, pinDirection)) continue;
+        if (!(looked & Bit(m.from))) continue;
+        bool illegal;
+        if (m.from == king) {
+            if (IsCastling(m_board[king], m.from, m.to)) {
+                CPosition child;
+                child.CopyFrom(*this);
+                child.Apply(m);
+                illegal = child.IsAttacked(m.to, them);
+            } else {
+                illegal = Attackers(sets, m.to, them, kingless) != 0;
+            }
+        } else if (IsEnPassant(m)) {
+            CPosition child;
+            child.CopyFrom(*this);
+            child.Apply(m);
+            illegal = child.IsAttacked(king, them);
+        } else {
+            illegal = !(answers & Bit(m.to)) ||
+                      ((pinned & Bit(m.from)) && geometry::kTables.line[king][m.to] != geometry::kTables.line[king][m.from]);
+        }
+        if (!illegal) continue;
         if (m.from == king)
             for (const Castling& c : kCastlings)
                 if (m.from == c.kingFrom && m.to == c.kingCrosses && m.piece == c.king)
                     castlingAllowed &= static_cast<uint8_t>(~c.right);
         m.to = kNoSquare;
+        ++marked;
     }
 
     // After every move was tried, so that the order of the king's steps does not matter.
     if (castlingAllowed != rights) {
         for (int i = 0; i < m_count; ++i) {
             Move& m = m_moves[i];
-            if (m.from != king) continue;
+            if (m.from != king || m.to == kNoSquare) continue;
             for (const Castling& c : kCastlings)
-                if (m.from == c.kingFrom && m.to == c.kingTo && m.piece == c.king && !(castlingAllowed & c.right))
+                if (m.from == c.kingFrom && m.to == c.kingTo && m.piece == c.king && !(castlingAllowed & c.right)) {
                     m.to = kNoSquare;
+                    ++marked;
+                }
         }
     }
 
-    for (int i = 0; i < m_count;) {
-        if (m_moves[i].to == kNoSquare)
+    for (int i = 0; marked > 0 && i < m_count;) {
+        if (m_moves[i].to == kNoSquare) {
             RemoveMove(i);
-        else
+            --marked;
+        } else {
             ++i;
+        }
     }
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "rules/position.h"
+#include "rules/replycounter.h"
 
 class CMoveGen : public CPosition {
 public:
@@ -29,7 +30,7 @@ public:
     static int16_t CountReplies(const CPosition& position, uint8_t target, Move* onTarget, int16_t* kept);
     // No square can be reached by more moves than this: 16 pieces, and a
     // promotion counts four times.
-    static constexpr int kMaxMovesOnto = 64;
+    static constexpr int kMaxMovesOnto = CReplyCounter::kMaxMovesOnto;
 
     void CopyApplyGenerate(const CPosition& parent, Move move);
     // The child after the parent's move at index, with its legal list.
@@ -44,10 +45,4 @@ public:
     // e2e4, e7e8q; "ierr" for an index outside the list.
     char* CoordText(int16_t index, char* out) const;
 
-private:
-    // Legality of one pseudo-legal move, decided by an attack test that gives
-    // the same answer as generating all replies and looking for a king capture.
-    // The board is changed and restored around the test, hence not const.
-    bool LeavesKingAttacked(const Move& move, int kingSquare, bool inCheck,
-                            const int8_t* pinDirection);
 };

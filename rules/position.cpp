@@ -6,6 +6,7 @@
 #include <sstream>
 #include <vector>
 
+#include "rules/bitboards.h"
 #include "rules/castling.h"
 #include "rules/chess.h"
 #include "rules/geometry.h"
@@ -32,10 +33,8 @@ void AddMaterial(CPosition& p, uint8_t code) {
 }
 
 void TakeMaterial(CPosition& p, uint8_t code, uint8_t value) {
-    if (IsBlackPiece(code))
-        p.m_blackMaterial = static_cast<uint8_t>(p.m_blackMaterial - value);
-    else
-        p.m_whiteMaterial = static_cast<uint8_t>(p.m_whiteMaterial - value);
+    uint8_t& total = IsBlackPiece(code) ? p.m_blackMaterial : p.m_whiteMaterial;
+    total = static_cast<uint8_t>(total - value);
 }
 
 void SumMaterial(CPosition& p) {
@@ -201,21 +200,15 @@ void CPosition::Apply(Move move) {
 
 int CPosition::AdjustForDevelopment(int value) const {
     // Emptied minor-piece and king's-pawn squares and a castled king count;
-    // any piece on a square makes it occupied, the king too.
+    // any piece on a square makes it occupied, the king too. Counted rather
+    // than branched on: the squares' contents are anyone's guess.
     constexpr int kMinorSquare = 7, kKingPawnSquare = 9, kCastledKing = 28;
-    constexpr uint8_t kWhiteMinorSquares[4] = {kB1, kC1, kF1, kG1};
-    constexpr uint8_t kBlackMinorSquares[4] = {kB8, kC8, kF8, kG8};
-    constexpr uint8_t kE2 = 12, kE7 = 52;
-    for (uint8_t sq : kWhiteMinorSquares)
-        if (m_board[sq]) value -= kMinorSquare;
-    if (m_board[kE2]) value -= kKingPawnSquare;
-    if (m_board[kG1] == kKing) value += kCastledKing;
-    if (m_board[kC1] == kKing) value += kCastledKing;
-    for (uint8_t sq : kBlackMinorSquares)
-        if (m_board[sq]) value += kMinorSquare;
-    if (m_board[kE7]) value += kKingPawnSquare;
-    if (m_board[kG8] == (kKing | kBlack)) value -= kCastledKing;
-    if (m_board[kC8] == (kKing | kBlack)) value -= kCastledKing;
+    for (uint8_t sq : kWhiteMinorSquares) value -= kMinorSquare * (m_board[sq] != kEmpty);
+    value -= kKingPawnSquare * (m_board[kE2] != kEmpty);
+    value += kCastledKing * ((m_board[kG1] == kKing) + (m_board[kC1] == kKing));
+    for (uint8_t sq : kBlackMinorSquares) value += kMinorSquare * (m_board[sq] != kEmpty);
+    value += kKingPawnSquare * (m_board[kE7] != kEmpty);
+    value -= kCastledKing * ((m_board[kG8] == (kKing | kBlack)) + (m_board[kC8] == (kKing | kBlack)));
     return value;
 }
 
@@ -251,32 +244,9 @@ int CPosition::KingSquare(uint8_t colour) const {
 }
 
 bool CPosition::IsAttacked(int square, uint8_t byColour) const {
-    using geometry::kTables;
-    const int file = FileOf(square), rank = RankOf(square);
-    // A pawn attacks diagonally forward, so look one rank behind the square.
-    const int pawnRank = byColour ? rank + 1 : rank - 1;
-    if (pawnRank >= 0 && pawnRank <= 7) {
-        const uint8_t pawn = kPawn | byColour;
-        if (file > 0 && m_board[SquareOf(file - 1, pawnRank)] == pawn) return true;
-        if (file < 7 && m_board[SquareOf(file + 1, pawnRank)] == pawn) return true;
-    }
-    const uint8_t knight = kKnight | byColour;
-    for (int i = 0; i < kTables.knightCount[square]; ++i)
-        if (m_board[kTables.knight[square][i]] == knight) return true;
-    const uint8_t king = kKing | byColour;
-    for (int i = 0; i < kTables.kingCount[square]; ++i)
-        if (m_board[kTables.king[square][i]] == king) return true;
-    for (int d = 0; d < geometry::kDirections; ++d) {
-        const uint8_t slider = (d < geometry::kFirstStraight ? kBishop : kRook) | kQueen;
-        const uint8_t* ray = kTables.ray[square][d];
-        for (int i = 0; i < kTables.rayLength[square][d]; ++i) {
-            const uint8_t code = m_board[ray[i]];
-            if (code == kEmpty) continue;
-            if ((code & kBlack) == byColour && (code & slider)) return true;
-            break;
-        }
-    }
-    return false;
+    using namespace bitboards;
+    const PieceSets sets = ReadPieceSets(m_board);
+    return Attackers(sets, square, byColour, sets.occupied) != 0;
 }
 
 std::string CPosition::SetupFen(const std::string& fen, int* halfMoveClock) {

@@ -30,6 +30,17 @@ public:
     void Apply(Move move);
     // value plus the opening development term, both from White's side.
     int AdjustForDevelopment(int value) const;
+    // The squares the development term reads: each side's minor pieces' and
+    // king's pawn's home squares, where the castled king stands too.
+    static constexpr uint8_t kWhiteMinorSquares[4] = {chess::kB1, chess::kC1, chess::kF1, chess::kG1};
+    static constexpr uint8_t kBlackMinorSquares[4] = {chess::kB8, chess::kC8, chess::kF8, chess::kG8};
+    static constexpr uint8_t kE2 = 12, kE7 = 52;
+    static constexpr uint64_t DevelopmentSquares() {
+        uint64_t squares = uint64_t(1) << kE2 | uint64_t(1) << kE7;
+        for (uint8_t sq : kWhiteMinorSquares) squares |= uint64_t(1) << sq;
+        for (uint8_t sq : kBlackMinorSquares) squares |= uint64_t(1) << sq;
+        return squares;
+    }
     // The move number's sign is the side to move; it is never 0.
     bool IsWhiteToMove() const { return m_moveNumber > 0; }
     // Colour bit of the side to move: 0 for White, chess::kBlack for Black.

@@ -118,8 +118,9 @@ TEST(NodeList, InitialPositionOrder) {
     const CNodeList& list = *CNodeList::Make(root, pool);
     std::vector<std::string> texts;
     std::vector<int> scores;
-    for (CSearchNode* n = list.m_head; n; n = n->m_next) {
-        texts.push_back(n->m_text);
+    char text[CMoveGen::kCoordTextSize];
+    for (const CSearchNode* n = list.First(); n != list.End(); ++n) {
+        texts.push_back(root.CoordText(n->m_moveIndex, text));
         scores.push_back(n->m_score);
     }
     ASSERT_EQ(texts.size(), 20u);
@@ -127,7 +128,7 @@ TEST(NodeList, InitialPositionOrder) {
     EXPECT_EQ(std::vector<std::string>(texts.begin(), texts.begin() + 6), head);
     EXPECT_EQ(std::vector<int>(scores.begin(), scores.begin() + 6), (std::vector<int>{9, 9, 7, 7, 7, 7}));
     for (size_t i = 6; i < scores.size(); ++i) EXPECT_EQ(scores[i], 0) << texts[i];
-    EXPECT_EQ(list.m_best, list.m_head);
+    EXPECT_EQ(list.m_best, list.First());
 }
 
 // Random games give positions of every kind; the counted replies and the
@@ -216,11 +217,12 @@ TEST(NodeList, ScoresAndNodesMatchThePlainWayOnRandomPositions) {
         CNodeList& list = *CNodeList::Make(pos, pool);
         EXPECT_EQ(g_searchNodes - before, referenceNodes);
         size_t k = 0;
-        for (CSearchNode* n = list.m_head; n; n = n->m_next, ++k) {
+        char text[CMoveGen::kCoordTextSize];
+        for (const CSearchNode* n = list.First(); n != list.End(); ++n, ++k) {
             ASSERT_LT(k, expected->nodes.size());
             EXPECT_EQ(n->m_moveIndex, expected->nodes[k].index);
             EXPECT_EQ(n->m_score, expected->nodes[k].score);
-            EXPECT_EQ(n->m_text, expected->nodes[k].text);
+            EXPECT_EQ(pos.CoordText(n->m_moveIndex, text), expected->nodes[k].text);
         }
         EXPECT_EQ(k, expected->nodes.size());
         CNodeList::Free(&list, pool);

@@ -38,7 +38,7 @@ int16_t RootBest(CSearch& search, int depth) {
 int TreeHeight(const CNodeList* list) {
     if (!list) return 0;
     int height = 0;
-    for (const CSearchNode* n = list->m_head; n; n = n->m_next) height = std::max(height, TreeHeight(n->m_subtree));
+    for (const CSearchNode* n = list->First(); n != list->End(); ++n) height = std::max(height, TreeHeight(n->m_subtree));
     return height + 1;
 }
 
@@ -82,7 +82,7 @@ TEST(Search, NoLegalMoveGivesNoBestMove) {
     ASSERT_EQ(root.m_count, 0);
     CSearch search(root, nullptr);
     search.Iterate();
-    EXPECT_EQ(search.RootList()->m_head, nullptr);
+    EXPECT_EQ(search.RootList()->Count(), 0);
     EXPECT_EQ(search.BestMoveIndex(), -1);
 }
 
