@@ -571,6 +571,8 @@ def main(argv=None):
     parser.add_argument("--ply-cap", type=int, default=PLY_CAP, help="a game this long is a draw")
     parser.add_argument("--move-timeout", type=float, default=MOVE_TIMEOUT_SECONDS,
                         help="seconds an engine has for a move before it has hung")
+    parser.add_argument("--stop-after", type=float, default=0,
+                        help="minutes after which no further game starts (the rest for a later run)")
     parser.add_argument("--summary", action="store_true", help="only print the table of the games in the PGN")
     config = parser.parse_args(argv)
     if (config.level or config.direct) and config.games <= 0 and not config.summary:
@@ -594,10 +596,13 @@ def main(argv=None):
             done.setdefault(tags["Pairing"], set()).add(int(tags["Round"]))
     # Round k plays opening k // 2, the first player White in even rounds;
     # the rounds missing from the PGN are played, the lowest first.
+    # The pairings take turns, so that a run cut short leaves each of them
+    # about as far as the others.
     work = []
-    for pairing in plan:
+    for index, pairing in enumerate(plan):
         missing = [k for k in range(pairing.games) if k not in done.get(pairing.key, set())]
-        work += [(pairing, k) for k in missing]
+        work += [(position, index, pairing, k) for position, k in enumerate(missing)]
+    work = [(pairing, k) for _, _, pairing, k in sorted(work, key=lambda item: item[:2])]
     cores = os.cpu_count() or 1
     timed = sorted({p.level for pairing, _ in work for p in pairing.players if p.level in TIMED_LEVELS})
     if timed:
@@ -614,8 +619,13 @@ def main(argv=None):
     lock = threading.Lock()
     played = [0]
 
+    stop_at = time.monotonic() + 60 * config.stop_after if config.stop_after > 0 else math.inf
+
     def run(item):
         pairing, k = item
+        # Past the time given, no game starts; those running end as usual.
+        if time.monotonic() >= stop_at:
+            return
         index = (k // 2) % len(openings)
         game = play_game(config, pairing, k, index, openings[index])
         with lock:
@@ -635,6 +645,8 @@ def main(argv=None):
             for future in futures:
                 future.cancel()
             raise
+    if played[0] < len(work):
+        print("stopped after %g minutes: %d games left for a later run" % (config.stop_after, len(work) - played[0]))
     print("load average %s at the end" % load_average())
     summarise(read_pgn(config.pgn))
     return 0
