@@ -34,17 +34,21 @@ DEFAULT_PGN = os.path.join(HERE, "results", "games.pgn")
 # The anchor build's UCI_Elo range.
 ANCHOR_LOWEST_ELO = 1350
 ANCHOR_HIGHEST_ELO = 2850
-# The anchor picks its move when iteration 1 + skill level ends, so "go depth"
-# must be at least skill level + 2; a deeper search plays the same move, only
-# slower. The skill level belonging to an Elo is the anchor's own: this
-# default covers skill levels up to 8 (about UCI_Elo 2000 and below), and the
-# highest skill level, 19, needs depth 21.
-DEFAULT_ANCHOR_DEPTH = 10
+# The anchor turns its UCI_Elo into a skill level and picks its move when
+# iteration 1 + skill level ends; "go depth" skill level + 2 plays as it was
+# rated, whatever the machine's load. A deeper search plays stronger: against
+# Level 2, UCI_Elo 1500 scored 50 % at depth 3 and 80 % at depth 10. Which
+# iteration picks is read from the anchor itself (ProbePickIteration).
+PROBE_LINES = 4
+PROBE_DEPTHS = (12, 21)  # the highest skill level, 19, picks at iteration 20
+# The picking iteration must stand out: in every probe position the move
+# played is among its lines, and in at least this many not among another's.
+PROBE_MARGIN = 3
 # What the plan without arguments measures: each level against anchors near
 # its expected strength, and the direct match of Levels 4 and 3.
 DEFAULT_PLAN = {
-    "levels": [(1, ["1350/2"], 200), (2, ["1350/2", "1500/10"], 200),
-               (3, ["1800/10", "2000/10"], 100), (4, ["1800/10", "2000/10"], 100)],
+    "levels": [(1, ["1350"], 200), (2, ["1350", "1500"], 200),
+               (3, ["1800", "2000"], 100), (4, ["1800", "2000"], 100)],
     "direct": [((4, 3), 60)],
 }
 PLY_CAP = 400
@@ -88,16 +92,17 @@ class Player:
 
     @staticmethod
     def anchor(text):
-        """An anchor from ELO or ELO/DEPTH."""
+        """An anchor from ELO or ELO/DEPTH; without DEPTH it is read from the
+        anchor when the games start (depth 0 here)."""
         m = re.fullmatch(r"(\d+)(?:/(\d+))?", text)
         if not m:
             raise argparse.ArgumentTypeError("anchor '%s' is not ELO or ELO/DEPTH" % text)
         elo = int(m.group(1))
-        depth = int(m.group(2)) if m.group(2) else DEFAULT_ANCHOR_DEPTH
+        depth = int(m.group(2)) if m.group(2) else 0
         if not ANCHOR_LOWEST_ELO <= elo <= ANCHOR_HIGHEST_ELO:
             raise argparse.ArgumentTypeError(
                 "anchor Elo %d is outside %d to %d" % (elo, ANCHOR_LOWEST_ELO, ANCHOR_HIGHEST_ELO))
-        if depth < 1:
+        if m.group(2) and depth < 1:
             raise argparse.ArgumentTypeError("anchor depth must be at least 1")
         return Player("A%dd%d" % (elo, depth))
 
@@ -190,12 +195,16 @@ class Engine:
         for _ in self.lines_until("readyok", START_TIMEOUT_SECONDS):
             pass
 
-    def best_move(self, moves):
+    def search(self, moves, go, seconds):
+        """The lines of one search, up to its bestmove."""
         self.send("position startpos" + (" moves " + " ".join(moves) if moves else ""))
-        self.send(self.player.go())
+        self.send(go)
+        return list(self.lines_until("bestmove", seconds))
+
+    def best_move(self, moves):
         depth = None
         answer = None
-        for line in self.lines_until("bestmove", self.config.move_timeout):
+        for line in self.search(moves, self.player.go(), self.config.move_timeout):
             words = line.split()
             if words[:2] == ["info", "depth"] and len(words) > 2 and words[2].isdigit():
                 depth = int(words[2])
@@ -256,6 +265,56 @@ def read_openings(config):
     if not openings:
         raise SystemExit("no openings in " + config.openings)
     return openings
+
+
+def probe_pick_iteration(config, elo, openings):
+    """The iteration after which the anchor at this UCI_Elo picks its move:
+    asked for several lines, the move it plays is among the lines of that
+    iteration in every opening position, and not among those of the others
+    in several. None when no iteration stands out."""
+    for deepest in PROBE_DEPTHS:
+        engine = Engine(Player("A%dd%d" % (elo, deepest)), config)
+        try:
+            engine.send("setoption name MultiPV value %d" % PROBE_LINES)
+            misses = [0] * (deepest + 1)
+            for moves in openings:
+                engine.new_game()
+                lines = [line.split() for line in engine.search(moves, "go depth %d" % deepest, 600)]
+                played = lines[-1][1]
+                first = {}
+                for words in lines:
+                    if words[:2] == ["info", "depth"] and "multipv" in words and "pv" in words:
+                        first.setdefault(int(words[2]), set()).add(words[words.index("pv") + 1])
+                for depth in range(1, deepest + 1):
+                    misses[depth] += played not in first.get(depth, set())
+        finally:
+            engine.close()
+        clean = [depth for depth in range(1, deepest + 1) if misses[depth] == 0]
+        others = [misses[depth] for depth in range(1, deepest + 1) if misses[depth] > 0]
+        if len(clean) == 1 and (not others or min(others) >= PROBE_MARGIN):
+            return clean[0]
+        if clean:
+            return None
+    return None
+
+
+def resolve_anchors(config, plan, openings):
+    """Gives every anchor without a depth the one it plays as rated at."""
+    picks = {}
+    for pairing in plan:
+        anchor = pairing.players[1]
+        if anchor.level or anchor.depth:
+            continue
+        if anchor.elo not in picks:
+            picks[anchor.elo] = probe_pick_iteration(config, anchor.elo, openings)
+            if picks[anchor.elo] is None:
+                raise SystemExit("the anchor at UCI_Elo %d picks after no one iteration that stands out: "
+                                 "give its depth as %d/DEPTH" % (anchor.elo, anchor.elo))
+            print("anchor at UCI_Elo %d picks after iteration %d: go depth %d" % (
+                anchor.elo, picks[anchor.elo], picks[anchor.elo] + 1))
+        resolved = Player("A%dd%d" % (anchor.elo, picks[anchor.elo] + 1))
+        pairing.players = (pairing.players[0], resolved)
+        pairing.key = "%s-%s" % (pairing.players[0].spec, resolved.spec)
 
 
 # --- One game -------------------------------------------------------------------
@@ -526,16 +585,30 @@ def summarise(games, out=sys.stdout):
         print("%-19s %5d %14s %5.1f%% %7s %14s  %s" % (name, len(entries), "+%d -%d =%d" % (wins, losses, draws),
                                                        100 * score, rating, interval, anchors), file=out)
     for name, entries, _, _, _ in rows:
-        reasons = {}
+        reasons, depths = {}, {}
         for _, _, tags in entries:
-            reason = tags.get("Fault") or re.sub(r" \d+$", "", tags.get("Termination", "?"))
+            reason = re.sub(r" \d+$", "", tags.get("Termination", "?"))
+            if tags.get("Fault"):
+                reason = tags["Fault"]
             reason = {"White mates": "mate", "Black mates": "mate"}.get(reason, reason)
             reasons[reason] = reasons.get(reason, 0) + 1
+            for colour in ("White", "Black"):
+                if colour + "Depth" in tags:
+                    depths.setdefault(tags[colour + "Spec"], []).append(float(tags[colour + "Depth"]))
         faults = sum(1 for _, _, tags in entries if tags.get("Fault"))
-        depth = [float(t[c + "Depth"]) for p, _, t in entries for c in ("White", "Black") if c + "Depth" in t]
-        print("%s: ended by %s; faults %d%s" % (
+        print("%s: ended by %s; faults %d; mean depth %s" % (
             name, ", ".join("%s %d" % (r, n) for r, n in sorted(reasons.items(), key=lambda x: -x[1])), faults,
-            "; Torvo's mean depth %.1f" % (sum(depth) / len(depth)) if depth else ""), file=out)
+            ", ".join("%s %.1f" % (spec, sum(d) / len(d)) for spec, d in sorted(depths.items(), reverse=True))),
+            file=out)
+        # Each anchor's own reading: where they disagree, the anchors' scale does.
+        anchors = sorted({p.spec for p, _, _ in entries if not p.level})
+        if len(anchors) > 1:
+            for spec in anchors:
+                mine = [(p.elo, s) for p, s, _ in entries if p.spec == spec]
+                rating, low, high = estimate(mine)
+                print("  against %d/d%d: %d games, %.1f%%, %s (%s to %s)" % (
+                    Player(spec).elo, Player(spec).depth, len(mine), 100 * sum(s for _, s in mine) / len(mine),
+                    whole(rating), whole(low), whole(high)), file=out)
 
 
 # --- Running ----------------------------------------------------------------------
@@ -562,8 +635,8 @@ def main(argv=None):
     parser.add_argument("--level", type=int, action="append", choices=[1, 2, 3, 4],
                         help="a level to measure against every --anchor (repeatable)")
     parser.add_argument("--anchor", type=Player.anchor, action="append",
-                        help="ELO[/DEPTH]: the anchor at that UCI_Elo searching to 'go depth DEPTH' "
-                             "(default %d); the depth must be at least its skill level + 2" % DEFAULT_ANCHOR_DEPTH)
+                        help="ELO[/DEPTH]: the anchor at that UCI_Elo searching to 'go depth DEPTH'; "
+                             "without DEPTH, the one it is rated at, read from the anchor")
     parser.add_argument("--direct", type=direct_pair, action="append", help="A:B: Level A against Level B")
     parser.add_argument("--games", type=int, default=0,
                         help="games each pairing is to have in the PGN, those there counted")
@@ -590,6 +663,7 @@ def main(argv=None):
     if any(not p.players[1].level for p in plan) and not os.access(config.stockfish, os.X_OK):
         raise SystemExit("no anchor engine at %s (apt-get install stockfish, or give --stockfish)" % config.stockfish)
     openings = read_openings(config)
+    resolve_anchors(config, plan, openings)
     done = {}
     for tags in read_pgn(config.pgn):
         if tags.get("Round", "").isdigit():
