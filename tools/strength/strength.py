@@ -38,7 +38,7 @@ ANCHOR_HIGHEST_ELO = 2850
 # iteration 1 + skill level ends; "go depth" skill level + 2 plays as it was
 # rated, whatever the machine's load. A deeper search plays stronger: against
 # Level 2, UCI_Elo 1500 scored 50 % at depth 3 and 80 % at depth 10. Which
-# iteration picks is read from the anchor itself (ProbePickIteration).
+# iteration picks is read from the anchor itself (probe_pick_iteration).
 PROBE_LINES = 4
 PROBE_DEPTHS = (12, 21)  # the highest skill level, 19, picks at iteration 20
 # The picking iteration must stand out: in every probe position the move
@@ -134,6 +134,7 @@ class Engine:
         self.config = config
         self.buffer = b""
         self.depths = []
+        self.hung = False
         try:
             self.process = subprocess.Popen(player.command(config), stdin=subprocess.PIPE,
                                             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
@@ -165,11 +166,12 @@ class Engine:
         except (BrokenPipeError, OSError):
             raise EngineFault("crash", "ended (exit status %s)" % self.process.poll())
 
-    def read_line(self, deadline):
+    def read_line(self, deadline, seconds):
         while b"\n" not in self.buffer:
             left = deadline - time.monotonic()
             if left <= 0:
-                raise EngineFault("hang", "no answer within %.0f s" % self.config.move_timeout)
+                self.hung = True
+                raise EngineFault("hang", "no answer within %g s" % seconds)
             ready, _, _ = select.select([self.process.stdout], [], [], left)
             if not ready:
                 continue
@@ -184,7 +186,7 @@ class Engine:
     def lines_until(self, first_word, seconds):
         deadline = time.monotonic() + seconds
         while True:
-            line = self.read_line(deadline)
+            line = self.read_line(deadline, seconds)
             yield line
             if line.split()[:1] == [first_word]:
                 return
@@ -217,10 +219,16 @@ class Engine:
     def close(self):
         if self.process.poll() is None:
             try:
+                # One that hung is not asked to quit.
+                if self.hung:
+                    raise EngineFault("hang", "")
                 self.send("quit")
                 self.process.wait(timeout=2)
             except (EngineFault, subprocess.TimeoutExpired):
-                os.killpg(self.process.pid, signal.SIGKILL)
+                try:
+                    os.killpg(self.process.pid, signal.SIGKILL)
+                except ProcessLookupError:
+                    pass
                 self.process.wait()
 
 
@@ -356,8 +364,11 @@ def play_game(config, pairing, round_number, opening_index, opening):
                 return forfeit(config, game, colour, fault, moves)
             if sides[colour].id_name and not player.level:
                 game.anchor_name = sides[colour].id_name
-        for engine in sides.values():
-            engine.new_game()
+        for colour, engine in sides.items():
+            try:
+                engine.new_game()
+            except EngineFault as fault:
+                return forfeit(config, game, colour, fault, moves)
         sans, gameover, legal = judge(config, moves)
         while not gameover:
             if len(moves) >= config.ply_cap:
