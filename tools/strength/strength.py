@@ -40,7 +40,7 @@ ANCHOR_HIGHEST_ELO = 2850
 # Level 2, UCI_Elo 1500 scored 50 % at depth 3 and 80 % at depth 10. Which
 # iteration picks is read from the anchor itself (probe_pick_iteration).
 PROBE_LINES = 4
-PROBE_DEPTHS = (12, 21)  # the highest skill level, 19, picks at iteration 20
+PROBE_DEPTHS = (12, 21)  # the highest skill level, 19, picks after iteration 20
 # The picking iteration must stand out: in every probe position the move
 # played is among its lines, and in at least this many not among another's.
 PROBE_MARGIN = 3
@@ -297,8 +297,10 @@ def probe_pick_iteration(config, elo, openings):
                     misses[depth] += played not in first.get(depth, set())
         finally:
             engine.close()
-        clean = [depth for depth in range(1, deepest + 1) if misses[depth] == 0]
-        others = [misses[depth] for depth in range(1, deepest + 1) if misses[depth] > 0]
+        # A search that ends before the picking iteration plays a move of its
+        # last one: that iteration tells nothing.
+        clean = [depth for depth in range(1, deepest) if misses[depth] == 0]
+        others = [misses[depth] for depth in range(1, deepest) if misses[depth] > 0]
         if len(clean) == 1 and (not others or min(others) >= PROBE_MARGIN):
             return clean[0]
         if clean:
