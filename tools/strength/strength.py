@@ -552,9 +552,10 @@ def whole(value, signed=False):
     return ("%+d" if signed else "%d") % round(value)
 
 
-def summarise(games, out=sys.stdout):
+def summarise(games, out=sys.stdout, markdown=False):
     """For each level against the anchors, and each direct match: the games,
-    the score, the Elo and its 95% interval."""
+    the score, the Elo and its 95% interval; as a Markdown table for the
+    documents, or with the reasons the games ended."""
     levels, direct = {}, {}
     for tags in games:
         first, second = tags["Pairing"].split("-", 1)
@@ -588,15 +589,25 @@ def summarise(games, out=sys.stdout):
     if not rows:
         print("no games yet", file=out)
         return
-    print("%-19s %5s %14s %6s %7s %14s  %s" % ("", "games", "+ - =", "score", "Elo", "95% interval", "anchors"),
-          file=out)
+    if markdown:
+        print("| level | Elo | 95 % interval | games | + − = | score | against (UCI_Elo/depth x games) |", file=out)
+        print("|---|---|---|---|---|---|---|", file=out)
+    else:
+        print("%-19s %5s %14s %6s %7s %14s  %s" % ("", "games", "+ - =", "score", "Elo", "95% interval", "anchors"),
+              file=out)
     for name, entries, rating, interval, anchors in rows:
         wins = sum(1 for _, s, _ in entries if s == 1.0)
         losses = sum(1 for _, s, _ in entries if s == 0.0)
         draws = len(entries) - wins - losses
         score = sum(s for _, s, _ in entries) / len(entries)
-        print("%-19s %5d %14s %5.1f%% %7s %14s  %s" % (name, len(entries), "+%d -%d =%d" % (wins, losses, draws),
-                                                       100 * score, rating, interval, anchors), file=out)
+        if markdown:
+            print("| %s | %s | %s | %d | +%d −%d =%d | %.1f %% | %s |" % (
+                name, rating, interval, len(entries), wins, losses, draws, 100 * score, anchors), file=out)
+        else:
+            print("%-19s %5d %14s %5.1f%% %7s %14s  %s" % (name, len(entries), "+%d -%d =%d" % (wins, losses, draws),
+                                                           100 * score, rating, interval, anchors), file=out)
+    if markdown:
+        return
     for name, entries, _, _, _ in rows:
         reasons, depths = {}, {}
         for _, _, tags in entries:
@@ -660,6 +671,7 @@ def main(argv=None):
     parser.add_argument("--stop-after", type=float, default=0,
                         help="minutes after which no further game starts (the rest for a later run)")
     parser.add_argument("--summary", action="store_true", help="only print the table of the games in the PGN")
+    parser.add_argument("--markdown", action="store_true", help="with --summary: the table in Markdown")
     config = parser.parse_args(argv)
     if (config.level or config.direct) and config.games <= 0 and not config.summary:
         parser.error("--level and --direct need --games")
@@ -668,7 +680,7 @@ def main(argv=None):
     config.build = git_build()
 
     if config.summary:
-        summarise(read_pgn(config.pgn))
+        summarise(read_pgn(config.pgn), markdown=config.markdown)
         return 0
     if not os.access(config.cli, os.X_OK):
         raise SystemExit("no torvo-cli at %s (build it, or give --cli)" % config.cli)
