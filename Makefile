@@ -1,5 +1,6 @@
-# The entry points: `make run`, `make check` and `make test`. Each installs
-# first what its purpose needs (scripts/install-deps.sh), and no more.
+# The entry points: `make run`, `make check`, `make test` and `make strength`.
+# Each installs first what its purpose needs (scripts/install-deps.sh), and
+# no more.
 BUILD      := build
 ASAN_BUILD := build-asan
 FUZZ_BUILD := build-fuzz
@@ -11,14 +12,18 @@ FUZZ_SECONDS ?= 300
 # make test's short run of each target.
 SUITE_FUZZ_SECONDS := 20
 JOBS       ?= $(shell nproc)
-# What the quick check leaves out: the long tests, the window tests and the
-# package's checks (they need the test tools; make test runs them).
-CHECK_EXCLUDED := long|gui|package
+# What the quick check leaves out: the long tests, the window tests, the
+# package's checks and the strength tool's short run (they need the test
+# tools or the anchor engine; make test runs them).
+CHECK_EXCLUDED := long|gui|package|anchor
 INSTALL    := ./scripts/install-deps.sh
 # The targets of `make run` and `make package`.
 PROGRAMS   := torvo torvo-cli
+# Passed to the strength tool: without them it plays its whole plan; for
+# instance STRENGTH_ARGS="--level 2 --anchor 1500 --games 50 --pgn FILE".
+STRENGTH_ARGS ?=
 
-.PHONY: run check test build build-all package program-targets build-asan build-fuzz fuzz test-plain test-asan test-fuzz \
+.PHONY: run check test strength build build-all package program-targets build-asan build-fuzz fuzz test-plain test-asan test-fuzz \
 	windows test-windows clean run-plain run-asan run-fuzz suite-plain-build suite-plain suite-asan-build \
 	suite-asan suite-fuzz-build suite-fuzz
 
@@ -48,6 +53,16 @@ check:
 	@$(INSTALL) check
 	@$(MAKE) --no-print-directory build-all
 	@cd $(BUILD) && ctest -j $(JOBS) -LE '$(CHECK_EXCLUDED)' --output-on-failure
+
+# Each level's strength in Elo, against the anchor engine and in the direct
+# match of Levels 4 and 3 (tools/strength/README.md): hours, so apart from
+# make test, which runs only a short run of it. It resumes from the games
+# already in its PGN.
+strength:
+	@$(INSTALL) strength
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target torvo-cli
+	@python3 tools/strength/strength.py --cli $(BUILD)/torvo-cli $(STRENGTH_ARGS)
 
 # The Debian package build/torvo_<version>_amd64.deb, from the release build.
 # cpack gives the archive's members the modes its umask leaves: a fixed one,

@@ -6,9 +6,12 @@
 #   check    run, and the unit tests (make check)
 #   package  run, and the Debian package (make package)
 #   windows  cross-build the Windows programs and their setup (make windows)
+#   strength run, and the anchor engine the levels are measured
+#            against (make strength)
 #   test     everything make test runs: the above, the sanitizer and fuzz
 #            builds, the window tests on a virtual X server, the package's
-#            validators and the Windows tests under Wine
+#            validators, the strength tool's short run and the Windows tests
+#            under Wine
 set -euo pipefail
 
 run=(
@@ -49,6 +52,11 @@ windows=(
   g++-mingw-w64-x86-64-posix
   nsis
 )
+strength=(
+  # the strength tool and the anchor it plays the levels against, over UCI
+  python3
+  stockfish
+)
 # Only make test's own parts beyond the purposes above.
 test_only=(
   # the Windows programs' tests
@@ -81,7 +89,7 @@ test_only=(
 )
 
 if [ $# -eq 0 ]; then
-  echo "usage: $0 run|check|package|windows|test..." >&2
+  echo "usage: $0 run|check|package|windows|strength|test..." >&2
   exit 2
 fi
 wanted=()
@@ -92,8 +100,10 @@ for purpose in "$@"; do
     check) wanted+=("${run[@]}" "${check[@]}"); locale_needed=1 ;;
     package) wanted+=("${run[@]}" "${package[@]}"); locale_needed=1 ;;
     windows) wanted+=("${windows[@]}") ;;
-    test) wanted+=("${run[@]}" "${check[@]}" "${package[@]}" "${windows[@]}" "${test_only[@]}"); locale_needed=1 ;;
-    *) echo "$0: unknown purpose '$purpose' (run, check, package, windows, test)" >&2; exit 2 ;;
+    strength) wanted+=("${run[@]}" "${strength[@]}"); locale_needed=1 ;;
+    test) wanted+=("${run[@]}" "${check[@]}" "${package[@]}" "${windows[@]}" "${strength[@]}" "${test_only[@]}")
+      locale_needed=1 ;;
+    *) echo "$0: unknown purpose '$purpose' (run, check, package, windows, strength, test)" >&2; exit 2 ;;
   esac
 done
 
