@@ -77,16 +77,16 @@ class EngineFault(Exception):
 class Player:
     """One side of a pairing: a Torvo level or an anchor."""
 
-    def __init__(self, spec):
-        self.spec = spec
-        if re.fullmatch(r"L[1-4]", spec):
-            self.level = int(spec[1])
+    def __init__(self, code):
+        self.code = code
+        if re.fullmatch(r"L[1-4]", code):
+            self.level = int(code[1])
             self.elo = None
             self.depth = None
         else:
-            m = re.fullmatch(r"A(\d+)d(\d+)", spec)
+            m = re.fullmatch(r"A(\d+)d(\d+)", code)
             if not m:
-                raise ValueError("no player '%s'" % spec)
+                raise ValueError("no player '%s'" % code)
             self.level = None
             self.elo, self.depth = int(m.group(1)), int(m.group(2))
 
@@ -324,7 +324,7 @@ def resolve_anchors(config, plan, openings):
                 anchor.elo, picks[anchor.elo], picks[anchor.elo] + 1))
         resolved = Player("A%dd%d" % (anchor.elo, picks[anchor.elo] + 1))
         pairing.players = (pairing.players[0], resolved)
-        pairing.key = "%s-%s" % (pairing.players[0].spec, resolved.spec)
+        pairing.key = "%s-%s" % (pairing.players[0].code, resolved.code)
 
 
 # --- One game -------------------------------------------------------------------
@@ -424,8 +424,8 @@ def pgn_text(game):
     anchor = game.anchor_name or "Anchor"
     tags = [("Event", "Torvo strength"), ("Site", os.uname().nodename), ("Date", game.date),
             ("Round", str(game.round)), ("White", game.white.name(anchor)), ("Black", game.black.name(anchor)),
-            ("Result", game.result), ("Pairing", game.pairing.key), ("WhiteSpec", game.white.spec),
-            ("BlackSpec", game.black.spec), ("OpeningLine", str(game.opening)), ("PlyCount", str(len(game.sans))),
+            ("Result", game.result), ("Pairing", game.pairing.key), ("WhiteCode", game.white.code),
+            ("BlackCode", game.black.code), ("OpeningLine", str(game.opening)), ("PlyCount", str(len(game.sans))),
             ("Termination", game.termination), ("Load", game.load), ("Build", game.build)]
     if game.fault:
         tags.append(("Fault", game.fault))
@@ -476,7 +476,7 @@ class Pairing:
 
     def __init__(self, first, second, games):
         self.players = (first, second)
-        self.key = "%s-%s" % (first.spec, second.spec)
+        self.key = "%s-%s" % (first.code, second.code)
         self.games = games
 
 
@@ -563,7 +563,7 @@ def summarise(games, out=sys.stdout, markdown=False):
             first_player, second_player = Player(first), Player(second)
         except ValueError:
             continue
-        white_first = tags.get("WhiteSpec") == first
+        white_first = tags.get("WhiteCode") == first
         score = {"1-0": 1.0, "0-1": 0.0, "1/2-1/2": 0.5}[tags["Result"]]
         if not white_first:
             score = 1.0 - score
@@ -578,7 +578,7 @@ def summarise(games, out=sys.stdout, markdown=False):
         rating, low, high = estimate([(p.elo, s) for p, s, _ in entries])
         anchors = {}
         for p, _, _ in entries:
-            anchors[p.spec] = anchors.get(p.spec, 0) + 1
+            anchors[p.code] = anchors.get(p.code, 0) + 1
         rows.append(("Level %d" % level, entries, whole(rating), "%s to %s" % (whole(low), whole(high)),
                      ", ".join("%d/d%d x%d" % (Player(a).elo, Player(a).depth, n) for a, n in sorted(anchors.items()))))
     for (a, b) in sorted(direct, reverse=True):
@@ -618,20 +618,20 @@ def summarise(games, out=sys.stdout, markdown=False):
             reasons[reason] = reasons.get(reason, 0) + 1
             for colour in ("White", "Black"):
                 if colour + "Depth" in tags:
-                    depths.setdefault(tags[colour + "Spec"], []).append(float(tags[colour + "Depth"]))
+                    depths.setdefault(tags[colour + "Code"], []).append(float(tags[colour + "Depth"]))
         faults = sum(1 for _, _, tags in entries if tags.get("Fault"))
         print("%s: ended by %s; faults %d; mean depth %s" % (
             name, ", ".join("%s %d" % (r, n) for r, n in sorted(reasons.items(), key=lambda x: -x[1])), faults,
-            ", ".join("%s %.1f" % (spec, sum(d) / len(d)) for spec, d in sorted(depths.items(), reverse=True))),
+            ", ".join("%s %.1f" % (code, sum(d) / len(d)) for code, d in sorted(depths.items(), reverse=True))),
             file=out)
         # Each anchor's own reading: where they disagree, the anchors' scale does.
-        anchors = sorted({p.spec for p, _, _ in entries if not p.level})
+        anchors = sorted({p.code for p, _, _ in entries if not p.level})
         if len(anchors) > 1:
-            for spec in anchors:
-                mine = [(p.elo, s) for p, s, _ in entries if p.spec == spec]
+            for code in anchors:
+                mine = [(p.elo, s) for p, s, _ in entries if p.code == code]
                 rating, low, high = estimate(mine)
                 print("  against %d/d%d: %d games, %.1f%%, %s (%s to %s)" % (
-                    Player(spec).elo, Player(spec).depth, len(mine), 100 * sum(s for _, s in mine) / len(mine),
+                    Player(code).elo, Player(code).depth, len(mine), 100 * sum(s for _, s in mine) / len(mine),
                     whole(rating), whole(low), whole(high)), file=out)
 
 
@@ -732,7 +732,7 @@ def main(argv=None):
                 f.write(pgn_text(game))
             played[0] += 1
             print("%d/%d %s round %d: %s %s (%s)" % (played[0], len(work), pairing.key, k, game.result,
-                                                     game.termination, game.white.spec + "-" + game.black.spec))
+                                                     game.termination, game.white.code + "-" + game.black.code))
             sys.stdout.flush()
 
     with concurrent.futures.ThreadPoolExecutor(max_workers=config.concurrency) as pool:
