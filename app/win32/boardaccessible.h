@@ -4,9 +4,9 @@
 // after its event, by when the next message (the computer's reply to the
 // player's move) may have come. Last, the notation's read-only text, whose
 // value is its lines: it has the focus while the view shows the notation.
-// Made when a screen reader first asks for the
-// window's object; a client may hold it longer than the window lives, so
-// once cut off every call fails instead of reaching the gone window.
+// Made when a screen reader first asks for the window's object; a client may
+// hold it longer than the window lives, so once cut off every call fails
+// instead of reaching the gone window.
 #pragma once
 
 #ifndef WIN32_LEAN_AND_MEAN

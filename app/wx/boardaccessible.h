@@ -1,8 +1,9 @@
 // The board as ATK sees it: a table of 64 cells named by the board's
 // access, the cursor's cell as its active descendant, and messages spoken
 // as they come. While the view shows the notation, its read-only text is
-// the active descendant instead, with the line cursor as its caret. wx has no accessibility of its own on GTK, so the objects
-// are made here, and only once a screen reader asks for them.
+// the active descendant instead, with the line cursor as its caret. wx has
+// no accessibility of its own on GTK, so the objects are made here, and only
+// once a screen reader asks for them.
 #pragma once
 
 #include <string>
